@@ -1,0 +1,77 @@
+#include "Cp1252.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <bitset>
+
+namespace Cp1252 {
+namespace {
+
+const char *const kCodec = "windows-1252";
+
+// The set of characters the code page can store, derived once from the
+// converter itself by decoding all 256 byte values.
+const std::bitset<65536> &storable()
+{
+    static const std::bitset<65536> set = [] {
+        std::bitset<65536> s;
+        QByteArray all(256, '\0');
+        for (int i = 0; i < 256; ++i)
+            all[i] = char(i);
+        QStringDecoder decoder(kCodec);
+        const QString chars = decoder.decode(all);
+        for (QChar c : chars)
+            s.set(c.unicode());
+        return s;
+    }();
+    return set;
+}
+
+} // namespace
+
+QString decode(const QByteArray &bytes)
+{
+    QStringDecoder decoder(kCodec);
+    return decoder.decode(bytes);
+}
+
+bool canStore(QChar c)
+{
+    return storable().test(c.unicode());
+}
+
+qsizetype firstUnstorable(QStringView text)
+{
+    const auto &set = storable();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!set.test(text[i].unicode()))
+            return i;
+    }
+    return -1;
+}
+
+bool encode(QStringView text, QByteArray *out, qsizetype *unstorable)
+{
+    const qsizetype bad = firstUnstorable(text);
+    if (unstorable)
+        *unstorable = bad;
+    if (bad >= 0)
+        return false;
+    QStringEncoder encoder(kCodec);
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return false;
+    *out = std::move(bytes);
+    return true;
+}
+
+QString describe(QChar c)
+{
+    const QString code = QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+    if (c.isPrint() && !c.isSurrogate())
+        return QStringLiteral("\"%1\" (%2)").arg(c, code);
+    return code;
+}
+
+} // namespace Cp1252

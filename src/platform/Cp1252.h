@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The 8-bit code page of every text file the programs read and write
+// (Windows-1252), on Qt's converter. Every byte value decodes to one
+// character and encodes back to the same byte.
+namespace Cp1252 {
+
+QString decode(const QByteArray &bytes);
+
+// True when the character has a byte of its own in the code page.
+bool canStore(QChar c);
+
+// Index of the first character that the code page cannot store, or -1.
+qsizetype firstUnstorable(QStringView text);
+
+// Encodes text. Returns false (and leaves *out untouched) when the text holds a
+// character the code page cannot store; *unstorable then receives its index.
+bool encode(QStringView text, QByteArray *out, qsizetype *unstorable = nullptr);
+
+// "é" (U+00E9) style description of a character, for messages.
+QString describe(QChar c);
+
+} // namespace Cp1252

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// A decoded picture with its size in hundredths of a millimetre, the unit the
+// programs size parts and frames in. Sizes always assume 96 dots per inch,
+// whatever resolution the file records.
+struct Picture
+{
+    QImage image; // null for the empty picture
+    int Width = 0;  // hundredths of a millimetre
+    int Height = 0; // hundredths of a millimetre
+
+    bool isNull() const { return image.isNull(); }
+    bool operator==(const Picture &other) const
+    {
+        return Width == other.Width && Height == other.Height && image == other.image;
+    }
+    bool operator!=(const Picture &other) const { return !(*this == other); }
+};
+
+struct PictureResult
+{
+    Picture picture;
+    QString error; // empty on success; names the file and the reason otherwise
+    bool ok() const { return error.isEmpty(); }
+};
+
+namespace PictureLoader {
+
+// P pixels at 96 dpi: P * 2540 / 96, rounded to the nearest whole number.
+int pixelsToHimetric(int pixels);
+
+// Loads a BMP or JPEG (or PNG) file, deciding the format from the content.
+// The empty path gives the empty picture and no error. A missing or
+// undecodable file gives the empty picture and an error.
+PictureResult load(const QString &path);
+
+Picture fromImage(const QImage &image);
+
+} // namespace PictureLoader

@@ -1,0 +1,3 @@
+#include "Platform.h"
+
+Platform::~Platform() = default;

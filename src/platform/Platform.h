@@ -1,0 +1,39 @@
+#pragma once
+
+#include "FileDialog.h"
+#include "Picture.h"
+
+#include <QString>
+
+#include <memory>
+
+class QWidget;
+
+// Everything a window needs from the desktop: the program folder, file
+// dialogs, pictures, message boxes, starting programs and opening documents.
+// main() passes the real one (QtPlatform); tests pass a scripted fake.
+class Platform
+{
+public:
+    enum class MessageIcon { None, Critical };
+
+    virtual ~Platform();
+
+    // The program folder with its trailing separator, computed afresh on each call.
+    virtual QString programFolder() const = 0;
+
+    // A window's `cdl`: created once per window, owned by it.
+    virtual std::unique_ptr<FileDialog> createFileDialog(QWidget *owner) = 0;
+
+    virtual PictureResult loadPicture(const QString &path) = 0;
+
+    // A modal box with an OK button; returns when it is closed.
+    virtual void showMessage(QWidget *owner, const QString &text, const QString &title, MessageIcon icon) = 0;
+
+    // Starts a program as a separate process with a normal, focused window and
+    // does not wait for it. Returns false when it could not be started.
+    virtual bool startProcess(const QString &program) = 0;
+
+    // Opens a local document in the desktop's default browser, the path passed whole.
+    virtual bool openInBrowser(const QString &path) = 0;
+};

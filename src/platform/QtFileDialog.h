@@ -1,0 +1,19 @@
+#pragma once
+
+#include "FileDialog.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// FileDialog on QFileDialog.
+class QtFileDialog : public FileDialog
+{
+public:
+    explicit QtFileDialog(QWidget *owner);
+
+protected:
+    QString choose(Mode mode) override;
+
+private:
+    QPointer<QWidget> m_owner;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+// The multi-line text area of the editors (their `RichTextBox1`): plain text
+// whose line ends are CR LF, as the files hold them. What text() returns is
+// exactly what setText()/appendText() put in, and textLength() counts a CR LF
+// as two characters.
+//
+// Line ends inside the document: a CR LF is a paragraph break; a lone LF is
+// kept as a line separator (U+2028, shown as a new line) and comes back as LF;
+// a lone CR is shown as a new line and comes back as CR LF. Nothing else of a
+// text changes. Shift+Enter types a CR LF like Enter does.
+class TextArea : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit TextArea(QWidget *parent = nullptr);
+
+    QString text() const;
+    void setText(const QString &text);
+
+    // Appends at the end without rebuilding the document.
+    void appendText(const QString &text);
+
+    qsizetype textLength() const;
+
+    // Places the insertion point at the end of the text and scrolls it into view.
+    void moveCaretToEnd();
+
+    // Conversions at the boundary, exposed for tests and benchmarks.
+    static QString toDocumentText(QStringView text);
+    static QString fromDocumentText(QStringView text);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
+};

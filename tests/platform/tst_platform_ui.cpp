@@ -1,0 +1,87 @@
+#include "FakePlatform.h"
+#include "TextArea.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+// The shared text area and the fake platform's dialog script.
+class TestPlatformUi : public QObject
+{
+    Q_OBJECT
+private slots:
+    void textAreaRoundTrip_data();
+    void textAreaRoundTrip();
+    void textAreaAppend();
+    void shiftEnterTypesCrLf();
+    void dialogScript();
+};
+
+void TestPlatformUi::textAreaRoundTrip_data()
+{
+    QTest::addColumn<QString>("in");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("nine crlf") << QStringLiteral("I like cats.\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n")
+                               << QStringLiteral("I like cats.\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    QTest::newRow("lone lf kept") << QStringLiteral("a\nb\r\nc") << QStringLiteral("a\nb\r\nc");
+    QTest::newRow("lone cr becomes crlf") << QStringLiteral("a\rb") << QStringLiteral("a\r\nb");
+    QTest::newRow("no-break space and tab") << QStringLiteral("a\u00a0b\tc") << QStringLiteral("a\u00a0b\tc");
+    QTest::newRow("nul") << QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b"))
+                         << QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b"));
+    QTest::newRow("cr crlf") << QStringLiteral("\r\r\n") << QStringLiteral("\r\n\r\n");
+}
+
+void TestPlatformUi::textAreaRoundTrip()
+{
+    QFETCH(QString, in);
+    QFETCH(QString, out);
+    TextArea area;
+    area.setText(in);
+    QCOMPARE(area.text(), out);
+    QCOMPARE(area.textLength(), out.size());
+}
+
+void TestPlatformUi::textAreaAppend()
+{
+    TextArea area;
+    QSignalSpy changed(&area, &QPlainTextEdit::textChanged);
+    area.setText(QStringLiteral("First.\r\n\r\n"));
+    area.appendText(QStringLiteral("\nSecond.\r\n\r\n"));
+    QCOMPARE(area.text(), QStringLiteral("First.\r\n\r\n\nSecond.\r\n\r\n"));
+    QCOMPARE(area.textLength(), qsizetype(22));
+    QVERIFY(changed.count() >= 2);
+    area.moveCaretToEnd();
+    QCOMPARE(area.textCursor().position(), area.document()->characterCount() - 1);
+}
+
+void TestPlatformUi::shiftEnterTypesCrLf()
+{
+    TextArea area;
+    area.setText(QStringLiteral("ab"));
+    area.moveCaretToEnd();
+    QTest::keyClick(&area, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(&area, Qt::Key_C);
+    QCOMPARE(area.text(), QStringLiteral("ab\r\nc"));
+}
+
+void TestPlatformUi::dialogScript()
+{
+    FakePlatform platform;
+    platform.dialogAnswers << QStringLiteral("/x/y.kba") << QString();
+    auto dialog = platform.createFileDialog(nullptr);
+    dialog->Filter = QStringLiteral("KBA Files (*.kba)|*.kba");
+    dialog->ShowOpen();
+    QCOMPARE(dialog->FileName, QStringLiteral("/x/y.kba"));
+    QCOMPARE(dialog->FileTitle(), QStringLiteral("y.kba"));
+    dialog->FileName.clear();
+    dialog->ShowSave();
+    QVERIFY(dialog->FileName.isEmpty());
+    dialog->ShowOpen(); // exhausted script: cancel
+    QVERIFY(dialog->FileName.isEmpty());
+    QCOMPARE(platform.dialogCalls.size(), 3);
+    QCOMPARE(platform.dialogCalls[1].mode, FileDialog::Mode::Save);
+    QCOMPARE(platform.dialogCalls[0].filter, QStringLiteral("KBA Files (*.kba)|*.kba"));
+}
+
+QTEST_MAIN(TestPlatformUi)
+#include "tst_platform_ui.moc"

@@ -1,0 +1,59 @@
+#include "FakePlatform.h"
+
+namespace {
+
+class FakeFileDialog : public FileDialog
+{
+public:
+    explicit FakeFileDialog(FakePlatform &platform)
+        : m_platform(platform)
+    {
+    }
+
+protected:
+    QString choose(Mode mode) override
+    {
+        const QString answer = m_platform.dialogAnswers.isEmpty() ? QString() : m_platform.dialogAnswers.takeFirst();
+        m_platform.dialogCalls.append({mode, FileName, Filter, InitDir, CancelError, answer});
+        return answer;
+    }
+
+private:
+    FakePlatform &m_platform;
+};
+
+} // namespace
+
+std::unique_ptr<FileDialog> FakePlatform::createFileDialog(QWidget *)
+{
+    return std::make_unique<FakeFileDialog>(*this);
+}
+
+PictureResult FakePlatform::loadPicture(const QString &path)
+{
+    loadedPictures << path;
+    const auto failure = pictureFailures.constFind(path);
+    if (failure != pictureFailures.constEnd()) {
+        PictureResult result;
+        result.error = failure.value();
+        return result;
+    }
+    return PictureLoader::load(path);
+}
+
+void FakePlatform::showMessage(QWidget *, const QString &text, const QString &title, MessageIcon icon)
+{
+    messages.append({text, title, icon});
+}
+
+bool FakePlatform::startProcess(const QString &program)
+{
+    startedProcesses << program;
+    return processStartSucceeds;
+}
+
+bool FakePlatform::openInBrowser(const QString &path)
+{
+    openedDocuments << path;
+    return browserSucceeds;
+}
