@@ -1,0 +1,31 @@
+#pragma once
+
+#include "SceneRecord.h"
+
+#include <array>
+
+// Part sizes derived from picture sizes (in hundredths of a millimetre) and
+// the default scene's positions.
+namespace SceneDefaults {
+
+// The five parts in their fixed order.
+enum Part { ZumiMouthPart = 0, ZumiBlinkPart, UserMouthPart, UserBlinkPart, MiscPart, PartCount };
+
+// Start-up and New Scene: floor(himetric / 26.454545).
+float defaultSize(int himetric);
+
+// The LOAD buttons: floor(himetric / 26).
+float loadedSize(int himetric);
+
+struct HimetricSize
+{
+    int width = 0;
+    int height = 0;
+};
+
+// Sets the ten default sizes from the pictures' sizes (in part order), then the
+// ten default positions: each of the first four parts at its own width and
+// height, the miscellaneous part at the user blink's width and height.
+void setDefaultGeometry(SceneRecord &scene, const std::array<HimetricSize, PartCount> &pictures);
+
+} // namespace SceneDefaults
