@@ -1,0 +1,75 @@
+#include "QtFileDialog.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+// The real dialog, driven by typing into it while it is shown.
+class TestQtFileDialog : public QObject
+{
+    Q_OBJECT
+private slots:
+    void typedNameComesBackAsTyped_data();
+    void typedNameComesBackAsTyped();
+    void cancelEmptiesFileName();
+
+private:
+    // Runs `act` on the dialog as soon as it is shown.
+    static void whenShown(const std::function<void(QFileDialog *)> &act)
+    {
+        auto *timer = new QTimer;
+        timer->setInterval(10);
+        QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            timer->deleteLater();
+            act(dialog);
+        });
+        timer->start();
+    }
+};
+
+void TestQtFileDialog::typedNameComesBackAsTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("without extension") << QStringLiteral("notes");
+    QTest::newRow("other extension") << QStringLiteral("notes.txt");
+    QTest::newRow("with space") << QStringLiteral("my notes.mem");
+}
+
+void TestQtFileDialog::typedNameComesBackAsTyped()
+{
+    QFETCH(QString, typed);
+    QTemporaryDir dir;
+    QtFileDialog cdl(nullptr);
+    cdl.FileName.clear();
+    cdl.Filter = QStringLiteral("MEM Files (*.mem)|*.mem");
+    cdl.InitDir = dir.path();
+    whenShown([typed](QFileDialog *dialog) {
+        QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("MEM Files (*.mem) (*.mem)")});
+        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(edit);
+        edit->setText(typed);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    });
+    cdl.ShowSave();
+    QCOMPARE(cdl.FileTitle(), typed);
+    QCOMPARE(QDir::cleanPath(QFileInfo(cdl.FileName).absolutePath()), QDir::cleanPath(dir.path()));
+}
+
+void TestQtFileDialog::cancelEmptiesFileName()
+{
+    QtFileDialog cdl(nullptr);
+    cdl.FileName = QStringLiteral("left over");
+    cdl.Filter = QStringLiteral("KBA Files (*.kba)|*.kba");
+    whenShown([](QFileDialog *dialog) { dialog->reject(); });
+    cdl.ShowOpen();
+    QVERIFY(cdl.FileName.isEmpty());
+}
+
+QTEST_MAIN(TestQtFileDialog)
+#include "tst_qtfiledialog.moc"
