@@ -25,11 +25,15 @@ public:
 
     // Copies the rectangle (0, 0, w, h) of source to (x, y), unscaled and
     // clipped to the canvas. Only the source's own pixels are copied where the
-    // rectangle reaches past it.
+    // rectangle reaches past it; the canvas keeps its pixels in that strip.
+    // Coordinates and sizes land on the nearest whole pixel (halves up); a
+    // non-finite one draws nothing.
     void copyPicture(const QImage &source, float x, float y, float w, float h);
 
     // Inverts the one-pixel outline of the rectangle with corners (x, y) and
-    // (x + w, y + h). Doing it twice restores every pixel.
+    // (x + w, y + h), both corner pixels included (same rounding as
+    // copyPicture). Each pixel is inverted at most once per call, so doing it
+    // twice restores every pixel, also for a rectangle of width or height 0.
     void invertOutline(float x, float y, float w, float h);
 
     // The present picture (always CanvasWidth x CanvasHeight).
@@ -50,5 +54,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // Copies a rectangle of source, already clipped to source and canvas.
+    void blit(const QImage &source, int sourceX, int sourceY, int width, int height, int destX, int destY);
+
     QImage m_image;
 };
