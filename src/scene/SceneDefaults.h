@@ -28,4 +28,8 @@ struct HimetricSize
 // height, the miscellaneous part at the user blink's width and height.
 void setDefaultGeometry(SceneRecord &scene, const std::array<HimetricSize, PartCount> &pictures);
 
+// The four animation texts back to their default texts: Frames "8",
+// Speed "100", Rndm "100", Delay "3".
+void setDefaultTexts(SceneRecord &scene);
+
 } // namespace SceneDefaults
