@@ -100,22 +100,28 @@ QString withoutSpacesBeforePunctuation(const QString &text)
     while (end > begin && text[end - 1] == Space)
         --end;
 
+    // Runs without a space are copied whole. A space inside the trimmed text
+    // always has a character after it.
     QString result;
     result.reserve(end - begin);
-    for (qsizetype k = begin; k < end; ++k) {
-        const QChar c = text[k];
-        if (c == Space && k + 1 < end) {
-            const QChar n = text[k + 1];
-            if (n == Space)
-                continue;
-            if (n == QLatin1Char(',') || n == QLatin1Char('.') || n == QLatin1Char('?') ||
-                n == QLatin1Char('!')) {
-                result += n;
-                ++k;
-                continue;
-            }
+    qsizetype k = begin;
+    while (k < end) {
+        qsizetype space = k;
+        while (space < end && text[space] != Space)
+            ++space;
+        result.append(text.constData() + k, space - k);
+        if (space == end)
+            break;
+        const QChar n = text[space + 1];
+        if (n == QLatin1Char(',') || n == QLatin1Char('.') || n == QLatin1Char('?') ||
+            n == QLatin1Char('!')) {
+            result += n;
+            k = space + 2;
+        } else {
+            if (n != Space)
+                result += Space;
+            k = space + 1;
         }
-        result += c;
     }
     return result;
 }
@@ -149,6 +155,15 @@ QString withoutSpacesInsideQuotes(QString rest)
     };
 
     while (j < rest.size()) {
+        // Positions without a quotation mark are only passed over.
+        qsizetype mark = j;
+        while (mark < rest.size() && rest.at(mark) != DoubleQuote && rest.at(mark) != Apostrophe)
+            ++mark;
+        done.append(rest.constData() + j, mark - j);
+        j = mark;
+        if (j == rest.size())
+            break;
+
         if (rest[j] == DoubleQuote)
             quote();
         if (j < rest.size() && rest[j] == Apostrophe) {
