@@ -1,0 +1,79 @@
+// The canvas work of one redraw: a new 700 x 500 base picture and one part
+// copied over it. Target: median well under 2 ms.
+#include "SceneCanvas.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+QImage noise(int width, int height, quint32 seed)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    quint32 state = seed;
+    for (int y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            state = state * 1664525u + 1013904223u;
+            line[x] = 0xff000000u | (state >> 8);
+        }
+    }
+    return image;
+}
+
+template <typename Work> void report(const char *what, int runs, Work work)
+{
+    std::vector<qint64> times;
+    times.reserve(size_t(runs));
+    QElapsedTimer timer;
+    for (int i = 0; i < runs; ++i) {
+        timer.start();
+        work(i);
+        times.push_back(timer.nsecsElapsed());
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("%-52s median %8.3f ms   p95 %8.3f ms   max %8.3f ms  (%d runs)\n", what,
+                double(times[times.size() / 2]) / 1e6, double(times[times.size() * 95 / 100]) / 1e6,
+                double(times.back()) / 1e6, runs);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    SceneCanvas canvas;
+    canvas.show();
+    QApplication::processEvents();
+
+    const QImage background = noise(700, 500, 1);
+    const QImage part = noise(120, 90, 2);
+    const QImage bigBackground = noise(1600, 1200, 3);
+    const int runs = 1000;
+
+    report("redraw: base 700x500 + part 120x90", runs, [&](int i) {
+        canvas.setBasePicture(background);
+        canvas.copyPicture(part, float(i % 600), float(i % 400), 120, 90);
+    });
+    report("redraw: base 1600x1200 (cut) + part 120x90", runs, [&](int i) {
+        canvas.setBasePicture(bigBackground);
+        canvas.copyPicture(part, float(i % 600), float(i % 400), 120, 90);
+    });
+    report("outline drag step: two inversions 120x90", runs, [&](int i) {
+        canvas.invertOutline(float(i % 600), float(i % 400), 120, 90);
+        canvas.invertOutline(float(i % 600), float(i % 400), 120, 90);
+    });
+    report("redraw + paint on screen (repaint)", runs / 4, [&](int i) {
+        canvas.setBasePicture(background);
+        canvas.copyPicture(part, float(i % 600), float(i % 400), 120, 90);
+        canvas.repaint();
+    });
+    return 0;
+}
