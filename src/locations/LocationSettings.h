@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// The five locations of "Options.Cfg": for each a picture file name (without
+// folder, looked for in "Locations" of the program folder) and a short text,
+// together with every other setting the file holds.
+//
+// An entry is the key "Location1=" .. "Location5=", the file name, ",", the
+// text, ",". Keys are found anywhere in the file, whatever their letter case;
+// the first occurrence of a key is the one that counts.
+//
+// Writing keeps all other text of the file: whatever stood in front of the
+// entries stays in front (OptOther), whatever stood between or after them
+// follows the entries (OptAfter). The entries are written together, one a line
+// in the order 1 to 5, where the first entry stood; older or malformed entries
+// are dropped, so a file holds each key once and the values written are the
+// values read back.
+struct LocationSettings
+{
+    static constexpr int Count = 5;
+
+    // Index 0 is location 1.
+    std::array<QString, Count> LocationFile;
+    std::array<QString, Count> LocationText;
+    // Other text in front of the entries, exactly as read.
+    QString OptOther;
+    // Other text between and after the entries, in the order it stood.
+    QString OptAfter = QStringLiteral("\r\n");
+
+    bool operator==(const LocationSettings &other) const;
+    bool operator!=(const LocationSettings &other) const { return !(*this == other); }
+
+    // "Options.Cfg"
+    static QString fileName();
+    // "Location1=" .. "Location5=" for n = 1 .. 5.
+    static QString key(int n);
+
+    // The settings held by the text of "Options.Cfg" (the file as read).
+    // A missing key, or one not followed by two commas on its own line, leaves
+    // that location's file name and text empty.
+    static LocationSettings fromFileText(const QString &text);
+
+    // The complete text the file is to hold.
+    QString fileText() const;
+    // fileText() without its final CR LF, for TextFile::write, which adds it.
+    QString fileContent() const;
+
+    // Why a file name or text cannot be stored in an entry (it holds ",", a line
+    // break or a location key, any of which the reader would cut or
+    // misplace), or an empty string when it can.
+    static QString whyUnstorable(const QString &value);
+
+    // "Options.Cfg" of programFolder (which ends in a separator).
+    static QString path(const QString &programFolder);
+    // The settings of programFolder's "Options.Cfg". A missing file gives the
+    // empty settings; a file that cannot be read gives them too and sets *error
+    // to a message naming the file and the reason (otherwise *error is cleared).
+    static LocationSettings load(const QString &programFolder, QString *error);
+    // Replaces programFolder's "Options.Cfg" atomically. Returns an empty string,
+    // or a message naming the file and the reason; a failed write leaves the old
+    // file whole.
+    QString save(const QString &programFolder) const;
+};

@@ -1,0 +1,335 @@
+#include "LocationSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Reading and writing "Options.Cfg".
+class TestLocationSettings : public QObject
+{
+    Q_OBJECT
+private slots:
+    void read_data();
+    void read();
+    void save_data();
+    void save();
+    void goldenShape();
+    void sampleRewritesUnchanged();
+    void unreadableFileNamesIt();
+    void unstorable_data();
+    void unstorable();
+};
+
+namespace {
+
+using Values = QStringList; // five file names, then five texts
+
+// "Location1=a.jpg,One," .. "Location5=e.jpg,Five,", each on its own line.
+QByteArray oldEntries()
+{
+    return "Location1=a.jpg,One,\r\nLocation2=b.jpg,Two,\r\nLocation3=c.jpg,Three,\r\n"
+           "Location4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\n";
+}
+
+Values oldValues()
+{
+    return {QStringLiteral("a.jpg"), QStringLiteral("b.jpg"), QStringLiteral("c.jpg"),
+            QStringLiteral("d.jpg"), QStringLiteral("e.jpg"), QStringLiteral("One"),
+            QStringLiteral("Two"),   QStringLiteral("Three"), QStringLiteral("Four"),
+            QStringLiteral("Five")};
+}
+
+// The values every save row stores, and the lines they are written as.
+Values newValues()
+{
+    return {QStringLiteral("Garden.jpg"),    QStringLiteral("Library.jpg"),
+            QStringLiteral("Beach.jpg"),     QStringLiteral("Night City.jpg"),
+            QStringLiteral("Mountains.jpg"), QStringLiteral("Green"),
+            QStringLiteral("Books"),         QStringLiteral("Sand"),
+            QStringLiteral("Lights"),        QStringLiteral("Snow")};
+}
+
+QByteArray newEntries()
+{
+    return "Location1=Garden.jpg,Green,\r\nLocation2=Library.jpg,Books,\r\nLocation3=Beach.jpg,Sand,\r\n"
+           "Location4=Night City.jpg,Lights,\r\nLocation5=Mountains.jpg,Snow,\r\n";
+}
+
+Values valuesOf(const LocationSettings &settings)
+{
+    Values values;
+    for (const QString &file : settings.LocationFile)
+        values << file;
+    for (const QString &text : settings.LocationText)
+        values << text;
+    return values;
+}
+
+void setValues(LocationSettings &settings, const Values &values)
+{
+    for (int i = 0; i < LocationSettings::Count; ++i) {
+        settings.LocationFile[i] = values[i];
+        settings.LocationText[i] = values[i + LocationSettings::Count];
+    }
+}
+
+// A program folder holding "Options.Cfg" with these bytes (none for a null array).
+QString makeFolder(const QTemporaryDir &dir, const QByteArray &file)
+{
+    const QString folder = dir.path() + QDir::separator();
+    if (!file.isNull()) {
+        QFile out(folder + QStringLiteral("Options.Cfg"));
+        if (!out.open(QIODevice::WriteOnly) || out.write(file) != file.size())
+            qFatal("cannot write the test file");
+    }
+    return folder;
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+} // namespace
+
+void TestLocationSettings::read_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<Values>("values");
+    QTest::addColumn<QString>("optOther");
+    QTest::addColumn<QString>("optAfter");
+
+    const Values empty(10);
+    const QString crlf = QStringLiteral("\r\n");
+
+    QTest::newRow("well-formed") << QByteArray("UserName=Friend\r\nSpeech=1\r\n" + oldEntries() + "\r\n")
+                                 << oldValues() << QStringLiteral("UserName=Friend\r\nSpeech=1\r\n") << crlf;
+    QTest::newRow("only entries") << QByteArray(oldEntries() + "\r\n") << oldValues() << QString() << crlf;
+    QTest::newRow("reordered 5..1") << QByteArray(
+                                           "Speech=1\r\nLocation5=e.jpg,Five,\r\nLocation4=d.jpg,Four,\r\n"
+                                           "Location3=c.jpg,Three,\r\nLocation2=b.jpg,Two,\r\n"
+                                           "Location1=a.jpg,One,\r\n\r\n")
+                                    << oldValues() << QStringLiteral("Speech=1\r\n") << crlf;
+    QTest::newRow("lower- and upper-case keys")
+        << QByteArray("location1=a.jpg,One,\r\nLocation2=b.jpg,Two,\r\nlocation3=c.jpg,Three,\r\n"
+                      "LOCATION4=d.jpg,Four,\r\nLoCaTiOn5=e.jpg,Five,\r\n\r\n")
+        << oldValues() << QString() << crlf;
+    QTest::newRow("missing file") << QByteArray() << empty << QString() << crlf;
+    QTest::newRow("empty file") << QByteArray("") << empty << QString() << crlf;
+    // Without entries the other text keeps its lines; the entries go on new ones.
+    QTest::newRow("no entries") << QByteArray("Speech=1") << empty << QStringLiteral("Speech=1\r\n") << crlf;
+
+    Values missing3 = oldValues();
+    missing3[2].clear();
+    missing3[7].clear();
+    QTest::newRow("missing key")
+        << QByteArray("Location1=a.jpg,One,\r\nLocation2=b.jpg,Two,\r\nLocation4=d.jpg,Four,\r\n"
+                      "Location5=e.jpg,Five,\r\n\r\n")
+        << missing3 << QString() << crlf;
+    QTest::newRow("key without commas")
+        << QByteArray("Location1=a.jpg,One,\r\nLocation2=b.jpg,Two,\r\nLocation3=c.jpg\r\n"
+                      "Location4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\n\r\n")
+        << missing3 << QString() << crlf;
+    // A value never runs into the next line, so the entry below is not swallowed.
+    QTest::newRow("key with one comma on its line")
+        << QByteArray("Location1=a.jpg,One,\r\nLocation2=b.jpg,Two,\r\nLocation3=c.jpg,Three\r\n"
+                      "Location4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\n\r\n")
+        << missing3 << QString() << crlf;
+    QTest::newRow("key without commas at the end")
+        << QByteArray("Location1=a.jpg,One,\r\nLocation2=b.jpg,Two,\r\n"
+                      "Location4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\nLocation3=")
+        << missing3 << QString() << QString();
+
+    QTest::newRow("other settings before, between and after")
+        << QByteArray(
+               "A=1\r\nLocation1=a.jpg,One,\r\nB=2\r\nLocation2=b.jpg,Two,\r\nLocation3=c.jpg,Three,\r\n"
+               "C=3\r\n\r\nLocation4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\nD=4\r\n")
+        << oldValues() << QStringLiteral("A=1\r\n") << QStringLiteral("B=2\r\nC=3\r\n\r\nD=4\r\n");
+    QTest::newRow("first key wins, later ones are dropped")
+        << QByteArray(oldEntries() + "Location1=z.jpg,Old,\r\n\r\n") << oldValues() << QString() << crlf;
+    QTest::newRow("entries within lines")
+        << QByteArray("A=1 Location1=a.jpg,One,Location2=b.jpg,Two, B=2\r\nLocation3=c.jpg,Three,;note\r\n"
+                      "Location4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\n")
+        << oldValues() << QStringLiteral("A=1 ") << QStringLiteral(" B=2\r\n;note\r\n");
+    Values spaces(10);
+    spaces[0] = QStringLiteral(" a.jpg ");
+    QTest::newRow("values kept as they stand") << QByteArray("Location1= a.jpg ,,extra,more\r\n") << spaces
+                                               << QString() << QStringLiteral("extra,more\r\n");
+    Values cp1252(10);
+    cp1252[0] = QStringLiteral("Caf\u00e9.jpg");
+    cp1252[5] = QStringLiteral("Tr\u00e8s \u20ac");
+    QTest::newRow("code page") << QByteArray("Location1=Caf\xe9.jpg,Tr\xe8s \x80,\r\n") << cp1252 << QString()
+                               << QString();
+}
+
+void TestLocationSettings::read()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(Values, values);
+    QFETCH(QString, optOther);
+    QFETCH(QString, optAfter);
+
+    QTemporaryDir dir;
+    QString error;
+    const LocationSettings settings = LocationSettings::load(makeFolder(dir, file), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(valuesOf(settings), values);
+    QCOMPARE(settings.OptOther, optOther);
+    QCOMPARE(settings.OptAfter, optAfter);
+}
+
+void TestLocationSettings::save_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("missing file") << QByteArray() << QByteArray(newEntries() + "\r\n");
+    QTest::newRow("window's own shape") << QByteArray("UserName=Friend\r\n" + oldEntries() + "\r\n")
+                                        << QByteArray("UserName=Friend\r\n" + newEntries() + "\r\n");
+    QTest::newRow("other text on the first entry's line")
+        << QByteArray("A=1 " + oldEntries() + "\r\n") << QByteArray("A=1 " + newEntries() + "\r\n");
+    QTest::newRow("reordered 5..1") << QByteArray("A=1\r\nLocation5=e.jpg,Five,\r\nLocation4=d.jpg,Four,\r\n"
+                                                  "Location3=c.jpg,Three,\r\nLocation2=b.jpg,Two,\r\n"
+                                                  "Location1=a.jpg,One,\r\n\r\n")
+                                    << QByteArray("A=1\r\n" + newEntries() + "\r\n");
+    // What a save of the 5..1 file used to leave: the old entries in front of the new ones.
+    QTest::newRow("stale entries in front")
+        << QByteArray("A=1\r\nLocation5=e.jpg,Five,\r\nLocation4=d.jpg,Four,\r\nLocation3=c.jpg,Three,\r\n"
+                      "Location2=b.jpg,Two,\r\n" +
+                      oldEntries() + "\r\n")
+        << QByteArray("A=1\r\n" + newEntries() + "\r\n");
+    QTest::newRow("other settings before, between and after")
+        << QByteArray(
+               "A=1\r\nLocation1=a.jpg,One,\r\nB=2\r\nLocation2=b.jpg,Two,\r\nLocation3=c.jpg,Three,\r\n"
+               "C=3\r\nLocation4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\nD=4\r\n")
+        << QByteArray("A=1\r\n" + newEntries() + "B=2\r\nC=3\r\nD=4\r\n");
+    QTest::newRow("malformed and missing entries")
+        << QByteArray("A=1\r\nLocation2=\r\nLocation4=d.jpg,Four\r\n")
+        << QByteArray("A=1\r\n" + newEntries());
+    QTest::newRow("no entries, no final line end")
+        << QByteArray("A=1") << QByteArray("A=1\r\n" + newEntries() + "\r\n");
+    QTest::newRow("entries within lines")
+        << QByteArray("A=1 Location1=a.jpg,One,Location2=b.jpg,Two, B=2\r\nLocation3=c.jpg,Three,;note\r\n"
+                      "Location4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\n")
+        << QByteArray("A=1 " + newEntries() + " B=2\r\n;note\r\n");
+    // The file always ends in CR LF; other line ends are kept as they are.
+    QTest::newRow("LF line ends") << QByteArray("A=1\nLocation1=a.jpg,One,\nLocation2=b.jpg,Two,\n"
+                                                "Location3=c.jpg,Three,\nLocation4=d.jpg,Four,\n"
+                                                "Location5=e.jpg,Five,\n\nB=2")
+                                  << QByteArray("A=1\n" + newEntries() + "\nB=2\r\n");
+    // A joined key formed by removing an entry is removed too.
+    QTest::newRow("key formed by a removal")
+        << QByteArray("A=1\r\nLocaLocation1=a.jpg,One,tion2=b.jpg,Two,\r\n")
+        << QByteArray("A=1\r\n" + newEntries());
+}
+
+void TestLocationSettings::save()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, expected);
+
+    QTemporaryDir dir;
+    const QString folder = makeFolder(dir, file);
+    QString error;
+    LocationSettings settings = LocationSettings::load(folder, &error);
+    QVERIFY(error.isEmpty());
+    const LocationSettings before = settings;
+    setValues(settings, newValues());
+    QCOMPARE(settings.save(folder), QString());
+    QCOMPARE(readBytes(LocationSettings::path(folder)), expected);
+
+    // Read back: exactly the values saved, the other text where it was.
+    const LocationSettings reread = LocationSettings::load(folder, &error);
+    QCOMPARE(valuesOf(reread), newValues());
+    QCOMPARE(reread.OptOther, before.OptOther);
+
+    // Saving again without changes gives the same file.
+    QCOMPARE(reread.save(folder), QString());
+    QCOMPARE(readBytes(LocationSettings::path(folder)), expected);
+}
+
+void TestLocationSettings::goldenShape()
+{
+    LocationSettings settings;
+    settings.OptOther = QStringLiteral("UserName=Friend\r\nSpeech=1\r\n");
+    setValues(settings,
+              {QStringLiteral("Caf\u00e9 garden.jpg"), QStringLiteral("Library.jpg"),
+               QStringLiteral("Beach.jpg"), QStringLiteral("Night City.jpg"), QString(),
+               QStringLiteral("Tea under the trees"), QStringLiteral("Among the old books"), QString(),
+               QStringLiteral("The city lights at night"), QStringLiteral("High up in the mountains")});
+    QTemporaryDir dir;
+    const QString folder = makeFolder(dir, QByteArray());
+    QCOMPARE(settings.save(folder), QString());
+    const QByteArray golden = readBytes(QStringLiteral(MINDLOOM_TEST_DATA "/golden_Options.Cfg"));
+    QVERIFY(!golden.isEmpty());
+    QCOMPARE(readBytes(LocationSettings::path(folder)), golden);
+
+    QString error;
+    QCOMPARE(LocationSettings::load(folder, &error), settings);
+}
+
+void TestLocationSettings::sampleRewritesUnchanged()
+{
+    const QByteArray sample = readBytes(QStringLiteral(MINDLOOM_ASSETS_DIR "/Options.Cfg"));
+    QTemporaryDir dir;
+    const QString folder = makeFolder(dir, sample);
+    QString error;
+    const LocationSettings settings = LocationSettings::load(folder, &error);
+    QCOMPARE(error, QString());
+    QCOMPARE(settings.LocationFile[3], QStringLiteral("Night City.jpg"));
+    for (int i = 0; i < LocationSettings::Count; ++i) {
+        QVERIFY(!settings.LocationFile[i].isEmpty());
+        QVERIFY(!settings.LocationText[i].isEmpty());
+    }
+    QVERIFY(!settings.OptOther.isEmpty());
+    QCOMPARE(settings.save(folder), QString());
+    QCOMPARE(readBytes(LocationSettings::path(folder)), sample);
+}
+
+void TestLocationSettings::unreadableFileNamesIt()
+{
+    QTemporaryDir dir;
+    const QString folder = makeFolder(dir, QByteArray());
+    QVERIFY(QDir(folder).mkdir(QStringLiteral("Options.Cfg")));
+    QString error;
+    const LocationSettings settings = LocationSettings::load(folder, &error);
+    QVERIFY(error.contains(QStringLiteral("Options.Cfg")));
+    QCOMPARE(settings, LocationSettings());
+
+    const QString writeError = settings.save(folder);
+    QVERIFY(writeError.contains(QStringLiteral("Options.Cfg")));
+    QVERIFY(QFileInfo(LocationSettings::path(folder)).isDir());
+}
+
+void TestLocationSettings::unstorable_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("reason"); // empty: storable
+
+    QTest::newRow("plain") << QStringLiteral("Night City.jpg") << QString();
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("code page") << QStringLiteral("Caf\u00e9 \u20ac") << QString();
+    QTest::newRow("comma") << QStringLiteral("sand, sea") << QStringLiteral("\",\"");
+    QTest::newRow("line break") << QStringLiteral("sand\nsea") << QStringLiteral("line break");
+    QTest::newRow("carriage return") << QStringLiteral("sand\rsea") << QStringLiteral("line break");
+    QTest::newRow("key") << QStringLiteral("see location2=here") << QStringLiteral("\"location2=\"");
+    QTest::newRow("word only") << QStringLiteral("Location 2 = here") << QString();
+}
+
+void TestLocationSettings::unstorable()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, reason);
+    const QString why = LocationSettings::whyUnstorable(value);
+    if (reason.isEmpty())
+        QCOMPARE(why, QString());
+    else
+        QVERIFY2(why.contains(reason), qPrintable(why));
+}
+
+QTEST_GUILESS_MAIN(TestLocationSettings)
+#include "tst_location_settings.moc"
