@@ -1,0 +1,160 @@
+#include "PersonalityFile.h"
+
+#include "Cp1252.h"
+#include "SubstitutionTable.h"
+#include "TextFile.h"
+#include "Wildcard.h"
+
+#include <QDirIterator>
+#include <QFile>
+
+namespace PersonalityFile {
+namespace {
+
+const QLatin1String kCrLf("\r\n");
+const QLatin1String kEmptyLine("\r\n\r\n");
+
+// The message when a text holds a character the code page cannot store, or an
+// empty string when both texts can be written.
+QString unstorable(const QString &text, const QString &path)
+{
+    if (Cp1252::firstUnstorable(text) < 0)
+        return QString();
+    QByteArray unused;
+    return TextFile::encodeForFile(text, &unused, path);
+}
+
+} // namespace
+
+QString memoryPath(const QString &programFolder, const QString &name)
+{
+    return programFolder + name + QLatin1String(".mem");
+}
+
+QString qandAPath(const QString &programFolder, const QString &name)
+{
+    return programFolder + name + QLatin1String(".qas");
+}
+
+QStringList list(const QString &programFolder)
+{
+    QStringList entries;
+    // Hidden files count: on some systems a name such as ".mem" is hidden by
+    // its leading dot alone.
+    QDirIterator it(programFolder, QDir::Files | QDir::Hidden);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        if (Wildcard::match(name, u"*.mem*", Qt::CaseSensitive))
+            entries << listEntry(name);
+    }
+    return entries;
+}
+
+QString listEntry(const QString &fileName)
+{
+    // Every listed name holds ".mem", so it has at least four characters; a
+    // shorter one would give an empty entry, which loads nothing.
+    return fileName.size() < 4 ? QString() : fileName.chopped(4);
+}
+
+QString memoryContent(QStringView memory, QStringView matchWords, QStringView wontSay)
+{
+    QString content;
+    content.reserve(memory.size() + matchWords.size() + wontSay.size() + 40);
+    content += memory;
+    content += kEmptyLine;
+    content += kMatchWordsMarker;
+    content += kCrLf;
+    content += matchWords;
+    content += kEmptyLine;
+    content += kWontSayMarker;
+    content += kCrLf;
+    content += wontSay;
+    content += kEmptyLine;
+    return content;
+}
+
+bool takeOutSection(QString &memory, QString &section, QLatin1String marker)
+{
+    const QString markerLine = QString(marker) + kCrLf;
+    const qsizetype start = memory.indexOf(markerLine);
+    if (start < 0)
+        return false;
+    const qsizetype body = start + markerLine.size();
+    const qsizetype emptyLine = memory.indexOf(kEmptyLine, start);
+    if (emptyLine < 0) {
+        section = memory.mid(body);
+        memory.truncate(start);
+    } else {
+        // The section keeps the CR LF that ends its last line; the memory keeps
+        // the second CR LF of the empty line.
+        const qsizetype end = emptyLine + kCrLf.size();
+        section = memory.mid(body, end - body);
+        memory.remove(start, end - start);
+    }
+    return true;
+}
+
+ReadResult read(const QString &programFolder, const QString &name)
+{
+    using Status = ReadResult::Status;
+    ReadResult result;
+
+    TextFile::ReadResult memory = TextFile::read(memoryPath(programFolder, name));
+    if (!memory.ok()) {
+        result.status = Status::MemoryUnreadable;
+        result.error = memory.error;
+        return result;
+    }
+
+    const QString qandAName = qandAPath(programFolder, name);
+    QFile qandAFile(qandAName);
+    if (!qandAFile.open(QIODevice::ReadOnly)) {
+        result.status = Status::QandAMissing;
+        result.error = qandAFile.errorString();
+        return result;
+    }
+    TextFile::ReadResult qandA = TextFile::read(qandAFile, qandAName);
+    if (!qandA.ok()) {
+        result.status = Status::QandAUnreadable;
+        result.error = qandA.error;
+        return result;
+    }
+
+    using SubstitutionTable::LineBreakStep;
+    result.memory = SubstitutionTable::decode(memory.text, LineBreakStep::Fold);
+    memory.text.clear();
+    result.qandA = SubstitutionTable::decode(qandA.text, LineBreakStep::None);
+    return result;
+}
+
+QString save(const QString &programFolder, const QString &name, const QString &memory,
+             const QString &matchWords, const QString &wontSay, const QString &qandA)
+{
+    using SubstitutionTable::LineBreakStep;
+    const QString qandAName = qandAPath(programFolder, name);
+    const QString memoryName = memoryPath(programFolder, name);
+    const QString storedQandA = SubstitutionTable::encode(qandA, LineBreakStep::None);
+    const QString storedMemory =
+        SubstitutionTable::encode(memoryContent(memory, matchWords, wontSay), LineBreakStep::Fold);
+
+    // Both texts are checked before either file is written, so that a
+    // personality is never saved by halves.
+    for (const auto &[text, path] :
+         {std::pair{&storedQandA, &qandAName}, std::pair{&storedMemory, &memoryName}}) {
+        const QString error = unstorable(*text, *path);
+        if (!error.isEmpty())
+            return error + QStringLiteral("\nNeither file of the Personality was written.");
+    }
+
+    QString error = TextFile::write(qandAName, storedQandA);
+    if (!error.isEmpty())
+        return error + QStringLiteral("\nNeither file of the Personality was written.");
+    error = TextFile::write(memoryName, storedMemory);
+    if (!error.isEmpty())
+        return error + QStringLiteral("\nThe .qas file was written, the .mem file was not.");
+    return QString();
+}
+
+} // namespace PersonalityFile

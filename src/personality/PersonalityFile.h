@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QLatin1String>
+#include <QString>
+#include <QStringList>
+
+// The two files of a personality in the program folder: the memory file
+// (name + ".mem": statements, then the "* MatchWords:" and "* WontSay:"
+// sections) and the question/answer file (name + ".qas"), both stored through
+// the substitution table. Window-free: the Personality Editor calls these.
+namespace PersonalityFile {
+
+constexpr QLatin1String kMatchWordsMarker("* MatchWords:");
+constexpr QLatin1String kWontSayMarker("* WontSay:");
+
+QString memoryPath(const QString &programFolder, const QString &name);
+QString qandAPath(const QString &programFolder, const QString &name);
+
+// The personalities in the program folder: one entry per ordinary file whose
+// name matches "*.mem*", in the order the directory lists them, unsorted.
+QStringList list(const QString &programFolder);
+
+// A listed file's entry: its name without the last four characters.
+QString listEntry(const QString &fileName);
+
+// The decoded memory file: memory, the two sections, each part followed by an
+// empty line. Save Personality As... writes exactly this.
+QString memoryContent(QStringView memory, QStringView matchWords, QStringView wontSay);
+
+// Takes the section that starts with the line `marker` out of memory into
+// section: its lines up to the next empty line (or to the end of the text),
+// the marker line with them. Returns false, changing nothing, when no line
+// consists of the marker followed by CR LF.
+bool takeOutSection(QString &memory, QString &section, QLatin1String marker);
+
+struct ReadResult
+{
+    enum class Status {
+        Loaded,
+        MemoryUnreadable, // error names the file and the reason
+        QandAMissing,     // the .qas file cannot be opened
+        QandAUnreadable,  // opened but not read; error names the file and the reason
+    };
+    Status status = Status::Loaded;
+    QString error;
+    QString memory; // decoded, sections still in it
+    QString qandA;  // decoded
+};
+
+// Reads and decodes both files of the personality `name`. Either stored form of
+// the memory file is accepted: substituted (one line) or plain.
+ReadResult read(const QString &programFolder, const QString &name);
+
+// Save Personality: writes the substituted .qas file, then the substituted
+// .mem file. Returns an empty string on success, otherwise a message naming the
+// file and the reason. A text that the code page cannot store writes neither.
+QString save(const QString &programFolder, const QString &name, const QString &memory,
+             const QString &matchWords, const QString &wontSay, const QString &qandA);
+
+} // namespace PersonalityFile

@@ -1,0 +1,124 @@
+#include "SubstitutionTable.h"
+
+namespace SubstitutionTable {
+
+// The table. Every stored value is a control code that typed text never holds:
+// 0x01-0x08 and 0x0E-0x12. The codes in between (tab, LF, VT, FF, CR) and 0x1A,
+// which some readers take as the end of a text file, are never used, and no
+// stored value is a character of the table, so the steps can run in any order
+// and a decoded text holds exactly what was encoded. The characters are the
+// commonest of ordinary English text.
+constexpr std::array<Entry, 12> kEntries = {{
+    {u' ', 0x01},
+    {u'e', 0x02},
+    {u't', 0x03},
+    {u'a', 0x04},
+    {u'o', 0x05},
+    {u'i', 0x06},
+    {u'n', 0x07},
+    {u's', 0x08},
+    {u'h', 0x0E},
+    {u'.', 0x0F},
+    {u',', 0x10},
+    {u'?', 0x11},
+}};
+
+// Readers accept 0x12 as "r"; writers store "r" as itself.
+constexpr Entry kReadOnlyEntry = {u'r', 0x12};
+
+// The pilcrow (byte 0xB6 of the code page): printable, and not a key of any
+// ordinary keyboard. A memory text that holds it comes back with a line break
+// in its place.
+constexpr char16_t kLineBreak = u'\u00B6';
+
+namespace {
+
+constexpr bool tableIsSound()
+{
+    for (std::size_t i = 0; i < kEntries.size(); ++i) {
+        const char16_t stored = kEntries[i].stored;
+        if (stored == u'\r' || stored == u'\n' || stored == kLineBreak || stored == kReadOnlyEntry.stored)
+            return false;
+        if (kEntries[i].character == kLineBreak || kEntries[i].character == kReadOnlyEntry.character)
+            return false;
+        for (std::size_t j = 0; j < kEntries.size(); ++j) {
+            if (i != j && (stored == kEntries[j].stored || kEntries[i].character == kEntries[j].character))
+                return false;
+            if (stored == kEntries[j].character || kReadOnlyEntry.stored == kEntries[j].character)
+                return false;
+        }
+    }
+    const char16_t readOnly = kReadOnlyEntry.stored;
+    return kLineBreak != u'\r' && kLineBreak != u'\n' && readOnly != u'\r' && readOnly != u'\n' &&
+           readOnly != kLineBreak;
+}
+static_assert(tableIsSound(), "stored values must be distinct and never table characters or line breaks");
+
+// Per-character maps for everything below 256; the table never touches the rest.
+struct Maps
+{
+    char16_t encode[256];
+    char16_t decode[256];
+};
+
+const Maps &maps()
+{
+    static const Maps m = [] {
+        Maps built{};
+        for (char16_t c = 0; c < 256; ++c) {
+            built.encode[c] = c;
+            built.decode[c] = c;
+        }
+        for (const Entry &entry : kEntries) {
+            built.encode[entry.character] = entry.stored;
+            built.decode[entry.stored] = entry.character;
+        }
+        built.decode[kReadOnlyEntry.stored] = kReadOnlyEntry.character;
+        return built;
+    }();
+    return m;
+}
+
+// One pass over text through a 256-entry map. Because no mapped value is a
+// line break or the line-break character, this equals the table steps run one
+// after the other followed by the line-break step.
+QString translate(QStringView text, const char16_t (&map)[256], bool foldLineBreaks, bool encoding)
+{
+    QString out;
+    const qsizetype n = text.size();
+    out.resize(n + (foldLineBreaks && !encoding ? text.count(QChar(kLineBreak)) : 0));
+    char16_t *dst = reinterpret_cast<char16_t *>(out.data());
+    const char16_t *src = text.utf16();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = src[i];
+        if (foldLineBreaks) {
+            if (encoding && c == u'\r' && i + 1 < n && src[i + 1] == u'\n') {
+                *dst++ = kLineBreak;
+                ++i;
+                continue;
+            }
+            if (!encoding && c == kLineBreak) {
+                *dst++ = u'\r';
+                *dst++ = u'\n';
+                continue;
+            }
+        }
+        *dst++ = c < 256 ? map[c] : c;
+    }
+    out.truncate(dst - reinterpret_cast<const char16_t *>(out.constData()));
+    return out;
+}
+
+} // namespace
+
+QString encode(QStringView text, LineBreakStep step)
+{
+    return translate(text, maps().encode, step == LineBreakStep::Fold, true);
+}
+
+QString decode(QStringView text, LineBreakStep step)
+{
+    return translate(text, maps().decode, step == LineBreakStep::Fold, false);
+}
+
+} // namespace SubstitutionTable

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// The fixed character substitution that keeps personality files unreadable at
+// a glance. The same table serves the writer and both readers.
+namespace SubstitutionTable {
+
+struct Entry
+{
+    char16_t character; // as it stands in the text
+    char16_t stored;    // the byte value that replaces it in the file
+};
+
+// The twelve entries, in the order the encoder applies them.
+extern const std::array<Entry, 12> kEntries;
+
+// A byte value the readers turn into a letter that no entry encodes; nothing
+// ever writes it.
+extern const Entry kReadOnlyEntry;
+
+// The memory file stores each CR LF as this one character.
+extern const char16_t kLineBreak;
+
+enum class LineBreakStep {
+    None, // the question/answer file: line breaks stay CR LF
+    Fold  // the memory file: every CR LF becomes kLineBreak and back
+};
+
+// Replaces every table character by its byte value, then (Fold) every CR LF
+// by the line-break character. Characters outside the table stay as they are.
+QString encode(QStringView text, LineBreakStep step);
+
+// Replaces every table byte value (and the read-only one) by its character,
+// then (Fold) every line-break character by CR LF.
+QString decode(QStringView text, LineBreakStep step);
+
+} // namespace SubstitutionTable

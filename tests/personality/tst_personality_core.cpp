@@ -1,0 +1,403 @@
+#include "PersonalityFile.h"
+#include "SamplePersonality.h"
+#include "SubstitutionTable.h"
+#include "TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using SubstitutionTable::LineBreakStep;
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+QString crlfs(int n)
+{
+    return kCrLf.repeated(n);
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<missing>");
+    return file.readAll();
+}
+
+void putBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+struct Loaded
+{
+    QString memory, matchWords, wontSay, qandA;
+};
+
+// A load as the editor does it: read both files, then take out the sections.
+Loaded load(const QString &folder, const QString &name)
+{
+    PersonalityFile::ReadResult read = PersonalityFile::read(folder, name);
+    Loaded loaded;
+    if (read.status != PersonalityFile::ReadResult::Status::Loaded)
+        return loaded;
+    loaded.memory = read.memory;
+    loaded.qandA = read.qandA;
+    PersonalityFile::takeOutSection(loaded.memory, loaded.matchWords, PersonalityFile::kMatchWordsMarker);
+    PersonalityFile::takeOutSection(loaded.memory, loaded.wontSay, PersonalityFile::kWontSayMarker);
+    return loaded;
+}
+
+} // namespace
+
+// Personality files: the substitution, the two layouts, listing, reading and saving.
+class TestPersonalityCore : public QObject
+{
+    Q_OBJECT
+private slots:
+    void storedForm();
+    void substitutionRoundTrip_data();
+    void substitutionRoundTrip();
+    void takeOutSection_data();
+    void takeOutSection();
+    void listing();
+    void readFailures_data();
+    void readFailures();
+    void fortySevenByteMemoryFile();
+    void goldenFiles();
+    void saveAndLoadAgain();
+    void plainMemoryFileLoadsLikeStoredOne();
+    void saveRefusesWithoutHalfSaving_data();
+    void saveRefusesWithoutHalfSaving();
+    void sampleAssetsAreWriterOutput();
+};
+
+void TestPersonalityCore::storedForm()
+{
+    // Capitals and other characters outside the table stand among the stored bytes.
+    const QString stored =
+        SubstitutionTable::encode(QStringLiteral("I like Cats.\r\n\r\nOK"), LineBreakStep::Fold);
+    QCOMPARE(stored, QStringLiteral("I\x01l\x06k\x02\x01"
+                                    "C\x04\x03\x08\x0f\u00b6\u00b6OK"));
+    // The question/answer file keeps its line breaks.
+    QCOMPARE(SubstitutionTable::encode(QStringLiteral("\r\n#hi?&"), LineBreakStep::None),
+             QStringLiteral("\r\n#\x0e\x06\x11&"));
+    QCOMPARE(SubstitutionTable::decode(QStringLiteral("I\x01l\x06k\x02\x01\x12\x02\x04\x12\x12"),
+                                       LineBreakStep::None),
+             QStringLiteral("I like rearr"));
+}
+
+void TestPersonalityCore::substitutionRoundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("memoryFile");
+    QTest::addColumn<QString>("back");
+
+    const QString ordinary =
+        QStringLiteral("Hello, is it me you're looking for?\r\nYes! \"Quite\" so; 42% - [ok] *\r\n");
+    QTest::newRow("ordinary text, memory") << ordinary << true << ordinary;
+    QTest::newRow("ordinary text, q/a") << ordinary << false << ordinary;
+    // Control codes 0-31: the stored values come back as their characters
+    // (0x12 as "r"), the others as themselves.
+    QString controls;
+    for (char16_t c = 0; c < 32; ++c)
+        controls += QChar(c);
+    QString controlsBack = controls;
+    controlsBack.replace(1, 8, QStringLiteral(" etaoins"));
+    controlsBack.replace(0x0e, 5, QStringLiteral("h.,?r"));
+    QTest::newRow("control codes") << controls << false << controlsBack;
+    QTest::newRow("line-break character in memory")
+        << QStringLiteral("a\u00b6b") << true << QStringLiteral("a\r\nb");
+    QTest::newRow("line-break character in q/a")
+        << QStringLiteral("a\u00b6b") << false << QStringLiteral("a\u00b6b");
+    QTest::newRow("lone CR and LF") << QStringLiteral("a\rb\nc\r\r\n") << true
+                                    << QStringLiteral("a\rb\nc\r\r\n");
+    QTest::newRow("outside the code page's ASCII")
+        << QStringLiteral("na\u00efve \u20ac5 \u00e9t\u00e9") << true
+        << QStringLiteral("na\u00efve \u20ac5 \u00e9t\u00e9");
+}
+
+void TestPersonalityCore::substitutionRoundTrip()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, memoryFile);
+    QFETCH(QString, back);
+    const LineBreakStep step = memoryFile ? LineBreakStep::Fold : LineBreakStep::None;
+    const QString stored = SubstitutionTable::encode(text, step);
+    QCOMPARE(SubstitutionTable::decode(stored, step), back);
+    // Nothing of the table is left in plain sight.
+    for (const auto &entry : SubstitutionTable::kEntries)
+        QVERIFY(!stored.contains(QChar(entry.character)));
+    if (memoryFile)
+        QVERIFY(!stored.contains(kCrLf));
+}
+
+void TestPersonalityCore::takeOutSection_data()
+{
+    QTest::addColumn<QString>("memory");
+    QTest::addColumn<bool>("matchWords");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QString>("memoryAfter");
+    QTest::addColumn<QString>("section");
+
+    QTest::newRow("section with an empty line after it")
+        << QStringLiteral("I like cats.\r\n\r\n* MatchWords:\r\ncat\r\ndog\r\n\r\nMore.") << true << true
+        << QStringLiteral("I like cats.\r\n\r\n\r\nMore.") << QStringLiteral("cat\r\ndog\r\n");
+    QTest::newRow("marker line directly followed by an empty line")
+        << QStringLiteral("A\r\n* WontSay:\r\n\r\nB") << false << true << QStringLiteral("A\r\n\r\nB")
+        << QString();
+    QTest::newRow("no empty line: runs to the end")
+        << QStringLiteral("A\r\n* MatchWords:\r\ncat dog\r\nbird") << true << true << QStringLiteral("A\r\n")
+        << QStringLiteral("cat dog\r\nbird");
+    QTest::newRow("marker at the very end")
+        << QStringLiteral("A* WontSay:\r\n") << false << true << QStringLiteral("A") << QString();
+    QTest::newRow("missing marker") << QStringLiteral("A\r\n\r\nB") << true << false
+                                    << QStringLiteral("A\r\n\r\nB") << QStringLiteral("unchanged");
+    QTest::newRow("marker not followed by CR LF")
+        << QStringLiteral("* MatchWords: cat\r\n\r\n") << true << false
+        << QStringLiteral("* MatchWords: cat\r\n\r\n") << QStringLiteral("unchanged");
+    QTest::newRow("case matters") << QStringLiteral("* matchwords:\r\ncat\r\n\r\n") << true << false
+                                  << QStringLiteral("* matchwords:\r\ncat\r\n\r\n")
+                                  << QStringLiteral("unchanged");
+    QTest::newRow("first proper marker line wins")
+        << QStringLiteral("* MatchWords:x\r\n* MatchWords:\r\na\r\n\r\n* MatchWords:\r\nb\r\n\r\n") << true
+        << true << QStringLiteral("* MatchWords:x\r\n\r\n* MatchWords:\r\nb\r\n\r\n")
+        << QStringLiteral("a\r\n");
+    QTest::newRow("WontSay before MatchWords, taking WontSay")
+        << QStringLiteral("S\r\n\r\n* WontSay:\r\nno\r\n\r\n* MatchWords:\r\nyes\r\n\r\n") << false << true
+        << QStringLiteral("S\r\n\r\n\r\n* MatchWords:\r\nyes\r\n\r\n") << QStringLiteral("no\r\n");
+    QTest::newRow("WontSay before MatchWords, taking MatchWords")
+        << QStringLiteral("S\r\n\r\n* WontSay:\r\nno\r\n\r\n* MatchWords:\r\nyes\r\n\r\n") << true << true
+        << QStringLiteral("S\r\n\r\n* WontSay:\r\nno\r\n\r\n\r\n") << QStringLiteral("yes\r\n");
+}
+
+void TestPersonalityCore::takeOutSection()
+{
+    QFETCH(QString, memory);
+    QFETCH(bool, matchWords);
+    QFETCH(bool, found);
+    QFETCH(QString, memoryAfter);
+    QFETCH(QString, section);
+    QString taken = QStringLiteral("unchanged");
+    const QLatin1String marker =
+        matchWords ? PersonalityFile::kMatchWordsMarker : PersonalityFile::kWontSayMarker;
+    QCOMPARE(PersonalityFile::takeOutSection(memory, taken, marker), found);
+    QCOMPARE(memory, memoryAfter);
+    QCOMPARE(taken, section);
+}
+
+void TestPersonalityCore::listing()
+{
+    QTemporaryDir dir;
+    const QString f = dir.path() + QLatin1Char('/');
+    for (const char *name : {"Alice.mem", "Bob.mem", ".mem", "notes.memo", "Shout.MEM", "readme.txt",
+                             "Alice.qas", "mem", "x.me"})
+        putBytes(f + QLatin1String(name), "x");
+    QVERIFY(QDir(f).mkdir(QStringLiteral("Folder.mem")));
+    QStringList entries = PersonalityFile::list(f);
+    entries.sort();
+    QCOMPARE(entries, (QStringList{QString(), QStringLiteral("Alice"), QStringLiteral("Bob"),
+                                   QStringLiteral("notes.")}));
+    QCOMPARE(PersonalityFile::list(f + QStringLiteral("nowhere/")), QStringList());
+    QCOMPARE(PersonalityFile::listEntry(QStringLiteral("abc")), QString());
+}
+
+void TestPersonalityCore::readFailures_data()
+{
+    QTest::addColumn<bool>("memoryIsFile");
+    QTest::addColumn<bool>("qandAIsFile");
+    QTest::addColumn<int>("status");
+    using Status = PersonalityFile::ReadResult::Status;
+    QTest::newRow("memory file missing") << false << true << int(Status::MemoryUnreadable);
+    QTest::newRow("q/a file missing") << true << false << int(Status::QandAMissing);
+}
+
+void TestPersonalityCore::readFailures()
+{
+    QFETCH(bool, memoryIsFile);
+    QFETCH(bool, qandAIsFile);
+    QFETCH(int, status);
+    for (const bool folderInstead : {false, true}) {
+        QTemporaryDir dir;
+        const QString f = dir.path() + QLatin1Char('/');
+        const auto make = [&](const QString &path, bool isFile) {
+            if (isFile)
+                putBytes(path, "x\r\n");
+            else if (folderInstead)
+                QVERIFY(QDir().mkdir(path));
+        };
+        make(PersonalityFile::memoryPath(f, QStringLiteral("P")), memoryIsFile);
+        make(PersonalityFile::qandAPath(f, QStringLiteral("P")), qandAIsFile);
+        const PersonalityFile::ReadResult read = PersonalityFile::read(f, QStringLiteral("P"));
+        QCOMPARE(int(read.status), status);
+        if (!memoryIsFile)
+            QVERIFY2(read.error.contains(QStringLiteral("P.mem")), qPrintable(read.error));
+        QVERIFY(read.memory.isEmpty() && read.qandA.isEmpty());
+    }
+}
+
+void TestPersonalityCore::fortySevenByteMemoryFile()
+{
+    QTemporaryDir dir;
+    const QString f = dir.path() + QLatin1Char('/');
+    QCOMPARE(PersonalityFile::save(f, QStringLiteral("Cats"), QStringLiteral("I like cats.\r\n\r\n"),
+                                   QString(), QString(), QString()),
+             QString());
+    const QByteArray stored = fileBytes(PersonalityFile::memoryPath(f, QStringLiteral("Cats")));
+    QCOMPARE(stored.size(), 47);
+    QCOMPARE(stored, fileBytes(QStringLiteral(MINDLOOM_TEST_DATA "/Cats.mem")));
+    QVERIFY(stored.endsWith("\r\n"));
+    QCOMPARE(stored.count('\r') + stored.count('\n'), 2);
+    QCOMPARE(fileBytes(PersonalityFile::qandAPath(f, QStringLiteral("Cats"))), QByteArray("\r\n"));
+}
+
+void TestPersonalityCore::goldenFiles()
+{
+    // The stored format, byte for byte: the substitution, the layout, an
+    // unencoded final CR LF, capitals, code-page characters, a lone LF.
+    const QString memory =
+        QStringLiteral("Hello there. I am Rosa, and I love the sea!\r\n\r\nCaf\u00e9 \u20ac3?\nYes.\r\n\r\n");
+    const QString matchWords = QStringLiteral("sea\r\nboats\r\n");
+    const QString wontSay = QStringLiteral("nonsense");
+    const QString qandA = QStringLiteral("\r\n#Where is the harbour?&Down the hill, past the church.%");
+    QTemporaryDir dir;
+    const QString f = dir.path() + QLatin1Char('/');
+    QCOMPARE(PersonalityFile::save(f, QStringLiteral("Golden"), memory, matchWords, wontSay, qandA),
+             QString());
+    const QString data = QStringLiteral(MINDLOOM_TEST_DATA "/");
+    QCOMPARE(fileBytes(f + QStringLiteral("Golden.mem")), fileBytes(data + QStringLiteral("Golden.mem")));
+    QCOMPARE(fileBytes(f + QStringLiteral("Golden.qas")), fileBytes(data + QStringLiteral("Golden.qas")));
+
+    const Loaded loaded = load(data, QStringLiteral("Golden"));
+    QCOMPARE(loaded.memory, memory + crlfs(6)); // one section ended with CR LF, one did not
+    QCOMPARE(loaded.matchWords, matchWords);
+    QCOMPARE(loaded.wontSay, wontSay + kCrLf);
+    QCOMPARE(loaded.qandA, qandA + kCrLf);
+}
+
+void TestPersonalityCore::saveAndLoadAgain()
+{
+    QTemporaryDir dir;
+    const QString f = dir.path() + QLatin1Char('/');
+    const QString name = QStringLiteral("Again");
+    auto cycle = [&](const Loaded &in) {
+        const QString error = PersonalityFile::save(f, name, in.memory, in.matchWords, in.wontSay, in.qandA);
+        if (!error.isEmpty())
+            qWarning() << error;
+        return load(f, name);
+    };
+
+    // Empty sections: the memory text comes back with nine CR LF pairs in all.
+    Loaded cats = cycle({QStringLiteral("I like cats.\r\n\r\n"), QString(), QString(), QString()});
+    QCOMPARE(cats.memory, QStringLiteral("I like cats.") + crlfs(9));
+    QCOMPARE(cats.matchWords, QString());
+    QCOMPARE(cats.wontSay, QString());
+    QCOMPARE(cats.qandA, kCrLf);
+
+    // Sections without a line break: five more CR LF pairs the first time,
+    // seven every later time; the sections settle with one CR LF.
+    Loaded once = cycle({QStringLiteral("I like cats.\r\n\r\n"), QStringLiteral("cat dog"),
+                         QStringLiteral("no"), QStringLiteral("\r\n#q&a%")});
+    QCOMPARE(once.memory, QStringLiteral("I like cats.") + crlfs(2 + 5));
+    QCOMPARE(once.matchWords, QStringLiteral("cat dog\r\n"));
+    QCOMPARE(once.wontSay, QStringLiteral("no\r\n"));
+    QCOMPARE(once.qandA, QStringLiteral("\r\n#q&a%\r\n"));
+    const Loaded twice = cycle(once);
+    QCOMPARE(twice.memory, QStringLiteral("I like cats.") + crlfs(2 + 5 + 7));
+    QCOMPARE(twice.matchWords, QStringLiteral("cat dog\r\n"));
+    QCOMPARE(twice.qandA, QStringLiteral("\r\n#q&a%\r\n\r\n"));
+
+    // A question/answer text keeps its line breaks in the stored file.
+    QVERIFY(fileBytes(PersonalityFile::qandAPath(f, name)).startsWith("\r\n#q&\x04%\r\n\r\n"));
+}
+
+void TestPersonalityCore::plainMemoryFileLoadsLikeStoredOne()
+{
+    QTemporaryDir dir;
+    const QString f = dir.path() + QLatin1Char('/');
+    const QString memory = QStringLiteral("I like cats.\r\n\r\nSo do you.\r\n\r\n");
+    QCOMPARE(PersonalityFile::save(f, QStringLiteral("Stored"), memory, QStringLiteral("cat\r\n"),
+                                   QStringLiteral("dog\r\n"), QStringLiteral("\r\n#a&b%")),
+             QString());
+    QCOMPARE(TextFile::write(f + QStringLiteral("Plain.mem"),
+                             PersonalityFile::memoryContent(memory, QStringLiteral("cat\r\n"),
+                                                            QStringLiteral("dog\r\n"))),
+             QString());
+    QCOMPARE(TextFile::write(f + QStringLiteral("Plain.qas"), QStringLiteral("\r\n#a&b%")), QString());
+    const Loaded stored = load(f, QStringLiteral("Stored"));
+    const Loaded plain = load(f, QStringLiteral("Plain"));
+    QVERIFY(!stored.memory.isEmpty());
+    QCOMPARE(plain.memory, stored.memory);
+    QCOMPARE(plain.matchWords, stored.matchWords);
+    QCOMPARE(plain.wontSay, stored.wontSay);
+    QCOMPARE(plain.qandA, stored.qandA);
+}
+
+void TestPersonalityCore::saveRefusesWithoutHalfSaving_data()
+{
+    QTest::addColumn<QString>("memory");
+    QTest::addColumn<QString>("qandA");
+    QTest::addColumn<QString>("folderAt");
+    QTest::addColumn<QString>("messageHas");
+    QTest::addColumn<bool>("qandAWritten");
+
+    const QString ok = QStringLiteral("fine");
+    QTest::newRow("unstorable character in the memory")
+        << QStringLiteral("I \u2665 cats") << ok << QString() << QStringLiteral("U+2665") << false;
+    QTest::newRow("unstorable character in the q/a text")
+        << ok << QStringLiteral("#\u0101&") << QString() << QStringLiteral("U+0101") << false;
+    QTest::newRow("q/a file cannot be written")
+        << ok << ok << QStringLiteral("P.qas") << QStringLiteral("P.qas") << false;
+    QTest::newRow("memory file cannot be written")
+        << ok << ok << QStringLiteral("P.mem") << QStringLiteral("The .qas file was written") << true;
+}
+
+void TestPersonalityCore::saveRefusesWithoutHalfSaving()
+{
+    QFETCH(QString, memory);
+    QFETCH(QString, qandA);
+    QFETCH(QString, folderAt);
+    QFETCH(QString, messageHas);
+    QFETCH(bool, qandAWritten);
+    QTemporaryDir dir;
+    const QString f = dir.path() + QLatin1Char('/');
+    const QByteArray old = "old\r\n";
+    for (const QString &file : {QStringLiteral("P.mem"), QStringLiteral("P.qas")}) {
+        if (file == folderAt)
+            QVERIFY(QDir().mkdir(f + file));
+        else
+            putBytes(f + file, old);
+    }
+    const QString error = PersonalityFile::save(f, QStringLiteral("P"), memory, QString(), QString(), qandA);
+    QVERIFY2(error.contains(messageHas), qPrintable(error));
+    if (folderAt != QStringLiteral("P.mem"))
+        QCOMPARE(fileBytes(f + QStringLiteral("P.mem")), old);
+    if (folderAt != QStringLiteral("P.qas"))
+        QCOMPARE(fileBytes(f + QStringLiteral("P.qas")) != old, qandAWritten);
+    QVERIFY(QFileInfo(f + folderAt).isDir() || folderAt.isEmpty());
+}
+
+void TestPersonalityCore::sampleAssetsAreWriterOutput()
+{
+    // Setting MINDLOOM_WRITE_SAMPLE writes the sample personality into
+    // assets/ instead of checking it.
+    const bool regenerate = qEnvironmentVariableIsSet("MINDLOOM_WRITE_SAMPLE");
+    QTemporaryDir dir;
+    const QString assets = QStringLiteral(MINDLOOM_ASSETS_DIR "/");
+    const QString f = regenerate ? assets : dir.path() + QLatin1Char('/');
+    const QString name = SamplePersonality::name();
+    QCOMPARE(PersonalityFile::save(f, name, SamplePersonality::memory(), SamplePersonality::matchWords(),
+                                   SamplePersonality::wontSay(), SamplePersonality::qandA()),
+             QString());
+    QCOMPARE(fileBytes(f + name + QStringLiteral(".mem")), fileBytes(assets + name + QStringLiteral(".mem")));
+    QCOMPARE(fileBytes(f + name + QStringLiteral(".qas")), fileBytes(assets + name + QStringLiteral(".qas")));
+    QVERIFY(PersonalityFile::list(assets).contains(name));
+}
+
+QTEST_GUILESS_MAIN(TestPersonalityCore)
+#include "tst_personality_core.moc"
