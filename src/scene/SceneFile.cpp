@@ -26,11 +26,16 @@ void appendFlag(QString &text, QLatin1String flag)
     text += LineEnd;
 }
 
-// One part's picture entry and its four numbers, height first.
-void appendPart(QString &text, QLatin1String pictureKey, const QString &picture, QLatin1String prefix,
-                float h, float w, float x, float y)
+// One part's picture entry ("ZM=") and its four numbers, height first
+// ("ZMh=", "ZMw=", "ZMx=", "ZMy=").
+void appendPart(QString &text, QLatin1String prefix, const QString &picture, float h, float w, float x,
+                float y)
 {
-    appendValue(text, pictureKey, picture);
+    text += prefix;
+    text += QLatin1Char('=');
+    text += picture;
+    text += QLatin1Char(';');
+    text += LineEnd;
     const float numbers[] = {h, w, x, y};
     const char suffixes[] = {'h', 'w', 'x', 'y'};
     for (int i = 0; i < 4; ++i) {
@@ -97,27 +102,22 @@ QString BuildSceneText(const SceneRecord &scene)
                  scene.MiscDelay.size() + scene.MiscSpeed.size());
 
     appendValue(text, QLatin1String("BG="), scene.Background);
-    appendPart(text, QLatin1String("ZM="), scene.ZumiMouth, QLatin1String("ZM"), scene.ZMh, scene.ZMw,
-               scene.ZMx, scene.ZMy);
+    appendPart(text, QLatin1String("ZM"), scene.ZumiMouth, scene.ZMh, scene.ZMw, scene.ZMx, scene.ZMy);
     if (scene.ZumiBlinkOn) {
         appendFlag(text, QLatin1String("ZumiBlinkOn"));
-        appendPart(text, QLatin1String("ZB="), scene.ZumiBlink, QLatin1String("ZB"), scene.ZBh, scene.ZBw,
-                   scene.ZBx, scene.ZBy);
+        appendPart(text, QLatin1String("ZB"), scene.ZumiBlink, scene.ZBh, scene.ZBw, scene.ZBx, scene.ZBy);
     }
     if (scene.UserMouthOn) {
         appendFlag(text, QLatin1String("UserMouthOn"));
-        appendPart(text, QLatin1String("UM="), scene.UserMouth, QLatin1String("UM"), scene.UMh, scene.UMw,
-                   scene.UMx, scene.UMy);
+        appendPart(text, QLatin1String("UM"), scene.UserMouth, scene.UMh, scene.UMw, scene.UMx, scene.UMy);
     }
     if (scene.UserBlinkOn) {
         appendFlag(text, QLatin1String("UserBlinkOn"));
-        appendPart(text, QLatin1String("UB="), scene.UserBlink, QLatin1String("UB"), scene.UBh, scene.UBw,
-                   scene.UBx, scene.UBy);
+        appendPart(text, QLatin1String("UB"), scene.UserBlink, scene.UBh, scene.UBw, scene.UBx, scene.UBy);
     }
     if (scene.MiscOn) {
         appendFlag(text, QLatin1String("MiscOn"));
-        appendPart(text, QLatin1String("MP="), scene.MiscPart, QLatin1String("MP"), scene.MPh, scene.MPw,
-                   scene.MPx, scene.MPy);
+        appendPart(text, QLatin1String("MP"), scene.MiscPart, scene.MPh, scene.MPw, scene.MPx, scene.MPy);
         appendValue(text, QLatin1String("MR="), orSubstitute(scene.MiscRndm, RndmSubstitute));
         appendValue(text, QLatin1String("MF="), orSubstitute(scene.MiscFrames, FramesSubstitute));
         appendValue(text, QLatin1String("MD="), orSubstitute(scene.MiscDelay, DelaySubstitute));
