@@ -116,6 +116,19 @@ QString literalTidySentence(QString t)
     return t;
 }
 
+// Every character the code page stores, in byte order; optionally each one
+// followed by a space.
+QString everyCodePageCharacter(bool spaced)
+{
+    QString text;
+    for (int byte = 0; byte < 256; ++byte) {
+        text += Cp1252::decode(QByteArray(1, char(byte)));
+        if (spaced)
+            text += QLatin1Char(' ');
+    }
+    return text;
+}
+
 QString randomText(QRandomGenerator &rng, qsizetype maxLength)
 {
     static const QString alphabet = QStringLiteral("  '\"aZ1.,?!()\t\u00e9") + QChar(0) + QChar(0x0D);
@@ -243,9 +256,9 @@ void TestPhrase::splitWordsLimit()
 void TestPhrase::splitWordsMatchesStepByStep()
 {
     QRandomGenerator rng(20240611);
-    for (int round = 0; round < 20000; ++round) {
-        const QString text = randomText(rng, 40);
-        const int size = 2 + rng.bounded(12);
+    for (int round = -2; round < 20000; ++round) {
+        const QString text = round < 0 ? everyCodePageCharacter(round == -1) : randomText(rng, 40);
+        const int size = round < 0 ? 400 : 2 + rng.bounded(12);
         QStringList expected(size, Untouched);
         QStringList actual(size, Untouched);
         literalSplitWords(text, expected);
@@ -379,8 +392,8 @@ void TestPhrase::tidySentence()
 void TestPhrase::tidySentenceMatchesStepByStep()
 {
     QRandomGenerator rng(7);
-    for (int round = 0; round < 50000; ++round) {
-        const QString text = randomText(rng, 24);
+    for (int round = -2; round < 50000; ++round) {
+        const QString text = round < 0 ? everyCodePageCharacter(round == -1) : randomText(rng, 24);
         QString actual = text;
         PhraseModule::TidySentence(actual);
         const QString expected = literalTidySentence(text);
