@@ -48,7 +48,9 @@ QPlainTextEdit, QLineEdit {
     border-radius: 3px;
 }
 QPlainTextEdit:focus, QLineEdit:focus { border: 1px solid #9a6240; }
-QLabel { font-size: 8pt; font-weight: bold; color: #6d3a24; background: transparent; }
+QLabel { font-size: 8pt; color: #6d3a24; background: transparent; }
+QLabel#Label1 { font-style: italic; padding-left: 3px; }
+QLabel#Label2 { font-weight: bold; }
 )";
 
 // Each slice of the split (cutting and appending) aims at this much time, so
@@ -125,8 +127,8 @@ KBEd::KBEd(Platform &platform, QWidget *parent)
     Command5->hide();
 
     // The two labels overlap by a few pixels; they lie beneath the buttons.
-    Label1 = makeLabel(this, "Label1", 427, 125, 73, 25, Qt::AlignRight);
-    Label2 = makeLabel(this, "Label2", 498, 125, 33, 25, Qt::AlignLeft);
+    Label1 = makeLabel(this, "Label1", 427, 125, 73, 25, Qt::AlignLeft);
+    Label2 = makeLabel(this, "Label2", 498, 125, 33, 25, Qt::AlignRight);
     Label1->lower();
     Label2->lower();
 

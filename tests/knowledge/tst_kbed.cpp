@@ -68,6 +68,7 @@ private slots:
     void saveCancelledWritesNothing();
     void saveFailure_data();
     void saveFailure();
+    void sampleKnowledgeBase();
 
     void entryLine_data();
     void entryLine();
@@ -376,6 +377,26 @@ void TestKBEd::saveFailure()
     QCOMPARE(area()->text(), text);
     QCOMPARE(QFileInfo(target).isDir(), folderTarget);
     QCOMPARE(QDir(m_programDir->path()).entryList(QDir::Files), QStringList());
+}
+
+void TestKBEd::sampleKnowledgeBase()
+{
+    // The shipped knowledge base is what the editor writes: facts as
+    // paragraphs with one empty line between them, and the final CR LF of the
+    // save. Loading and saving it again adds one more CR LF.
+    const QString sample = QStringLiteral(MINDLOOM_ASSETS_DIR "/Astronomy.kba");
+    const QByteArray bytes = fileBytes(sample);
+    m_platform->dialogAnswers << sample << m_otherDir->filePath(QStringLiteral("Copy.kba"));
+    control<QPushButton>("Command1")->click();
+    const QString text = area()->text();
+    QVERIFY(text.endsWith(QStringLiteral(".\r\n\r\n\r\n")));
+    const QStringList facts = text.chopped(6).split(QStringLiteral("\r\n\r\n"));
+    QVERIFY(facts.size() >= 10);
+    for (const QString &fact : facts)
+        QVERIFY2(!fact.isEmpty() && !fact.contains(QLatin1Char('\r')) && !fact.contains(QLatin1Char('\n')),
+                 qPrintable(fact));
+    control<QPushButton>("Command2")->click();
+    QCOMPARE(fileBytes(folder() + QStringLiteral("Copy.kba")), bytes + "\r\n");
 }
 
 void TestKBEd::entryLine_data()
