@@ -1,0 +1,161 @@
+#pragma once
+
+// A program folder with generated default pictures, and a composer window on
+// a FakePlatform over it, for the Form1 tests.
+
+#include "FakePlatform.h"
+#include "Form1.h"
+#include "ProgramFolder.h"
+#include "SceneCanvas.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+// The default pictures: name, size in pixels, colour. Their sizes give the
+// default geometry ZM 120 x 90 at (120, 90), ZB 66 x 32, UM 80 x 44,
+// UB 60 x 30, MP 200 x 48 at (60, 30). (All are sizes whose default size
+// comes out as the pixel size; 64 pixels, for one, gives 63.)
+struct DefaultPicture
+{
+    const char *name;
+    int width;
+    int height;
+    QRgb colour;
+};
+inline const DefaultPicture DefaultPictures[] = {
+    {"bg.jpg", 700, 500, qRgb(0, 150, 0)},        {"zumimouth.jpg", 120, 90, qRgb(220, 0, 0)},
+    {"zumiblink.jpg", 66, 32, qRgb(240, 240, 0)}, {"usermouth.jpg", 80, 44, qRgb(0, 0, 230)},
+    {"userblink.jpg", 60, 30, qRgb(230, 0, 230)}, {"miscpart.jpg", 200, 48, qRgb(0, 230, 230)},
+};
+
+class WindowFixture
+{
+public:
+    // subfolder: an optional folder below the temporary one to act as the
+    // program folder (e.g. one with a space in its name).
+    explicit WindowFixture(const QString &subfolder = QString())
+    {
+        QString root = dir.path();
+        if (!subfolder.isEmpty()) {
+            QDir(root).mkpath(subfolder);
+            root += QLatin1Char('/') + subfolder;
+        }
+        platform.folder = ProgramFolder::withTrailingSeparator(QDir::toNativeSeparators(root));
+        QDir().mkpath(images());
+        for (const DefaultPicture &picture : DefaultPictures)
+            writePicture(QLatin1String(picture.name), picture.width, picture.height, picture.colour);
+    }
+
+    QString folder() const { return platform.folder; }
+    QString images() const { return platform.folder + QStringLiteral("Images") + QDir::separator(); }
+    QString path(const QString &name) const { return platform.folder + name; }
+
+    // A picture of one colour; the format comes from the name's extension.
+    QString writePicture(const QString &name, int width, int height, QRgb colour,
+                         const QString &into = QString())
+    {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(colour);
+        const QString file = (into.isEmpty() ? images() : into) + name;
+        if (!image.save(file))
+            qFatal("cannot write test picture %s", qPrintable(file));
+        return file;
+    }
+
+    // A picture as the window's loader decodes it.
+    static QImage decoded(const QString &file) { return PictureLoader::load(file).picture.image; }
+    QImage decodedDefault(const char *name) const { return decoded(images() + QLatin1String(name)); }
+
+    static QString writeFile(const QString &file, const QByteArray &bytes)
+    {
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(file));
+        return file;
+    }
+    QString writeScene(const QString &name, const QByteArray &bytes) { return writeFile(path(name), bytes); }
+
+    Form1 &open()
+    {
+        window = std::make_unique<Form1>(platform);
+        return *window;
+    }
+    Form1 &openShown()
+    {
+        open();
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qFatal("window not exposed");
+        return *window;
+    }
+
+    template <class T> T *child(const char *name) const
+    {
+        T *found = window->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QPushButton *button(const char *name) const { return child<QPushButton>(name); }
+    QCheckBox *check(const char *name) const { return child<QCheckBox>(name); }
+    QRadioButton *option(const char *name) const { return child<QRadioButton>(name); }
+    QLineEdit *text(const char *name) const { return child<QLineEdit>(name); }
+    SceneCanvas *canvas() const { return child<SceneCanvas>("picCanvas"); }
+    QImage canvasImage() const { return canvas()->image(); }
+
+    // Clicks a button with the mouse (the click handlers are the ones users reach).
+    void click(const char *name) const { QTest::mouseClick(button(name), Qt::LeftButton); }
+
+    // Answers the next dialog with file, then clicks the button.
+    void clickAnswering(const char *name, const QString &file)
+    {
+        platform.dialogAnswers << file;
+        click(name);
+    }
+
+    // Loads a scene file text through Load Scene.
+    void loadScene(const QByteArray &bytes)
+    {
+        clickAnswering("Command11", writeScene(QStringLiteral("in.scn"), bytes));
+    }
+
+    // Saves through Save Scene and returns the bytes written.
+    QByteArray saveScene(const QString &name = QStringLiteral("out.scn"))
+    {
+        const QString file = path(name);
+        clickAnswering("Command10", file);
+        QFile in(file);
+        if (!in.open(QIODevice::ReadOnly))
+            return QByteArray("<not written>");
+        return in.readAll();
+    }
+
+    // The canvas as it must look: the plain colour, the background unscaled,
+    // and the part's picture at (x, y) (whole pixels), clipped.
+    static QImage composite(const QImage &background, const QImage &part = QImage(), int x = 0, int y = 0)
+    {
+        QImage expected(SceneCanvas::CanvasWidth, SceneCanvas::CanvasHeight, QImage::Format_RGB32);
+        expected.fill(SceneCanvas::plainColour());
+        for (int row = 0; row < std::min(background.height(), expected.height()); ++row)
+            for (int column = 0; column < std::min(background.width(), expected.width()); ++column)
+                expected.setPixel(column, row, background.pixel(column, row));
+        for (int row = 0; row < part.height(); ++row)
+            for (int column = 0; column < part.width(); ++column)
+                if (expected.valid(x + column, y + row))
+                    expected.setPixel(x + column, y + row, part.pixel(column, row));
+        return expected.convertToFormat(QImage::Format_RGB32);
+    }
+
+    QTemporaryDir dir;
+    FakePlatform platform;
+    std::unique_ptr<Form1> window;
+};
