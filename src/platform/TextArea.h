@@ -11,6 +11,10 @@
 // kept as a line separator (U+2028, shown as a new line) and comes back as LF;
 // a lone CR is shown as a new line and comes back as CR LF. Nothing else of a
 // text changes. Shift+Enter types a CR LF like Enter does.
+//
+// text() is cheap while the text is unchanged: the area keeps the text it was
+// last given or last asked for until the next edit, so a caller may ask for it
+// after every change notification and pay for building it only once.
 class TextArea : public QPlainTextEdit
 {
     Q_OBJECT
@@ -35,4 +39,12 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    void forgetText();
+
+    // The text as text() returns it, valid while m_textKnown is set.
+    mutable QString m_text;
+    mutable bool m_textKnown = true;
+    bool m_settingText = false;
 };

@@ -13,6 +13,7 @@ private slots:
     void textAreaRoundTrip();
     void textAreaAppend();
     void shiftEnterTypesCrLf();
+    void textAreaTextFollowsEveryChange();
     void dialogScript();
 };
 
@@ -62,6 +63,43 @@ void TestPlatformUi::shiftEnterTypesCrLf()
     QTest::keyClick(&area, Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClick(&area, Qt::Key_C);
     QCOMPARE(area.text(), QStringLiteral("ab\r\nc"));
+}
+
+void TestPlatformUi::textAreaTextFollowsEveryChange()
+{
+    // text() is kept between changes; after each kind of change it must still
+    // be what the document holds.
+    TextArea area;
+    const auto documentText = [&] { return TextArea::fromDocumentText(area.document()->toRawText()); };
+    const auto check = [&](const char *step) {
+        QVERIFY2(area.text() == documentText(), step);
+        QVERIFY2(area.textLength() == area.text().size(), step);
+    };
+    QString held;
+    QObject::connect(&area, &QPlainTextEdit::textChanged, &area, [&] { held = area.text(); });
+    area.setText(QStringLiteral("One\r\nTwo"));
+    QCOMPARE(held, QStringLiteral("One\r\nTwo"));
+    check("setText");
+    area.moveCaretToEnd();
+    QTest::keyClicks(&area, QStringLiteral("x"));
+    QCOMPARE(held, QStringLiteral("One\r\nTwox"));
+    check("typing");
+    area.appendText(QStringLiteral("\r\nThree"));
+    check("append");
+    const QString kept = area.text();
+    area.appendText(QStringLiteral("\nFour"));
+    QCOMPARE(kept, QStringLiteral("One\r\nTwox\r\nThree")); // a copy taken earlier stays as it was
+    check("append while the text is held elsewhere");
+    area.undo();
+    check("undo");
+    area.setText(QStringLiteral("a\rb\u2028c\u2029d"));
+    QCOMPARE(held, documentText());
+    check("setText with breaks the document changes");
+    area.appendText(QStringLiteral("e\r"));
+    check("append with a lone CR");
+    area.selectAll();
+    area.insertPlainText(QStringLiteral("pasted\r\n"));
+    check("replace all");
 }
 
 void TestPlatformUi::dialogScript()
