@@ -1,14 +1,103 @@
 #include "SuiteMain.h"
 
+#include "KBEd.h"
+#include "Locs.h"
+#include "MemoryEd.h"
+#include "PictureButton.h"
 #include "Platform.h"
+#include "ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+
+#include <functional>
+
+namespace {
+
+QString title()
+{
+    return QStringLiteral("Mindloom 2G");
+}
+
+// Creates the window on first use and shows it without blocking; an existing
+// one is brought forward as it is. The window has no parent, so it stays open
+// when the launcher closes, and it is destroyed when it is closed.
+template <class Window> void showOne(QPointer<Window> &window, Platform &platform)
+{
+    if (!window) {
+        window = new Window(platform);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        // A window still open when the program quits is deleted with it.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
+    }
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
 
 SuiteMain::SuiteMain(Platform &platform, QWidget *parent)
-    : QWidget(parent)
-    , m_platform(platform)
+    : QWidget(parent), m_platform(platform),
+      m_background(QStringLiteral(":/launcher/suitemain_background.png"))
 {
     setObjectName(QStringLiteral("SuiteMain"));
-    setWindowTitle(QStringLiteral("Mindloom 2G"));
+    setWindowTitle(title());
     setFixedSize(497, 365);
+
+    const struct
+    {
+        QRect geometry;
+        std::function<void()> action;
+    } buttons[] = {
+        {QRect(-1, 30, 200, 37), [this] { startFrameloft(); }},
+        {QRect(0, 71, 199, 35), [this] { showOne(m_kbEd, m_platform); }},
+        {QRect(-1, 111, 199, 35), [this] { showOne(m_memoryEd, m_platform); }},
+        // The way in to the Locations window, in the style of the other three.
+        {QRect(-1, 151, 200, 35), [this] { showOne(m_locs, m_platform); }},
+    };
+    QWidget *previous = nullptr;
+    for (int i = 0; i < 4; ++i) {
+        const int n = i + 1;
+        auto *button = new PictureButton(QStringLiteral(":/launcher/picture%1_label.png").arg(n), this);
+        button->setObjectName(QStringLiteral("Picture%1").arg(n));
+        button->setGeometry(buttons[i].geometry);
+        connect(button, &PictureButton::clicked, this, buttons[i].action);
+        if (previous)
+            setTabOrder(previous, button);
+        previous = button;
+    }
 }
 
 SuiteMain::~SuiteMain() = default;
+
+QString SuiteMain::frameloftPath() const
+{
+#ifdef Q_OS_WIN
+    const QString program = QStringLiteral("Frameloft.exe");
+#else
+    const QString program = QStringLiteral("Frameloft");
+#endif
+    return ProgramFolder::withTrailingSeparator(m_platform.programFolder()) + program;
+}
+
+void SuiteMain::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_background);
+}
+
+void SuiteMain::startFrameloft()
+{
+    // Each click starts one more composer; the launcher does not wait for it.
+    const QString program = frameloftPath();
+    if (!m_platform.startProcess(program)) {
+        m_platform.showMessage(
+            this,
+            QStringLiteral("The scene composer could not be started from \"%1\".\n\nCheck that "
+                           "it is installed in the same folder as Mindloom.")
+                .arg(program),
+            title(), Platform::MessageIcon::Critical);
+    }
+}

@@ -35,6 +35,10 @@ Locs::Locs(Platform &platform, QWidget *parent)
     setObjectName(QStringLiteral("Locs"));
     setWindowTitle(title());
     setFixedSize(490, 341);
+    // A small font, so that the captions fit the window's narrow boxes and buttons.
+    QFont small = font();
+    small.setPointSizeF(8);
+    setFont(small);
 
     for (int i = 0; i < LocationSettings::Count; ++i) {
         const int n = i + 1;
@@ -96,6 +100,7 @@ void Locs::loadSettings()
         // that saving writes back what was read. A location without an entry
         // has an empty text.
         m_texts[i]->setText(m_settings.LocationText[i]);
+        m_texts[i]->setCursorPosition(0); // the narrow box shows the text's beginning
 
         const QString &file = m_settings.LocationFile[i];
         if (file.isEmpty() || !QFileInfo(pictures + file).isFile())

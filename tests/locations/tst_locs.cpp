@@ -25,6 +25,7 @@ private slots:
     void commaRefused();
     void failedWrite_data();
     void failedWrite();
+    void screenshot();
 };
 
 namespace {
@@ -359,6 +360,22 @@ void TestLocs::failedWrite()
     QCOMPARE(QDir(folder.path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList({QStringLiteral("Locations"), QStringLiteral("Options.Cfg")}));
     QCOMPARE(text(window, 1)->text(), QStringLiteral("Meadow"));
+}
+
+void TestLocs::screenshot()
+{
+    // MINDLOOM_SCREENSHOT=<file.png> saves the window showing the sample
+    // settings and location pictures.
+    const QString path = qEnvironmentVariable("MINDLOOM_SCREENSHOT");
+    if (path.isEmpty())
+        QSKIP("MINDLOOM_SCREENSHOT not set");
+    FakePlatform platform;
+    platform.folder = QStringLiteral(MINDLOOM_ASSETS_DIR "/");
+    Locs window(platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(platform.messages.isEmpty());
+    QVERIFY(window.grab().save(path));
 }
 
 QTEST_MAIN(TestLocs)

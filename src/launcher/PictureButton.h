@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QPixmap>
+
+// A painted label used as a button: shows its picture unscaled from the
+// top-left corner (clipped to the button), takes the keyboard focus and is
+// pressed with the mouse, Space, Enter or Return.
+class PictureButton : public QAbstractButton
+{
+    Q_OBJECT
+public:
+    PictureButton(const QString &picture, QWidget *parent);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QPixmap m_picture;
+};

@@ -1,0 +1,246 @@
+#include "FakePlatform.h"
+#include "SuiteMain.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+// The launcher, driven through its picture buttons.
+class TestSuiteMain : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void layout();
+    void startsFrameloft_data();
+    void startsFrameloft();
+    void failedStartIsReported();
+    void oneWindowOfEachKind_data();
+    void oneWindowOfEachKind();
+    void editorsOutliveTheLauncher();
+    void endOfProgramDeletesOpenWindows();
+    void screenshot();
+};
+
+namespace {
+
+#ifdef Q_OS_WIN
+const QString programSuffix = QStringLiteral(".exe");
+#else
+const QString programSuffix;
+#endif
+
+QAbstractButton *picture(const QWidget &launcher, int n)
+{
+    auto *button = launcher.findChild<QAbstractButton *>(QStringLiteral("Picture%1").arg(n));
+    if (!button)
+        qFatal("no Picture%d", n);
+    return button;
+}
+
+// The open top-level windows of one class.
+QList<QWidget *> windowsOf(const QByteArray &className)
+{
+    QList<QWidget *> found;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (className == widget->metaObject()->className())
+            found << widget;
+    }
+    return found;
+}
+
+void processDeferredDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+struct Launcher
+{
+    QTemporaryDir dir;
+    FakePlatform platform;
+    std::unique_ptr<SuiteMain> window;
+
+    Launcher()
+    {
+        platform.folder = dir.path() + QDir::separator();
+        window = std::make_unique<SuiteMain>(platform);
+        window->show();
+    }
+};
+
+} // namespace
+
+void TestSuiteMain::cleanup()
+{
+    // Windows a test left open would otherwise outlive it.
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->testAttribute(Qt::WA_DeleteOnClose))
+            widget->close();
+    }
+    processDeferredDeletes();
+}
+
+void TestSuiteMain::layout()
+{
+    Launcher launcher;
+    const SuiteMain &window = *launcher.window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("Mindloom 2G"));
+    QCOMPARE(window.size(), QSize(497, 365));
+    QCOMPARE(QPixmap(QStringLiteral(":/launcher/suitemain_background.png")).size(), QSize(500, 365));
+
+    const QRect geometry[] = {{-1, 30, 200, 37}, {0, 71, 199, 35}, {-1, 111, 199, 35}, {-1, 151, 200, 35}};
+    const QSize labels[] = {{200, 38}, {199, 36}, {200, 35}, {200, 35}};
+    for (int n = 1; n <= 4; ++n) {
+        QAbstractButton *button = picture(window, n);
+        QCOMPARE(button->geometry(), geometry[n - 1]);
+        QCOMPARE(button->focusPolicy(), Qt::StrongFocus);
+        QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(QPixmap(QStringLiteral(":/launcher/picture%1_label.png").arg(n)).size(), labels[n - 1]);
+        if (n < 4)
+            QCOMPARE(button->nextInFocusChain(), picture(window, n + 1));
+    }
+}
+
+void TestSuiteMain::startsFrameloft_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("program");
+
+    QTest::newRow("root folder") << QStringLiteral("/") << QStringLiteral("/Frameloft");
+    QTest::newRow("with separator") << QStringLiteral("/opt/kit/") << QStringLiteral("/opt/kit/Frameloft");
+    QTest::newRow("without separator") << QStringLiteral("/opt/kit") << QStringLiteral("/opt/kit/Frameloft");
+}
+
+void TestSuiteMain::startsFrameloft()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, program);
+
+    Launcher launcher;
+    launcher.platform.folder = folder;
+    QAbstractButton *button = picture(*launcher.window, 1);
+    button->click();
+    button->click();
+    QTest::keyClick(button, Qt::Key_Space);
+    QTest::keyClick(button, Qt::Key_Return);
+    QTest::keyClick(button, Qt::Key_Enter);
+
+    const QString expected = program + programSuffix;
+    QCOMPARE(launcher.platform.startedProcesses, QStringList(5, expected));
+    QVERIFY(launcher.platform.messages.isEmpty());
+}
+
+void TestSuiteMain::failedStartIsReported()
+{
+    Launcher launcher;
+    launcher.platform.processStartSucceeds = false;
+    picture(*launcher.window, 1)->click();
+
+    QCOMPARE(launcher.platform.messages.size(), 1);
+    const FakePlatform::Message &message = launcher.platform.messages.first();
+    QVERIFY2(message.text.contains(launcher.platform.folder + QStringLiteral("Frameloft") + programSuffix),
+             qPrintable(message.text));
+    QCOMPARE(message.icon, Platform::MessageIcon::Critical);
+    QVERIFY(launcher.window->isVisible());
+
+    // The next click tries again.
+    launcher.platform.processStartSucceeds = true;
+    picture(*launcher.window, 1)->click();
+    QCOMPARE(launcher.platform.startedProcesses.size(), 2);
+    QCOMPARE(launcher.platform.messages.size(), 1);
+}
+
+void TestSuiteMain::oneWindowOfEachKind_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QByteArray>("className");
+
+    QTest::newRow("Knowledge Base Editor") << 2 << QByteArray("KBEd");
+    QTest::newRow("Personality Editor") << 3 << QByteArray("MemoryEd");
+    QTest::newRow("Locations") << 4 << QByteArray("Locs");
+}
+
+void TestSuiteMain::oneWindowOfEachKind()
+{
+    QFETCH(int, button);
+    QFETCH(QByteArray, className);
+
+    Launcher launcher;
+    QVERIFY(windowsOf(className).isEmpty());
+    picture(*launcher.window, button)->click();
+    QCOMPARE(windowsOf(className).size(), 1);
+    QPointer<QWidget> first = windowsOf(className).first();
+    QVERIFY(first->isVisible());
+    QCOMPARE(first->parent(), nullptr);
+    QVERIFY(first->testAttribute(Qt::WA_DeleteOnClose));
+    QVERIFY(launcher.window->isVisible()); // shown without blocking
+
+    // A second click brings the same window forward.
+    first->hide();
+    picture(*launcher.window, button)->click();
+    QCOMPARE(windowsOf(className), QList<QWidget *>{first.data()});
+    QVERIFY(first->isVisible());
+
+    // Closing destroys it; the next click creates a new one.
+    first->close();
+    processDeferredDeletes();
+    QVERIFY(first.isNull());
+    QVERIFY(windowsOf(className).isEmpty());
+    picture(*launcher.window, button)->click();
+    QCOMPARE(windowsOf(className).size(), 1);
+    QVERIFY(windowsOf(className).first()->isVisible());
+}
+
+void TestSuiteMain::editorsOutliveTheLauncher()
+{
+    Launcher launcher;
+    picture(*launcher.window, 2)->click();
+    picture(*launcher.window, 3)->click();
+    const QPointer<QWidget> kbEd = windowsOf("KBEd").value(0);
+    const QPointer<QWidget> memoryEd = windowsOf("MemoryEd").value(0);
+    QVERIFY(kbEd && memoryEd);
+
+    launcher.window->close();
+    launcher.window.reset();
+    processDeferredDeletes();
+    QVERIFY(kbEd && kbEd->isVisible());
+    QVERIFY(memoryEd && memoryEd->isVisible());
+}
+
+void TestSuiteMain::endOfProgramDeletesOpenWindows()
+{
+    Launcher launcher;
+    for (int n = 2; n <= 4; ++n)
+        picture(*launcher.window, n)->click();
+    const QList<QPointer<QWidget>> windows = {windowsOf("KBEd").value(0), windowsOf("MemoryEd").value(0),
+                                              windowsOf("Locs").value(0)};
+    for (const auto &window : windows)
+        QVERIFY(window);
+
+    // exit() ends the event loop without closing the windows first.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    for (const auto &window : windows)
+        QVERIFY(window.isNull());
+    QVERIFY(launcher.window); // the launcher belongs to main()
+}
+
+void TestSuiteMain::screenshot()
+{
+    // MINDLOOM_SCREENSHOT=<file.png> saves the launcher.
+    const QString path = qEnvironmentVariable("MINDLOOM_SCREENSHOT");
+    if (path.isEmpty())
+        QSKIP("MINDLOOM_SCREENSHOT not set");
+    Launcher launcher;
+    QVERIFY(QTest::qWaitForWindowExposed(launcher.window.get()));
+    QVERIFY(launcher.window->grab().save(path));
+}
+
+QTEST_MAIN(TestSuiteMain)
+#include "tst_suitemain.moc"
