@@ -122,8 +122,7 @@ void MemoryEd::styleControls()
         "QPlainTextEdit, QLineEdit, QListWidget { background-color: rgb(255,227,249); color: black;"
         " border: 1px solid rgb(150,80,150); selection-background-color: rgb(190,90,170);"
         " selection-color: white; }"
-        "QLabel#Label3 { background-color: rgb(255,227,249); color: black; }"
-        "QRadioButton, QCheckBox { background: transparent; }"));
+        "QLabel#Label3 { background-color: rgb(255,227,249); color: black; }"));
     QFont big = Label3->font();
     big.setPointSize(18);
     Label3->setFont(big);

@@ -201,6 +201,7 @@ void TestMemoryEd::initialState()
     Editor e;
     MemoryEd &w = e.open();
     QCOMPARE(w.windowTitle(), QStringLiteral("Personality Editor"));
+    QCOMPARE(QPixmap(QStringLiteral(":/personality/memoryed_background.png")).size(), QSize(563, 469));
     QCOMPARE(w.size(), QSize(563, 469));
     auto *control = w.findChild<QWidget *>(name);
     QVERIFY(control);
