@@ -90,14 +90,10 @@ void EditorArt::frame(QPainter &p, const QRectF &control, qreal margin, const QC
 
 QImage EditorArt::personality()
 {
-    QImage image = Paint::canvas(563, 469);
+    QImage image = Paint::gradientCanvas(QSize(563, 469), QPointF(0, 0), QPointF(0, 469),
+                                         QColor(255, 240, 251), QColor(238, 218, 255));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-
-    QLinearGradient back(QPointF(0, 0), QPointF(0, 469));
-    back.setColorAt(0.0, QColor(255, 240, 251));
-    back.setColorAt(1.0, QColor(238, 218, 255));
-    p.fillRect(image.rect(), back);
     const struct
     {
         qreal x, y, r;
@@ -195,14 +191,10 @@ QImage EditorArt::personality()
 
 QImage EditorArt::knowledge()
 {
-    QImage image = Paint::canvas(537, 449);
+    QImage image = Paint::gradientCanvas(QSize(537, 449), QPointF(0, 0), QPointF(537, 449),
+                                         QColor(238, 244, 255), QColor(208, 222, 248));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-
-    QLinearGradient back(QPointF(0, 0), QPointF(537, 449));
-    back.setColorAt(0.0, QColor(238, 244, 255));
-    back.setColorAt(1.0, QColor(208, 222, 248));
-    p.fillRect(image.rect(), back);
 
     const QColor ink(44, 70, 128);
     const QColor border(128, 156, 208);
@@ -295,14 +287,10 @@ void EditorArt::drawBooks(QPainter &p, QPointF base)
 
 QImage EditorArt::locations()
 {
-    QImage image = Paint::canvas(490, 341);
+    QImage image = Paint::gradientCanvas(QSize(490, 341), QPointF(0, 0), QPointF(490, 341),
+                                         QColor(236, 250, 244), QColor(204, 236, 226));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-
-    QLinearGradient back(QPointF(0, 0), QPointF(490, 341));
-    back.setColorAt(0.0, QColor(236, 250, 244));
-    back.setColorAt(1.0, QColor(204, 236, 226));
-    p.fillRect(image.rect(), back);
 
     const QColor teal(30, 110, 98);
     const QColor border(120, 190, 172);

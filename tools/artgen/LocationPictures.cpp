@@ -31,20 +31,12 @@ void LocationPictures::writeAll(ArtWriter &writer, const QString &previewDir)
     sheet.save(QDir(previewDir).filePath(QStringLiteral("locations.png")));
 }
 
-void LocationPictures::skyGradient(QPainter &p, const QColor &top, const QColor &bottom, qreal to)
-{
-    QLinearGradient sky(QPointF(0, 0), QPointF(0, to));
-    sky.setColorAt(0.0, top);
-    sky.setColorAt(1.0, bottom);
-    p.fillRect(QRectF(0, 0, width, height), sky);
-}
-
 QImage LocationPictures::garden()
 {
-    QImage image = Paint::canvas(width, height);
+    QImage image = Paint::gradientCanvas(QSize(width, height), QPointF(0, 0), QPointF(0, 130),
+                                         QColor(130, 200, 250), QColor(232, 246, 255));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    skyGradient(p, QColor(130, 200, 250), QColor(232, 246, 255), 130);
     Paint::cloud(p, QRectF(170, 18, 90, 38), QColor(228, 238, 252));
     Paint::cloud(p, QRectF(30, 40, 60, 26), QColor(228, 238, 252));
 
@@ -243,10 +235,10 @@ QImage LocationPictures::library()
 
 QImage LocationPictures::beach()
 {
-    QImage image = Paint::canvas(width, height);
+    QImage image = Paint::gradientCanvas(QSize(width, height), QPointF(0, 0), QPointF(0, 124),
+                                         QColor(110, 196, 250), QColor(254, 232, 200));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    skyGradient(p, QColor(110, 196, 250), QColor(254, 232, 200), 124);
 
     const QPointF sun(236, 92);
     QRadialGradient glow(sun, 60);
@@ -331,10 +323,10 @@ QImage LocationPictures::beach()
 
 QImage LocationPictures::nightCity()
 {
-    QImage image = Paint::canvas(width, height);
+    QImage image = Paint::gradientCanvas(QSize(width, height), QPointF(0, 0), QPointF(0, 190),
+                                         QColor(10, 14, 46), QColor(52, 40, 110));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    skyGradient(p, QColor(10, 14, 46), QColor(52, 40, 110), 190);
 
     QRandomGenerator rng(4404);
     p.setPen(Qt::NoPen);
@@ -403,10 +395,10 @@ QImage LocationPictures::nightCity()
 
 QImage LocationPictures::mountains()
 {
-    QImage image = Paint::canvas(width, height);
+    QImage image = Paint::gradientCanvas(QSize(width, height), QPointF(0, 0), QPointF(0, 150),
+                                         QColor(120, 176, 236), QColor(255, 226, 200));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    skyGradient(p, QColor(120, 176, 236), QColor(255, 226, 200), 150);
     Paint::cloud(p, QRectF(200, 20, 84, 28), QColor(244, 238, 246));
 
     // A range through its peak points, with snow on the high ones.

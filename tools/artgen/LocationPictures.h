@@ -4,7 +4,6 @@
 #include <QString>
 
 class ArtWriter;
-class QPainter;
 
 // The five location pictures shipped in the Locations folder, 320 x 240 each.
 class LocationPictures
@@ -22,7 +21,4 @@ public:
     static QImage beach();
     static QImage nightCity();
     static QImage mountains();
-
-private:
-    static void skyGradient(QPainter &p, const QColor &top, const QColor &bottom, qreal to);
 };

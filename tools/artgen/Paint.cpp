@@ -14,6 +14,17 @@ QImage canvas(int width, int height, const QColor &fill)
     return image;
 }
 
+QImage gradientCanvas(QSize size, QPointF from, QPointF to, const QColor &a, const QColor &b)
+{
+    QImage image = canvas(size.width(), size.height());
+    QLinearGradient fill(from, to);
+    fill.setColorAt(0.0, a);
+    fill.setColorAt(1.0, b);
+    QPainter p(&image);
+    p.fillRect(image.rect(), fill);
+    return image;
+}
+
 QFont font(const QString &family, int pixelSize, bool bold, bool italic)
 {
     QFont f(family);

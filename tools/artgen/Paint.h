@@ -15,6 +15,10 @@ namespace Paint {
 // An opaque RGB32 image filled with one colour.
 QImage canvas(int width, int height, const QColor &fill = Qt::white);
 
+// An opaque image filled with a linear gradient from `from` (colour a) to
+// `to` (colour b), padded with the end colours beyond them.
+QImage gradientCanvas(QSize size, QPointF from, QPointF to, const QColor &a, const QColor &b);
+
 // A painter-ready font of one of the DejaVu families, sized in pixels.
 QFont font(const QString &family, int pixelSize, bool bold = false, bool italic = false);
 QFont sans(int pixelSize, bool bold = false);

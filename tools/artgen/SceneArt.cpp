@@ -111,18 +111,8 @@ void SceneArt::drawLandscape(QPainter &p)
     Paint::cloud(p, QRectF(604, 128, 96, 42), QColor(226, 238, 252));
 
     // Far hills with round trees, then the meadow.
-    QPainterPath far;
-    far.moveTo(0, 330);
-    far.cubicTo(120, 280, 240, 300, 330, 318);
-    far.cubicTo(430, 338, 560, 282, worldWidth, 300);
-    far.lineTo(worldWidth, worldHeight);
-    far.lineTo(0, worldHeight);
-    far.closeSubpath();
-    QLinearGradient farFill(QPointF(0, 280), QPointF(0, 380));
-    farFill.setColorAt(0.0, QColor(160, 214, 170));
-    farFill.setColorAt(1.0, QColor(128, 194, 140));
-    p.setBrush(farFill);
-    p.drawPath(far);
+    fillBelow(p, {{0, 330}, {120, 280}, {240, 300}, {330, 318}, {430, 338}, {560, 282}, {worldWidth, 300}},
+              QColor(160, 214, 170), QColor(128, 194, 140));
 
     const struct
     {
@@ -138,18 +128,8 @@ void SceneArt::drawLandscape(QPainter &p)
         p.drawEllipse(QPointF(t.x, t.y - t.r * 0.2), t.r, t.r);
     }
 
-    QPainterPath meadow;
-    meadow.moveTo(0, 356);
-    meadow.cubicTo(160, 330, 300, 372, 440, 356);
-    meadow.cubicTo(560, 342, 640, 350, worldWidth, 340);
-    meadow.lineTo(worldWidth, worldHeight);
-    meadow.lineTo(0, worldHeight);
-    meadow.closeSubpath();
-    QLinearGradient meadowFill(QPointF(0, 340), QPointF(0, 520));
-    meadowFill.setColorAt(0.0, QColor(150, 212, 118));
-    meadowFill.setColorAt(1.0, QColor(88, 164, 80));
-    p.setBrush(meadowFill);
-    p.drawPath(meadow);
+    fillBelow(p, {{0, 356}, {160, 330}, {300, 372}, {440, 356}, {560, 342}, {640, 350}, {worldWidth, 340}},
+              QColor(150, 212, 118), QColor(88, 164, 80));
 
     QRandomGenerator rng(20240611);
     const QColor petals[] = {QColor(255, 150, 200), QColor(255, 255, 255), QColor(255, 214, 90),
@@ -160,6 +140,26 @@ void SceneArt::drawLandscape(QPainter &p)
         const qreal r = 3.0 + (y - 372) / 40.0;
         Paint::flower(p, QPointF(x, y), r, petals[i % 4], QColor(255, 200, 60));
     }
+}
+
+void SceneArt::fillBelow(QPainter &p, const QList<QPointF> &ridge, const QColor &top, const QColor &bottom)
+{
+    // The ridge is a start point and two cubic segments; the band reaches
+    // down to the bottom of the world, shaded from the ridge's highest point.
+    QPainterPath band;
+    band.moveTo(ridge.at(0));
+    band.cubicTo(ridge.at(1), ridge.at(2), ridge.at(3));
+    band.cubicTo(ridge.at(4), ridge.at(5), ridge.at(6));
+    band.lineTo(worldWidth, worldHeight);
+    band.lineTo(0, worldHeight);
+    band.closeSubpath();
+    const qreal highest = band.boundingRect().top();
+    QLinearGradient fill(QPointF(0, highest), QPointF(0, highest + 100));
+    fill.setColorAt(0.0, top);
+    fill.setColorAt(1.0, bottom);
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawPath(band);
 }
 
 void SceneArt::drawSpeechBubble(QPainter &p)

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QList>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 
@@ -56,6 +58,7 @@ private:
 
     static QImage world(const Looks &looks);
     static void drawLandscape(QPainter &p);
+    static void fillBelow(QPainter &p, const QList<QPointF> &ridge, const QColor &top, const QColor &bottom);
     static void drawSpeechBubble(QPainter &p);
     static void drawForeground(QPainter &p);
     static QImage miscStrip(const QImage &world, QPoint at);

@@ -53,16 +53,6 @@ void UserAvatar::drawBadge(QPainter &p, QPointF centre, qreal radius, const Look
     p.restore();
 }
 
-QRectF UserAvatar::eyesBounds()
-{
-    return QRectF(-27, -17, 54, 16).translated(faceOffset);
-}
-
-QRectF UserAvatar::mouthBounds()
-{
-    return QRectF(-14, 14, 28, 22).translated(faceOffset);
-}
-
 void UserAvatar::drawPerson(QPainter &p, const Look &look)
 {
     const QPen inkPen(ink, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);

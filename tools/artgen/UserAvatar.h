@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPointF>
-#include <QRectF>
 
 class QPainter;
 
@@ -18,10 +17,6 @@ public:
 
     // The badge centred on `centre` with the given outer radius (78 at scale 1).
     static void drawBadge(QPainter &p, QPointF centre, qreal radius, const Look &look);
-
-    // Where the features lie relative to the badge centre, at radius 78.
-    static QRectF eyesBounds();
-    static QRectF mouthBounds();
 
 private:
     static void drawPerson(QPainter &p, const Look &look);

@@ -56,17 +56,6 @@ void Zumi::draw(QPainter &p, QPointF headCentre, qreal scale, const Look &look)
     p.restore();
 }
 
-QRectF Zumi::eyesBounds()
-{
-    // Open eyes plus the lash flicks of the closed ones.
-    return QRectF(-eyeX - eyeRx - 6, eyeY - eyeRy - 2, 2 * (eyeX + eyeRx + 6), 2 * eyeRy + 4);
-}
-
-QRectF Zumi::mouthBounds()
-{
-    return QRectF(-30, 44, 60, 52);
-}
-
 void Zumi::drawBody(QPainter &p, const Look &look)
 {
     p.setPen(outlinePen());

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QPointF>
-#include <QRectF>
 
 class QPainter;
 
-// The companion character: a round lavender creature with leaf-shaped ears,
+// The companion character: a round lavender creature with tall rounded ears,
 // a curly antenna ending in a star, big dark eyes and a cream muzzle.
 // Drawn in its own coordinates (head centre at the origin, head about 280 px
 // wide at scale 1), so the scene, the portraits and the icon share one design.
@@ -21,11 +20,6 @@ public:
     };
 
     static void draw(QPainter &p, QPointF headCentre, qreal scale, const Look &look);
-
-    // Where the features lie, relative to the head centre at scale 1. Every
-    // pixel that differs between looks lies inside these boxes.
-    static QRectF eyesBounds();
-    static QRectF mouthBounds();
 
 private:
     static void drawBody(QPainter &p, const Look &look);
