@@ -57,7 +57,7 @@ QLabel#Label2 { font-weight: bold; }
 // the window handles its events many times a second, STOP included, while
 // large slices keep the fixed cost per append small. The first slice of a run
 // has no measurement yet and takes a fixed number of characters.
-constexpr double kSliceNs = 15e6;
+constexpr double kSliceNs = 10e6;
 constexpr qsizetype kFirstSliceChars = 64 * 1024;
 constexpr qsizetype kMinSliceChars = 1024;
 constexpr qsizetype kMaxSliceChars = 32 * 1024 * 1024;
