@@ -30,23 +30,31 @@ private slots:
 
 namespace {
 
-// A program folder in a temporary directory, with its "Locations" folder.
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// A program folder in a temporary directory, with its "Locations" folder, and
+// the fake platform that reports it.
 struct TestFolder
 {
     QTemporaryDir dir;
     QString path = dir.path() + QDir::separator();
+    FakePlatform platform;
 
-    TestFolder() { QDir(path).mkdir(QStringLiteral("Locations")); }
+    TestFolder()
+    {
+        QDir(path).mkdir(QStringLiteral("Locations"));
+        platform.folder = path;
+    }
 
     QString options() const { return path + QStringLiteral("Options.Cfg"); }
     QString location(const QString &name) const { return path + QStringLiteral("Locations/") + name; }
 
-    void writeOptions(const QByteArray &bytes) const
-    {
-        QFile file(options());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    void writeOptions(const QByteArray &bytes) const { writeBytes(options(), bytes); }
     QByteArray optionsBytes() const
     {
         QFile file(options());
@@ -102,8 +110,7 @@ const QByteArray fiveEntries = "Other=1\r\n"
 void TestLocs::layout()
 {
     TestFolder folder;
-    FakePlatform platform;
-    platform.folder = folder.path;
+    FakePlatform &platform = folder.platform;
     Locs window(platform);
     QCOMPARE(window.windowTitle(), QStringLiteral("Locations"));
     QCOMPARE(window.size(), QSize(490, 341));
@@ -140,13 +147,9 @@ void TestLocs::opensSettings()
                         "Location5=Mountains.jpg\r\n"
                         "After=2\r\n");
     writePicture(folder.location(QStringLiteral("Garden.jpg")), QSize(40, 30), Qt::darkGreen);
-    QFile broken(folder.location(QStringLiteral("Broken.jpg")));
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write("not a picture");
-    broken.close();
+    writeBytes(folder.location(QStringLiteral("Broken.jpg")), "not a picture");
 
-    FakePlatform platform;
-    platform.folder = folder.path;
+    FakePlatform &platform = folder.platform;
     Locs window(platform);
 
     QVERIFY(platform.messages.isEmpty());
@@ -181,8 +184,7 @@ void TestLocs::opensSettings()
 void TestLocs::missingFileStartsEmptyAndSaveCreatesIt()
 {
     TestFolder folder;
-    FakePlatform platform;
-    platform.folder = folder.path;
+    FakePlatform &platform = folder.platform;
     Locs window(platform);
     QVERIFY(platform.messages.isEmpty());
     for (int n = 1; n <= 5; ++n) {
@@ -205,8 +207,7 @@ void TestLocs::openCancelled()
     TestFolder folder;
     folder.writeOptions(fiveEntries);
     writePicture(folder.location(QStringLiteral("Library.jpg")), QSize(20, 10), Qt::blue);
-    FakePlatform platform;
-    platform.folder = folder.path;
+    FakePlatform &platform = folder.platform;
     Locs window(platform);
     const qint64 before = image(window, 2)->pixmap().cacheKey();
 
@@ -232,8 +233,7 @@ void TestLocs::openOutsideLocations()
     const QString chosen = elsewhere.path() + QStringLiteral("/Sunset.bmp");
     writePicture(chosen, QSize(32, 24), Qt::red);
 
-    FakePlatform platform;
-    platform.folder = folder.path;
+    FakePlatform &platform = folder.platform;
     {
         Locs window(platform);
         QVERIFY(!showsPicture(window, 3));
@@ -262,13 +262,9 @@ void TestLocs::openUnreadablePicture()
     writePicture(folder.location(QStringLiteral("Garden.jpg")), QSize(20, 10), Qt::green);
     QTemporaryDir elsewhere;
     const QString chosen = elsewhere.path() + QStringLiteral("/Notes.jpg");
-    QFile notes(chosen);
-    QVERIFY(notes.open(QIODevice::WriteOnly));
-    notes.write("plain text, not a picture");
-    notes.close();
+    writeBytes(chosen, "plain text, not a picture");
 
-    FakePlatform platform;
-    platform.folder = folder.path;
+    FakePlatform &platform = folder.platform;
     Locs window(platform);
     const qint64 before = image(window, 1)->pixmap().cacheKey();
     platform.dialogAnswers << chosen;
@@ -301,8 +297,7 @@ void TestLocs::commaRefused()
     TestFolder folder;
     folder.writeOptions(fiveEntries);
     QTemporaryDir elsewhere;
-    FakePlatform platform;
-    platform.folder = folder.path;
+    FakePlatform &platform = folder.platform;
     Locs window(platform);
     if (!typed.isNull())
         text(window, row)->setText(typed);
@@ -340,8 +335,7 @@ void TestLocs::failedWrite()
         QVERIFY(QDir(folder.path).mkdir(QStringLiteral("Options.Cfg")));
     else
         folder.writeOptions(fiveEntries);
-    FakePlatform platform;
-    platform.folder = folder.path;
+    FakePlatform &platform = folder.platform;
     Locs window(platform);
     QCOMPARE(platform.messages.size(), folderAtOpening ? 1 : 0);
     if (!folderAtOpening) {
