@@ -17,7 +17,6 @@
 #include <QRadioButton>
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -41,9 +40,6 @@ QString defaultBackground()
 const char *const DefaultPartPictures[PartCount] = {"zumimouth.jpg", "zumiblink.jpg", "usermouth.jpg",
                                                     "userblink.jpg", "miscpart.jpg"};
 
-// Scene file key stems ("ZM" gives "ZM=", "ZMh=", "ZMw=", "ZMx=", "ZMy=").
-const char *const PartKeys[PartCount] = {"ZM", "ZB", "UM", "UB", "MP"};
-
 // The record flag each part switch is bound to (the Zumi mouth has none).
 bool SceneRecord::*const PartFlags[PartCount] = {nullptr, &SceneRecord::ZumiBlinkOn,
                                                  &SceneRecord::UserMouthOn, &SceneRecord::UserBlinkOn,
@@ -66,25 +62,6 @@ QString shortened(const QString &text)
     if (text.size() <= Longest)
         return text;
     return text.left(Longest) + QStringLiteral("...");
-}
-
-// A number from a scene file; absent, empty, non-numeric and non-finite
-// values all read as 0, so no later arithmetic meets NaN or infinity.
-float sceneNumber(const QString &text, const QString &key)
-{
-    QString value;
-    if (!FindSceneEntry(text, key, &value))
-        return 0;
-    const float number = SceneFile::numberFromText(value);
-    return std::isfinite(number) ? number : 0;
-}
-
-// An animation text from a scene file: absent gives the empty text.
-QString animationText(const QString &text, const char *key)
-{
-    QString value;
-    FindSceneEntry(text, QLatin1String(key), &value);
-    return value;
 }
 
 } // namespace
@@ -120,6 +97,16 @@ QPushButton *Form1::makeButton(const char *name, const QString &text, const QRec
     auto *button = new QPushButton(text, this);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(place);
+    // A light blue face in every style (a palette colour alone is not used by
+    // all of them); the sheet sits on the button so other controls keep the
+    // window's palette.
+    button->setStyleSheet(QStringLiteral(
+        "QPushButton { background-color: rgb(192, 192, 255); color: black;"
+        " border: 1px solid rgb(64, 64, 128); padding: 0px; }"
+        "QPushButton:hover { border-color: white; }"
+        "QPushButton:pressed { background-color: rgb(150, 150, 230); }"
+        "QPushButton:focus { border: 1px dotted black; }"
+        "QPushButton:disabled { color: rgb(120, 120, 160); border-color: rgb(120, 120, 180); }"));
     return button;
 }
 
@@ -161,27 +148,24 @@ void Form1::buildControls()
     setWindowTitle(QStringLiteral("Frameloft"));
     setFixedSize(700, 589);
 
+    // The desktop's small dialog font. The captions were measured for it, so
+    // where it is missing a narrow sans-serif face keeps them inside their places.
     QFont windowFont = font();
+    windowFont.setFamilies({QStringLiteral("MS Shell Dlg 2"), QStringLiteral("Tahoma"),
+                            QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans Narrow"),
+                            QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Arial")});
     windowFont.setStyleHint(QFont::SansSerif);
     windowFont.setPointSizeF(8.25);
     setFont(windowFont);
 
-    // Dark blue window; check boxes, option buttons and labels take its
-    // colour with white text; buttons are light blue. (Colours of children
-    // come from the style sheet alone: it does not mix with palettes.)
+    // Dark blue window; check boxes, option buttons and labels show its
+    // colour with white captions (the marks in their boxes stay dark).
     QPalette colours = palette();
     colours.setColor(QPalette::Window, WindowColour);
+    colours.setColor(QPalette::WindowText, Qt::white);
+    colours.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 150, 215));
     setPalette(colours);
     setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("QCheckBox, QRadioButton, QLabel { color: white; }"
-                                 "QCheckBox:disabled, QRadioButton:disabled { color: rgb(150, 150, 215); }"
-                                 "QPushButton { background-color: rgb(192, 192, 255); color: black;"
-                                 " border: 1px solid rgb(64, 64, 128); padding: 0px; }"
-                                 "QPushButton:hover { border-color: white; }"
-                                 "QPushButton:pressed { background-color: rgb(150, 150, 230); }"
-                                 "QPushButton:focus { border: 1px dotted black; }"
-                                 "QPushButton:disabled { color: rgb(120, 120, 160);"
-                                 " border-color: rgb(120, 120, 180); }"));
 
     m_picCanvas = new SceneCanvas(this);
     m_picCanvas->setGeometry(0, 0, 700, 500);
@@ -253,7 +237,7 @@ void Form1::buildControls()
     tab(27, makeButton("Command11", QStringLiteral("Load Scene..."), {616, 520, 81, 17}));
     tab(26, makeButton("Command10", QStringLiteral("Save Scene..."), {616, 536, 81, 17}));
     QLabel *misc = makeLabel("Label8", QStringLiteral("Misc:"), {416, 572, 89, 17});
-    QFont bold = misc->font();
+    QFont bold; // only the weight: family and size still come from the window
     bold.setBold(true);
     misc->setFont(bold);
     makeLabel("Label6", QStringLiteral("Frames"), {450, 572, 36, 17});
@@ -269,6 +253,8 @@ void Form1::buildControls()
     m_text4 = makeText("Text4", QStringLiteral("3"), {672, 568, 17, 19});
     tab(44, m_text4);
 
+    fitCaptions();
+
     // Labels lie beneath the controls they overlap ("Misc:" reaches under
     // "Frames" and the Frames box), so every box and button stays clickable.
     for (QLabel *label : findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly))
@@ -277,6 +263,40 @@ void Form1::buildControls()
     std::sort(tabs.begin(), tabs.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     for (size_t i = 1; i < tabs.size(); ++i)
         setTabOrder(tabs[i - 1].second, tabs[i].second);
+}
+
+// The captions' places were measured for the classic 8.25-point dialog font.
+// A wider face (the only one on many desktops) is narrowed just enough for
+// every caption to fit its place.
+void Form1::fitCaptions()
+{
+    auto tightest = [this] {
+        // How much of its caption the tightest control can show (1 = all).
+        double fit = 1.0;
+        for (QWidget *control : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+            QString caption;
+            if (auto *label = qobject_cast<QLabel *>(control))
+                caption = label->text();
+            else if (auto *button = qobject_cast<QAbstractButton *>(control);
+                     button && !qobject_cast<QPushButton *>(control))
+                caption = button->text();
+            if (caption.isEmpty())
+                continue;
+            const int text = control->fontMetrics().horizontalAdvance(caption);
+            const int room = control->width() - (control->sizeHint().width() - text);
+            if (text > room && room > 0)
+                fit = std::min(fit, double(room) / text);
+        }
+        return fit;
+    };
+    // Font metrics do not follow a stretch the face has no variant for, so
+    // the narrowing is worked out once, from the unstretched widths.
+    const double fit = tightest();
+    if (fit < 1.0) {
+        QFont narrowed = font();
+        narrowed.setStretch(std::max(60, int(fit * 100) - 1));
+        setFont(narrowed);
+    }
 }
 
 void Form1::connectHandlers()
@@ -620,10 +640,10 @@ void Form1::loadScene()
         return;
     }
     m_sceneText = read.text;
-    const QString &text = m_sceneText;
     QStringList failures;
 
-    const SceneFile::EntryPosition background = SceneFile::findEntry(text, QStringLiteral("BG="));
+    const SceneFile::SceneContent content = SceneFile::readScene(m_sceneText);
+    const SceneFile::EntryPosition &background = content.background;
     if (background.found) {
         m_scene.Background = background.value;
         const PictureResult loaded = loadNamedPicture(background.value);
@@ -633,8 +653,17 @@ void Form1::loadScene()
             failures << loaded.error;
         m_scratch = {QString::number(background.valueStart), background.semicolon, background.value};
     }
-    for (Part part : {ZumiMouthPart, UserMouthPart, ZumiBlinkPart, UserBlinkPart, MiscPart})
-        applyLoadedPart(part, text, &failures);
+    applyLoadedPart(ZumiMouthPart, content.zumiMouth, &failures);
+    applyLoadedPart(UserMouthPart, content.userMouth, &failures);
+    applyLoadedPart(ZumiBlinkPart, content.zumiBlink, &failures);
+    applyLoadedPart(UserBlinkPart, content.userBlink, &failures);
+    if (content.miscPart.present) {
+        m_text1->setText(content.miscRndm);
+        m_text2->setText(content.miscFrames);
+        m_text4->setText(content.miscDelay);
+        m_text5->setText(content.miscSpeed);
+    }
+    applyLoadedPart(MiscPart, content.miscPart, &failures);
     RedrawCanvas();
 
     // A picture the scene names but that cannot be loaded keeps the part's
@@ -646,37 +675,24 @@ void Form1::loadScene()
 }
 
 // One part of a scene file: nothing when its picture entry is absent, else
-// its name, switch, picture and geometry (and the miscellaneous part's texts).
-void Form1::applyLoadedPart(Part part, const QString &text, QStringList *failures)
+// its name, switch, picture and geometry.
+void Form1::applyLoadedPart(Part part, const SceneFile::PartEntry &entry, QStringList *failures)
 {
-    const QString stem = QLatin1String(PartKeys[part]);
-    QString name;
-    if (!FindSceneEntry(text, stem + QLatin1Char('='), &name))
+    if (!entry.present)
         return;
-    const float h = sceneNumber(text, stem + QStringLiteral("h="));
-    const float w = sceneNumber(text, stem + QStringLiteral("w="));
-    const float x = sceneNumber(text, stem + QStringLiteral("x="));
-    const float y = sceneNumber(text, stem + QStringLiteral("y="));
-    if (part == MiscPart) {
-        m_text1->setText(animationText(text, "MR="));
-        m_text2->setText(animationText(text, "MF="));
-        m_text4->setText(animationText(text, "MD="));
-        m_text5->setText(animationText(text, "MS="));
-    }
-
     ScenePart fields(m_scene, part);
-    fields.name() = name;
+    fields.name() = entry.name;
     if (m_partSwitches[part])
         m_partSwitches[part]->setChecked(true);
-    const PictureResult loaded = loadNamedPicture(name);
+    const PictureResult loaded = loadNamedPicture(entry.name);
     if (loaded.ok())
         m_picImages[part] = loaded.picture;
     else
         *failures << loaded.error;
-    fields.w() = w;
-    fields.h() = h;
-    fields.x() = x;
-    fields.y() = y;
+    fields.w() = entry.width;
+    fields.h() = entry.height;
+    fields.x() = entry.left;
+    fields.y() = entry.top;
 }
 
 // ---------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "Picture.h"
 #include "SceneDefaults.h"
+#include "SceneFile.h"
 #include "SceneRecord.h"
 
 #include <QPointF>
@@ -86,6 +87,7 @@ private:
     };
 
     void buildControls();
+    void fitCaptions();
     void connectHandlers();
     QPushButton *makeButton(const char *name, const QString &text, const QRect &place);
     QCheckBox *makeCheck(const char *name, const QString &text, const QRect &place);
@@ -117,7 +119,7 @@ private:
     QString pictureFolder() const;
     QString dialogFolder() const;
     PictureResult loadNamedPicture(const QString &name);
-    void applyLoadedPart(Part part, const QString &text, QStringList *failures);
+    void applyLoadedPart(Part part, const SceneFile::PartEntry &entry, QStringList *failures);
     void reportFailures(const QString &intro, const QStringList &failures, const QString &title);
 
     Platform &m_platform;
