@@ -11,8 +11,13 @@
 namespace PersonalityFile {
 namespace {
 
-const QLatin1String kCrLf("\r\n");
-const QLatin1String kEmptyLine("\r\n\r\n");
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kEmptyLine = QStringLiteral("\r\n\r\n");
+
+// The memory file's layout: the memory text, then each section after an empty
+// line and its marker line, then an empty line.
+const QString kBeforeMatchWords = kEmptyLine + kMatchWordsMarker + kCrLf;
+const QString kBeforeWontSay = kEmptyLine + kWontSayMarker + kCrLf;
 
 // The message when a text holds a character the code page cannot store, or an
 // empty string when both texts can be written.
@@ -62,22 +67,15 @@ QString memoryContent(QStringView memory, QStringView matchWords, QStringView wo
 {
     QString content;
     content.reserve(memory.size() + matchWords.size() + wontSay.size() + 40);
-    content += memory;
-    content += kEmptyLine;
-    content += kMatchWordsMarker;
-    content += kCrLf;
-    content += matchWords;
-    content += kEmptyLine;
-    content += kWontSayMarker;
-    content += kCrLf;
-    content += wontSay;
-    content += kEmptyLine;
+    for (QStringView piece : std::initializer_list<QStringView>{memory, kBeforeMatchWords, matchWords,
+                                                                kBeforeWontSay, wontSay, kEmptyLine})
+        content += piece;
     return content;
 }
 
 bool takeOutSection(QString &memory, QString &section, QLatin1String marker)
 {
-    const QString markerLine = QString(marker) + kCrLf;
+    const QString markerLine = marker + kCrLf;
     const qsizetype start = memory.indexOf(markerLine);
     if (start < 0)
         return false;
@@ -136,8 +134,9 @@ QString save(const QString &programFolder, const QString &name, const QString &m
     const QString qandAName = qandAPath(programFolder, name);
     const QString memoryName = memoryPath(programFolder, name);
     const QString storedQandA = SubstitutionTable::encode(qandA, LineBreakStep::None);
-    const QString storedMemory =
-        SubstitutionTable::encode(memoryContent(memory, matchWords, wontSay), LineBreakStep::Fold);
+    // The layout of memoryContent(), encoded without building it first.
+    const QString storedMemory = SubstitutionTable::encode(
+        {memory, kBeforeMatchWords, matchWords, kBeforeWontSay, wontSay, kEmptyLine}, LineBreakStep::Fold);
 
     // Both texts are checked before either file is written, so that a
     // personality is never saved by halves.

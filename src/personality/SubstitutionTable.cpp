@@ -79,46 +79,82 @@ const Maps &maps()
     return m;
 }
 
-// One pass over text through a 256-entry map. Because no mapped value is a
-// line break or the line-break character, this equals the table steps run one
-// after the other followed by the line-break step.
-QString translate(QStringView text, const char16_t (&map)[256], bool foldLineBreaks, bool encoding)
+char16_t *data(QString &text)
 {
-    QString out;
-    const qsizetype n = text.size();
-    out.resize(n + (foldLineBreaks && !encoding ? text.count(QChar(kLineBreak)) : 0));
-    char16_t *dst = reinterpret_cast<char16_t *>(out.data());
-    const char16_t *src = text.utf16();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = src[i];
-        if (foldLineBreaks) {
-            if (encoding && c == u'\r' && i + 1 < n && src[i + 1] == u'\n') {
-                *dst++ = kLineBreak;
-                ++i;
-                continue;
-            }
-            if (!encoding && c == kLineBreak) {
-                *dst++ = u'\r';
-                *dst++ = u'\n';
-                continue;
-            }
-        }
-        *dst++ = c < 256 ? map[c] : c;
-    }
-    out.truncate(dst - reinterpret_cast<const char16_t *>(out.constData()));
-    return out;
+    return reinterpret_cast<char16_t *>(text.data());
 }
 
 } // namespace
 
+// Each function below is one pass through a 256-entry map. Because no mapped
+// value is a line break or the line-break character, one pass equals the table
+// steps run one after the other followed by the line-break step.
+
+QString encode(std::initializer_list<QStringView> pieces, LineBreakStep step)
+{
+    const auto &map = maps().encode;
+    qsizetype size = 0;
+    for (QStringView piece : pieces)
+        size += piece.size();
+    QString out;
+    out.resize(size);
+    char16_t *const begin = data(out);
+    char16_t *dst = begin;
+    const bool fold = step == LineBreakStep::Fold;
+    // A CR waits for the next character, which may stand in the next piece.
+    bool pendingCr = false;
+    for (QStringView piece : pieces) {
+        const char16_t *src = piece.utf16();
+        const char16_t *const end = src + piece.size();
+        for (; src != end; ++src) {
+            const char16_t c = *src;
+            if (fold) {
+                if (pendingCr) {
+                    pendingCr = false;
+                    if (c == u'\n') {
+                        *dst++ = kLineBreak;
+                        continue;
+                    }
+                    *dst++ = u'\r';
+                }
+                if (c == u'\r') {
+                    pendingCr = true;
+                    continue;
+                }
+            }
+            *dst++ = c < 256 ? map[c] : c;
+        }
+    }
+    if (pendingCr)
+        *dst++ = u'\r';
+    out.truncate(dst - begin);
+    return out;
+}
+
 QString encode(QStringView text, LineBreakStep step)
 {
-    return translate(text, maps().encode, step == LineBreakStep::Fold, true);
+    return encode({text}, step);
 }
 
 QString decode(QStringView text, LineBreakStep step)
 {
-    return translate(text, maps().decode, step == LineBreakStep::Fold, false);
+    const auto &map = maps().decode;
+    const bool fold = step == LineBreakStep::Fold;
+    QString out;
+    out.resize(text.size() + (fold ? text.count(QChar(kLineBreak)) : 0));
+    char16_t *dst = data(out);
+    const char16_t *src = text.utf16();
+    const char16_t *const end = src + text.size();
+    for (; src != end; ++src) {
+        const char16_t c = *src;
+        if (fold && c == kLineBreak) {
+            *dst++ = u'\r';
+            *dst++ = u'\n';
+        } else {
+            *dst++ = c < 256 ? map[c] : c;
+        }
+    }
+    return out;
 }
 
 } // namespace SubstitutionTable

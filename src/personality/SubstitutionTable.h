@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <initializer_list>
 
 // The fixed character substitution that keeps personality files unreadable at
 // a glance. The same table serves the writer and both readers.
@@ -32,6 +33,9 @@ enum class LineBreakStep {
 // Replaces every table character by its byte value, then (Fold) every CR LF
 // by the line-break character. Characters outside the table stay as they are.
 QString encode(QStringView text, LineBreakStep step);
+
+// Encodes the pieces as one text, without joining them first.
+QString encode(std::initializer_list<QStringView> pieces, LineBreakStep step);
 
 // Replaces every table byte value (and the read-only one) by its character,
 // then (Fold) every line-break character by CR LF.

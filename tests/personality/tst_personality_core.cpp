@@ -84,6 +84,9 @@ void TestPersonalityCore::storedForm()
         SubstitutionTable::encode(QStringLiteral("I like Cats.\r\n\r\nOK"), LineBreakStep::Fold);
     QCOMPARE(stored, QStringLiteral("I\x01l\x06k\x02\x01"
                                     "C\x04\x03\x08\x0f\u00b6\u00b6OK"));
+    // Pieces encode as their concatenation, also with a CR LF split between two.
+    QCOMPARE(SubstitutionTable::encode({u"a\r", u"\nb\r", u"\r"}, LineBreakStep::Fold),
+             QStringLiteral("\x04\u00b6b\r\r"));
     // The question/answer file keeps its line breaks.
     QCOMPARE(SubstitutionTable::encode(QStringLiteral("\r\n#hi?&"), LineBreakStep::None),
              QStringLiteral("\r\n#\x0e\x06\x11&"));
