@@ -48,12 +48,6 @@ bool SceneRecord::*const PartFlags[PartCount] = {nullptr, &SceneRecord::ZumiBlin
 // The order in which the four part switches are turned off.
 const SceneDefaults::Part SwitchOffOrder[] = {UserMouthPart, MiscPart, UserBlinkPart, ZumiBlinkPart};
 
-const QString &loadPictureFilter()
-{
-    static const QString filter = QStringLiteral("Images Files (*.bmp;*.jpg)|*.bmp;*.jpg");
-    return filter;
-}
-
 // A scene file can name anything, also a name of millions of characters: keep
 // message boxes readable.
 QString shortened(const QString &text)
@@ -92,11 +86,18 @@ Form1::~Form1() = default;
 // ---------------------------------------------------------------------------
 // Layout
 
+// Every control of the window: its object name, text and place.
+template <class Control> Control *Form1::make(const char *name, const QString &text, const QRect &place)
+{
+    auto *control = new Control(text, this);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(place);
+    return control;
+}
+
 QPushButton *Form1::makeButton(const char *name, const QString &text, const QRect &place)
 {
-    auto *button = new QPushButton(text, this);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(place);
+    auto *button = make<QPushButton>(name, text, place);
     // A light blue face in every style (a palette colour alone is not used by
     // all of them); the sheet sits on the button so other controls keep the
     // window's palette.
@@ -110,35 +111,9 @@ QPushButton *Form1::makeButton(const char *name, const QString &text, const QRec
     return button;
 }
 
-QCheckBox *Form1::makeCheck(const char *name, const QString &text, const QRect &place)
-{
-    auto *check = new QCheckBox(text, this);
-    check->setObjectName(QLatin1String(name));
-    check->setGeometry(place);
-    return check;
-}
-
-QRadioButton *Form1::makeOption(const char *name, const QString &text, const QRect &place)
-{
-    auto *option = new QRadioButton(text, this);
-    option->setObjectName(QLatin1String(name));
-    option->setGeometry(place);
-    return option;
-}
-
-QLabel *Form1::makeLabel(const char *name, const QString &text, const QRect &place)
-{
-    auto *label = new QLabel(text, this);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(place);
-    return label;
-}
-
 QLineEdit *Form1::makeText(const char *name, const QString &text, const QRect &place)
 {
-    auto *edit = new QLineEdit(text, this);
-    edit->setObjectName(QLatin1String(name));
-    edit->setGeometry(place);
+    auto *edit = make<QLineEdit>(name, text, place);
     edit->setTextMargins(0, 0, 0, 0);
     return edit;
 }
@@ -176,51 +151,58 @@ void Form1::buildControls()
     tab(2, m_picCanvas);
 
     // Left block: part switches and LOAD buttons.
-    m_partSwitches[ZumiBlinkPart] = makeCheck("Check5", QStringLiteral("Zumi Blink"), {4, 502, 65, 17});
+    m_partSwitches[ZumiBlinkPart] = make<QCheckBox>("Check5", QStringLiteral("Zumi Blink"), {4, 502, 65, 17});
     tab(39, m_partSwitches[ZumiBlinkPart]);
-    m_partSwitches[UserMouthPart] = makeCheck("Check2", QStringLiteral("User Mouth"), {72, 502, 81, 17});
+    m_partSwitches[UserMouthPart] =
+        make<QCheckBox>("Check2", QStringLiteral("User Mouth"), {72, 502, 81, 17});
     tab(29, m_partSwitches[UserMouthPart]);
-    m_partSwitches[UserBlinkPart] = makeCheck("Check4", QStringLiteral("User Blink"), {152, 502, 73, 17});
+    m_partSwitches[UserBlinkPart] =
+        make<QCheckBox>("Check4", QStringLiteral("User Blink"), {152, 502, 73, 17});
     tab(38, m_partSwitches[UserBlinkPart]);
-    m_partSwitches[MiscPart] = makeCheck("Check3", QStringLiteral("Misc. Part"), {224, 502, 73, 17});
+    m_partSwitches[MiscPart] = make<QCheckBox>("Check3", QStringLiteral("Misc. Part"), {224, 502, 73, 17});
     tab(33, m_partSwitches[MiscPart]);
-    makeLabel("Label1", QStringLiteral("Background"), {8, 520, 65, 17});
+    make<QLabel>("Label1", QStringLiteral("Background"), {8, 520, 65, 17});
     m_command2 = makeButton("Command2", load, {72, 520, 65, 13});
     tab(7, m_command2);
-    m_check6 = makeCheck("Check6", QStringLiteral("Nude BG"), {152, 519, 72, 17});
+    m_check6 = make<QCheckBox>("Check6", QStringLiteral("Nude BG"), {152, 519, 72, 17});
     tab(40, m_check6);
-    m_check7 = makeCheck("Check7", QString(), {224, 520, 17, 13});
+    m_check7 = make<QCheckBox>("Check7", QString(), {224, 520, 17, 13});
     tab(42, m_check7);
     m_command14 = makeButton("Command14", load, {240, 520, 49, 13});
     tab(41, m_command14);
-    makeLabel("Label2", QStringLiteral("Zumi Mouth"), {8, 536, 57, 17});
+    make<QLabel>("Label2", QStringLiteral("Zumi Mouth"), {8, 536, 57, 17});
     m_partLoads[ZumiMouthPart] = makeButton("Command1", load, {72, 536, 65, 13});
     tab(4, m_partLoads[ZumiMouthPart]);
-    makeLabel("Label4", QStringLiteral("User Mouth"), {144, 536, 57, 17});
+    make<QLabel>("Label4", QStringLiteral("User Mouth"), {144, 536, 57, 17});
     m_partLoads[UserMouthPart] = makeButton("Command4", load, {208, 536, 65, 13});
     tab(11, m_partLoads[UserMouthPart]);
-    makeLabel("Label3", QStringLiteral("Zumi Blink"), {8, 552, 73, 17});
+    make<QLabel>("Label3", QStringLiteral("Zumi Blink"), {8, 552, 73, 17});
     m_partLoads[ZumiBlinkPart] = makeButton("Command3", load, {72, 552, 65, 13});
     tab(9, m_partLoads[ZumiBlinkPart]);
-    makeLabel("Label5", QStringLiteral("User Blink"), {144, 552, 57, 17});
+    make<QLabel>("Label5", QStringLiteral("User Blink"), {144, 552, 57, 17});
     m_partLoads[UserBlinkPart] = makeButton("Command5", load, {208, 552, 65, 13});
     tab(13, m_partLoads[UserBlinkPart]);
-    makeLabel("Label7", QStringLiteral("Misc. Part"), {8, 568, 57, 17});
+    make<QLabel>("Label7", QStringLiteral("Misc. Part"), {8, 568, 57, 17});
     m_partLoads[MiscPart] = makeButton("Command13", load, {72, 568, 65, 13});
     tab(31, m_partLoads[MiscPart]);
     m_text3 = makeText("Text3", QString(), {184, 568, 105, 19});
     tab(37, m_text3);
 
     // Middle block: part selection and nudging.
-    m_options[ZumiMouthPart] = makeOption("Option1", QStringLiteral("Zumi Mouth"), {296, 504, 89, 17});
+    m_options[ZumiMouthPart] =
+        make<QRadioButton>("Option1", QStringLiteral("Zumi Mouth"), {296, 504, 89, 17});
     tab(14, m_options[ZumiMouthPart]);
-    m_options[ZumiBlinkPart] = makeOption("Option2", QStringLiteral("Zumi Blink"), {296, 520, 73, 17});
+    m_options[ZumiBlinkPart] =
+        make<QRadioButton>("Option2", QStringLiteral("Zumi Blink"), {296, 520, 73, 17});
     tab(15, m_options[ZumiBlinkPart]);
-    m_options[UserMouthPart] = makeOption("Option3", QStringLiteral("User Mouth"), {296, 536, 89, 17});
+    m_options[UserMouthPart] =
+        make<QRadioButton>("Option3", QStringLiteral("User Mouth"), {296, 536, 89, 17});
     tab(16, m_options[UserMouthPart]);
-    m_options[UserBlinkPart] = makeOption("Option4", QStringLiteral("User Blink"), {296, 555, 73, 13});
+    m_options[UserBlinkPart] =
+        make<QRadioButton>("Option4", QStringLiteral("User Blink"), {296, 555, 73, 13});
     tab(17, m_options[UserBlinkPart]);
-    m_options[MiscPart] = makeOption("Option5", QStringLiteral("Miscellaneous Part"), {296, 571, 113, 17});
+    m_options[MiscPart] =
+        make<QRadioButton>("Option5", QStringLiteral("Miscellaneous Part"), {296, 571, 113, 17});
     tab(30, m_options[MiscPart]);
     tab(21, makeButton("Command6", QStringLiteral("Up"), {416, 512, 25, 17}));
     tab(23, makeButton("Command8", QStringLiteral("Lft"), {392, 528, 25, 17}));
@@ -228,28 +210,28 @@ void Form1::buildControls()
     tab(22, makeButton("Command7", QStringLiteral("Dw"), {416, 544, 25, 17}));
 
     // Right block: display options, help, scene files, animation texts.
-    m_check1 = makeCheck("Check1", QStringLiteral("Show/Hide Image"), {488, 504, 113, 17});
+    m_check1 = make<QCheckBox>("Check1", QStringLiteral("Show/Hide Image"), {488, 504, 113, 17});
     tab(25, m_check1);
-    m_chkUseOutline = makeCheck("chkUseOutline", QStringLiteral("Use Outline"), {488, 520, 97, 17});
+    m_chkUseOutline = make<QCheckBox>("chkUseOutline", QStringLiteral("Use Outline"), {488, 520, 97, 17});
     tab(3, m_chkUseOutline);
     tab(28, makeButton("Command12", QStringLiteral("HELP"), {504, 544, 73, 17}));
     tab(50, makeButton("Command15", QStringLiteral("New Scene..."), {616, 504, 81, 17}));
     tab(27, makeButton("Command11", QStringLiteral("Load Scene..."), {616, 520, 81, 17}));
     tab(26, makeButton("Command10", QStringLiteral("Save Scene..."), {616, 536, 81, 17}));
-    QLabel *misc = makeLabel("Label8", QStringLiteral("Misc:"), {416, 572, 89, 17});
+    QLabel *misc = make<QLabel>("Label8", QStringLiteral("Misc:"), {416, 572, 89, 17});
     QFont bold; // only the weight: family and size still come from the window
     bold.setBold(true);
     misc->setFont(bold);
-    makeLabel("Label6", QStringLiteral("Frames"), {450, 572, 36, 17});
+    make<QLabel>("Label6", QStringLiteral("Frames"), {450, 572, 36, 17});
     m_text2 = makeText("Text2", QStringLiteral("8"), {488, 570, 17, 19});
     tab(43, m_text2);
-    makeLabel("Label9", QStringLiteral("Speed"), {510, 572, 36, 17});
+    make<QLabel>("Label9", QStringLiteral("Speed"), {510, 572, 36, 17});
     m_text5 = makeText("Text5", QStringLiteral("100"), {544, 568, 25, 19});
     tab(45, m_text5);
-    makeLabel("Label10", QStringLiteral("Rndm"), {576, 572, 33, 17});
+    make<QLabel>("Label10", QStringLiteral("Rndm"), {576, 572, 33, 17});
     m_text1 = makeText("Text1", QStringLiteral("100"), {608, 568, 25, 19});
     tab(34, m_text1);
-    makeLabel("Label11", QStringLiteral("Delay"), {640, 572, 28, 17});
+    make<QLabel>("Label11", QStringLiteral("Delay"), {640, 572, 28, 17});
     m_text4 = makeText("Text4", QStringLiteral("3"), {672, 568, 17, 19});
     tab(44, m_text4);
 
@@ -509,7 +491,7 @@ void Form1::disableOptionalControls()
 void Form1::loadPicture(const LoadTarget &target)
 {
     const QString path = myPath();
-    m_cdl->Filter = loadPictureFilter();
+    m_cdl->Filter = QStringLiteral("Images Files (*.bmp;*.jpg)|*.bmp;*.jpg");
     m_cdl->InitDir = ProgramFolder::subfolder(path, QStringLiteral("Images"));
     m_cdl->CancelError = false;
     m_cdl->ShowOpen();

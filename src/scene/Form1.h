@@ -89,10 +89,8 @@ private:
     void buildControls();
     void fitCaptions();
     void connectHandlers();
+    template <class Control> Control *make(const char *name, const QString &text, const QRect &place);
     QPushButton *makeButton(const char *name, const QString &text, const QRect &place);
-    QCheckBox *makeCheck(const char *name, const QString &text, const QRect &place);
-    QRadioButton *makeOption(const char *name, const QString &text, const QRect &place);
-    QLabel *makeLabel(const char *name, const QString &text, const QRect &place);
     QLineEdit *makeText(const char *name, const QString &text, const QRect &place);
 
     // Handlers.
