@@ -2,6 +2,7 @@
 #include "MemoryEd.h"
 #include "PersonalityFile.h"
 #include "SamplePersonality.h"
+#include "TestFiles.h"
 #include "TextArea.h"
 
 #include <QCheckBox>
@@ -16,29 +17,11 @@
 
 #include <memory>
 
+using namespace TestFiles;
+
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-
-QString crlfs(int n)
-{
-    return kCrLf.repeated(n);
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return file.readAll();
-}
-
-void putBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // The Personality Editor on a fake platform whose program folder is a fresh
 // temporary folder. Files are put there before the window is created.

@@ -1,6 +1,7 @@
 #include "PersonalityFile.h"
 #include "SamplePersonality.h"
 #include "SubstitutionTable.h"
+#include "TestFiles.h"
 #include "TextFile.h"
 
 #include <QDir>
@@ -10,29 +11,11 @@
 
 using SubstitutionTable::LineBreakStep;
 
+using namespace TestFiles;
+
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-
-QString crlfs(int n)
-{
-    return kCrLf.repeated(n);
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return file.readAll();
-}
-
-void putBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 struct Loaded
 {
