@@ -30,13 +30,40 @@ void PictureButton::paintEvent(QPaintEvent *)
     }
 }
 
+namespace {
+
+bool isEnter(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// The same key event with Space as its key, which QAbstractButton handles.
+QKeyEvent asSpace(const QKeyEvent *event)
+{
+    return QKeyEvent(event->type(), Qt::Key_Space, event->modifiers(), QStringLiteral(" "),
+                     event->isAutoRepeat());
+}
+
+} // namespace
+
 void PictureButton::keyPressEvent(QKeyEvent *event)
 {
-    // Space is handled by QAbstractButton; Enter and Return press it too.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        click();
+    if (isEnter(event)) {
+        QKeyEvent space = asSpace(event);
+        QAbstractButton::keyPressEvent(&space);
+        event->setAccepted(space.isAccepted());
         return;
     }
     QAbstractButton::keyPressEvent(event);
+}
+
+void PictureButton::keyReleaseEvent(QKeyEvent *event)
+{
+    if (isEnter(event)) {
+        QKeyEvent space = asSpace(event);
+        QAbstractButton::keyReleaseEvent(&space);
+        event->setAccepted(space.isAccepted());
+        return;
+    }
+    QAbstractButton::keyReleaseEvent(event);
 }

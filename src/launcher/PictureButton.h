@@ -5,7 +5,9 @@
 
 // A painted label used as a button: shows its picture unscaled from the
 // top-left corner (clipped to the button), takes the keyboard focus and is
-// pressed with the mouse, Space, Enter or Return.
+// pressed with the mouse, Space, Enter or Return. Like Space, Enter and Return
+// click on their release, so that the release does not reach the window the
+// click has just opened (whose entry line would take it as a typed Enter).
 class PictureButton : public QAbstractButton
 {
     Q_OBJECT
@@ -17,6 +19,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     QPixmap m_picture;

@@ -21,6 +21,8 @@ private slots:
     void startsFrameloft_data();
     void startsFrameloft();
     void failedStartIsReported();
+    void keysClickOnRelease_data();
+    void keysClickOnRelease();
     void oneWindowOfEachKind_data();
     void oneWindowOfEachKind();
     void editorsOutliveTheLauncher();
@@ -154,6 +156,40 @@ void TestSuiteMain::failedStartIsReported()
     picture(*launcher.window, 1)->click();
     QCOMPARE(launcher.platform.startedProcesses.size(), 2);
     QCOMPARE(launcher.platform.messages.size(), 1);
+}
+
+void TestSuiteMain::keysClickOnRelease_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void TestSuiteMain::keysClickOnRelease()
+{
+    // The editor opens on the key's release, so that the release cannot reach
+    // the editor's entry line, which would add a fact on it.
+    QFETCH(int, key);
+    Launcher launcher;
+    QAbstractButton *button = picture(*launcher.window, 2);
+    QTest::keyPress(button, Qt::Key(key));
+    QVERIFY(windowsOf("KBEd").isEmpty());
+    QTest::keyRelease(button, Qt::Key(key));
+    QCOMPARE(windowsOf("KBEd").size(), 1);
+
+    // A held key repeats without opening anything more.
+    QAbstractButton *composer = picture(*launcher.window, 1);
+    QTest::keyPress(composer, Qt::Key(key));
+    for (int i = 0; i < 3; ++i) {
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(composer, &release);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(composer, &press);
+    }
+    QVERIFY(launcher.platform.startedProcesses.isEmpty());
+    QTest::keyRelease(composer, Qt::Key(key));
+    QCOMPARE(launcher.platform.startedProcesses.size(), 1);
 }
 
 void TestSuiteMain::oneWindowOfEachKind_data()
