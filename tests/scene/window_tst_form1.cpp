@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include "SceneFile.h"
+#include "ScenePart.h"
 
 #include <QLabel>
 
@@ -24,6 +25,8 @@ private slots:
     void miscSwitch();
     void optionsAndShowHide();
     void alternativeBackground();
+    void redraws_data();
+    void redraws();
 
     void nudge_data();
     void nudge();
@@ -35,6 +38,8 @@ private slots:
     void loadBackground();
     void loadAlternativeBackground();
     void loadSelectsPart();
+    void loadFamily_data();
+    void loadFamily();
     void loadUnreadable_data();
     void loadUnreadable();
 
@@ -60,6 +65,7 @@ private slots:
 
     void help_data();
     void help();
+    void helpPageExample();
 };
 
 // ---------------------------------------------------------------------------
@@ -420,6 +426,65 @@ void TestForm1::alternativeBackground()
     QCOMPARE(f.canvasImage(), normal);
 }
 
+void TestForm1::redraws_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("redraws");
+    // Neither the alternative background's switch, the display options read
+    // at a press, the animation boxes, saving nor HELP touch the canvas.
+    QTest::newRow("Nude BG ticked and unticked") << "Check6" << 0;
+    QTest::newRow("Use Outline ticked") << "chkUseOutline" << 0;
+    QTest::newRow("typing into Frames") << "Text2" << 0;
+    QTest::newRow("Save Scene") << "Command10" << 0;
+    QTest::newRow("HELP") << "Command12" << 0;
+    QTest::newRow("alternative background LOAD") << "Command14" << 0;
+    QTest::newRow("Show/Hide Image unticked") << "Check1" << 1;
+    QTest::newRow("swap box ticked") << "Check7" << 1;
+    QTest::newRow("nudge") << "Command9" << 1;
+    QTest::newRow("option turned on") << "Option1" << 1;
+    QTest::newRow("selected part switched off") << "Check4" << 1;
+    QTest::newRow("background LOAD") << "Command2" << 1;
+    // The option button's redraw, then the switch's or the LOAD button's own.
+    QTest::newRow("part switched on") << "Check2" << 2;
+    QTest::newRow("LOAD selecting its part") << "Command13" << 2;
+    // Two parts and the option switched back by the resets, the user mouth
+    // switched on with its option, and the final redraw.
+    QTest::newRow("Load Scene naming the user mouth") << "Command11" << 3 + 2 + 1;
+}
+
+// Which handlers rebuild the canvas, and how often a cascade does.
+void TestForm1::redraws()
+{
+    QFETCH(QString, action);
+    QFETCH(int, redraws);
+    WindowFixture f;
+    Form1 &window = f.open();
+    f.check("Check3")->setChecked(true);
+    f.check("Check4")->setChecked(true); // the user blink is selected
+    const QString picture = f.writePicture(QStringLiteral("any.bmp"), 20, 20, qRgb(1, 2, 3));
+    const QString scene = f.writeScene(QStringLiteral("um.scn"), "UM=usermouth.jpg;");
+    const quint64 before = window.drawCounts().redraws;
+
+    if (action == QStringLiteral("Check6")) {
+        f.check("Check6")->setChecked(true);
+        f.check("Check6")->setChecked(false);
+    } else if (action.startsWith(QStringLiteral("Check")) || action == QStringLiteral("chkUseOutline")) {
+        QCheckBox *box = f.check(qPrintable(action));
+        box->setChecked(!box->isChecked());
+    } else if (action == QStringLiteral("Text2")) {
+        QTest::keyClicks(f.text("Text2"), QStringLiteral("12"));
+    } else if (action == QStringLiteral("Option1")) {
+        f.option("Option1")->setChecked(true);
+    } else if (action == QStringLiteral("Command10")) {
+        f.clickAnswering("Command10", f.path(QStringLiteral("out.scn")));
+    } else if (action == QStringLiteral("Command11")) {
+        f.clickAnswering("Command11", scene);
+    } else {
+        f.clickAnswering(qPrintable(action), picture);
+    }
+    QCOMPARE(int(window.drawCounts().redraws - before), redraws);
+}
+
 void TestForm1::nudge_data()
 {
     QTest::addColumn<QByteArray>("scene");
@@ -642,6 +707,52 @@ void TestForm1::loadSelectsPart()
     QCOMPARE(window.scene().UBw, 40.0f);
     QCOMPARE(f.canvasImage(),
              WindowFixture::composite(f.decodedDefault("bg.jpg"), WindowFixture::decoded(file), 60, 30));
+}
+
+void TestForm1::loadFamily_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("part");
+    QTest::newRow("Command1, Zumi mouth") << "Command1"
+                                          << "Option1" << int(SceneDefaults::ZumiMouthPart);
+    QTest::newRow("Command3, Zumi blink") << "Command3"
+                                          << "Option2" << int(SceneDefaults::ZumiBlinkPart);
+    QTest::newRow("Command4, user mouth") << "Command4"
+                                          << "Option3" << int(SceneDefaults::UserMouthPart);
+    QTest::newRow("Command5, user blink") << "Command5"
+                                          << "Option4" << int(SceneDefaults::UserBlinkPart);
+    QTest::newRow("Command13, miscellaneous part") << "Command13"
+                                                   << "Option5" << int(SceneDefaults::MiscPart);
+}
+
+// Each part's LOAD button serves its own holder, name, size and option button
+// and no other part's, whichever part was selected before.
+void TestForm1::loadFamily()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, option);
+    QFETCH(int, part);
+    WindowFixture f;
+    Form1 &window = f.open();
+    for (const char *name : {"Check2", "Check3", "Check4", "Check5"})
+        f.check(name)->setChecked(true);
+    // Another part is selected before the LOAD.
+    f.option(option == QStringLiteral("Option2") ? "Option3" : "Option2")->setChecked(true);
+    SceneRecord expected = window.scene();
+    const QString file = f.writePicture(QStringLiteral("chosen.bmp"), 100, 50, qRgb(10, 200, 90));
+
+    f.clickAnswering(qPrintable(button), file);
+    ScenePart fields(expected, SceneDefaults::Part(part));
+    fields.name() = QStringLiteral("chosen.bmp");
+    fields.w() = 101;
+    fields.h() = 50;
+    QVERIFY(window.scene() == expected);
+    QVERIFY(f.option(qPrintable(option))->isChecked());
+    QCOMPARE(f.text("Text3")->text(), QStringLiteral("chosen.bmp"));
+    QCOMPARE(f.canvasImage(),
+             WindowFixture::composite(f.decodedDefault("bg.jpg"), WindowFixture::decoded(file),
+                                      int(fields.x()), int(fields.y())));
 }
 
 void TestForm1::loadUnreadable_data()
@@ -1116,6 +1227,31 @@ void TestForm1::help()
     QCOMPARE(f.platform.messages.size(), documentThere && browserWorks ? 0 : 1);
     if (!f.platform.messages.isEmpty())
         QVERIFY(f.platform.messages[0].text.contains(QDir::toNativeSeparators(document)));
+}
+
+// The help page's sample file is what the composer writes for the shipped
+// default scene with "Misc. Part" ticked.
+void TestForm1::helpPageExample()
+{
+    QFile page(QStringLiteral(MINDLOOM_ASSETS_DIR "/Docs/Frameloft.htm"));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QByteArray html = page.readAll();
+    const qsizetype start = html.indexOf("<pre>") + 5;
+    const qsizetype end = html.indexOf("</pre>", start);
+    QVERIFY(start >= 5 && end > start);
+    const QByteArray example =
+        html.mid(start, end - start).replace("\r", "").replace("\n", "\r\n") + "\r\n\r\n";
+
+    WindowFixture f;
+    f.platform.folder = QDir::toNativeSeparators(QStringLiteral(MINDLOOM_ASSETS_DIR "/"));
+    f.open();
+    QVERIFY(f.platform.messages.isEmpty());
+    f.check("Check3")->setChecked(true);
+    f.platform.dialogAnswers << f.dir.filePath(QStringLiteral("example.scn"));
+    f.click("Command10");
+    QFile saved(f.dir.filePath(QStringLiteral("example.scn")));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), example);
 }
 
 QTEST_MAIN(TestForm1)
