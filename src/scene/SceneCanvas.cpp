@@ -52,6 +52,9 @@ SceneCanvas::SceneCanvas(QWidget *parent)
     // took the press, so moves and the release keep coming while the pointer
     // is outside the canvas, with coordinates beyond its edges.
     setMouseTracking(false);
+    // A stop of the window's keyboard focus order like any other control, and
+    // focused by a click; it reacts to no key.
+    setFocusPolicy(Qt::StrongFocus);
     m_image.fill(plainColour());
 }
 

@@ -178,6 +178,16 @@ void TestForm1::tabOrderAndLook()
     }
     QCOMPARE(chain, expected);
 
+    // The canvas takes its place in the order too: it is the first stop, just
+    // before "Use Outline".
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    f.check("chkUseOutline")->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(f.check("chkUseOutline"), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), f.canvas());
+    QTest::keyClick(f.canvas(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.check("chkUseOutline"));
+
     // Colours: dark blue window, white captions, light blue buttons.
     const QImage shot = window.grab().toImage();
     QCOMPARE(QColor(shot.pixel(350, 588)), QColor(0, 0, 192));
