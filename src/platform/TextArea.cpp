@@ -43,6 +43,26 @@ QString convertIn(QStringView text, bool *exact)
     return out;
 }
 
+// Converts pasted or dropped text to the document's form. The clipboard hands
+// text over with LF line ends whatever its source held (this area's own copies
+// too), so each line end of it, CR LF, CR or LF, is a line break: a CR LF.
+QString convertPasted(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+            out += kParagraph;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 TextArea::TextArea(QWidget *parent) : QPlainTextEdit(parent)
@@ -153,9 +173,8 @@ void TextArea::keyPressEvent(QKeyEvent *event)
 
 void TextArea::insertFromMimeData(const QMimeData *source)
 {
-    // Pasted text follows the same line-end rules as setText().
     if (source && source->hasText()) {
-        textCursor().insertText(toDocumentText(source->text()));
+        textCursor().insertText(convertPasted(source->text()));
         ensureCursorVisible();
         return;
     }

@@ -10,7 +10,9 @@
 // Line ends inside the document: a CR LF is a paragraph break; a lone LF is
 // kept as a line separator (U+2028, shown as a new line) and comes back as LF;
 // a lone CR is shown as a new line and comes back as CR LF. Nothing else of a
-// text changes. Shift+Enter types a CR LF like Enter does.
+// text changes. Shift+Enter types a CR LF like Enter does. Pasted or dropped
+// text is another matter: the clipboard carries LF line ends, so every line end
+// of it (CR LF, CR or LF) becomes a CR LF.
 //
 // text() is cheap while the text is unchanged: the area keeps the text it was
 // last given or last asked for until the next edit, so a caller may ask for it

@@ -1,6 +1,7 @@
 #include "FakePlatform.h"
 #include "TextArea.h"
 
+#include <QClipboard>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -14,6 +15,8 @@ private slots:
     void textAreaAppend();
     void shiftEnterTypesCrLf();
     void textAreaTextFollowsEveryChange();
+    void pastedLineEndsBecomeCrLf_data();
+    void pastedLineEndsBecomeCrLf();
     void dialogScript();
 };
 
@@ -100,6 +103,40 @@ void TestPlatformUi::textAreaTextFollowsEveryChange()
     area.selectAll();
     area.insertPlainText(QStringLiteral("pasted\r\n"));
     check("replace all");
+}
+
+void TestPlatformUi::pastedLineEndsBecomeCrLf_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("clipboard"); // null: copy the area's own text first
+    QTest::addColumn<QString>("after");
+    // The clipboard hands text over with LF line ends, whatever its source held.
+    QTest::newRow("LF lines from another program")
+        << QStringLiteral("x") << QStringLiteral("a\nb\n") << QStringLiteral("xa\r\nb\r\n");
+    QTest::newRow("CR LF lines") << QStringLiteral("x") << QStringLiteral("a\r\nb")
+                                 << QStringLiteral("xa\r\nb");
+    QTest::newRow("lone CR") << QStringLiteral("x") << QStringLiteral("a\rb") << QStringLiteral("xa\r\nb");
+    QTest::newRow("copied from the area itself")
+        << QStringLiteral("one\r\ntwo") << QString() << QStringLiteral("one\r\ntwoone\r\ntwo");
+}
+
+void TestPlatformUi::pastedLineEndsBecomeCrLf()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, after);
+    TextArea area;
+    area.setText(before);
+    if (clipboard.isNull()) {
+        area.selectAll();
+        area.copy();
+    } else {
+        QGuiApplication::clipboard()->setText(clipboard);
+    }
+    area.moveCaretToEnd();
+    area.paste();
+    QCOMPARE(area.text(), after);
+    QCOMPARE(area.textLength(), after.size());
 }
 
 void TestPlatformUi::dialogScript()
