@@ -299,11 +299,23 @@ void KBEd::showError(const QString &text, const QString &title)
 bool KBEd::eventFilter(QObject *watched, QEvent *event)
 {
     // A fact is added when Enter is released in the entry line; a held key's
-    // repeats do not count as releases.
-    if (watched == Text2 && event->type() == QEvent::KeyRelease) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat())
-            addEntry();
+    // repeats do not count as releases. Only the release of a press the entry
+    // line received counts: Enter pressed to close a dialog or on the button
+    // that opened this window is released here once the focus is back.
+    if (watched == Text2) {
+        const auto isEnter = [event] {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat();
+        };
+        if (event->type() == QEvent::KeyPress && isEnter()) {
+            m_enterPressed = true;
+        } else if (event->type() == QEvent::KeyRelease && isEnter()) {
+            if (m_enterPressed)
+                addEntry();
+            m_enterPressed = false;
+        } else if (event->type() == QEvent::FocusOut) {
+            m_enterPressed = false;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

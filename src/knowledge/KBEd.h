@@ -75,6 +75,7 @@ private:
     QTimer *m_splitTimer;
     QString m_batch;
     bool m_splitting = false;
-    double m_nsPerChar = 0; // measured cost of a slice per appended character
+    bool m_enterPressed = false; // Enter went down in the entry line and is not released yet
+    double m_nsPerChar = 0;      // measured cost of a slice per appended character
     QPixmap m_background;
 };

@@ -79,6 +79,7 @@ private slots:
     void importCancelledSplitsTextReadLast();
     void importCancelledWithNothingRead();
     void importFailureChangesNothing();
+    void enterConfirmingTheDialogAddsNoFact();
     void percentageShownWhileSplitting();
 
     void busyStateBlocksSecondImport();
@@ -404,13 +405,27 @@ void TestKBEd::entryLine_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("autoRepeat");
+    // Whether the key's press reached the entry line before its release, and
+    // whether the entry line lost the focus in between.
+    QTest::addColumn<bool>("pressedHere");
+    QTest::addColumn<bool>("focusLost");
     QTest::addColumn<bool>("appends");
-    QTest::newRow("return") << QStringLiteral("  I like stars. ") << int(Qt::Key_Return) << false << true;
-    QTest::newRow("keypad enter") << QStringLiteral("Moons.") << int(Qt::Key_Enter) << false << true;
-    QTest::newRow("empty line") << QString() << int(Qt::Key_Return) << false << true;
-    QTest::newRow("other key") << QStringLiteral("Moons") << int(Qt::Key_Tab) << false << false;
-    QTest::newRow("letter") << QStringLiteral("Moons") << int(Qt::Key_A) << false << false;
-    QTest::newRow("held enter repeating") << QStringLiteral("Moons.") << int(Qt::Key_Return) << true << false;
+    QTest::newRow("return") << QStringLiteral("  I like stars. ") << int(Qt::Key_Return) << false << true
+                            << false << true;
+    QTest::newRow("keypad enter") << QStringLiteral("Moons.") << int(Qt::Key_Enter) << false << true << false
+                                  << true;
+    QTest::newRow("empty line") << QString() << int(Qt::Key_Return) << false << true << false << true;
+    QTest::newRow("other key") << QStringLiteral("Moons") << int(Qt::Key_Tab) << false << true << false
+                               << false;
+    QTest::newRow("letter") << QStringLiteral("Moons") << int(Qt::Key_A) << false << true << false << false;
+    QTest::newRow("held enter repeating")
+        << QStringLiteral("Moons.") << int(Qt::Key_Return) << true << true << false << false;
+    // Enter pressed to close a file dialog or message box, or on the launcher's
+    // button that opened this window, is released here once the focus is back.
+    QTest::newRow("release of a press made elsewhere")
+        << QStringLiteral("Moons.") << int(Qt::Key_Return) << false << false << false << false;
+    QTest::newRow("press here, focus gone before the release")
+        << QStringLiteral("Moons.") << int(Qt::Key_Return) << false << true << true << false;
 }
 
 void TestKBEd::entryLine()
@@ -418,11 +433,21 @@ void TestKBEd::entryLine()
     QFETCH(QString, typed);
     QFETCH(int, key);
     QFETCH(bool, autoRepeat);
+    QFETCH(bool, pressedHere);
+    QFETCH(bool, focusLost);
     QFETCH(bool, appends);
     auto *entry = control<QLineEdit>("Text2");
     area()->setText(QStringLiteral("Old.\r\n\r\n"));
     entry->setText(typed);
 
+    if (pressedHere) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), autoRepeat);
+        QApplication::sendEvent(entry, &press);
+    }
+    if (focusLost) {
+        QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+        QApplication::sendEvent(entry, &out);
+    }
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(), autoRepeat);
     QApplication::sendEvent(entry, &release);
 
@@ -533,6 +558,22 @@ void TestKBEd::importFailureChangesNothing()
     QCOMPARE(m_window->textData(), QStringLiteral("First. Second."));
     QVERIFY(control<QLabel>("Label1")->text().isEmpty());
     QVERIFY(control<QPushButton>("Command5")->isHidden());
+}
+
+void TestKBEd::enterConfirmingTheDialogAddsNoFact()
+{
+    // Enter pressed in the file dialog closes it; its release reaches whatever
+    // has the focus afterwards. Read From Text File is disabled during the
+    // split, so the focus moves on, to the entry line.
+    auto *read = control<QPushButton>("Command3");
+    read->setFocus();
+    QVERIFY(read->hasFocus());
+    startImport(QStringLiteral("One. Two."));
+    waitIdle(*m_window);
+    QVERIFY(QApplication::focusWidget());
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(QApplication::focusWidget(), &release);
+    QCOMPARE(area()->text(), QStringLiteral("One.\r\n\r\nTwo.\r\n\r\n"));
 }
 
 void TestKBEd::percentageShownWhileSplitting()
