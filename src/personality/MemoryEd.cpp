@@ -326,12 +326,22 @@ void MemoryEd::showQuestionAnswerView()
 
 bool MemoryEd::eventFilter(QObject *watched, QEvent *event)
 {
-    // A key held down repeats its presses but is released only once.
-    if (watched == Text2 && event->type() == QEvent::KeyRelease) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (!key->isAutoRepeat()) {
+    // A key held down repeats its presses but is released only once. Only the
+    // release of an Enter pressed here takes the line: the buttons leave the
+    // focus in the entry line, so the Enter that closes their message box or
+    // file dialog is released here.
+    if (watched == Text2) {
+        const auto enter = [event] {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        };
+        if (event->type() == QEvent::KeyPress && enter()) {
+            m_enterPressed = true;
+        } else if (event->type() == QEvent::FocusOut) {
+            m_enterPressed = false;
+        } else if (event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent *>(event)->isAutoRepeat()) {
             keepTextsInStep();
-            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            if (enter() && std::exchange(m_enterPressed, false))
                 takeEntryLine();
         }
     }

@@ -96,4 +96,5 @@ private:
     QString m_personalityName;
     QString m_inText;
     int m_quest = 0;
+    bool m_enterPressed = false; // Enter went down in the entry line and is not released yet
 };

@@ -148,6 +148,8 @@ private slots:
     void questionAnswerEntries();
     void switchingViewsBetweenQuestionAndAnswer();
     void typingKeepsTextsInStep();
+    void enterKeyReleases_data();
+    void enterKeyReleases();
     void screenshot();
 };
 
@@ -666,6 +668,65 @@ void TestMemoryEd::typingKeepsTextsInStep()
     // The keypad's Enter is Enter too.
     QTest::keyClick(e.entry(), Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(w.Memory(), QStringLiteral("Hi\r\nab\r\n\r\n"));
+}
+
+void TestMemoryEd::enterKeyReleases_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    // Whether the key's press reached the entry line before its release, and
+    // whether the entry line lost the focus in between.
+    QTest::addColumn<bool>("pressedHere");
+    QTest::addColumn<bool>("focusLost");
+    QTest::addColumn<bool>("takes");
+
+    const int none = Qt::NoModifier;
+    QTest::newRow("return") << int(Qt::Key_Return) << none << true << false << true;
+    QTest::newRow("shift+return") << int(Qt::Key_Return) << int(Qt::ShiftModifier) << true << false << true;
+    QTest::newRow("ctrl+return") << int(Qt::Key_Return) << int(Qt::ControlModifier) << true << false << true;
+    QTest::newRow("alt+return") << int(Qt::Key_Return) << int(Qt::AltModifier) << true << false << true;
+    QTest::newRow("shift+keypad enter")
+        << int(Qt::Key_Enter) << int(Qt::KeypadModifier | Qt::ShiftModifier) << true << false << true;
+    QTest::newRow("tab") << int(Qt::Key_Tab) << none << true << false << false;
+    // Enter that closed a message box or a file dialog opened by a button
+    // clicked while the entry line kept the focus is released here.
+    QTest::newRow("release of a press made elsewhere")
+        << int(Qt::Key_Return) << none << false << false << false;
+    QTest::newRow("press here, focus gone before the release")
+        << int(Qt::Key_Return) << none << true << true << false;
+}
+
+void TestMemoryEd::enterKeyReleases()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, pressedHere);
+    QFETCH(bool, focusLost);
+    QFETCH(bool, takes);
+    Editor e;
+    MemoryEd &w = e.open();
+    e.area()->setText(QStringLiteral("Old.\r\n\r\n"));
+    e.entry()->setText(QStringLiteral("half typed"));
+    const auto mods = Qt::KeyboardModifiers(modifiers);
+    if (pressedHere) {
+        QKeyEvent press(QEvent::KeyPress, key, mods);
+        QApplication::sendEvent(e.entry(), &press);
+    }
+    if (focusLost) {
+        QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(e.entry(), &out);
+    }
+    QKeyEvent release(QEvent::KeyRelease, key, mods);
+    QApplication::sendEvent(e.entry(), &release);
+
+    if (takes) {
+        QCOMPARE(w.Memory(), QStringLiteral("Old.\r\n\r\nhalf typed\r\n\r\n"));
+        QVERIFY(e.entry()->text().isEmpty());
+    } else {
+        QCOMPARE(w.Memory(), QStringLiteral("Old.\r\n\r\n"));
+        QCOMPARE(e.entry()->text(), QStringLiteral("half typed"));
+    }
+    QCOMPARE(e.area()->text(), w.Memory());
 }
 
 void TestMemoryEd::screenshot()
