@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -25,6 +26,13 @@ const QLatin1String kCrLf("\r\n");
 QString errorTitle()
 {
     return QStringLiteral("Error!!");
+}
+
+// The length of the text's first line: up to its first CR or LF.
+qsizetype firstLineLength(QStringView text)
+{
+    const auto isBreak = [](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); };
+    return std::find_if(text.begin(), text.end(), isBreak) - text.begin();
 }
 
 } // namespace
@@ -52,6 +60,7 @@ MemoryEd::MemoryEd(Platform &platform, QWidget *parent)
             showQuestionAnswerView();
     });
     connect(RichTextBox1, &TextArea::textChanged, this, &MemoryEd::keepTextsInStep);
+    connect(Text2, &QLineEdit::textEdited, this, &MemoryEd::keepEntryOnOneLine);
     Text2->installEventFilter(this);
 
     // Window load.
@@ -346,6 +355,19 @@ bool MemoryEd::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void MemoryEd::keepEntryOnOneLine(const QString &text)
+{
+    // The entry line holds one line, like any one-line box: of a text pasted
+    // or dropped into it only the first line is kept. The inserted text ends
+    // at the cursor; what follows the cursor was there before.
+    const qsizetype cut = firstLineLength(text);
+    if (cut == text.size())
+        return;
+    const QStringView rest = QStringView(text).mid(std::max<qsizetype>(Text2->cursorPosition(), cut));
+    Text2->setText(text.left(cut) + rest.left(firstLineLength(rest)).toString());
+    Text2->setCursorPosition(int(cut));
 }
 
 void MemoryEd::takeEntryLine()

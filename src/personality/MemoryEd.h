@@ -64,6 +64,7 @@ private:
     void showGeneralView();
     void showQuestionAnswerView();
     void keepTextsInStep();
+    void keepEntryOnOneLine(const QString &text);
     void takeEntryLine();
 
     void setMemory(QString text);

@@ -6,6 +6,7 @@
 #include "TextArea.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -150,6 +151,8 @@ private slots:
     void typingKeepsTextsInStep();
     void enterKeyReleases_data();
     void enterKeyReleases();
+    void entryLinePasteKeepsFirstLine_data();
+    void entryLinePasteKeepsFirstLine();
     void screenshot();
 };
 
@@ -727,6 +730,47 @@ void TestMemoryEd::enterKeyReleases()
         QCOMPARE(e.entry()->text(), QStringLiteral("half typed"));
     }
     QCOMPARE(e.area()->text(), w.Memory());
+}
+
+void TestMemoryEd::entryLinePasteKeepsFirstLine_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("cursorAfter");
+
+    QTest::newRow("CR LF") << QString() << 0 << QStringLiteral("I like cats.\r\nI like dogs.")
+                           << QStringLiteral("I like cats.") << 12;
+    QTest::newRow("LF") << QString() << 0 << QStringLiteral("I like cats.\nI like dogs.\n")
+                        << QStringLiteral("I like cats.") << 12;
+    QTest::newRow("lone CR") << QString() << 0 << QStringLiteral("a\rb") << QStringLiteral("a") << 1;
+    QTest::newRow("line break first")
+        << QStringLiteral("I ") << 2 << QStringLiteral("\r\nx") << QStringLiteral("I ") << 2;
+    QTest::newRow("into the middle keeps what follows")
+        << QStringLiteral("I you.") << 2 << QStringLiteral("love \nhate ") << QStringLiteral("I love you.")
+        << 7;
+    QTest::newRow("one line stays whole")
+        << QStringLiteral("I you.") << 2 << QStringLiteral("love ") << QStringLiteral("I love you.") << 7;
+}
+
+void TestMemoryEd::entryLinePasteKeepsFirstLine()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, cursor);
+    QFETCH(QString, pasted);
+    QFETCH(QString, line);
+    QFETCH(int, cursorAfter);
+    Editor e;
+    MemoryEd &w = e.open();
+    QTest::keyClicks(e.entry(), typed);
+    e.entry()->setCursorPosition(cursor);
+    QGuiApplication::clipboard()->setText(pasted);
+    e.entry()->paste();
+    QCOMPARE(e.entry()->text(), line);
+    QCOMPARE(e.entry()->cursorPosition(), cursorAfter);
+    QTest::keyClick(e.entry(), Qt::Key_Return);
+    QCOMPARE(w.Memory(), line + QStringLiteral("\r\n\r\n"));
 }
 
 void TestMemoryEd::screenshot()
