@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
@@ -115,6 +117,7 @@ KBEd::KBEd(Platform &platform, QWidget *parent)
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setGeometry(11, 393, 397, 22);
     Text2->installEventFilter(this);
+    connect(Text2, &QLineEdit::textEdited, this, &KBEd::keepEntryOnOneLine);
 
     Command4 = makeButton(new QPushButton(QStringLiteral("New KBase..."), this), "Command4", 432, 24, 81, 18);
     Command1 =
@@ -227,6 +230,23 @@ void KBEd::addEntry()
     RichTextBox1->appendText(Text2->text() + SentenceSplitter::factEnd());
     RichTextBox1->moveCaretToEnd();
     Text2->clear();
+}
+
+void KBEd::keepEntryOnOneLine(const QString &text)
+{
+    // The entry line holds one line, like any one-line box: of a text pasted or
+    // dropped into it only the first line stays. The inserted text ends at the
+    // cursor; what follows the cursor was in the box before.
+    const auto lineLength = [](QStringView line) {
+        const auto isBreak = [](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); };
+        return std::find_if(line.begin(), line.end(), isBreak) - line.begin();
+    };
+    const qsizetype cut = lineLength(text);
+    if (cut == text.size())
+        return;
+    const QStringView rest = QStringView(text).mid(std::max<qsizetype>(Text2->cursorPosition(), cut));
+    Text2->setText(text.left(cut) + rest.left(lineLength(rest)).toString());
+    Text2->setCursorPosition(int(cut));
 }
 
 void KBEd::GetFacts()

@@ -48,6 +48,7 @@ private:
     void saveKBase();
     void readFromTextFile();
     void addEntry();
+    void keepEntryOnOneLine(const QString &text);
 
     void splitSlice();
     void endSplit();

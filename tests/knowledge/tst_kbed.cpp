@@ -3,6 +3,7 @@
 #include "SentenceSplitter.h"
 #include "TextArea.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -72,6 +73,8 @@ private slots:
 
     void entryLine_data();
     void entryLine();
+    void entryLineKeepsOneLine_data();
+    void entryLineKeepsOneLine();
     void newKBaseKeepsTextData();
 
     void import_data();
@@ -466,6 +469,43 @@ void TestKBEd::entryLine()
         QTest::keyClick(entry, Qt::Key(key));
         QVERIFY(area()->text().endsWith(QStringLiteral("\r\n\r\nNext.\r\n\r\n")));
     }
+}
+
+void TestKBEd::entryLineKeepsOneLine_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("crlf") << QStringLiteral("Stars ") << 6 << QStringLiteral("shine.\r\nMoons orbit.\r\n")
+                          << QStringLiteral("Stars shine.");
+    QTest::newRow("lone lf") << QString() << 0 << QStringLiteral("One\nTwo") << QStringLiteral("One");
+    QTest::newRow("lone cr") << QString() << 0 << QStringLiteral("One\rTwo") << QStringLiteral("One");
+    QTest::newRow("into the middle") << QStringLiteral("AB") << 1 << QStringLiteral("x\r\ny")
+                                     << QStringLiteral("AxB");
+    QTest::newRow("starting with a break")
+        << QStringLiteral("AB") << 2 << QStringLiteral("\r\nz") << QStringLiteral("AB");
+    QTest::newRow("one line stays whole")
+        << QStringLiteral("A") << 1 << QStringLiteral(" b c") << QStringLiteral("A b c");
+}
+
+void TestKBEd::entryLineKeepsOneLine()
+{
+    // Like any one-line box, the entry line keeps the first line of a text
+    // pasted into it, so a fact never brings line breaks of its own (a lone LF
+    // would otherwise reach the saved file).
+    QFETCH(QString, before);
+    QFETCH(int, cursor);
+    QFETCH(QString, pasted);
+    QFETCH(QString, after);
+    auto *entry = control<QLineEdit>("Text2");
+    entry->setText(before);
+    entry->setCursorPosition(cursor);
+    QGuiApplication::clipboard()->setText(pasted);
+    entry->paste();
+    QCOMPARE(entry->text(), after);
+    QTest::keyClick(entry, Qt::Key_Return);
+    QCOMPARE(area()->text(), after + QStringLiteral("\r\n\r\n"));
 }
 
 void TestKBEd::newKBaseKeepsTextData()
