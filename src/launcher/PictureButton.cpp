@@ -30,40 +30,19 @@ void PictureButton::paintEvent(QPaintEvent *)
     }
 }
 
-namespace {
-
-bool isEnter(const QKeyEvent *event)
+bool PictureButton::event(QEvent *event)
 {
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
-// The same key event with Space as its key, which QAbstractButton handles.
-QKeyEvent asSpace(const QKeyEvent *event)
-{
-    return QKeyEvent(event->type(), Qt::Key_Space, event->modifiers(), QStringLiteral(" "),
-                     event->isAutoRepeat());
-}
-
-} // namespace
-
-void PictureButton::keyPressEvent(QKeyEvent *event)
-{
-    if (isEnter(event)) {
-        QKeyEvent space = asSpace(event);
-        QAbstractButton::keyPressEvent(&space);
-        event->setAccepted(space.isAccepted());
-        return;
+    // Enter and Return act as Space does: pressing pushes the button down and
+    // releasing clicks it.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            QKeyEvent space(key->type(), Qt::Key_Space, key->modifiers(), QStringLiteral(" "),
+                            key->isAutoRepeat());
+            const bool handled = QAbstractButton::event(&space);
+            event->setAccepted(space.isAccepted());
+            return handled;
+        }
     }
-    QAbstractButton::keyPressEvent(event);
-}
-
-void PictureButton::keyReleaseEvent(QKeyEvent *event)
-{
-    if (isEnter(event)) {
-        QKeyEvent space = asSpace(event);
-        QAbstractButton::keyReleaseEvent(&space);
-        event->setAccepted(space.isAccepted());
-        return;
-    }
-    QAbstractButton::keyReleaseEvent(event);
+    return QAbstractButton::event(event);
 }
