@@ -70,6 +70,7 @@ private slots:
     void saveFailure_data();
     void saveFailure();
     void sampleKnowledgeBase();
+    void everyByteLoadsAndSavesBack();
 
     void entryLine_data();
     void entryLine();
@@ -381,6 +382,26 @@ void TestKBEd::saveFailure()
     QCOMPARE(area()->text(), text);
     QCOMPARE(QFileInfo(target).isDir(), folderTarget);
     QCOMPARE(QDir(m_programDir->path()).entryList(QDir::Files), QStringList());
+}
+
+void TestKBEd::everyByteLoadsAndSavesBack()
+{
+    // One character per byte, NUL and the other control characters included,
+    // and a save gives the same bytes back with the one CR LF it appends.
+    QByteArray bytes;
+    for (int i = 0; i < 256; ++i) {
+        if (i != '\r')
+            bytes += char(i);
+    }
+    bytes += "\r\nend";
+    m_platform->dialogAnswers << writeFile(QStringLiteral("bytes.kba"), bytes)
+                              << m_otherDir->filePath(QStringLiteral("bytes.kba"));
+    control<QPushButton>("Command1")->click();
+    QCOMPARE(area()->text().size(), bytes.size());
+    QCOMPARE(area()->textLength(), bytes.size());
+    control<QPushButton>("Command2")->click();
+    QVERIFY(m_platform->messages.isEmpty());
+    QCOMPARE(fileBytes(folder() + QStringLiteral("bytes.kba")), bytes + "\r\n");
 }
 
 void TestKBEd::sampleKnowledgeBase()
