@@ -1,5 +1,7 @@
 #include "KBEd.h"
 
+#include "EntryLine.h"
+
 #include "FileDialog.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
@@ -11,7 +13,6 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
@@ -113,11 +114,10 @@ KBEd::KBEd(Platform &platform, QWidget *parent)
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
     RichTextBox1->setGeometry(15, 20, 396, 356);
 
-    Text2 = new QLineEdit(this);
+    Text2 = new EntryLine(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setGeometry(11, 393, 397, 22);
-    Text2->installEventFilter(this);
-    connect(Text2, &QLineEdit::textEdited, this, &KBEd::keepEntryOnOneLine);
+    connect(Text2, &EntryLine::entered, this, &KBEd::addEntry);
 
     Command4 = makeButton(new QPushButton(QStringLiteral("New KBase..."), this), "Command4", 432, 24, 81, 18);
     Command1 =
@@ -232,23 +232,6 @@ void KBEd::addEntry()
     Text2->clear();
 }
 
-void KBEd::keepEntryOnOneLine(const QString &text)
-{
-    // The entry line holds one line, like any one-line box: of a text pasted or
-    // dropped into it only the first line stays. The inserted text ends at the
-    // cursor; what follows the cursor was in the box before.
-    const auto lineLength = [](QStringView line) {
-        const auto isBreak = [](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); };
-        return std::find_if(line.begin(), line.end(), isBreak) - line.begin();
-    };
-    const qsizetype cut = lineLength(text);
-    if (cut == text.size())
-        return;
-    const QStringView rest = QStringView(text).mid(std::max<qsizetype>(Text2->cursorPosition(), cut));
-    Text2->setText(text.left(cut) + rest.left(lineLength(rest)).toString());
-    Text2->setCursorPosition(int(cut));
-}
-
 void KBEd::GetFacts()
 {
     m_splitTimer->stop();
@@ -314,30 +297,6 @@ void KBEd::resumeSplit(bool held)
 void KBEd::showError(const QString &text, const QString &title)
 {
     m_platform.showMessage(this, text, title, Platform::MessageIcon::Critical);
-}
-
-bool KBEd::eventFilter(QObject *watched, QEvent *event)
-{
-    // A fact is added when Enter is released in the entry line; a held key's
-    // repeats do not count as releases. Only the release of a press the entry
-    // line received counts: Enter pressed to close a dialog or on the button
-    // that opened this window is released here once the focus is back.
-    if (watched == Text2) {
-        const auto isEnter = [event] {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat();
-        };
-        if (event->type() == QEvent::KeyPress && isEnter()) {
-            m_enterPressed = true;
-        } else if (event->type() == QEvent::KeyRelease && isEnter()) {
-            if (m_enterPressed)
-                addEntry();
-            m_enterPressed = false;
-        } else if (event->type() == QEvent::FocusOut) {
-            m_enterPressed = false;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void KBEd::paintEvent(QPaintEvent *)

@@ -10,7 +10,7 @@
 class FileDialog;
 class Platform;
 class QLabel;
-class QLineEdit;
+class EntryLine;
 class QPushButton;
 class QTimer;
 class TextArea;
@@ -38,7 +38,6 @@ public:
     bool isSplitting() const;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -48,7 +47,6 @@ private:
     void saveKBase();
     void readFromTextFile();
     void addEntry();
-    void keepEntryOnOneLine(const QString &text);
 
     void splitSlice();
     void endSplit();
@@ -63,7 +61,7 @@ private:
     QString TextData;
 
     TextArea *RichTextBox1;
-    QLineEdit *Text2;
+    EntryLine *Text2;
     QPushButton *Command1;
     QPushButton *Command2;
     QPushButton *Command3;
@@ -76,7 +74,6 @@ private:
     QTimer *m_splitTimer;
     QString m_batch;
     bool m_splitting = false;
-    bool m_enterPressed = false; // Enter went down in the entry line and is not released yet
     double m_nsPerChar = 0;      // measured cost of a slice per appended character
     QPixmap m_background;
 };

@@ -1,5 +1,7 @@
 #include "MemoryEd.h"
 
+#include "EntryLine.h"
+
 #include "FileDialog.h"
 #include "PersonalityFile.h"
 #include "PhraseModule.h"
@@ -10,7 +12,6 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -26,13 +27,6 @@ const QLatin1String kCrLf("\r\n");
 QString errorTitle()
 {
     return QStringLiteral("Error!!");
-}
-
-// The length of the text's first line: up to its first CR or LF.
-qsizetype firstLineLength(QStringView text)
-{
-    const auto isBreak = [](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); };
-    return std::find_if(text.begin(), text.end(), isBreak) - text.begin();
 }
 
 } // namespace
@@ -60,7 +54,7 @@ MemoryEd::MemoryEd(Platform &platform, QWidget *parent)
             showQuestionAnswerView();
     });
     connect(RichTextBox1, &TextArea::textChanged, this, &MemoryEd::keepTextsInStep);
-    connect(Text2, &QLineEdit::textEdited, this, &MemoryEd::keepEntryOnOneLine);
+    connect(Text2, &EntryLine::entered, this, &MemoryEd::takeEntryLine);
     Text2->installEventFilter(this);
 
     // Window load.
@@ -99,7 +93,7 @@ void MemoryEd::createControls()
     Option1->setChecked(true);
     Option2 = new QRadioButton(QStringLiteral("Question/Answer"));
     place(Option2, "Option2", 181, 47, 16, 14);
-    Text2 = new QLineEdit;
+    Text2 = new EntryLine;
     place(Text2, "Text2", 14, 408, 368, 23);
     Label3 = new QLabel(QStringLiteral("?"));
     place(Label3, "Label3", 387, 407, 16, 24);
@@ -335,39 +329,12 @@ void MemoryEd::showQuestionAnswerView()
 
 bool MemoryEd::eventFilter(QObject *watched, QEvent *event)
 {
-    // A key held down repeats its presses but is released only once. Only the
-    // release of an Enter pressed here takes the line: the buttons leave the
-    // focus in the entry line, so the Enter that closes their message box or
-    // file dialog is released here.
-    if (watched == Text2) {
-        const auto enter = [event] {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        };
-        if (event->type() == QEvent::KeyPress && enter()) {
-            m_enterPressed = true;
-        } else if (event->type() == QEvent::FocusOut) {
-            m_enterPressed = false;
-        } else if (event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent *>(event)->isAutoRepeat()) {
-            keepTextsInStep();
-            if (enter() && std::exchange(m_enterPressed, false))
-                takeEntryLine();
-        }
-    }
+    // Every key released in the entry line keeps the texts in step, before an
+    // Enter takes the line (EntryLine::entered follows this filter).
+    if (watched == Text2 && event->type() == QEvent::KeyRelease
+        && !static_cast<QKeyEvent *>(event)->isAutoRepeat())
+        keepTextsInStep();
     return QWidget::eventFilter(watched, event);
-}
-
-void MemoryEd::keepEntryOnOneLine(const QString &text)
-{
-    // The entry line holds one line, like any one-line box: of a text pasted
-    // or dropped into it only the first line is kept. The inserted text ends
-    // at the cursor; what follows the cursor was there before.
-    const qsizetype cut = firstLineLength(text);
-    if (cut == text.size())
-        return;
-    const QStringView rest = QStringView(text).mid(std::max<qsizetype>(Text2->cursorPosition(), cut));
-    Text2->setText(text.left(cut) + rest.left(firstLineLength(rest)).toString());
-    Text2->setCursorPosition(int(cut));
 }
 
 void MemoryEd::takeEntryLine()

@@ -9,7 +9,7 @@ class FileDialog;
 class Platform;
 class QCheckBox;
 class QLabel;
-class QLineEdit;
+class EntryLine;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -64,7 +64,6 @@ private:
     void showGeneralView();
     void showQuestionAnswerView();
     void keepTextsInStep();
-    void keepEntryOnOneLine(const QString &text);
     void takeEntryLine();
 
     void setMemory(QString text);
@@ -84,7 +83,7 @@ private:
     QPushButton *Command4 = nullptr;
     QRadioButton *Option1 = nullptr;
     QRadioButton *Option2 = nullptr;
-    QLineEdit *Text2 = nullptr;
+    EntryLine *Text2 = nullptr;
     QLabel *Label3 = nullptr;
     QCheckBox *Check1 = nullptr;
 
@@ -97,5 +96,4 @@ private:
     QString m_personalityName;
     QString m_inText;
     int m_quest = 0;
-    bool m_enterPressed = false; // Enter went down in the entry line and is not released yet
 };
