@@ -58,11 +58,11 @@ int main(int argc, char **argv)
     const QImage bigBackground = noise(1600, 1200, 3);
     const int runs = 1000;
 
-    report("redraw: base 700x500 + part 120x90", runs, [&](int i) {
+    report("redraw: base 700x500 + a 120x90 overlay", runs, [&](int i) {
         canvas.setBasePicture(background);
         canvas.copyPicture(part, float(i % 600), float(i % 400), 120, 90);
     });
-    report("redraw: base 1600x1200 (cut) + part 120x90", runs, [&](int i) {
+    report("redraw: base 1600x1200 (cut) + a 120x90 overlay", runs, [&](int i) {
         canvas.setBasePicture(bigBackground);
         canvas.copyPicture(part, float(i % 600), float(i % 400), 120, 90);
     });
