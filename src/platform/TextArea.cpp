@@ -82,11 +82,6 @@ void TextArea::forgetText()
     m_text.clear();
 }
 
-QString TextArea::toDocumentText(QStringView text)
-{
-    return convertIn(text, nullptr);
-}
-
 QString TextArea::fromDocumentText(QStringView text)
 {
     QString out;

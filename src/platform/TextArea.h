@@ -34,8 +34,8 @@ public:
     // Places the insertion point at the end of the text and scrolls it into view.
     void moveCaretToEnd();
 
-    // Conversions at the boundary, exposed for tests and benchmarks.
-    static QString toDocumentText(QStringView text);
+    // The document's raw text (paragraph and line separators) as the text's
+    // own CR LF and LF line ends; exposed for tests.
     static QString fromDocumentText(QStringView text);
 
 protected:
