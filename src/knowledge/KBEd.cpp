@@ -171,11 +171,11 @@ void KBEd::newKBase()
 void KBEd::loadKBase()
 {
     const bool held = holdSplit();
-    cdl->Filter = kKbaFilter;
-    cdl->CancelError = false;
-    cdl->ShowOpen();
-    if (!cdl->FileName.isEmpty()) {
-        const TextFile::ReadResult file = TextFile::read(cdl->FileName);
+    // Knowledge bases are saved into the program folder, so that is where
+    // the dialog looks for them.
+    const QString chosen = cdl->askOpen(kKbaFilter, m_platform.programFolder());
+    if (!chosen.isEmpty()) {
+        const TextFile::ReadResult file = TextFile::read(chosen);
         if (file.ok())
             RichTextBox1->setText(file.text);
         else
@@ -187,15 +187,12 @@ void KBEd::loadKBase()
 void KBEd::saveKBase()
 {
     const bool held = holdSplit();
-    cdl->FileName.clear();
-    cdl->Filter = kKbaFilter;
-    cdl->CancelError = false;
-    cdl->ShowSave();
-    if (!cdl->FileName.isEmpty()) {
+    const QString folder = m_platform.programFolder();
+    const QString chosen = cdl->askSave(kKbaFilter, folder);
+    if (!chosen.isEmpty()) {
         // Knowledge bases live in the program folder: the folder chosen in the
         // dialog is ignored and the name is used as typed.
-        const QString path =
-            ProgramFolder::withTrailingSeparator(m_platform.programFolder()) + cdl->FileTitle();
+        const QString path = folder + ProgramFolder::fileNameWithoutFolder(chosen);
         const QString error = TextFile::write(path, RichTextBox1->text());
         if (!error.isEmpty())
             showError(error, QStringLiteral("Save KBase"));
@@ -209,11 +206,9 @@ void KBEd::readFromTextFile()
     // on top of the first.
     if (m_splitting)
         return;
-    cdl->Filter = QStringLiteral("Text Files (*.txt)|*.txt");
-    cdl->CancelError = false;
-    cdl->ShowOpen();
-    if (!cdl->FileName.isEmpty()) {
-        TextFile::ReadResult file = TextFile::read(cdl->FileName);
+    const QString chosen = cdl->askOpen(QStringLiteral("Text Files (*.txt)|*.txt"));
+    if (!chosen.isEmpty()) {
+        TextFile::ReadResult file = TextFile::read(chosen);
         if (!file.ok()) {
             showError(file.error, QStringLiteral("Read From Text File"));
             return;

@@ -119,13 +119,15 @@ void Locs::loadSettings()
 
 void Locs::openPicture(int n)
 {
-    cdl->Filter = QStringLiteral("Images Files (*.bmp;*.jpg)|*.bmp;*.jpg");
-    cdl->CancelError = false;
-    cdl->ShowOpen();
-    if (cdl->FileName.isEmpty())
+    // Location pictures are looked for in the "Locations" folder, so the
+    // dialog opens there.
+    const QString chosen =
+        cdl->askOpen(QStringLiteral("Images Files (*.bmp;*.jpg)|*.bmp;*.jpg"),
+                     ProgramFolder::subfolder(m_platform.programFolder(), QStringLiteral("Locations")));
+    if (chosen.isEmpty())
         return;
 
-    const PictureResult result = m_platform.loadPicture(cdl->FileName);
+    const PictureResult result = m_platform.loadPicture(chosen);
     if (!result.ok()) {
         m_platform.showMessage(
             this, result.error + QStringLiteral("\n\nThe picture of Location %1 is unchanged.").arg(n),
@@ -136,7 +138,7 @@ void Locs::openPicture(int n)
     // is looked for in the "Locations" folder the next time the window opens.
     m_images[n - 1]->setPixmap(QPixmap::fromImage(result.picture.image));
     m_images[n - 1]->setToolTip(QString());
-    m_settings.LocationFile[n - 1] = cdl->FileTitle();
+    m_settings.LocationFile[n - 1] = ProgramFolder::fileNameWithoutFolder(chosen);
 }
 
 QString Locs::unstorableValueMessage() const

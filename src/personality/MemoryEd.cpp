@@ -6,6 +6,7 @@
 #include "PersonalityFile.h"
 #include "PhraseModule.h"
 #include "Platform.h"
+#include "ProgramFolder.h"
 #include "TextArea.h"
 #include "TextFile.h"
 
@@ -278,14 +279,13 @@ void MemoryEd::saveQandAAs()
 
 QString MemoryEd::chooseSaveTarget(const QString &filter)
 {
-    cdl->FileName.clear();
-    cdl->Filter = filter;
-    cdl->CancelError = false;
-    cdl->ShowSave();
-    if (cdl->FileName.isEmpty())
+    // Whatever folder the dialog ends in, the file goes into the program
+    // folder; the dialog opens there so that the folder shown is the one written.
+    const QString folder = m_platform.programFolder();
+    const QString chosen = cdl->askSave(filter, folder);
+    if (chosen.isEmpty())
         return QString();
-    // Whatever folder the dialog was in, the file goes into the program folder.
-    return m_platform.programFolder() + cdl->FileTitle();
+    return folder + ProgramFolder::fileNameWithoutFolder(chosen);
 }
 
 void MemoryEd::writeExport(const QString &path, const QString &text)

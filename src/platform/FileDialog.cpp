@@ -1,24 +1,17 @@
 #include "FileDialog.h"
 
-#include "ProgramFolder.h"
-
 #include <QStringList>
 
 FileDialog::~FileDialog() = default;
 
-void FileDialog::ShowOpen()
+QString FileDialog::askOpen(const QString &filter, const QString &initFolder)
 {
-    FileName = choose(Mode::Open);
+    return choose(Mode::Open, filter, initFolder);
 }
 
-void FileDialog::ShowSave()
+QString FileDialog::askSave(const QString &filter, const QString &initFolder)
 {
-    FileName = choose(Mode::Save);
-}
-
-QString FileDialog::FileTitle() const
-{
-    return ProgramFolder::fileNameWithoutFolder(FileName);
+    return choose(Mode::Save, filter, initFolder);
 }
 
 QString FileDialog::toQtFilter(const QString &filter)
@@ -29,7 +22,18 @@ QString FileDialog::toQtFilter(const QString &filter)
         QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
         for (QString &pattern : patterns)
             pattern = pattern.trimmed();
-        entries << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+        // The descriptions already name their patterns ("KBA Files (*.kba)");
+        // QFileDialog takes the patterns from the last parentheses, so those
+        // are replaced rather than repeated.
+        QString description = parts[i];
+        if (description.endsWith(QLatin1Char(')'))) {
+            const qsizetype open = description.lastIndexOf(QLatin1Char('('));
+            if (open >= 0)
+                description.truncate(open);
+        }
+        description = description.trimmed();
+        const QString shown = QLatin1Char('(') + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+        entries << (description.isEmpty() ? shown : description + QLatin1Char(' ') + shown);
     }
     if (parts.size() % 2 == 1 && !parts.last().isEmpty())
         entries << parts.last();

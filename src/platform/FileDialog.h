@@ -3,34 +3,34 @@
 #include <QString>
 
 // The open/save file dialog every file command of a window shares (its `cdl`).
-// A command sets FileName (save dialogs only), Filter, InitDir and CancelError,
-// calls ShowOpen or ShowSave, then reads FileName: empty means cancelled.
-// No default extension, title or flag is ever set: a name typed without an
-// extension comes back without one.
+// One call per use: the command passes its filter and the folder to open in,
+// and gets back the chosen file's full path, or an empty string when the user
+// cancelled. No default extension, title or flag is ever set: a name typed
+// without an extension comes back without one.
 class FileDialog
 {
 public:
+    enum class Mode { Open, Save };
+
     virtual ~FileDialog();
 
-    QString FileName;
-    QString Filter;      // "Description|*.a;*.b" (pairs may repeat: "D1|p1|D2|p2")
-    QString InitDir;     // empty: the dialog's own choice
-    bool CancelError = false; // always false in this system: cancelling only empties FileName
+    // filter: "Description|*.a;*.b" (pairs may repeat: "D1|p1|D2|p2").
+    // initFolder: the folder the dialog opens in; empty: the dialog's own choice.
+    // The open dialog accepts existing files only.
+    QString askOpen(const QString &filter, const QString &initFolder = QString());
+    // The save dialog starts with an empty file name. It never asks before
+    // replacing a file: most commands write somewhere else than the folder the
+    // dialog shows, so each command asks about the file it really writes.
+    QString askSave(const QString &filter, const QString &initFolder = QString());
 
-    void ShowOpen();
-    void ShowSave();
-
-    // The chosen file's name without its folder.
-    QString FileTitle() const;
-
-    // "Images Files (*.bmp;*.jpg)|*.bmp;*.jpg" -> "Images Files (*.bmp;*.jpg) (*.bmp *.jpg)",
-    // entries joined by ";;" as QFileDialog expects.
+    // "KBA Files (*.kba)|*.kba" -> "KBA Files (*.kba)";
+    // "Images Files (*.bmp;*.jpg)|*.bmp;*.jpg" -> "Images Files (*.bmp *.jpg)":
+    // the pattern is shown once, in the form QFileDialog reads its patterns
+    // from. Entries are joined by ";;" as QFileDialog expects.
     static QString toQtFilter(const QString &filter);
-
-    enum class Mode { Open, Save };
 
 protected:
     // Shows the dialog and returns the chosen full path, or an empty string
     // when the user cancelled.
-    virtual QString choose(Mode mode) = 0;
+    virtual QString choose(Mode mode, const QString &filter, const QString &initFolder) = 0;
 };

@@ -16,6 +16,9 @@ class Platform
 {
 public:
     enum class MessageIcon { None, Critical };
+    // The buttons of a question box: Yes and No, or Save, Discard and Cancel.
+    enum class Question { YesNo, SaveDiscardCancel };
+    enum class Answer { Yes, No, Save, Discard, Cancel };
 
     virtual ~Platform();
 
@@ -29,6 +32,12 @@ public:
 
     // A modal box with an OK button; returns when it is closed.
     virtual void showMessage(QWidget *owner, const QString &text, const QString &title, MessageIcon icon) = 0;
+
+    // A modal question; returns the button pressed. Escape or closing the box
+    // answers No (YesNo) or Cancel (SaveDiscardCancel). defaultAnswer is the
+    // button Enter presses.
+    virtual Answer ask(QWidget *owner, const QString &text, const QString &title, Question question,
+                       Answer defaultAnswer) = 0;
 
     // Starts a program as a separate process with a normal, focused window and
     // does not wait for it. Returns false when it could not be started.

@@ -2,28 +2,21 @@
 
 #include <QFileDialog>
 
-QtFileDialog::QtFileDialog(QWidget *owner)
-    : m_owner(owner)
-{
-}
+QtFileDialog::QtFileDialog(QWidget *owner) : m_owner(owner) {}
 
-QString QtFileDialog::choose(Mode mode)
+QString QtFileDialog::choose(Mode mode, const QString &filter, const QString &initFolder)
 {
     QFileDialog dialog(m_owner);
-    dialog.setNameFilter(toQtFilter(Filter));
-    if (!InitDir.isEmpty())
-        dialog.setDirectory(InitDir);
+    dialog.setNameFilter(toQtFilter(filter));
+    if (!initFolder.isEmpty())
+        dialog.setDirectory(initFolder);
     // No default suffix: a name typed without an extension comes back without one.
     dialog.setDefaultSuffix(QString());
     if (mode == Mode::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        // Commands that save into the program folder use only the chosen name,
-        // so a question about replacing the file in the chosen folder would ask
-        // about the wrong file. No dialog asks before replacing.
+        // The commands ask about the file they really write (see FileDialog.h).
         dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-        if (!FileName.isEmpty())
-            dialog.selectFile(FileName);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);

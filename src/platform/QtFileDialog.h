@@ -12,7 +12,7 @@ public:
     explicit QtFileDialog(QWidget *owner);
 
 protected:
-    QString choose(Mode mode) override;
+    QString choose(Mode mode, const QString &filter, const QString &initFolder) override;
 
 private:
     QPointer<QWidget> m_owner;

@@ -31,6 +31,36 @@ void QtPlatform::showMessage(QWidget *owner, const QString &text, const QString 
     box.exec();
 }
 
+Platform::Answer QtPlatform::ask(QWidget *owner, const QString &text, const QString &title, Question question,
+                                 Answer defaultAnswer)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, owner);
+    const struct
+    {
+        Answer answer;
+        QMessageBox::StandardButton button;
+    } buttons[] = {{Answer::Yes, QMessageBox::Yes},
+                   {Answer::No, QMessageBox::No},
+                   {Answer::Save, QMessageBox::Save},
+                   {Answer::Discard, QMessageBox::Discard},
+                   {Answer::Cancel, QMessageBox::Cancel}};
+    const bool yesNo = question == Question::YesNo;
+    for (const auto &b : buttons) {
+        const bool isYesNo = b.answer == Answer::Yes || b.answer == Answer::No;
+        if (isYesNo != yesNo)
+            continue;
+        box.addButton(b.button);
+        if (b.answer == defaultAnswer)
+            box.setDefaultButton(b.button);
+    }
+    box.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Cancel);
+    const int pressed = box.exec();
+    for (const auto &b : buttons)
+        if (pressed == b.button)
+            return b.answer;
+    return yesNo ? Answer::No : Answer::Cancel;
+}
+
 bool QtPlatform::startProcess(const QString &program)
 {
     return QProcess::startDetached(program, {}, QFileInfo(program).absolutePath());

@@ -491,11 +491,8 @@ void Form1::disableOptionalControls()
 void Form1::loadPicture(const LoadTarget &target)
 {
     const QString path = myPath();
-    m_cdl->Filter = QStringLiteral("Images Files (*.bmp;*.jpg)|*.bmp;*.jpg");
-    m_cdl->InitDir = ProgramFolder::subfolder(path, QStringLiteral("Images"));
-    m_cdl->CancelError = false;
-    m_cdl->ShowOpen();
-    const QString chosen = m_cdl->FileName;
+    const QString chosen = m_cdl->askOpen(QStringLiteral("Images Files (*.bmp;*.jpg)|*.bmp;*.jpg"),
+                                          ProgramFolder::subfolder(path, QStringLiteral("Images")));
     if (chosen.isEmpty())
         return;
 
@@ -587,14 +584,8 @@ void Form1::newScene()
 
 void Form1::saveScene()
 {
-    m_cdl->FileName.clear();
-    m_cdl->Filter = QStringLiteral("Scn Files (*.scn)|*.scn");
-    m_cdl->InitDir = dialogFolder();
-    m_cdl->CancelError = false;
-    m_cdl->ShowSave();
-
+    const QString target = m_cdl->askSave(QStringLiteral("Scn Files (*.scn)|*.scn"), dialogFolder());
     m_sceneText = BuildSceneText(m_scene);
-    const QString target = m_cdl->FileName;
     if (target.isEmpty())
         return;
     const QString error = TextFile::write(target, m_sceneText);
@@ -607,11 +598,7 @@ void Form1::loadScene()
 {
     resetOptionalParts();
 
-    m_cdl->Filter = QStringLiteral("Scene Files (*.scn)|*.scn");
-    m_cdl->InitDir = dialogFolder();
-    m_cdl->CancelError = false;
-    m_cdl->ShowOpen();
-    const QString source = m_cdl->FileName;
+    const QString source = m_cdl->askOpen(QStringLiteral("Scene Files (*.scn)|*.scn"), dialogFolder());
     if (source.isEmpty())
         return;
 

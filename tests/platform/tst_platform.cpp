@@ -1,6 +1,7 @@
 #include "Cp1252.h"
 #include "FileDialog.h"
 #include "Picture.h"
+#include "PictureFolder.h"
 #include "ProgramFolder.h"
 #include "TextFile.h"
 #include "Wildcard.h"
@@ -37,6 +38,9 @@ private slots:
     void pictureIgnoresRecordedResolution_data();
     void pictureIgnoresRecordedResolution();
     void pictureFailures();
+    void pictureFolderCopy_data();
+    void pictureFolderCopy();
+    void pictureFolderHolds();
 };
 
 void TestPlatform::trailingSeparator_data()
@@ -216,10 +220,10 @@ void TestPlatform::qtFilter_data()
 {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("one pattern") << "MEM Files (*.mem)|*.mem" << "MEM Files (*.mem) (*.mem)";
-    QTest::newRow("two patterns") << "Images Files (*.bmp;*.jpg)|*.bmp;*.jpg"
-                                  << "Images Files (*.bmp;*.jpg) (*.bmp *.jpg)";
+    QTest::newRow("one pattern") << "MEM Files (*.mem)|*.mem" << "MEM Files (*.mem)";
+    QTest::newRow("two patterns") << "Images Files (*.bmp;*.jpg)|*.bmp;*.jpg" << "Images Files (*.bmp *.jpg)";
     QTest::newRow("two entries") << "Text|*.txt|All|*.*" << "Text (*.txt);;All (*.*)";
+    QTest::newRow("parenthesis inside") << "Scenes (old) (*.scn)|*.scn" << "Scenes (old) (*.scn)";
     QTest::newRow("empty") << "" << "";
 }
 
@@ -297,6 +301,82 @@ void TestPlatform::pictureFailures()
     const PictureResult bad = PictureLoader::load(junk.fileName());
     QVERIFY(!bad.ok());
     QVERIFY(bad.error.contains(QStringLiteral("junk.jpg")));
+}
+
+void TestPlatform::pictureFolderCopy_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("sameThere");  // names in the folder holding the source's bytes, ","-separated
+    QTest::addColumn<QString>("otherThere"); // names in the folder holding other bytes
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("free") << "m.bmp" << "" << "" << "m.bmp";
+    QTest::newRow("same file there") << "m.bmp" << "m.bmp" << "" << "m.bmp";
+    QTest::newRow("other file there") << "m.bmp" << "" << "m.bmp" << "m (2).bmp";
+    QTest::newRow("numbered taken") << "m.bmp" << "" << "m.bmp,m (2).bmp" << "m (3).bmp";
+    QTest::newRow("earlier copy reused") << "m.bmp" << "m (2).bmp" << "m.bmp" << "m (2).bmp";
+    QTest::newRow("no suffix") << "face" << "" << "face" << "face (2)";
+    QTest::newRow("two dots") << "a.b.jpg" << "" << "a.b.jpg" << "a.b (2).jpg";
+}
+
+void TestPlatform::pictureFolderCopy()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, sameThere);
+    QFETCH(QString, otherThere);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const QString from = dir.filePath(source);
+    const QString images = dir.filePath(QStringLiteral("Images")); // made by the copy when missing
+    auto write = [](const QString &path, const QByteArray &bytes) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write(from, "picture bytes");
+    if (!sameThere.isEmpty() || !otherThere.isEmpty())
+        QVERIFY(QDir().mkpath(images));
+    for (const QString &name : sameThere.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        write(images + QLatin1Char('/') + name, "picture bytes");
+    for (const QString &name : otherThere.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        write(images + QLatin1Char('/') + name, "other bytes!!");
+
+    const PictureFolder::CopyResult copied = PictureFolder::copyInto(from, images);
+    QVERIFY2(copied.ok(), qPrintable(copied.error));
+    QCOMPARE(copied.name, expected);
+    QFile result(images + QLatin1Char('/') + expected);
+    QVERIFY(result.open(QIODevice::ReadOnly));
+    QCOMPARE(result.readAll(), QByteArray("picture bytes"));
+    for (const QString &name : otherThere.split(QLatin1Char(','), Qt::SkipEmptyParts)) { // nothing replaced
+        QFile kept(images + QLatin1Char('/') + name);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("other bytes!!"));
+    }
+}
+
+void TestPlatform::pictureFolderHolds()
+{
+    QTemporaryDir dir;
+    const QString images = dir.filePath(QStringLiteral("Images"));
+    QVERIFY(QDir().mkpath(images + QStringLiteral("/faces")));
+    QVERIFY(PictureFolder::holds(images, images + QStringLiteral("/m.bmp")));
+    QVERIFY(PictureFolder::holds(images + QLatin1Char('/'), images + QStringLiteral("/../Images/m.bmp")));
+    // A subfolder's file is not found by its bare name.
+    QVERIFY(!PictureFolder::holds(images, images + QStringLiteral("/faces/m.bmp")));
+    QVERIFY(!PictureFolder::holds(images, dir.filePath(QStringLiteral("m.bmp"))));
+    QVERIFY(QFile::link(images, dir.filePath(QStringLiteral("linked"))));
+    QVERIFY(PictureFolder::holds(images, dir.filePath(QStringLiteral("linked/m.bmp"))));
+
+    // A folder that cannot be made is reported, naming it.
+    QFile blocker(dir.filePath(QStringLiteral("blocked")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QFile source(dir.filePath(QStringLiteral("p.bmp")));
+    QVERIFY(source.open(QIODevice::WriteOnly));
+    source.close();
+    const PictureFolder::CopyResult failed =
+        PictureFolder::copyInto(source.fileName(), dir.filePath(QStringLiteral("blocked/Images")));
+    QVERIFY(!failed.ok());
+    QVERIFY(failed.error.contains(QStringLiteral("blocked")));
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)

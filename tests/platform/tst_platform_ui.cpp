@@ -1,8 +1,10 @@
 #include "FakePlatform.h"
+#include "FileQuestions.h"
 #include "TextArea.h"
 
 #include <QClipboard>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // The shared text area and the fake platform's dialog script.
@@ -18,6 +20,9 @@ private slots:
     void pastedLineEndsBecomeCrLf_data();
     void pastedLineEndsBecomeCrLf();
     void dialogScript();
+    void mayReplaceAsksOnlyAboutExistingFiles();
+    void placePicture_data();
+    void placePicture();
 };
 
 void TestPlatformUi::textAreaRoundTrip_data()
@@ -144,18 +149,88 @@ void TestPlatformUi::dialogScript()
     FakePlatform platform;
     platform.dialogAnswers << QStringLiteral("/x/y.kba") << QString();
     auto dialog = platform.createFileDialog(nullptr);
-    dialog->Filter = QStringLiteral("KBA Files (*.kba)|*.kba");
-    dialog->ShowOpen();
-    QCOMPARE(dialog->FileName, QStringLiteral("/x/y.kba"));
-    QCOMPARE(dialog->FileTitle(), QStringLiteral("y.kba"));
-    dialog->FileName.clear();
-    dialog->ShowSave();
-    QVERIFY(dialog->FileName.isEmpty());
-    dialog->ShowOpen(); // exhausted script: cancel
-    QVERIFY(dialog->FileName.isEmpty());
+    const QString filter = QStringLiteral("KBA Files (*.kba)|*.kba");
+    QCOMPARE(dialog->askOpen(filter, QStringLiteral("/x/")), QStringLiteral("/x/y.kba"));
+    QVERIFY(dialog->askSave(filter).isEmpty());
+    QVERIFY(dialog->askOpen(filter).isEmpty()); // exhausted script: cancel
     QCOMPARE(platform.dialogCalls.size(), 3);
     QCOMPARE(platform.dialogCalls[1].mode, FileDialog::Mode::Save);
-    QCOMPARE(platform.dialogCalls[0].filter, QStringLiteral("KBA Files (*.kba)|*.kba"));
+    QCOMPARE(platform.dialogCalls[0].filter, filter);
+    QCOMPARE(platform.dialogCalls[0].initDir, QStringLiteral("/x/"));
+}
+
+void TestPlatformUi::mayReplaceAsksOnlyAboutExistingFiles()
+{
+    QTemporaryDir dir;
+    FakePlatform platform;
+    const QString path = dir.filePath(QStringLiteral("facts.kba"));
+    QVERIFY(FileQuestions::mayReplace(platform, nullptr, QStringLiteral("Save KBase"), path));
+    QVERIFY(platform.questions.isEmpty());
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    platform.answers << Platform::Answer::Yes << Platform::Answer::No;
+    QVERIFY(FileQuestions::mayReplace(platform, nullptr, QStringLiteral("Save KBase"), path));
+    QVERIFY(!FileQuestions::mayReplace(platform, nullptr, QStringLiteral("Save KBase"), path));
+    QCOMPARE(platform.questions.size(), 2);
+    const FakePlatform::Asked &asked = platform.questions.first();
+    QCOMPARE(asked.text, QStringLiteral("Replace %1?").arg(QDir::toNativeSeparators(path)));
+    QCOMPARE(asked.title, QStringLiteral("Save KBase"));
+    QCOMPARE(asked.question, Platform::Question::YesNo);
+    QCOMPARE(asked.defaultAnswer, Platform::Answer::No);
+}
+
+void TestPlatformUi::placePicture_data()
+{
+    QTest::addColumn<bool>("inside");
+    QTest::addColumn<int>("answer");   // -1: no question expected
+    QTest::addColumn<bool>("blocked"); // the folder cannot be made
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<bool>("copied");
+    QTest::newRow("already inside") << true << -1 << false << true << false;
+    QTest::newRow("outside, yes") << false << int(Platform::Answer::Yes) << false << true << true;
+    QTest::newRow("outside, no") << false << int(Platform::Answer::No) << false << true << false;
+    QTest::newRow("copy fails") << false << int(Platform::Answer::Yes) << true << false << false;
+}
+
+void TestPlatformUi::placePicture()
+{
+    QFETCH(bool, inside);
+    QFETCH(int, answer);
+    QFETCH(bool, blocked);
+    QFETCH(bool, ok);
+    QFETCH(bool, copied);
+    QTemporaryDir dir;
+    const QString images = dir.filePath(blocked ? QStringLiteral("file/Images") : QStringLiteral("Images"));
+    QVERIFY(blocked || QDir().mkpath(images));
+    if (blocked) {
+        QFile file(dir.filePath(QStringLiteral("file")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const QString chosen = (inside ? images : dir.path()) + QStringLiteral("/m.bmp");
+    QFile picture(chosen);
+    QVERIFY(picture.open(QIODevice::WriteOnly));
+    picture.write("bytes");
+    picture.close();
+
+    FakePlatform platform;
+    if (answer >= 0)
+        platform.answers << Platform::Answer(answer);
+    const FileQuestions::PlacedPicture placed = FileQuestions::placePicture(
+        platform, nullptr, QStringLiteral("Load Picture"), chosen, images, QStringLiteral("Images"));
+    QCOMPARE(placed.ok, ok);
+    QCOMPARE(platform.questions.size(), answer >= 0 ? 1 : 0);
+    if (answer >= 0) {
+        QCOMPARE(platform.questions.first().text, QStringLiteral("Copy m.bmp into Images?"));
+        QCOMPARE(platform.questions.first().defaultAnswer, Platform::Answer::Yes);
+    }
+    QCOMPARE(platform.messages.size(), ok ? 0 : 1);
+    if (!ok)
+        return;
+    QCOMPARE(placed.name, QStringLiteral("m.bmp"));
+    QCOMPARE(QFileInfo::exists(images + QStringLiteral("/m.bmp")), inside || copied);
+    QCOMPARE(placed.path, copied ? QDir(images).filePath(QStringLiteral("m.bmp")) : chosen);
 }
 
 QTEST_MAIN(TestPlatformUi)

@@ -46,29 +46,24 @@ void TestQtFileDialog::typedNameComesBackAsTyped()
     QFETCH(QString, typed);
     QTemporaryDir dir;
     QtFileDialog cdl(nullptr);
-    cdl.FileName.clear();
-    cdl.Filter = QStringLiteral("MEM Files (*.mem)|*.mem");
-    cdl.InitDir = dir.path();
     whenShown([typed](QFileDialog *dialog) {
-        QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("MEM Files (*.mem) (*.mem)")});
+        QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("MEM Files (*.mem)")});
+        QVERIFY(dialog->testOption(QFileDialog::DontConfirmOverwrite));
         auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         QVERIFY(edit);
         edit->setText(typed);
         QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
     });
-    cdl.ShowSave();
-    QCOMPARE(cdl.FileTitle(), typed);
-    QCOMPARE(QDir::cleanPath(QFileInfo(cdl.FileName).absolutePath()), QDir::cleanPath(dir.path()));
+    const QString chosen = cdl.askSave(QStringLiteral("MEM Files (*.mem)|*.mem"), dir.path());
+    QCOMPARE(QFileInfo(chosen).fileName(), typed);
+    QCOMPARE(QDir::cleanPath(QFileInfo(chosen).absolutePath()), QDir::cleanPath(dir.path()));
 }
 
 void TestQtFileDialog::cancelEmptiesFileName()
 {
     QtFileDialog cdl(nullptr);
-    cdl.FileName = QStringLiteral("left over");
-    cdl.Filter = QStringLiteral("KBA Files (*.kba)|*.kba");
     whenShown([](QFileDialog *dialog) { dialog->reject(); });
-    cdl.ShowOpen();
-    QVERIFY(cdl.FileName.isEmpty());
+    QVERIFY(cdl.askOpen(QStringLiteral("KBA Files (*.kba)|*.kba")).isEmpty());
 }
 
 QTEST_MAIN(TestQtFileDialog)

@@ -11,10 +11,11 @@ public:
     }
 
 protected:
-    QString choose(Mode mode) override
+    QString choose(Mode mode, const QString &filter, const QString &initFolder) override
     {
-        const QString answer = m_platform.dialogAnswers.isEmpty() ? QString() : m_platform.dialogAnswers.takeFirst();
-        m_platform.dialogCalls.append({mode, FileName, Filter, InitDir, CancelError, answer});
+        const QString answer =
+            m_platform.dialogAnswers.isEmpty() ? QString() : m_platform.dialogAnswers.takeFirst();
+        m_platform.dialogCalls.append({mode, filter, initFolder, answer});
         return answer;
     }
 
@@ -44,6 +45,15 @@ PictureResult FakePlatform::loadPicture(const QString &path)
 void FakePlatform::showMessage(QWidget *, const QString &text, const QString &title, MessageIcon icon)
 {
     messages.append({text, title, icon});
+}
+
+Platform::Answer FakePlatform::ask(QWidget *, const QString &text, const QString &title, Question question,
+                                   Answer defaultAnswer)
+{
+    const Answer escape = question == Question::YesNo ? Answer::No : Answer::Cancel;
+    const Answer answer = answers.isEmpty() ? escape : answers.takeFirst();
+    questions.append({text, title, question, defaultAnswer, answer});
+    return answer;
 }
 
 bool FakePlatform::startProcess(const QString &program)

@@ -7,18 +7,18 @@
 #include <QStringList>
 
 // A scripted Platform for widget tests. File dialogs answer from one shared
-// queue (an empty answer is a cancel; an exhausted queue cancels too) and every
-// dialog shown, message, process start and browser call is recorded.
+// queue (an empty answer is a cancel; an exhausted queue cancels too), questions
+// from another (an exhausted queue answers as Escape would: No or Cancel), and
+// every dialog shown, question, message, process start and browser call is
+// recorded.
 class FakePlatform : public Platform
 {
 public:
     struct DialogCall
     {
         FileDialog::Mode mode;
-        QString fileNameBefore; // FileName as the command left it before showing
         QString filter;
         QString initDir;
-        bool cancelError;
         QString answer;
     };
     struct Message
@@ -27,12 +27,22 @@ public:
         QString title;
         MessageIcon icon;
     };
+    struct Asked
+    {
+        QString text;
+        QString title;
+        Question question;
+        Answer defaultAnswer;
+        Answer answer;
+    };
 
     // The program folder; should end with a separator.
     QString folder;
 
     QStringList dialogAnswers;
     QList<DialogCall> dialogCalls;
+    QList<Answer> answers;
+    QList<Asked> questions;
     QList<Message> messages;
     QStringList startedProcesses;
     bool processStartSucceeds = true;
@@ -46,6 +56,8 @@ public:
     std::unique_ptr<FileDialog> createFileDialog(QWidget *owner) override;
     PictureResult loadPicture(const QString &path) override;
     void showMessage(QWidget *owner, const QString &text, const QString &title, MessageIcon icon) override;
+    Answer ask(QWidget *owner, const QString &text, const QString &title, Question question,
+               Answer defaultAnswer) override;
     bool startProcess(const QString &program) override;
     bool openInBrowser(const QString &path) override;
 };

@@ -1,0 +1,39 @@
+#include "FileQuestions.h"
+
+#include "PictureFolder.h"
+#include "Platform.h"
+#include "ProgramFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace FileQuestions {
+
+bool mayReplace(Platform &platform, QWidget *owner, const QString &title, const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    const QString text = QStringLiteral("Replace %1?").arg(QDir::toNativeSeparators(path));
+    return platform.ask(owner, text, title, Platform::Question::YesNo, Platform::Answer::No) ==
+           Platform::Answer::Yes;
+}
+
+PlacedPicture placePicture(Platform &platform, QWidget *owner, const QString &title, const QString &chosen,
+                           const QString &folder, const QString &folderName)
+{
+    const QString name = ProgramFolder::fileNameWithoutFolder(chosen);
+    if (PictureFolder::holds(folder, chosen))
+        return {true, name, chosen};
+    const QString question = QStringLiteral("Copy %1 into %2?").arg(name, folderName);
+    if (platform.ask(owner, question, title, Platform::Question::YesNo, Platform::Answer::Yes) !=
+        Platform::Answer::Yes)
+        return {true, name, chosen};
+    const PictureFolder::CopyResult copied = PictureFolder::copyInto(chosen, folder);
+    if (!copied.ok()) {
+        platform.showMessage(owner, copied.error, title, Platform::MessageIcon::Critical);
+        return {};
+    }
+    return {true, copied.name, QDir(folder).filePath(copied.name)};
+}
+
+} // namespace FileQuestions

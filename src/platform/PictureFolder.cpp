@@ -1,0 +1,72 @@
+#include "PictureFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+bool sameBytes(const QString &a, const QString &b)
+{
+    QFile left(a);
+    QFile right(b);
+    if (left.size() != right.size() || !left.open(QIODevice::ReadOnly) || !right.open(QIODevice::ReadOnly))
+        return false;
+    constexpr qint64 Chunk = 1 << 20;
+    while (!left.atEnd()) {
+        if (left.read(Chunk) != right.read(Chunk))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+namespace PictureFolder {
+
+bool holds(const QString &folder, const QString &path)
+{
+    const QString inside = QFileInfo(path).absoluteDir().canonicalPath();
+    return !inside.isEmpty() && inside == QDir(folder).canonicalPath();
+}
+
+CopyResult copyInto(const QString &source, const QString &folder)
+{
+    CopyResult result;
+    const QFileInfo from(source);
+    const QString shownSource = QDir::toNativeSeparators(source);
+    if (!from.isFile()) {
+        result.error = QStringLiteral("%1 cannot be copied: the file does not exist.").arg(shownSource);
+        return result;
+    }
+    QDir target(folder);
+    if (!target.exists() && !QDir().mkpath(folder)) {
+        result.error = QStringLiteral("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(folder));
+        return result;
+    }
+
+    const QString stem = from.completeBaseName();
+    const QString suffix = from.suffix().isEmpty() ? QString() : QLatin1Char('.') + from.suffix();
+    QString name = from.fileName();
+    for (int n = 2;; ++n) {
+        const QString candidate = target.filePath(name);
+        if (!QFileInfo::exists(candidate))
+            break;
+        if (QFileInfo(candidate).isFile() && sameBytes(source, candidate)) {
+            result.name = name;
+            return result;
+        }
+        name = QStringLiteral("%1 (%2)%3").arg(stem).arg(n).arg(suffix);
+    }
+
+    QFile file(source);
+    if (!file.copy(target.filePath(name))) {
+        result.error = QStringLiteral("%1 cannot be copied into %2: %3")
+                           .arg(shownSource, QDir::toNativeSeparators(folder), file.errorString());
+        return result;
+    }
+    result.name = name;
+    return result;
+}
+
+} // namespace PictureFolder
