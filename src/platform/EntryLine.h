@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QLineEdit>
+#include "LineBox.h"
 
 // The one-line entry box of the editors (their `Text2`).
 //
@@ -9,10 +9,7 @@
 // nothing, and the Enter that closed a message box or dialog, or that clicked
 // the button which opened the window, is released here without having been
 // pressed here, so it is not taken as an entry.
-//
-// The box holds one line: of a text pasted or dropped into it only the first
-// line is kept.
-class EntryLine : public QLineEdit
+class EntryLine : public LineBox
 {
     Q_OBJECT
 public:
@@ -27,7 +24,5 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    void keepOneLine(const QString &text);
-
     bool m_enterPressed = false; // Enter went down here and is not released yet
 };

@@ -1,5 +1,6 @@
 #include "FakePlatform.h"
 #include "FileQuestions.h"
+#include "LineBox.h"
 #include "TextArea.h"
 
 #include <QClipboard>
@@ -19,6 +20,9 @@ private slots:
     void textAreaTextFollowsEveryChange();
     void pastedLineEndsBecomeCrLf_data();
     void pastedLineEndsBecomeCrLf();
+    void lineBoxKeepsFirstLine_data();
+    void lineBoxKeepsFirstLine();
+    void lineBoxHoldsLongTexts();
     void dialogScript();
     void mayReplaceAsksOnlyAboutExistingFiles();
     void placePicture_data();
@@ -142,6 +146,42 @@ void TestPlatformUi::pastedLineEndsBecomeCrLf()
     area.paste();
     QCOMPARE(area.text(), after);
     QCOMPARE(area.textLength(), after.size());
+}
+
+void TestPlatformUi::lineBoxKeepsFirstLine_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("one line") << QString() << 0 << QStringLiteral("100") << QStringLiteral("100");
+    QTest::newRow("trailing line end") << QString() << 0 << QStringLiteral("100\n") << QStringLiteral("100");
+    QTest::newRow("second line dropped") << QString() << 0 << QStringLiteral("5\r\nUB=x.jpg")
+                                         << QStringLiteral("5");
+    QTest::newRow("inside a text") << QStringLiteral("ab") << 1 << QStringLiteral("X\rY")
+                                   << QStringLiteral("aXb");
+}
+
+void TestPlatformUi::lineBoxKeepsFirstLine()
+{
+    QFETCH(QString, before);
+    QFETCH(int, cursor);
+    QFETCH(QString, pasted);
+    QFETCH(QString, after);
+    LineBox box(before);
+    box.setCursorPosition(cursor);
+    QGuiApplication::clipboard()->setText(pasted);
+    box.paste();
+    QCOMPARE(box.text(), after);
+}
+
+void TestPlatformUi::lineBoxHoldsLongTexts()
+{
+    const QString text(40000, QLatin1Char('x'));
+    LineBox box(text);
+    QCOMPARE(box.text().size(), text.size());
+    box.setText(text + text);
+    QCOMPARE(box.text().size(), 2 * text.size());
 }
 
 void TestPlatformUi::dialogScript()

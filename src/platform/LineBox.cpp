@@ -1,0 +1,40 @@
+#include "LineBox.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// The length of the text's first line: up to its first CR or LF.
+qsizetype firstLineLength(QStringView text)
+{
+    const auto isBreak = [](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); };
+    return std::find_if(text.begin(), text.end(), isBreak) - text.begin();
+}
+
+} // namespace
+
+LineBox::LineBox(QWidget *parent)
+    : LineBox(QString(), parent)
+{
+}
+
+LineBox::LineBox(const QString &text, QWidget *parent)
+    : QLineEdit(parent)
+{
+    setMaxLength(std::numeric_limits<int>::max());
+    setText(text);
+    connect(this, &QLineEdit::textEdited, this, &LineBox::keepOneLine);
+}
+
+void LineBox::keepOneLine(const QString &text)
+{
+    // The inserted text ends at the cursor; what follows the cursor was in the
+    // box before.
+    const qsizetype cut = firstLineLength(text);
+    if (cut == text.size())
+        return;
+    const QStringView rest = QStringView(text).mid(std::max<qsizetype>(cursorPosition(), cut));
+    setText(text.left(cut) + rest.left(firstLineLength(rest)).toString());
+    setCursorPosition(int(cut));
+}
