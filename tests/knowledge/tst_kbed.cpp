@@ -1,6 +1,8 @@
-#include "FakePlatform.h"
+#include "Controls.h"
 #include "KBEd.h"
+#include "ProgramFolderFixture.h"
 #include "SentenceSplitter.h"
+#include "TestFiles.h"
 #include "TextArea.h"
 
 #include <QClipboard>
@@ -10,7 +12,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -25,24 +26,6 @@ QString manySentences()
                     .arg(i % 5 ? QStringLiteral(" ") : QStringLiteral("\r\n"));
     return text + QStringLiteral("Trailing words");
 }
-
-// A platform whose message box lets the window handle its events while it is
-// open, as a real modal box does, and notes how much text the area then held.
-class EventfulPlatform : public FakePlatform
-{
-public:
-    TextArea *area = nullptr;
-    QList<qsizetype> lengthsWhileOpen;
-
-    void showMessage(QWidget *owner, const QString &text, const QString &title, MessageIcon icon) override
-    {
-        FakePlatform::showMessage(owner, text, title, icon);
-        for (int i = 0; i < 5; ++i) {
-            QTest::qWait(10);
-            lengthsWhileOpen << area->textLength();
-        }
-    }
-};
 
 } // namespace
 
@@ -94,35 +77,42 @@ private slots:
     void closingMidSplitDeletesCleanly();
 
 private:
-    QString writeFile(const QString &name, const QByteArray &bytes);
-    QByteArray fileBytes(const QString &path);
+    // A file outside the program folder, holding these bytes.
+    QString writeFile(const QString &name, const QByteArray &bytes)
+    {
+        return TestFiles::writeBytes(m_fixture->elsewhere(name), bytes);
+    }
     void startImport(const QString &text);
     void waitIdle(KBEd &window);
 
     template <class T> T *control(const char *name, QWidget *window = nullptr)
     {
-        auto *widget = (window ? window : m_window)->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
+        return Controls::find<T>(window ? *window : *m_window, name);
     }
     TextArea *area() { return control<TextArea>("RichTextBox1"); }
-    QString folder() const { return m_programDir->path() + QDir::separator(); }
+    QString folder() const { return m_fixture->folder(); }
 
-    std::unique_ptr<QTemporaryDir> m_programDir;
-    std::unique_ptr<QTemporaryDir> m_otherDir;
-    std::unique_ptr<EventfulPlatform> m_platform;
+    std::unique_ptr<ProgramFolderFixture> m_fixture;
+    FakePlatform *m_platform = nullptr;
+    // How much text the area held while a message was shown.
+    QList<qsizetype> m_lengthsWhileOpen;
     KBEd *m_window = nullptr;
 };
 
 void TestKBEd::init()
 {
-    m_programDir = std::make_unique<QTemporaryDir>();
-    m_otherDir = std::make_unique<QTemporaryDir>();
-    m_platform = std::make_unique<EventfulPlatform>();
-    m_platform->folder = folder();
+    m_fixture = std::make_unique<ProgramFolderFixture>();
+    m_platform = &m_fixture->platform;
+    m_lengthsWhileOpen.clear();
     m_window = new KBEd(*m_platform);
-    m_platform->area = area();
+    // The window handles its events while a message box is open, as a real
+    // modal box lets it.
+    m_platform->whileMessageShown = [this](const FakePlatform::Message &) {
+        for (int i = 0; i < 5; ++i) {
+            QTest::qWait(10);
+            m_lengthsWhileOpen << area()->textLength();
+        }
+    };
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
@@ -131,26 +121,8 @@ void TestKBEd::cleanup()
 {
     delete m_window;
     m_window = nullptr;
-    m_platform.reset();
-    m_otherDir.reset();
-    m_programDir.reset();
-}
-
-QString TestKBEd::writeFile(const QString &name, const QByteArray &bytes)
-{
-    const QString path = m_otherDir->filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write the fixture");
-    return path;
-}
-
-QByteArray TestKBEd::fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return file.readAll();
+    m_platform = nullptr;
+    m_fixture.reset();
 }
 
 void TestKBEd::startImport(const QString &text)
@@ -276,7 +248,7 @@ void TestKBEd::loadFailure()
 {
     QFETCH(QString, name);
     QFETCH(bool, isFolder);
-    const QString path = m_otherDir->filePath(name);
+    const QString path = m_fixture->elsewhere(name);
     if (isFolder)
         QVERIFY(QDir().mkdir(path));
     area()->setText(QStringLiteral("keep\r\n\r\n"));
@@ -320,9 +292,8 @@ void TestKBEd::save()
     control<QPushButton>("Command1")->click();
     area()->setText(text);
 
-    const QString chosenFolder =
-        answerFolder == QLatin1String("program") ? m_programDir->path() : m_otherDir->path();
-    m_platform->dialogAnswers << chosenFolder + QLatin1Char('/') + name;
+    m_platform->dialogAnswers << (answerFolder == QLatin1String("program") ? m_fixture->path(name)
+                                                                           : m_fixture->elsewhere(name));
     control<QPushButton>("Command2")->click();
 
     QCOMPARE(m_platform->dialogCalls.size(), 2);
@@ -331,9 +302,9 @@ void TestKBEd::save()
     QCOMPARE(call.filter, QStringLiteral("KBA Files (*.kba)|*.kba"));
     QCOMPARE(call.initDir, folder()); // opens where it writes
 
-    QCOMPARE(fileBytes(folder() + name), bytes);
-    QCOMPARE(QDir(m_programDir->path()).entryList(QDir::Files), QStringList{name});
-    QVERIFY(!QFile::exists(m_otherDir->filePath(name)));
+    QCOMPARE(TestFiles::readBytes(folder() + name), bytes);
+    QCOMPARE(QDir(folder()).entryList(QDir::Files), QStringList{name});
+    QVERIFY(!QFile::exists(m_fixture->elsewhere(name)));
     if (!name.endsWith(QLatin1String(".kba")))
         QVERIFY(!QFile::exists(folder() + name + QStringLiteral(".kba")));
     QCOMPARE(area()->text(), text);
@@ -345,7 +316,7 @@ void TestKBEd::saveCancelledWritesNothing()
     area()->setText(QStringLiteral("X."));
     m_platform->dialogAnswers << QString();
     control<QPushButton>("Command2")->click();
-    QVERIFY(QDir(m_programDir->path()).isEmpty());
+    QVERIFY(m_fixture->entries().isEmpty());
     QCOMPARE(area()->text(), QStringLiteral("X."));
     QVERIFY(m_platform->messages.isEmpty());
 }
@@ -368,7 +339,7 @@ void TestKBEd::saveFailure()
     if (folderTarget)
         QVERIFY(QDir().mkdir(target));
     area()->setText(text);
-    m_platform->dialogAnswers << m_otherDir->filePath(QStringLiteral("facts.kba"));
+    m_platform->dialogAnswers << m_fixture->elsewhere(QStringLiteral("facts.kba"));
     control<QPushButton>("Command2")->click();
 
     QCOMPARE(m_platform->messages.size(), 1);
@@ -378,7 +349,7 @@ void TestKBEd::saveFailure()
     QCOMPARE(message.icon, Platform::MessageIcon::Critical);
     QCOMPARE(area()->text(), text);
     QCOMPARE(QFileInfo(target).isDir(), folderTarget);
-    QCOMPARE(QDir(m_programDir->path()).entryList(QDir::Files), QStringList());
+    QCOMPARE(QDir(folder()).entryList(QDir::Files), QStringList());
 }
 
 void TestKBEd::everyByteLoadsAndSavesBack()
@@ -392,13 +363,13 @@ void TestKBEd::everyByteLoadsAndSavesBack()
     }
     bytes += "\r\nend";
     m_platform->dialogAnswers << writeFile(QStringLiteral("bytes.kba"), bytes)
-                              << m_otherDir->filePath(QStringLiteral("bytes.kba"));
+                              << m_fixture->elsewhere(QStringLiteral("bytes.kba"));
     control<QPushButton>("Command1")->click();
     QCOMPARE(area()->text().size(), bytes.size());
     QCOMPARE(area()->textLength(), bytes.size());
     control<QPushButton>("Command2")->click();
     QVERIFY(m_platform->messages.isEmpty());
-    QCOMPARE(fileBytes(folder() + QStringLiteral("bytes.kba")), bytes + "\r\n");
+    QCOMPARE(TestFiles::readBytes(folder() + QStringLiteral("bytes.kba")), bytes + "\r\n");
 }
 
 void TestKBEd::sampleKnowledgeBase()
@@ -407,8 +378,8 @@ void TestKBEd::sampleKnowledgeBase()
     // paragraphs with one empty line between them, and the final CR LF of the
     // save. Loading and saving it again adds one more CR LF.
     const QString sample = QStringLiteral(MINDLOOM_ASSETS_DIR "/Astronomy.kba");
-    const QByteArray bytes = fileBytes(sample);
-    m_platform->dialogAnswers << sample << m_otherDir->filePath(QStringLiteral("Copy.kba"));
+    const QByteArray bytes = TestFiles::readBytes(sample);
+    m_platform->dialogAnswers << sample << m_fixture->elsewhere(QStringLiteral("Copy.kba"));
     control<QPushButton>("Command1")->click();
     const QString text = area()->text();
     QVERIFY(text.endsWith(QStringLiteral(".\r\n\r\n\r\n")));
@@ -418,7 +389,7 @@ void TestKBEd::sampleKnowledgeBase()
         QVERIFY2(!fact.isEmpty() && !fact.contains(QLatin1Char('\r')) && !fact.contains(QLatin1Char('\n')),
                  qPrintable(fact));
     control<QPushButton>("Command2")->click();
-    QCOMPARE(fileBytes(folder() + QStringLiteral("Copy.kba")), bytes + "\r\n");
+    QCOMPARE(TestFiles::readBytes(folder() + QStringLiteral("Copy.kba")), bytes + "\r\n");
 }
 
 void TestKBEd::entryLine_data()
@@ -603,7 +574,7 @@ void TestKBEd::importFailureChangesNothing()
     startImport(QStringLiteral("First. Second."));
     waitIdle(*m_window);
     area()->setText(QStringLiteral("Mine.\r\n\r\n"));
-    const QString missing = m_otherDir->filePath(QStringLiteral("missing.txt"));
+    const QString missing = m_fixture->elsewhere(QStringLiteral("missing.txt"));
     m_platform->dialogAnswers << missing;
     control<QPushButton>("Command3")->click();
 
@@ -703,9 +674,9 @@ void TestKBEd::splitWaitsWhileMessageIsOpen()
 {
     startImport(manySentences());
     const qsizetype length = area()->textLength();
-    m_platform->dialogAnswers << m_otherDir->filePath(QStringLiteral("missing.kba"));
+    m_platform->dialogAnswers << m_fixture->elsewhere(QStringLiteral("missing.kba"));
     control<QPushButton>("Command1")->click();
-    QCOMPARE(m_platform->lengthsWhileOpen, QList<qsizetype>(5, length));
+    QCOMPARE(m_lengthsWhileOpen, QList<qsizetype>(5, length));
     QVERIFY(m_window->isSplitting());
     waitIdle(*m_window);
 }
@@ -754,7 +725,7 @@ void TestKBEd::closingMidSplit()
 
 void TestKBEd::closingMidSplitDeletesCleanly()
 {
-    EventfulPlatform platform;
+    FakePlatform platform;
     platform.folder = folder();
     platform.dialogAnswers << writeFile(QStringLiteral("book.txt"), manySentences().toLatin1());
     QPointer<KBEd> window = new KBEd(platform);

@@ -1,11 +1,11 @@
-#include "FakePlatform.h"
+#include "Controls.h"
+#include "ProgramFolderFixture.h"
 #include "SuiteMain.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -40,10 +40,7 @@ const QString programSuffix;
 
 QAbstractButton *picture(const QWidget &launcher, int n)
 {
-    auto *button = launcher.findChild<QAbstractButton *>(QStringLiteral("Picture%1").arg(n));
-    if (!button)
-        qFatal("no Picture%d", n);
-    return button;
+    return Controls::find<QAbstractButton>(launcher, QStringLiteral("Picture%1").arg(n));
 }
 
 // The open top-level windows of one class.
@@ -62,15 +59,12 @@ void processDeferredDeletes()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-struct Launcher
+struct Launcher : ProgramFolderFixture
 {
-    QTemporaryDir dir;
-    FakePlatform platform;
     std::unique_ptr<SuiteMain> window;
 
     Launcher()
     {
-        platform.folder = dir.path() + QDir::separator();
         window = std::make_unique<SuiteMain>(platform);
         window->show();
     }

@@ -1,8 +1,8 @@
 #include "LocationSettings.h"
+#include "ProgramFolderFixture.h"
+#include "TestFiles.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // Reading and writing "Options.Cfg".
@@ -20,6 +20,8 @@ private slots:
     void unstorable_data();
     void unstorable();
 };
+
+using namespace TestFiles;
 
 namespace {
 
@@ -75,23 +77,11 @@ void setValues(LocationSettings &settings, const Values &values)
 }
 
 // A program folder holding "Options.Cfg" with these bytes (none for a null array).
-QString makeFolder(const QTemporaryDir &dir, const QByteArray &file)
+QString makeFolder(const ProgramFolderFixture &fixture, const QByteArray &file)
 {
-    const QString folder = dir.path() + QDir::separator();
-    if (!file.isNull()) {
-        QFile out(folder + QStringLiteral("Options.Cfg"));
-        if (!out.open(QIODevice::WriteOnly) || out.write(file) != file.size())
-            qFatal("cannot write the test file");
-    }
-    return folder;
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
+    if (!file.isNull())
+        writeBytes(fixture.path(QStringLiteral("Options.Cfg")), file);
+    return fixture.folder();
 }
 
 } // namespace
@@ -173,9 +163,9 @@ void TestLocationSettings::read()
     QFETCH(QString, optOther);
     QFETCH(QString, optAfter);
 
-    QTemporaryDir dir;
+    const ProgramFolderFixture fixture;
     QString error;
-    const LocationSettings settings = LocationSettings::load(makeFolder(dir, file), &error);
+    const LocationSettings settings = LocationSettings::load(makeFolder(fixture, file), &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     QCOMPARE(valuesOf(settings), values);
     QCOMPARE(settings.OptOther, optOther);
@@ -232,8 +222,8 @@ void TestLocationSettings::save()
     QFETCH(QByteArray, file);
     QFETCH(QByteArray, expected);
 
-    QTemporaryDir dir;
-    const QString folder = makeFolder(dir, file);
+    const ProgramFolderFixture fixture;
+    const QString folder = makeFolder(fixture, file);
     QString error;
     LocationSettings settings = LocationSettings::load(folder, &error);
     QVERIFY(error.isEmpty());
@@ -261,8 +251,8 @@ void TestLocationSettings::goldenShape()
                QStringLiteral("Beach.jpg"), QStringLiteral("Night City.jpg"), QString(),
                QStringLiteral("Tea under the trees"), QStringLiteral("Among the old books"), QString(),
                QStringLiteral("The city lights at night"), QStringLiteral("High up in the mountains")});
-    QTemporaryDir dir;
-    const QString folder = makeFolder(dir, QByteArray());
+    const ProgramFolderFixture fixture;
+    const QString folder = makeFolder(fixture, QByteArray());
     QCOMPARE(settings.save(folder), QString());
     const QByteArray golden = readBytes(QStringLiteral(MINDLOOM_TEST_DATA "/golden_Options.Cfg"));
     QVERIFY(!golden.isEmpty());
@@ -274,9 +264,9 @@ void TestLocationSettings::goldenShape()
 
 void TestLocationSettings::sampleRewritesUnchanged()
 {
-    const QByteArray sample = readBytes(QStringLiteral(MINDLOOM_ASSETS_DIR "/Options.Cfg"));
-    QTemporaryDir dir;
-    const QString folder = makeFolder(dir, sample);
+    const QByteArray sample = readBytes(ProgramFolderFixture::assetsFolder() + QStringLiteral("Options.Cfg"));
+    const ProgramFolderFixture fixture;
+    const QString folder = makeFolder(fixture, sample);
     QString error;
     const LocationSettings settings = LocationSettings::load(folder, &error);
     QCOMPARE(error, QString());
@@ -292,8 +282,8 @@ void TestLocationSettings::sampleRewritesUnchanged()
 
 void TestLocationSettings::unreadableFileNamesIt()
 {
-    QTemporaryDir dir;
-    const QString folder = makeFolder(dir, QByteArray());
+    const ProgramFolderFixture fixture;
+    const QString folder = makeFolder(fixture, QByteArray());
     QVERIFY(QDir(folder).mkdir(QStringLiteral("Options.Cfg")));
     QString error;
     const LocationSettings settings = LocationSettings::load(folder, &error);

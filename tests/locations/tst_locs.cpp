@@ -1,5 +1,7 @@
-#include "FakePlatform.h"
+#include "Controls.h"
 #include "Locs.h"
+#include "ProgramFolderFixture.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // The Locations window, driven through its controls.
@@ -28,38 +29,21 @@ private slots:
     void screenshot();
 };
 
+using namespace TestFiles;
+
 namespace {
 
-void writeBytes(const QString &path, const QByteArray &bytes)
+// A program folder with its "Locations" folder, and the fake platform that
+// reports it.
+struct TestFolder : ProgramFolderFixture
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
+    TestFolder() { QDir(folder()).mkdir(QStringLiteral("Locations")); }
 
-// A program folder in a temporary directory, with its "Locations" folder, and
-// the fake platform that reports it.
-struct TestFolder
-{
-    QTemporaryDir dir;
-    QString path = dir.path() + QDir::separator();
-    FakePlatform platform;
-
-    TestFolder()
-    {
-        QDir(path).mkdir(QStringLiteral("Locations"));
-        platform.folder = path;
-    }
-
-    QString options() const { return path + QStringLiteral("Options.Cfg"); }
-    QString location(const QString &name) const { return path + QStringLiteral("Locations/") + name; }
+    QString options() const { return path(QStringLiteral("Options.Cfg")); }
+    QString location(const QString &name) const { return path(QStringLiteral("Locations/") + name); }
 
     void writeOptions(const QByteArray &bytes) const { writeBytes(options(), bytes); }
-    QByteArray optionsBytes() const
-    {
-        QFile file(options());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray optionsBytes() const { return readBytes(options()); }
 };
 
 void writePicture(const QString &path, const QSize &size, Qt::GlobalColor colour)
@@ -69,27 +53,19 @@ void writePicture(const QString &path, const QSize &size, Qt::GlobalColor colour
     QVERIFY(image.save(path));
 }
 
-template <class T> T *control(const QWidget &window, const char *name)
-{
-    T *found = window.findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
 QLineEdit *text(const QWidget &window, int n)
 {
-    return control<QLineEdit>(window, qPrintable(QStringLiteral("Text%1").arg(n)));
+    return Controls::find<QLineEdit>(window, QStringLiteral("Text%1").arg(n));
 }
 
 QLabel *image(const QWidget &window, int n)
 {
-    return control<QLabel>(window, qPrintable(QStringLiteral("Image%1").arg(n)));
+    return Controls::find<QLabel>(window, QStringLiteral("Image%1").arg(n));
 }
 
 QPushButton *command(const QWidget &window, int n)
 {
-    return control<QPushButton>(window, qPrintable(QStringLiteral("Command%1").arg(n)));
+    return Controls::find<QPushButton>(window, QStringLiteral("Command%1").arg(n));
 }
 
 bool showsPicture(const QWidget &window, int n)
@@ -124,7 +100,7 @@ void TestLocs::layout()
     const QRect commands[] = {
         {193, 34, 63, 26}, {193, 102, 63, 26}, {194, 166, 62, 26}, {195, 230, 62, 26}, {195, 291, 62, 26}};
     for (int n = 1; n <= 5; ++n) {
-        auto *label = control<QLabel>(window, qPrintable(QStringLiteral("Label%1").arg(n)));
+        auto *label = Controls::find<QLabel>(window, QStringLiteral("Label%1").arg(n));
         QCOMPARE(label->text(), QStringLiteral("Location %1").arg(n));
         QCOMPARE(label->geometry(), QRect(11, labelTop[n - 1], 88, 22));
         QCOMPARE(image(window, n)->geometry(), images[n - 1]);
@@ -217,7 +193,7 @@ void TestLocs::openCancelled()
     const FakePlatform::DialogCall &call = platform.dialogCalls.first();
     QCOMPARE(call.mode, FileDialog::Mode::Open);
     QCOMPARE(call.filter, QStringLiteral("Images Files (*.bmp;*.jpg)|*.bmp;*.jpg"));
-    QCOMPARE(call.initDir, folder.path + QStringLiteral("Locations") + QDir::separator());
+    QCOMPARE(call.initDir, folder.folder() + QStringLiteral("Locations") + QDir::separator());
     QCOMPARE(image(window, 2)->pixmap().cacheKey(), before);
 
     command(window, 6)->click();
@@ -228,8 +204,7 @@ void TestLocs::openOutsideLocations()
 {
     TestFolder folder;
     folder.writeOptions(fiveEntries);
-    QTemporaryDir elsewhere;
-    const QString chosen = elsewhere.path() + QStringLiteral("/Sunset.bmp");
+    const QString chosen = folder.elsewhere(QStringLiteral("Sunset.bmp"));
     writePicture(chosen, QSize(32, 24), Qt::red);
 
     FakePlatform &platform = folder.platform;
@@ -259,8 +234,7 @@ void TestLocs::openUnreadablePicture()
     TestFolder folder;
     folder.writeOptions(fiveEntries);
     writePicture(folder.location(QStringLiteral("Garden.jpg")), QSize(20, 10), Qt::green);
-    QTemporaryDir elsewhere;
-    const QString chosen = elsewhere.path() + QStringLiteral("/Notes.jpg");
+    const QString chosen = folder.elsewhere(QStringLiteral("Notes.jpg"));
     writeBytes(chosen, "plain text, not a picture");
 
     FakePlatform &platform = folder.platform;
@@ -295,13 +269,12 @@ void TestLocs::commaRefused()
 
     TestFolder folder;
     folder.writeOptions(fiveEntries);
-    QTemporaryDir elsewhere;
     FakePlatform &platform = folder.platform;
     Locs window(platform);
     if (!typed.isNull())
         text(window, row)->setText(typed);
     if (!picture.isNull()) {
-        const QString path = elsewhere.path() + QLatin1Char('/') + picture;
+        const QString path = folder.elsewhere(picture);
         writePicture(path, QSize(8, 8), Qt::yellow);
         platform.dialogAnswers << path;
         command(window, row)->click();
@@ -331,7 +304,7 @@ void TestLocs::failedWrite()
 
     TestFolder folder;
     if (folderAtOpening)
-        QVERIFY(QDir(folder.path).mkdir(QStringLiteral("Options.Cfg")));
+        QVERIFY(QDir(folder.folder()).mkdir(QStringLiteral("Options.Cfg")));
     else
         folder.writeOptions(fiveEntries);
     FakePlatform &platform = folder.platform;
@@ -339,7 +312,7 @@ void TestLocs::failedWrite()
     QCOMPARE(platform.messages.size(), folderAtOpening ? 1 : 0);
     if (!folderAtOpening) {
         QVERIFY(QFile::remove(folder.options()));
-        QVERIFY(QDir(folder.path).mkdir(QStringLiteral("Options.Cfg")));
+        QVERIFY(QDir(folder.folder()).mkdir(QStringLiteral("Options.Cfg")));
     }
     platform.messages.clear();
 
@@ -350,7 +323,7 @@ void TestLocs::failedWrite()
              qPrintable(platform.messages.first().text));
     QCOMPARE(platform.messages.first().icon, Platform::MessageIcon::Critical);
     QVERIFY(QFileInfo(folder.options()).isDir());
-    QCOMPARE(QDir(folder.path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+    QCOMPARE(QDir(folder.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList({QStringLiteral("Locations"), QStringLiteral("Options.Cfg")}));
     QCOMPARE(text(window, 1)->text(), QStringLiteral("Meadow"));
 }
@@ -363,7 +336,7 @@ void TestLocs::screenshot()
     if (path.isEmpty())
         QSKIP("MINDLOOM_SCREENSHOT not set");
     FakePlatform platform;
-    platform.folder = QStringLiteral(MINDLOOM_ASSETS_DIR "/");
+    platform.folder = ProgramFolderFixture::assetsFolder();
     Locs window(platform);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

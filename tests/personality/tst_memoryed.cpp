@@ -1,6 +1,7 @@
-#include "FakePlatform.h"
+#include "Controls.h"
 #include "MemoryEd.h"
 #include "PersonalityFile.h"
+#include "ProgramFolderFixture.h"
 #include "SamplePersonality.h"
 #include "TestFiles.h"
 #include "TextArea.h"
@@ -13,7 +14,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -26,19 +26,13 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 // The Personality Editor on a fake platform whose program folder is a fresh
 // temporary folder. Files are put there before the window is created.
-class Editor
+class Editor : public ProgramFolderFixture
 {
 public:
-    Editor() { platform.folder = m_dir.path() + QLatin1Char('/'); }
-
-    QString folder() const { return platform.folder; }
-
     void copySample()
     {
-        const QString assets = QStringLiteral(MINDLOOM_ASSETS_DIR "/");
-        for (const QString &suffix : {QStringLiteral(".mem"), QStringLiteral(".qas")})
-            QVERIFY(QFile::copy(assets + SamplePersonality::name() + suffix,
-                                folder() + SamplePersonality::name() + suffix));
+        copyAssets({SamplePersonality::name() + QStringLiteral(".mem"),
+                    SamplePersonality::name() + QStringLiteral(".qas")});
     }
 
     void save(const QString &name, const QString &memory, const QString &qandA = QString())
@@ -52,13 +46,7 @@ public:
         return *window;
     }
 
-    template <class T> T *get(const char *name) const
-    {
-        T *control = window->findChild<T *>(QLatin1String(name));
-        if (!control)
-            qFatal("no control %s", name);
-        return control;
-    }
+    template <class T> T *get(const char *name) const { return Controls::find<T>(*window, name); }
     TextArea *area() const { return get<TextArea>("RichTextBox1"); }
     QLineEdit *entry() const { return get<QLineEdit>("Text2"); }
     QLabel *label3() const { return get<QLabel>("Label3"); }
@@ -91,16 +79,7 @@ public:
         QTest::keyClick(entry(), Qt::Key_Return);
     }
 
-    QStringList files() const
-    {
-        return QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    }
-
-    FakePlatform platform;
     std::unique_ptr<MemoryEd> window;
-
-private:
-    QTemporaryDir m_dir;
 };
 
 struct Texts
@@ -236,7 +215,7 @@ void TestMemoryEd::listsPersonalitiesOnce()
 {
     Editor e;
     for (const char *name : {"Alice.mem", ".mem", "notes.memo", "Alice.qas", "readme.txt"})
-        putBytes(e.folder() + QLatin1String(name), "x\r\n");
+        writeBytes(e.folder() + QLatin1String(name), "x\r\n");
     e.open();
     auto *list = e.get<QListWidget>("List1");
     QStringList entries;
@@ -282,7 +261,7 @@ void TestMemoryEd::loadWithNothingSelected()
     for (const bool emptyEntry : {false, true}) {
         Editor e;
         e.copySample();
-        putBytes(e.folder() + QStringLiteral(".mem"), "x\r\n");
+        writeBytes(e.folder() + QStringLiteral(".mem"), "x\r\n");
         MemoryEd &w = e.open();
         e.load(SamplePersonality::name());
         const QString shown = e.area()->text();
@@ -328,8 +307,8 @@ void TestMemoryEd::loadFailuresChangeNothing()
     QVERIFY(QFile::remove(e.folder() + QStringLiteral("NoQandA.qas")));
     QVERIFY(QFile::remove(e.folder() + QStringLiteral("QandAFolder.qas")));
     QVERIFY(QDir().mkdir(e.folder() + QStringLiteral("QandAFolder.qas")));
-    putBytes(e.folder() + QStringLiteral("notes.memo"), "x\r\n");
-    putBytes(e.folder() + QStringLiteral("notes..qas"), "x\r\n");
+    writeBytes(e.folder() + QStringLiteral("notes.memo"), "x\r\n");
+    writeBytes(e.folder() + QStringLiteral("notes..qas"), "x\r\n");
     e.open();
     QVERIFY(QFile::remove(e.folder() + QStringLiteral("Gone.mem")));
 
@@ -354,8 +333,8 @@ void TestMemoryEd::loneLineBreaksInLoadedFile()
     // A plain memory file with a lone CR and a lone LF: the text area keeps the
     // LF and shows the CR as a line break, which Memory then holds as CR LF.
     Editor e;
-    putBytes(e.folder() + QStringLiteral("Odd.mem"), "a\rb\nc\r\n");
-    putBytes(e.folder() + QStringLiteral("Odd.qas"), "q\ra\n");
+    writeBytes(e.folder() + QStringLiteral("Odd.mem"), "a\rb\nc\r\n");
+    writeBytes(e.folder() + QStringLiteral("Odd.qas"), "q\ra\n");
     MemoryEd &w = e.open();
     e.load(QStringLiteral("Odd"));
     QCOMPARE(w.Memory(), QStringLiteral("a\r\nb\nc\r\n"));
@@ -383,10 +362,10 @@ void TestMemoryEd::saveAndLoadRoundTrip()
     QCOMPARE(e.platform.messages[0].title, QStringLiteral("Personality Saved"));
     QCOMPARE(e.platform.messages[0].icon, Platform::MessageIcon::None);
     QCOMPARE(texts(e), before); // saving works on copies
-    const QByteArray stored = fileBytes(e.folder() + QStringLiteral("Cats.mem"));
+    const QByteArray stored = readBytes(e.folder() + QStringLiteral("Cats.mem"));
     QCOMPARE(stored.size(), 47);
-    QCOMPARE(stored, fileBytes(QStringLiteral(MINDLOOM_TEST_DATA "/Cats.mem")));
-    QCOMPARE(fileBytes(e.folder() + QStringLiteral("Cats.qas")), QByteArray("\r\n"));
+    QCOMPARE(stored, readBytes(QStringLiteral(MINDLOOM_TEST_DATA "/Cats.mem")));
+    QCOMPARE(readBytes(e.folder() + QStringLiteral("Cats.qas")), QByteArray("\r\n"));
 
     e.load(QStringLiteral("Cats"));
     QCOMPARE(w.Memory(), QStringLiteral("I like cats.") + crlfs(9));
@@ -400,7 +379,7 @@ void TestMemoryEd::saveBeforeLoadDoesNothing()
     e.save(QStringLiteral("Cats"), QStringLiteral("x"));
     e.open();
     e.area()->setText(QStringLiteral("typed"));
-    const QByteArray old = fileBytes(e.folder() + QStringLiteral("Cats.mem"));
+    const QByteArray old = readBytes(e.folder() + QStringLiteral("Cats.mem"));
     e.click("Command5");
     QVERIFY(e.platform.messages.isEmpty());
     // A failed load does not give a name to save under either.
@@ -409,8 +388,8 @@ void TestMemoryEd::saveBeforeLoadDoesNothing()
     QCOMPARE(e.platform.messages.size(), 1);
     e.click("Command5");
     QCOMPARE(e.platform.messages.size(), 1);
-    QCOMPARE(e.files(), QStringList{QStringLiteral("Cats.mem")});
-    QCOMPARE(fileBytes(e.folder() + QStringLiteral("Cats.mem")), old);
+    QCOMPARE(e.entries(), QStringList{QStringLiteral("Cats.mem")});
+    QCOMPARE(readBytes(e.folder() + QStringLiteral("Cats.mem")), old);
 }
 
 void TestMemoryEd::exportsIntoProgramFolder_data()
@@ -461,7 +440,7 @@ void TestMemoryEd::exportsIntoProgramFolder()
         QCOMPARE(call.filter, filter);
         // Opens where it writes: in the program folder.
         QCOMPARE(call.initDir, e.folder());
-        QCOMPARE(fileBytes(e.folder() + file), content);
+        QCOMPARE(readBytes(e.folder() + file), content);
     }
     QVERIFY(e.platform.messages.isEmpty());
     QVERIFY(!QFileInfo::exists(QDir::tempPath() + QStringLiteral("/elsewhere")));
@@ -476,14 +455,14 @@ void TestMemoryEd::cancellingDialogsDoesNothing()
     e.open();
     e.load(SamplePersonality::name());
     const Texts before = texts(e);
-    const QStringList files = e.files();
+    const QStringList files = e.entries();
     for (const char *button : {"Command3", "Command4"}) {
         e.platform.dialogAnswers << QString();
         e.click(button);
     }
     QCOMPARE(e.platform.dialogCalls.size(), 2);
     QVERIFY(e.platform.messages.isEmpty());
-    QCOMPARE(e.files(), files);
+    QCOMPARE(e.entries(), files);
     QCOMPARE(texts(e), before);
 }
 
@@ -511,7 +490,7 @@ void TestMemoryEd::failedWritesKeepFilesAndTexts()
     const Texts before = texts(e);
     // The folder that stands where the file should go; the other file of the
     // personality keeps its old bytes when the .qas file fails first.
-    const QByteArray oldMemory = fileBytes(e.folder() + QStringLiteral("Juniper.mem"));
+    const QByteArray oldMemory = readBytes(e.folder() + QStringLiteral("Juniper.mem"));
     QFile::remove(e.folder() + blocked);
     QVERIFY(QDir().mkdir(e.folder() + blocked));
     e.platform.dialogAnswers << e.folder() + blocked;
@@ -523,7 +502,7 @@ void TestMemoryEd::failedWritesKeepFilesAndTexts()
     QCOMPARE(e.platform.messages[0].icon, Platform::MessageIcon::Critical);
     QVERIFY(QFileInfo(e.folder() + blocked).isDir());
     if (blocked == QStringLiteral("Juniper.qas"))
-        QCOMPARE(fileBytes(e.folder() + QStringLiteral("Juniper.mem")), oldMemory);
+        QCOMPARE(readBytes(e.folder() + QStringLiteral("Juniper.mem")), oldMemory);
     QCOMPARE(texts(e), before);
 }
 
@@ -542,9 +521,9 @@ void TestMemoryEd::unstorableCharacterSavesNothing()
     QVERIFY(e.window->QandAFile().endsWith(QStringLiteral("\r\n#Do you like hearts?&\u2665%")));
     e.click("Option1");
     const Texts before = texts(e);
-    const QStringList files = e.files();
-    const QByteArray memory = fileBytes(e.folder() + QStringLiteral("Juniper.mem"));
-    const QByteArray qandA = fileBytes(e.folder() + QStringLiteral("Juniper.qas"));
+    const QStringList files = e.entries();
+    const QByteArray memory = readBytes(e.folder() + QStringLiteral("Juniper.mem"));
+    const QByteArray qandA = readBytes(e.folder() + QStringLiteral("Juniper.qas"));
 
     e.click("Command5");
     e.platform.dialogAnswers << e.folder() + QStringLiteral("Hearts.qas");
@@ -554,9 +533,9 @@ void TestMemoryEd::unstorableCharacterSavesNothing()
         QVERIFY2(message.text.contains(QStringLiteral("U+2665")), qPrintable(message.text));
         QCOMPARE(message.icon, Platform::MessageIcon::Critical);
     }
-    QCOMPARE(fileBytes(e.folder() + QStringLiteral("Juniper.mem")), memory);
-    QCOMPARE(fileBytes(e.folder() + QStringLiteral("Juniper.qas")), qandA);
-    QCOMPARE(e.files(), files);
+    QCOMPARE(readBytes(e.folder() + QStringLiteral("Juniper.mem")), memory);
+    QCOMPARE(readBytes(e.folder() + QStringLiteral("Juniper.qas")), qandA);
+    QCOMPARE(e.entries(), files);
     QCOMPARE(texts(e), before);
 }
 

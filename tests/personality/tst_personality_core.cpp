@@ -1,4 +1,5 @@
 #include "PersonalityFile.h"
+#include "ProgramFolderFixture.h"
 #include "SamplePersonality.h"
 #include "SubstitutionTable.h"
 #include "TestFiles.h"
@@ -6,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using SubstitutionTable::LineBreakStep;
@@ -179,11 +179,11 @@ void TestPersonalityCore::takeOutSection()
 
 void TestPersonalityCore::listing()
 {
-    QTemporaryDir dir;
-    const QString f = dir.path() + QLatin1Char('/');
+    const ProgramFolderFixture fixture;
+    const QString f = fixture.folder();
     for (const char *name : {"Alice.mem", "Bob.mem", ".mem", "notes.memo", "Shout.MEM", "readme.txt",
                              "Alice.qas", "mem", "x.me"})
-        putBytes(f + QLatin1String(name), "x");
+        writeBytes(f + QLatin1String(name), "x");
     QVERIFY(QDir(f).mkdir(QStringLiteral("Folder.mem")));
     QStringList entries = PersonalityFile::list(f);
     entries.sort();
@@ -209,11 +209,11 @@ void TestPersonalityCore::readFailures()
     QFETCH(bool, qandAIsFile);
     QFETCH(int, status);
     for (const bool folderInstead : {false, true}) {
-        QTemporaryDir dir;
-        const QString f = dir.path() + QLatin1Char('/');
+        const ProgramFolderFixture fixture;
+        const QString f = fixture.folder();
         const auto make = [&](const QString &path, bool isFile) {
             if (isFile)
-                putBytes(path, "x\r\n");
+                writeBytes(path, "x\r\n");
             else if (folderInstead)
                 QVERIFY(QDir().mkdir(path));
         };
@@ -229,17 +229,17 @@ void TestPersonalityCore::readFailures()
 
 void TestPersonalityCore::fortySevenByteMemoryFile()
 {
-    QTemporaryDir dir;
-    const QString f = dir.path() + QLatin1Char('/');
+    const ProgramFolderFixture fixture;
+    const QString f = fixture.folder();
     QCOMPARE(PersonalityFile::save(f, QStringLiteral("Cats"), QStringLiteral("I like cats.\r\n\r\n"),
                                    QString(), QString(), QString()),
              QString());
-    const QByteArray stored = fileBytes(PersonalityFile::memoryPath(f, QStringLiteral("Cats")));
+    const QByteArray stored = readBytes(PersonalityFile::memoryPath(f, QStringLiteral("Cats")));
     QCOMPARE(stored.size(), 47);
-    QCOMPARE(stored, fileBytes(QStringLiteral(MINDLOOM_TEST_DATA "/Cats.mem")));
+    QCOMPARE(stored, readBytes(QStringLiteral(MINDLOOM_TEST_DATA "/Cats.mem")));
     QVERIFY(stored.endsWith("\r\n"));
     QCOMPARE(stored.count('\r') + stored.count('\n'), 2);
-    QCOMPARE(fileBytes(PersonalityFile::qandAPath(f, QStringLiteral("Cats"))), QByteArray("\r\n"));
+    QCOMPARE(readBytes(PersonalityFile::qandAPath(f, QStringLiteral("Cats"))), QByteArray("\r\n"));
 }
 
 void TestPersonalityCore::goldenFiles()
@@ -251,13 +251,13 @@ void TestPersonalityCore::goldenFiles()
     const QString matchWords = QStringLiteral("sea\r\nboats\r\n");
     const QString wontSay = QStringLiteral("nonsense");
     const QString qandA = QStringLiteral("\r\n#Where is the harbour?&Down the hill, past the church.%");
-    QTemporaryDir dir;
-    const QString f = dir.path() + QLatin1Char('/');
+    const ProgramFolderFixture fixture;
+    const QString f = fixture.folder();
     QCOMPARE(PersonalityFile::save(f, QStringLiteral("Golden"), memory, matchWords, wontSay, qandA),
              QString());
     const QString data = QStringLiteral(MINDLOOM_TEST_DATA "/");
-    QCOMPARE(fileBytes(f + QStringLiteral("Golden.mem")), fileBytes(data + QStringLiteral("Golden.mem")));
-    QCOMPARE(fileBytes(f + QStringLiteral("Golden.qas")), fileBytes(data + QStringLiteral("Golden.qas")));
+    QCOMPARE(readBytes(f + QStringLiteral("Golden.mem")), readBytes(data + QStringLiteral("Golden.mem")));
+    QCOMPARE(readBytes(f + QStringLiteral("Golden.qas")), readBytes(data + QStringLiteral("Golden.qas")));
 
     const Loaded loaded = load(data, QStringLiteral("Golden"));
     QCOMPARE(loaded.memory, memory + crlfs(6)); // one section ended with CR LF, one did not
@@ -268,8 +268,8 @@ void TestPersonalityCore::goldenFiles()
 
 void TestPersonalityCore::saveAndLoadAgain()
 {
-    QTemporaryDir dir;
-    const QString f = dir.path() + QLatin1Char('/');
+    const ProgramFolderFixture fixture;
+    const QString f = fixture.folder();
     const QString name = QStringLiteral("Again");
     auto cycle = [&](const Loaded &in) {
         const QString error = PersonalityFile::save(f, name, in.memory, in.matchWords, in.wontSay, in.qandA);
@@ -299,13 +299,13 @@ void TestPersonalityCore::saveAndLoadAgain()
     QCOMPARE(twice.qandA, QStringLiteral("\r\n#q&a%\r\n\r\n"));
 
     // A question/answer text keeps its line breaks in the stored file.
-    QVERIFY(fileBytes(PersonalityFile::qandAPath(f, name)).startsWith("\r\n#q&\x04%\r\n\r\n"));
+    QVERIFY(readBytes(PersonalityFile::qandAPath(f, name)).startsWith("\r\n#q&\x04%\r\n\r\n"));
 }
 
 void TestPersonalityCore::plainMemoryFileLoadsLikeStoredOne()
 {
-    QTemporaryDir dir;
-    const QString f = dir.path() + QLatin1Char('/');
+    const ProgramFolderFixture fixture;
+    const QString f = fixture.folder();
     const QString memory = QStringLiteral("I like cats.\r\n\r\nSo do you.\r\n\r\n");
     QCOMPARE(PersonalityFile::save(f, QStringLiteral("Stored"), memory, QStringLiteral("cat\r\n"),
                                    QStringLiteral("dog\r\n"), QStringLiteral("\r\n#a&b%")),
@@ -350,21 +350,21 @@ void TestPersonalityCore::saveRefusesWithoutHalfSaving()
     QFETCH(QString, folderAt);
     QFETCH(QString, messageHas);
     QFETCH(bool, qandAWritten);
-    QTemporaryDir dir;
-    const QString f = dir.path() + QLatin1Char('/');
+    const ProgramFolderFixture fixture;
+    const QString f = fixture.folder();
     const QByteArray old = "old\r\n";
     for (const QString &file : {QStringLiteral("P.mem"), QStringLiteral("P.qas")}) {
         if (file == folderAt)
             QVERIFY(QDir().mkdir(f + file));
         else
-            putBytes(f + file, old);
+            writeBytes(f + file, old);
     }
     const QString error = PersonalityFile::save(f, QStringLiteral("P"), memory, QString(), QString(), qandA);
     QVERIFY2(error.contains(messageHas), qPrintable(error));
     if (folderAt != QStringLiteral("P.mem"))
-        QCOMPARE(fileBytes(f + QStringLiteral("P.mem")), old);
+        QCOMPARE(readBytes(f + QStringLiteral("P.mem")), old);
     if (folderAt != QStringLiteral("P.qas"))
-        QCOMPARE(fileBytes(f + QStringLiteral("P.qas")) != old, qandAWritten);
+        QCOMPARE(readBytes(f + QStringLiteral("P.qas")) != old, qandAWritten);
     QVERIFY(QFileInfo(f + folderAt).isDir() || folderAt.isEmpty());
 }
 
@@ -373,15 +373,15 @@ void TestPersonalityCore::sampleAssetsAreWriterOutput()
     // Setting MINDLOOM_WRITE_SAMPLE writes the sample personality into
     // assets/ instead of checking it.
     const bool regenerate = qEnvironmentVariableIsSet("MINDLOOM_WRITE_SAMPLE");
-    QTemporaryDir dir;
-    const QString assets = QStringLiteral(MINDLOOM_ASSETS_DIR "/");
-    const QString f = regenerate ? assets : dir.path() + QLatin1Char('/');
+    const ProgramFolderFixture fixture;
+    const QString assets = ProgramFolderFixture::assetsFolder();
+    const QString f = regenerate ? assets : fixture.folder();
     const QString name = SamplePersonality::name();
     QCOMPARE(PersonalityFile::save(f, name, SamplePersonality::memory(), SamplePersonality::matchWords(),
                                    SamplePersonality::wontSay(), SamplePersonality::qandA()),
              QString());
-    QCOMPARE(fileBytes(f + name + QStringLiteral(".mem")), fileBytes(assets + name + QStringLiteral(".mem")));
-    QCOMPARE(fileBytes(f + name + QStringLiteral(".qas")), fileBytes(assets + name + QStringLiteral(".qas")));
+    QCOMPARE(readBytes(f + name + QStringLiteral(".mem")), readBytes(assets + name + QStringLiteral(".mem")));
+    QCOMPARE(readBytes(f + name + QStringLiteral(".qas")), readBytes(assets + name + QStringLiteral(".qas")));
     QVERIFY(PersonalityFile::list(assets).contains(name));
 }
 

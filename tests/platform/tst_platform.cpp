@@ -3,6 +3,7 @@
 #include "Picture.h"
 #include "PictureFolder.h"
 #include "ProgramFolder.h"
+#include "TestFiles.h"
 #include "TextFile.h"
 #include "Wildcard.h"
 
@@ -13,6 +14,8 @@
 #include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using namespace TestFiles;
 
 class TestPlatform : public QObject
 {
@@ -68,10 +71,12 @@ void TestPlatform::fileNameWithoutFolder_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("expected");
     const QString s = ProgramFolder::separator();
-    QTest::newRow("full path") << s + QStringLiteral("tmp") + s + QStringLiteral("a b.kba") << QStringLiteral("a b.kba");
+    QTest::newRow("full path") << s + QStringLiteral("tmp") + s + QStringLiteral("a b.kba")
+                               << QStringLiteral("a b.kba");
     QTest::newRow("bare name") << QStringLiteral("bg.jpg") << QStringLiteral("bg.jpg");
     QTest::newRow("ends in separator") << QStringLiteral("dir") + s << QString();
-    QTest::newRow("no extension") << s + QStringLiteral("x") + s + QStringLiteral("notes") << QStringLiteral("notes");
+    QTest::newRow("no extension") << s + QStringLiteral("x") + s + QStringLiteral("notes")
+                                  << QStringLiteral("notes");
 }
 
 void TestPlatform::fileNameWithoutFolder()
@@ -87,6 +92,7 @@ void TestPlatform::wildcard_data()
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<bool>("caseInsensitive");
     QTest::addColumn<bool>("expected");
+    // clang-format off
     QTest::newRow("star matches empty") << "" << "*" << false << true;
     QTest::newRow("star run") << "notes.memo" << "*.mem*" << false << true;
     QTest::newRow("star needs the dot") << "notesmem" << "*.mem*" << false << false;
@@ -108,6 +114,7 @@ void TestPlatform::wildcard_data()
     QTest::newRow("literal case insensitive") << "MEM" << "mem" << true << true;
     QTest::newRow("unclosed bracket literal") << "[a" << "[a" << false << true;
     QTest::newRow("backtracking") << "abcabd" << "*abd" << false << true;
+    // clang-format on
 }
 
 void TestPlatform::wildcard()
@@ -116,7 +123,8 @@ void TestPlatform::wildcard()
     QFETCH(QString, pattern);
     QFETCH(bool, caseInsensitive);
     QFETCH(bool, expected);
-    QCOMPARE(Wildcard::match(text, pattern, caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive), expected);
+    QCOMPARE(Wildcard::match(text, pattern, caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive),
+             expected);
 }
 
 void TestPlatform::codecRoundTripsEveryByte()
@@ -148,10 +156,7 @@ void TestPlatform::readWholeFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.txt"));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray("a\r\nb\rc\n\0d\xe9", 10));
-    f.close();
+    writeBytes(path, QByteArray("a\r\nb\rc\n\0d\xe9", 10));
     const TextFile::ReadResult r = TextFile::read(path);
     QVERIFY(r.ok());
     QCOMPARE(r.text, QString(QStringLiteral("a\r\nb\rc\n") + QChar(0) + QStringLiteral("d\u00e9")));
@@ -169,13 +174,10 @@ void TestPlatform::writeAppendsCrLf()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("out.kba"));
     QCOMPARE(TextFile::write(path, QString()), QString());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("\r\n"));
-    f.close();
+    QCOMPARE(readBytes(path), QByteArray("\r\n"));
     QCOMPARE(TextFile::write(path, QStringLiteral("\u20ac1")), QString());
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("\x80" "1\r\n"));
+    QCOMPARE(readBytes(path), QByteArray("\x80"
+                                         "1\r\n"));
 }
 
 void TestPlatform::failedWriteLeavesOldFile_data()
@@ -183,9 +185,15 @@ void TestPlatform::failedWriteLeavesOldFile_data()
     QTest::addColumn<QString>("target"); // relative to the temporary folder
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("reasonContains");
-    QTest::newRow("folder that does not exist") << "missing/x.txt" << "new" << "x.txt";
-    QTest::newRow("path is a folder") << "sub" << "new" << "sub";
-    QTest::newRow("unstorable character") << "old.txt" << "new \u4e2d" << "U+4E2D";
+    QTest::newRow("folder that does not exist") << "missing/x.txt"
+                                                << "new"
+                                                << "x.txt";
+    QTest::newRow("path is a folder") << "sub"
+                                      << "new"
+                                      << "sub";
+    QTest::newRow("unstorable character") << "old.txt"
+                                          << "new \u4e2d"
+                                          << "U+4E2D";
 }
 
 void TestPlatform::failedWriteLeavesOldFile()
@@ -195,23 +203,15 @@ void TestPlatform::failedWriteLeavesOldFile()
     QFETCH(QString, reasonContains);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
-    QFile inner(dir.filePath(QStringLiteral("sub/keep.txt")));
-    QVERIFY(inner.open(QIODevice::WriteOnly));
-    inner.write("kept");
-    inner.close();
-    QFile old(dir.filePath(QStringLiteral("old.txt")));
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("old\r\n");
-    old.close();
+    const QString inner = writeBytes(dir.filePath(QStringLiteral("sub/keep.txt")), "kept");
+    const QString old = writeBytes(dir.filePath(QStringLiteral("old.txt")), "old\r\n");
 
     const QString error = TextFile::write(dir.filePath(target), text);
     QVERIFY(!error.isEmpty());
     QVERIFY2(error.contains(reasonContains), qPrintable(error));
 
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), QByteArray("old\r\n"));
-    QVERIFY(inner.open(QIODevice::ReadOnly));
-    QCOMPARE(inner.readAll(), QByteArray("kept"));
+    QCOMPARE(readBytes(old), QByteArray("old\r\n"));
+    QCOMPARE(readBytes(inner), QByteArray("kept"));
     // No temporary file is left behind.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
 }
@@ -220,11 +220,16 @@ void TestPlatform::qtFilter_data()
 {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("one pattern") << "MEM Files (*.mem)|*.mem" << "MEM Files (*.mem)";
-    QTest::newRow("two patterns") << "Images Files (*.bmp;*.jpg)|*.bmp;*.jpg" << "Images Files (*.bmp *.jpg)";
-    QTest::newRow("two entries") << "Text|*.txt|All|*.*" << "Text (*.txt);;All (*.*)";
-    QTest::newRow("parenthesis inside") << "Scenes (old) (*.scn)|*.scn" << "Scenes (old) (*.scn)";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("one pattern") << "MEM Files (*.mem)|*.mem"
+                                 << "MEM Files (*.mem)";
+    QTest::newRow("two patterns") << "Images Files (*.bmp;*.jpg)|*.bmp;*.jpg"
+                                  << "Images Files (*.bmp *.jpg)";
+    QTest::newRow("two entries") << "Text|*.txt|All|*.*"
+                                 << "Text (*.txt);;All (*.*)";
+    QTest::newRow("parenthesis inside") << "Scenes (old) (*.scn)|*.scn"
+                                        << "Scenes (old) (*.scn)";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestPlatform::qtFilter()
@@ -239,7 +244,7 @@ void TestPlatform::himetric_data()
     QTest::addColumn<int>("pixels");
     QTest::addColumn<int>("expected");
     QTest::newRow("0") << 0 << 0;
-    QTest::newRow("1") << 1 << 26;   // 26.458
+    QTest::newRow("1") << 1 << 26;     // 26.458
     QTest::newRow("64") << 64 << 1693; // 1693.33
     QTest::newRow("90") << 90 << 2381; // 2381.25
     QTest::newRow("120") << 120 << 3175;
@@ -294,11 +299,8 @@ void TestPlatform::pictureFailures()
     QVERIFY(missing.picture.isNull());
 
     QTemporaryDir dir;
-    QFile junk(dir.filePath(QStringLiteral("junk.jpg")));
-    QVERIFY(junk.open(QIODevice::WriteOnly));
-    junk.write("this is not a picture");
-    junk.close();
-    const PictureResult bad = PictureLoader::load(junk.fileName());
+    const QString junk = writeBytes(dir.filePath(QStringLiteral("junk.jpg")), "this is not a picture");
+    const PictureResult bad = PictureLoader::load(junk);
     QVERIFY(!bad.ok());
     QVERIFY(bad.error.contains(QStringLiteral("junk.jpg")));
 }
@@ -309,13 +311,34 @@ void TestPlatform::pictureFolderCopy_data()
     QTest::addColumn<QString>("sameThere");  // names in the folder holding the source's bytes, ","-separated
     QTest::addColumn<QString>("otherThere"); // names in the folder holding other bytes
     QTest::addColumn<QString>("expected");
-    QTest::newRow("free") << "m.bmp" << "" << "" << "m.bmp";
-    QTest::newRow("same file there") << "m.bmp" << "m.bmp" << "" << "m.bmp";
-    QTest::newRow("other file there") << "m.bmp" << "" << "m.bmp" << "m (2).bmp";
-    QTest::newRow("numbered taken") << "m.bmp" << "" << "m.bmp,m (2).bmp" << "m (3).bmp";
-    QTest::newRow("earlier copy reused") << "m.bmp" << "m (2).bmp" << "m.bmp" << "m (2).bmp";
-    QTest::newRow("no suffix") << "face" << "" << "face" << "face (2)";
-    QTest::newRow("two dots") << "a.b.jpg" << "" << "a.b.jpg" << "a.b (2).jpg";
+    QTest::newRow("free") << "m.bmp"
+                          << ""
+                          << ""
+                          << "m.bmp";
+    QTest::newRow("same file there") << "m.bmp"
+                                     << "m.bmp"
+                                     << ""
+                                     << "m.bmp";
+    QTest::newRow("other file there") << "m.bmp"
+                                      << ""
+                                      << "m.bmp"
+                                      << "m (2).bmp";
+    QTest::newRow("numbered taken") << "m.bmp"
+                                    << ""
+                                    << "m.bmp,m (2).bmp"
+                                    << "m (3).bmp";
+    QTest::newRow("earlier copy reused") << "m.bmp"
+                                         << "m (2).bmp"
+                                         << "m.bmp"
+                                         << "m (2).bmp";
+    QTest::newRow("no suffix") << "face"
+                               << ""
+                               << "face"
+                               << "face (2)";
+    QTest::newRow("two dots") << "a.b.jpg"
+                              << ""
+                              << "a.b.jpg"
+                              << "a.b (2).jpg";
 }
 
 void TestPlatform::pictureFolderCopy()
@@ -327,30 +350,20 @@ void TestPlatform::pictureFolderCopy()
     QTemporaryDir dir;
     const QString from = dir.filePath(source);
     const QString images = dir.filePath(QStringLiteral("Images")); // made by the copy when missing
-    auto write = [](const QString &path, const QByteArray &bytes) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    };
-    write(from, "picture bytes");
+    writeBytes(from, "picture bytes");
     if (!sameThere.isEmpty() || !otherThere.isEmpty())
         QVERIFY(QDir().mkpath(images));
     for (const QString &name : sameThere.split(QLatin1Char(','), Qt::SkipEmptyParts))
-        write(images + QLatin1Char('/') + name, "picture bytes");
+        writeBytes(images + QLatin1Char('/') + name, "picture bytes");
     for (const QString &name : otherThere.split(QLatin1Char(','), Qt::SkipEmptyParts))
-        write(images + QLatin1Char('/') + name, "other bytes!!");
+        writeBytes(images + QLatin1Char('/') + name, "other bytes!!");
 
     const PictureFolder::CopyResult copied = PictureFolder::copyInto(from, images);
     QVERIFY2(copied.ok(), qPrintable(copied.error));
     QCOMPARE(copied.name, expected);
-    QFile result(images + QLatin1Char('/') + expected);
-    QVERIFY(result.open(QIODevice::ReadOnly));
-    QCOMPARE(result.readAll(), QByteArray("picture bytes"));
-    for (const QString &name : otherThere.split(QLatin1Char(','), Qt::SkipEmptyParts)) { // nothing replaced
-        QFile kept(images + QLatin1Char('/') + name);
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), QByteArray("other bytes!!"));
-    }
+    QCOMPARE(readBytes(images + QLatin1Char('/') + expected), QByteArray("picture bytes"));
+    for (const QString &name : otherThere.split(QLatin1Char(','), Qt::SkipEmptyParts)) // nothing replaced
+        QCOMPARE(readBytes(images + QLatin1Char('/') + name), QByteArray("other bytes!!"));
 }
 
 void TestPlatform::pictureFolderHolds()
@@ -367,14 +380,10 @@ void TestPlatform::pictureFolderHolds()
     QVERIFY(PictureFolder::holds(images, dir.filePath(QStringLiteral("linked/m.bmp"))));
 
     // A folder that cannot be made is reported, naming it.
-    QFile blocker(dir.filePath(QStringLiteral("blocked")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    QFile source(dir.filePath(QStringLiteral("p.bmp")));
-    QVERIFY(source.open(QIODevice::WriteOnly));
-    source.close();
+    writeBytes(dir.filePath(QStringLiteral("blocked")), QByteArray());
+    const QString source = writeBytes(dir.filePath(QStringLiteral("p.bmp")), QByteArray());
     const PictureFolder::CopyResult failed =
-        PictureFolder::copyInto(source.fileName(), dir.filePath(QStringLiteral("blocked/Images")));
+        PictureFolder::copyInto(source, dir.filePath(QStringLiteral("blocked/Images")));
     QVERIFY(!failed.ok());
     QVERIFY(failed.error.contains(QStringLiteral("blocked")));
 }

@@ -1,6 +1,7 @@
 #include "FakePlatform.h"
 #include "FileQuestions.h"
 #include "LineBox.h"
+#include "TestFiles.h"
 #include "TextArea.h"
 
 #include <QClipboard>
@@ -156,8 +157,8 @@ void TestPlatformUi::lineBoxKeepsFirstLine_data()
     QTest::addColumn<QString>("after");
     QTest::newRow("one line") << QString() << 0 << QStringLiteral("100") << QStringLiteral("100");
     QTest::newRow("trailing line end") << QString() << 0 << QStringLiteral("100\n") << QStringLiteral("100");
-    QTest::newRow("second line dropped") << QString() << 0 << QStringLiteral("5\r\nUB=x.jpg")
-                                         << QStringLiteral("5");
+    QTest::newRow("second line dropped")
+        << QString() << 0 << QStringLiteral("5\r\nUB=x.jpg") << QStringLiteral("5");
     QTest::newRow("inside a text") << QStringLiteral("ab") << 1 << QStringLiteral("X\rY")
                                    << QStringLiteral("aXb");
 }
@@ -207,9 +208,7 @@ void TestPlatformUi::mayReplaceAsksOnlyAboutExistingFiles()
     QVERIFY(FileQuestions::mayReplace(platform, nullptr, QStringLiteral("Save KBase"), path));
     QVERIFY(platform.questions.isEmpty());
 
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
+    TestFiles::writeBytes(path, QByteArray());
     platform.answers << Platform::Answer::Yes << Platform::Answer::No;
     QVERIFY(FileQuestions::mayReplace(platform, nullptr, QStringLiteral("Save KBase"), path));
     QVERIFY(!FileQuestions::mayReplace(platform, nullptr, QStringLiteral("Save KBase"), path));
@@ -244,15 +243,10 @@ void TestPlatformUi::placePicture()
     QTemporaryDir dir;
     const QString images = dir.filePath(blocked ? QStringLiteral("file/Images") : QStringLiteral("Images"));
     QVERIFY(blocked || QDir().mkpath(images));
-    if (blocked) {
-        QFile file(dir.filePath(QStringLiteral("file")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
+    if (blocked)
+        TestFiles::writeBytes(dir.filePath(QStringLiteral("file")), QByteArray());
     const QString chosen = (inside ? images : dir.path()) + QStringLiteral("/m.bmp");
-    QFile picture(chosen);
-    QVERIFY(picture.open(QIODevice::WriteOnly));
-    picture.write("bytes");
-    picture.close();
+    TestFiles::writeBytes(chosen, "bytes");
 
     FakePlatform platform;
     if (answer >= 0)

@@ -5,10 +5,7 @@ namespace {
 class FakeFileDialog : public FileDialog
 {
 public:
-    explicit FakeFileDialog(FakePlatform &platform)
-        : m_platform(platform)
-    {
-    }
+    explicit FakeFileDialog(FakePlatform &platform) : m_platform(platform) {}
 
 protected:
     QString choose(Mode mode, const QString &filter, const QString &initFolder) override
@@ -45,6 +42,8 @@ PictureResult FakePlatform::loadPicture(const QString &path)
 void FakePlatform::showMessage(QWidget *, const QString &text, const QString &title, MessageIcon icon)
 {
     messages.append({text, title, icon});
+    if (whileMessageShown)
+        whileMessageShown(messages.constLast());
 }
 
 Platform::Answer FakePlatform::ask(QWidget *, const QString &text, const QString &title, Question question,

@@ -6,11 +6,13 @@
 #include <QMap>
 #include <QStringList>
 
+#include <functional>
+
 // A scripted Platform for widget tests. File dialogs answer from one shared
 // queue (an empty answer is a cancel; an exhausted queue cancels too), questions
 // from another (an exhausted queue answers as Escape would: No or Cancel), and
 // every dialog shown, question, message, process start and browser call is
-// recorded.
+// recorded. The programFolder() is `folder`; ProgramFolderFixture makes one.
 class FakePlatform : public Platform
 {
 public:
@@ -48,6 +50,10 @@ public:
     bool processStartSucceeds = true;
     QStringList openedDocuments;
     bool browserSucceeds = true;
+    // Runs while each message is shown, after it is recorded: a test that
+    // needs the window to handle events while a modal box is open, as a real
+    // box lets it, does that here.
+    std::function<void(const Message &)> whileMessageShown;
     // Paths whose load fails with this error text, whatever the file holds.
     QMap<QString, QString> pictureFailures;
     QStringList loadedPictures;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Files and texts in tests.
+namespace TestFiles {
+
+// The file's bytes, or "<missing PATH>" when it cannot be read, so that a
+// comparison with the expected bytes shows which file is not there (and an
+// empty expectation never passes for a missing file).
+QByteArray readBytes(const QString &path);
+
+// Writes the bytes as the whole file, creating it or replacing what it held,
+// and returns the path. A file that cannot be written fails the running test
+// with the path and the reason, at the caller's file and line.
+QString writeBytes(const QString &path, const QByteArray &bytes, const char *file = __builtin_FILE(),
+                   int line = __builtin_LINE());
+
+// n CR LF pairs.
+QString crlfs(int n);
+
+} // namespace TestFiles
