@@ -1,0 +1,40 @@
+#include "KitProgram.h"
+
+#include <QCoreApplication>
+
+namespace KitInfo {
+
+QString programName(KitProgram program)
+{
+    switch (program) {
+    case KitProgram::Mindloom:
+        return QStringLiteral("Mindloom");
+    case KitProgram::Frameloft:
+        return QStringLiteral("Frameloft");
+    }
+    Q_UNREACHABLE();
+}
+
+QString version()
+{
+    return QStringLiteral(MINDLOOM_VERSION);
+}
+
+QString applicationName()
+{
+    return QStringLiteral("Mindloom");
+}
+
+QString desktopId(KitProgram program)
+{
+    return QStringLiteral(MINDLOOM_ID_PREFIX) + QLatin1Char('.') + programName(program);
+}
+
+void setApplicationIdentity()
+{
+    QCoreApplication::setOrganizationName(QString());
+    QCoreApplication::setApplicationName(applicationName());
+    QCoreApplication::setApplicationVersion(version());
+}
+
+} // namespace KitInfo

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "KitProgram.h"
+
+#include <QIcon>
+
+// What the desktop sees of a running program: the kit's application name and
+// version, the desktop entry its windows belong to, and its icon.
+namespace ProgramIdentity {
+
+// The program's icon in every size it is drawn in.
+QIcon icon(KitProgram program);
+
+// Call right after the application object is made, before any window.
+void apply(KitProgram program);
+
+} // namespace ProgramIdentity

@@ -1,0 +1,151 @@
+#include "AppCommandLine.h"
+#include "KitProgram.h"
+#include "ProgramIdentity.h"
+
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(KitProgram)
+Q_DECLARE_METATYPE(AppCommandLine::Stage)
+
+// The command line both programs read before and after the application
+// object exists, and the identity they run under.
+class TestAppCommandLine : public QObject
+{
+    Q_OBJECT
+private slots:
+    void read_data();
+    void read();
+    void bothProgramsShareTheDataFolder();
+    void iconsInEverySize_data();
+    void iconsInEverySize();
+};
+
+namespace {
+
+using Stage = AppCommandLine::Stage;
+
+const QString version = QStringLiteral(MINDLOOM_VERSION);
+
+} // namespace
+
+void TestAppCommandLine::read_data()
+{
+    QTest::addColumn<KitProgram>("program");
+    QTest::addColumn<Stage>("stage");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("goesOn");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output"); // a pattern; empty: nothing
+    QTest::addColumn<QString>("errors"); // a pattern; empty: nothing
+
+    const auto M = KitProgram::Mindloom;
+    const auto F = KitProgram::Frameloft;
+    const auto before = Stage::BeforeApplication;
+    const auto with = Stage::WithApplication;
+    const QString mindloomVersion =
+        QStringLiteral("^Mindloom %1\\n$").arg(QRegularExpression::escape(version));
+    const QString mindloomHelp =
+        QStringLiteral("^Usage: Mindloom \\[options\\]\\n.*-h, --help.*-v, --version");
+    const QString usage = QStringLiteral("\\nTry 'Mindloom --help' for more information.\\n$");
+
+    QTest::newRow("no arguments") << M << before << QStringList() << true << 0 << QString() << QString();
+    QTest::newRow("no arguments, with application")
+        << M << with << QStringList() << true << 0 << QString() << QString();
+    QTest::newRow("--version") << M << before << QStringList{QStringLiteral("--version")} << false << 0
+                               << mindloomVersion << QString();
+    QTest::newRow("-v") << M << before << QStringList{QStringLiteral("-v")} << false << 0 << mindloomVersion
+                        << QString();
+    QTest::newRow("Frameloft --version")
+        << F << before << QStringList{QStringLiteral("--version")} << false << 0
+        << QStringLiteral("^Frameloft %1\\n$").arg(QRegularExpression::escape(version)) << QString();
+    QTest::newRow("--help") << M << before << QStringList{QStringLiteral("--help")} << false << 0
+                            << mindloomHelp << QString();
+    QTest::newRow("-h") << M << before << QStringList{QStringLiteral("-h")} << false << 0 << mindloomHelp
+                        << QString();
+    QTest::newRow("Frameloft --help")
+        << F << before << QStringList{QStringLiteral("--help")} << false << 0
+        << QStringLiteral("^Usage: Frameloft \\[options\\]\\n.*scene") << QString();
+    QTest::newRow("help named as installed, with application")
+        << M << with << QStringList{QStringLiteral("--help")} << false << 0 << mindloomHelp << QString();
+    QTest::newRow("an unknown option does not hide --version")
+        << M << before << QStringList{QStringLiteral("--bogus"), QStringLiteral("--version")} << false << 0
+        << mindloomVersion << QString();
+
+    // Before the application the toolkit's options are left alone: one word
+    // with one dash is not read as letters, or "-reverse" would be "-v".
+    QTest::newRow("toolkit's options wait")
+        << M << before
+        << QStringList{QStringLiteral("-reverse"), QStringLiteral("-platform"), QStringLiteral("offscreen")}
+        << true << 0 << QString() << QString();
+    QTest::newRow("unknown option waits")
+        << M << before << QStringList{QStringLiteral("--bogus")} << true << 0 << QString() << QString();
+    QTest::newRow("unknown option, with application")
+        << M << with << QStringList{QStringLiteral("--bogus")} << false << 2 << QString()
+        << QStringLiteral("^Mindloom: Unknown option 'bogus'.") + usage;
+    QTest::newRow("argument, with application")
+        << M << with << QStringList{QStringLiteral("Juniper.mem")} << false << 2 << QString()
+        << QStringLiteral("^Mindloom: Unexpected argument 'Juniper.mem'.") + usage;
+}
+
+void TestAppCommandLine::read()
+{
+    QFETCH(KitProgram, program);
+    QFETCH(Stage, stage);
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, goesOn);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QFETCH(QString, errors);
+
+    AppCommandLine commandLine(program);
+    arguments.prepend(QStringLiteral("/opt/kit/bin/") + KitInfo::programName(program));
+    QCOMPARE(commandLine.read(arguments, stage), goesOn);
+    if (goesOn)
+        return;
+    QCOMPARE(commandLine.exitCode(), exitCode);
+    const auto matches = [](const QString &text, const QString &pattern) {
+        if (pattern.isEmpty())
+            return text.isEmpty();
+        return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)
+            .match(text)
+            .hasMatch();
+    };
+    QVERIFY2(matches(commandLine.output(), output), qPrintable(commandLine.output()));
+    QVERIFY2(matches(commandLine.errors(), errors), qPrintable(commandLine.errors()));
+}
+
+void TestAppCommandLine::bothProgramsShareTheDataFolder()
+{
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    KitInfo::setApplicationIdentity();
+    QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+             home.path() + QStringLiteral("/Mindloom"));
+    QCOMPARE(QCoreApplication::applicationVersion(), version);
+}
+
+void TestAppCommandLine::iconsInEverySize_data()
+{
+    QTest::addColumn<KitProgram>("program");
+    QTest::newRow("Mindloom") << KitProgram::Mindloom;
+    QTest::newRow("Frameloft") << KitProgram::Frameloft;
+}
+
+void TestAppCommandLine::iconsInEverySize()
+{
+    QFETCH(KitProgram, program);
+    const QIcon icon = ProgramIdentity::icon(program);
+    const QList<QSize> sizes = icon.availableSizes();
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+        // Drawn for the size, not taken from a neighbour.
+        QCOMPARE(icon.pixmap(QSize(size, size)).size(), QSize(size, size));
+    }
+}
+
+QTEST_MAIN(TestAppCommandLine)
+#include "tst_appcommandline.moc"
