@@ -2,7 +2,9 @@
 # Installs what building, running and testing need on Debian 12, skipping what
 # is already there. Runs apt-get as root, or through sudo.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth fonts-dejavu-core)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth fonts-dejavu-core
+  # checking the install and building the packages
+  desktop-file-utils appstream shared-mime-info groff-base)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

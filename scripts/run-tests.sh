@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: a normal
 # build, and one with AddressSanitizer and UndefinedBehaviorSanitizer, where
-# any report fails the run. Widget tests use the offscreen platform.
+# any report fails the run. Widget tests use the offscreen platform. The normal
+# build is also installed, checked and packaged.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -14,6 +15,7 @@ jobs=$(nproc)
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMINDLOOM_BUILD_BENCH=ON
 cmake --build build-test -j "$jobs"
 ctest --test-dir build-test --output-on-failure -j "$jobs"
+scripts/check-install.sh build-test
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMINDLOOM_SANITIZE=ON -DMINDLOOM_BUILD_BENCH=OFF
 cmake --build build-asan -j "$jobs"
