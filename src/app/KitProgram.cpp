@@ -1,6 +1,7 @@
 #include "KitProgram.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace KitInfo {
 
@@ -28,6 +29,12 @@ QString applicationName()
 QString desktopId(KitProgram program)
 {
     return QStringLiteral(MINDLOOM_ID_PREFIX) + QLatin1Char('.') + programName(program);
+}
+
+QString installedContentFolder()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                           QStringLiteral(MINDLOOM_CONTENT_FROM_BINDIR));
 }
 
 void setApplicationIdentity()

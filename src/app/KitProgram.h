@@ -23,6 +23,11 @@ QString applicationName();
 // are installed under this name.
 QString desktopId(KitProgram program);
 
+// Where an installed kit keeps its shipped content (the samples, Images/,
+// Locations/ and Docs/): share/mindloom/ beside the executables' bin/, as an
+// absolute path without a trailing separator. Needs the application object.
+QString installedContentFolder();
+
 // Sets the application name and version on QCoreApplication (no organisation,
 // so the data folder has no extra level). Works before an application object
 // exists.
