@@ -80,7 +80,7 @@ Run drag(QApplication &app, Form1 &window, int moves, bool paint)
 {
     auto *canvas = window.findChild<SceneCanvas *>(QStringLiteral("picCanvas"));
     send(canvas, QEvent::MouseButtonPress, pathPoint(0));
-    const Form1::DrawCounts before = window.drawCounts();
+    const SceneEditor::DrawCounts before = window.editor().drawCounts();
     QElapsedTimer timer;
     timer.start();
     for (int i = 1; i <= moves; ++i) {
@@ -90,14 +90,14 @@ Run drag(QApplication &app, Form1 &window, int moves, bool paint)
     }
     Run run;
     run.moveMs = double(timer.nsecsElapsed()) / 1e6;
-    run.redraws = window.drawCounts().redraws - before.redraws;
-    run.outlines = window.drawCounts().outlines - before.outlines;
+    run.redraws = window.editor().drawCounts().redraws - before.redraws;
+    run.outlines = window.editor().drawCounts().outlines - before.outlines;
     timer.restart();
     send(canvas, QEvent::MouseButtonRelease, pathPoint(moves));
     if (paint)
         app.processEvents();
     run.releaseMs = double(timer.nsecsElapsed()) / 1e6;
-    run.releaseRedraws = window.drawCounts().redraws - before.redraws - run.redraws;
+    run.releaseRedraws = window.editor().drawCounts().redraws - before.redraws - run.redraws;
     return run;
 }
 

@@ -1,52 +1,36 @@
 #include "Form1.h"
 
 #include "FileDialog.h"
+#include "FileQuestions.h"
+#include "Form1Layout.h"
+#include "LineBox.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
 #include "SceneCanvas.h"
-#include "SceneFile.h"
-#include "ScenePart.h"
-#include "TextFile.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QUrl>
 
 #include <algorithm>
-#include <utility>
 #include <vector>
 
 namespace {
 
-using SceneDefaults::MiscPart;
-using SceneDefaults::PartCount;
-using SceneDefaults::UserBlinkPart;
-using SceneDefaults::UserMouthPart;
-using SceneDefaults::ZumiBlinkPart;
-using SceneDefaults::ZumiMouthPart;
+using Form1Layout::Role;
 
 const QColor WindowColour(0, 0, 192);
-
-// The default scene's pictures in the Images folder.
-QString defaultBackground()
-{
-    return QStringLiteral("bg.jpg");
-}
-
-const char *const DefaultPartPictures[PartCount] = {"zumimouth.jpg", "zumiblink.jpg", "usermouth.jpg",
-                                                    "userblink.jpg", "miscpart.jpg"};
-
-// The record flag each part switch is bound to (the Zumi mouth has none).
-bool SceneRecord::*const PartFlags[PartCount] = {nullptr, &SceneRecord::ZumiBlinkOn,
-                                                 &SceneRecord::UserMouthOn, &SceneRecord::UserBlinkOn,
-                                                 &SceneRecord::MiscOn};
-
-// The order in which the four part switches are turned off.
-const SceneDefaults::Part SwitchOffOrder[] = {UserMouthPart, MiscPart, UserBlinkPart, ZumiBlinkPart};
+const QString Title = QStringLiteral("Frameloft");
+const QString PictureFilter = QStringLiteral("Images Files (*.bmp;*.jpg)|*.bmp;*.jpg");
 
 // A scene file can name anything, also a name of millions of characters: keep
 // message boxes readable.
@@ -58,70 +42,51 @@ QString shortened(const QString &text)
     return text.left(Longest) + QStringLiteral("...");
 }
 
+bool isPictureFile(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("bmp") || suffix == QLatin1String("jpg") ||
+           suffix == QLatin1String("jpeg");
+}
+
+bool isSceneFile(const QString &path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("scn"), Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 Form1::Form1(Platform &platform, QWidget *parent)
-    : QWidget(parent), m_platform(platform), m_cdl(platform.createFileDialog(this))
+    : QWidget(parent), m_platform(platform), m_cdl(platform.createFileDialog(this)),
+      m_editor(std::make_unique<SceneEditor>(
+          SceneEditor::Environment{[&platform] { return platform.programFolder(); },
+                                   [&platform](const QString &path) { return platform.loadPicture(path); }}))
 {
     buildControls();
-    connectHandlers();
+    connectEditor();
 
-    // The default scene. The optional parts are off: their controls start
-    // disabled, and the check boxes and texts keep their design values.
-    disableOptionalControls();
-    m_check1->setChecked(true);
-    QStringList failures;
-    loadDefaultScene(&failures);
-    m_options[ZumiMouthPart]->setChecked(true);
-    RedrawCanvas();
-    // A missing default picture leaves its part empty and 0 x 0; the window
-    // opens anyway and says once which pictures were missing.
+    // The default scene. A missing default picture leaves its part empty and
+    // 0 x 0; the window opens anyway and says once which pictures were missing.
+    const QStringList failures = m_editor->startUp();
     reportFailures(QStringLiteral("These pictures of the default scene could not be loaded, so their parts "
                                   "are empty:"),
-                   failures, QStringLiteral("Frameloft"));
+                   failures, Title);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The controls go before the editor they show.
+    qDeleteAll(findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly));
+}
 
 // ---------------------------------------------------------------------------
 // Layout
 
-// Every control of the window: its object name, text and place.
-template <class Control> Control *Form1::make(const char *name, const QString &text, const QRect &place)
-{
-    auto *control = new Control(text, this);
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(place);
-    return control;
-}
-
-QPushButton *Form1::makeButton(const char *name, const QString &text, const QRect &place)
-{
-    auto *button = make<QPushButton>(name, text, place);
-    // A light blue face in every style (a palette colour alone is not used by
-    // all of them); the sheet sits on the button so other controls keep the
-    // window's palette.
-    button->setStyleSheet(QStringLiteral(
-        "QPushButton { background-color: rgb(192, 192, 255); color: black;"
-        " border: 1px solid rgb(64, 64, 128); padding: 0px; }"
-        "QPushButton:hover { border-color: white; }"
-        "QPushButton:pressed { background-color: rgb(150, 150, 230); }"
-        "QPushButton:focus { border: 1px dotted black; }"
-        "QPushButton:disabled { color: rgb(120, 120, 160); border-color: rgb(120, 120, 180); }"));
-    return button;
-}
-
-QLineEdit *Form1::makeText(const char *name, const QString &text, const QRect &place)
-{
-    auto *edit = make<QLineEdit>(name, text, place);
-    edit->setTextMargins(0, 0, 0, 0);
-    return edit;
-}
-
 void Form1::buildControls()
 {
-    setWindowTitle(QStringLiteral("Frameloft"));
-    setFixedSize(700, 589);
+    setWindowTitle(Title);
+    setFixedSize(Form1Layout::ClientSize);
+    setAcceptDrops(true);
 
     // The desktop's small dialog font. The captions were measured for it, so
     // where it is missing a narrow sans-serif face keeps them inside their places.
@@ -142,109 +107,174 @@ void Form1::buildControls()
     setPalette(colours);
     setAutoFillBackground(true);
 
-    m_picCanvas = new SceneCanvas(this);
-    m_picCanvas->setGeometry(0, 0, 700, 500);
-
-    const QString load = QStringLiteral("LOAD");
     std::vector<std::pair<int, QWidget *>> tabs;
-    auto tab = [&tabs](int order, QWidget *widget) { tabs.emplace_back(order, widget); };
-    tab(2, m_picCanvas);
+    for (const Form1Layout::Control &spec : Form1Layout::Controls) {
+        const QString caption = QString::fromLatin1(spec.caption);
+        QWidget *control = nullptr;
+        switch (spec.kind) {
+        case Form1Layout::Kind::Canvas:
+            m_picCanvas = new SceneCanvas(this);
+            m_picCanvas->setPicture(&m_editor->canvas());
+            control = m_picCanvas;
+            break;
+        case Form1Layout::Kind::CheckBox:
+            control = new QCheckBox(caption, this);
+            break;
+        case Form1Layout::Kind::OptionButton:
+            control = new QRadioButton(caption, this);
+            break;
+        case Form1Layout::Kind::Button: {
+            auto *button = new QPushButton(caption, this);
+            // A light blue face in every style (a palette colour alone is not
+            // used by all of them); the sheet sits on the button so other
+            // controls keep the window's palette.
+            button->setStyleSheet(QStringLiteral(
+                "QPushButton { background-color: rgb(192, 192, 255); color: black;"
+                " border: 1px solid rgb(64, 64, 128); padding: 0px; }"
+                "QPushButton:hover { border-color: white; }"
+                "QPushButton:pressed { background-color: rgb(150, 150, 230); }"
+                "QPushButton:focus { border: 1px dotted black; }"
+                "QPushButton:disabled { color: rgb(120, 120, 160); border-color: rgb(120, 120, 180); }"));
+            control = button;
+            break;
+        }
+        case Form1Layout::Kind::TextBox: {
+            auto *box = new LineBox(caption, this);
+            box->setTextMargins(0, 0, 0, 0);
+            control = box;
+            break;
+        }
+        default: {
+            auto *label = new QLabel(caption, this);
+            if (spec.role == Role::Heading) {
+                QFont bold = label->font();
+                bold.setBold(true);
+                label->setFont(bold);
+            }
+            control = label;
+            break;
+        }
+        }
+        control->setObjectName(QLatin1String(spec.name));
+        control->setGeometry(spec.place);
+        control->setAccessibleName(spec.accessibleName ? QString::fromUtf8(spec.accessibleName) : caption);
+        if (spec.description)
+            control->setAccessibleDescription(QString::fromUtf8(spec.description));
+        if (control->focusPolicy() != Qt::NoFocus)
+            tabs.emplace_back(spec.tab, control);
 
-    // Left block: part switches and LOAD buttons.
-    m_partSwitches[ZumiBlinkPart] = make<QCheckBox>("Check5", QStringLiteral("Zumi Blink"), {4, 502, 65, 17});
-    tab(39, m_partSwitches[ZumiBlinkPart]);
-    m_partSwitches[UserMouthPart] =
-        make<QCheckBox>("Check2", QStringLiteral("User Mouth"), {72, 502, 81, 17});
-    tab(29, m_partSwitches[UserMouthPart]);
-    m_partSwitches[UserBlinkPart] =
-        make<QCheckBox>("Check4", QStringLiteral("User Blink"), {152, 502, 73, 17});
-    tab(38, m_partSwitches[UserBlinkPart]);
-    m_partSwitches[MiscPart] = make<QCheckBox>("Check3", QStringLiteral("Misc. Part"), {224, 502, 73, 17});
-    tab(33, m_partSwitches[MiscPart]);
-    make<QLabel>("Label1", QStringLiteral("Background"), {8, 520, 65, 17});
-    m_command2 = makeButton("Command2", load, {72, 520, 65, 13});
-    tab(7, m_command2);
-    m_check6 = make<QCheckBox>("Check6", QStringLiteral("Nude BG"), {152, 519, 72, 17});
-    tab(40, m_check6);
-    m_check7 = make<QCheckBox>("Check7", QString(), {224, 520, 17, 13});
-    tab(42, m_check7);
-    m_command14 = makeButton("Command14", load, {240, 520, 49, 13});
-    tab(41, m_command14);
-    make<QLabel>("Label2", QStringLiteral("Zumi Mouth"), {8, 536, 57, 17});
-    m_partLoads[ZumiMouthPart] = makeButton("Command1", load, {72, 536, 65, 13});
-    tab(4, m_partLoads[ZumiMouthPart]);
-    make<QLabel>("Label4", QStringLiteral("User Mouth"), {144, 536, 57, 17});
-    m_partLoads[UserMouthPart] = makeButton("Command4", load, {208, 536, 65, 13});
-    tab(11, m_partLoads[UserMouthPart]);
-    make<QLabel>("Label3", QStringLiteral("Zumi Blink"), {8, 552, 73, 17});
-    m_partLoads[ZumiBlinkPart] = makeButton("Command3", load, {72, 552, 65, 13});
-    tab(9, m_partLoads[ZumiBlinkPart]);
-    make<QLabel>("Label5", QStringLiteral("User Blink"), {144, 552, 57, 17});
-    m_partLoads[UserBlinkPart] = makeButton("Command5", load, {208, 552, 65, 13});
-    tab(13, m_partLoads[UserBlinkPart]);
-    make<QLabel>("Label7", QStringLiteral("Misc. Part"), {8, 568, 57, 17});
-    m_partLoads[MiscPart] = makeButton("Command13", load, {72, 568, 65, 13});
-    tab(31, m_partLoads[MiscPart]);
-    m_text3 = makeText("Text3", QString(), {184, 568, 105, 19});
-    tab(37, m_text3);
-
-    // Middle block: part selection and nudging.
-    m_options[ZumiMouthPart] =
-        make<QRadioButton>("Option1", QStringLiteral("Zumi Mouth"), {296, 504, 89, 17});
-    tab(14, m_options[ZumiMouthPart]);
-    m_options[ZumiBlinkPart] =
-        make<QRadioButton>("Option2", QStringLiteral("Zumi Blink"), {296, 520, 73, 17});
-    tab(15, m_options[ZumiBlinkPart]);
-    m_options[UserMouthPart] =
-        make<QRadioButton>("Option3", QStringLiteral("User Mouth"), {296, 536, 89, 17});
-    tab(16, m_options[UserMouthPart]);
-    m_options[UserBlinkPart] =
-        make<QRadioButton>("Option4", QStringLiteral("User Blink"), {296, 555, 73, 13});
-    tab(17, m_options[UserBlinkPart]);
-    m_options[MiscPart] =
-        make<QRadioButton>("Option5", QStringLiteral("Miscellaneous Part"), {296, 571, 113, 17});
-    tab(30, m_options[MiscPart]);
-    tab(21, makeButton("Command6", QStringLiteral("Up"), {416, 512, 25, 17}));
-    tab(23, makeButton("Command8", QStringLiteral("Lft"), {392, 528, 25, 17}));
-    tab(24, makeButton("Command9", QStringLiteral("Rt"), {440, 528, 25, 17}));
-    tab(22, makeButton("Command7", QStringLiteral("Dw"), {416, 544, 25, 17}));
-
-    // Right block: display options, help, scene files, animation texts.
-    m_check1 = make<QCheckBox>("Check1", QStringLiteral("Show/Hide Image"), {488, 504, 113, 17});
-    tab(25, m_check1);
-    m_chkUseOutline = make<QCheckBox>("chkUseOutline", QStringLiteral("Use Outline"), {488, 520, 97, 17});
-    tab(3, m_chkUseOutline);
-    tab(28, makeButton("Command12", QStringLiteral("HELP"), {504, 544, 73, 17}));
-    tab(50, makeButton("Command15", QStringLiteral("New Scene..."), {616, 504, 81, 17}));
-    tab(27, makeButton("Command11", QStringLiteral("Load Scene..."), {616, 520, 81, 17}));
-    tab(26, makeButton("Command10", QStringLiteral("Save Scene..."), {616, 536, 81, 17}));
-    QLabel *misc = make<QLabel>("Label8", QStringLiteral("Misc:"), {416, 572, 89, 17});
-    QFont bold; // only the weight: family and size still come from the window
-    bold.setBold(true);
-    misc->setFont(bold);
-    make<QLabel>("Label6", QStringLiteral("Frames"), {450, 572, 36, 17});
-    m_text2 = makeText("Text2", QStringLiteral("8"), {488, 570, 17, 19});
-    tab(43, m_text2);
-    make<QLabel>("Label9", QStringLiteral("Speed"), {510, 572, 36, 17});
-    m_text5 = makeText("Text5", QStringLiteral("100"), {544, 568, 25, 19});
-    tab(45, m_text5);
-    make<QLabel>("Label10", QStringLiteral("Rndm"), {576, 572, 33, 17});
-    m_text1 = makeText("Text1", QStringLiteral("100"), {608, 568, 25, 19});
-    tab(34, m_text1);
-    make<QLabel>("Label11", QStringLiteral("Delay"), {640, 572, 28, 17});
-    m_text4 = makeText("Text4", QStringLiteral("3"), {672, 568, 17, 19});
-    tab(44, m_text4);
-
-    fitCaptions();
-
-    // Labels lie beneath the controls they overlap ("Misc:" reaches under
-    // "Frames" and the Frames box), so every box and button stays clickable.
-    for (QLabel *label : findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly))
-        label->lower();
-
-    std::sort(tabs.begin(), tabs.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+        // One user action, one call of the editor.
+        auto *check = qobject_cast<QCheckBox *>(control);
+        auto *button = qobject_cast<QPushButton *>(control);
+        SceneEditor &editor = *m_editor;
+        const int arg = spec.arg;
+        switch (spec.role) {
+        case Role::PartSwitch:
+            m_partSwitches[size_t(arg)] = check;
+            connect(check, &QCheckBox::toggled, this,
+                    [&editor, arg](bool on) { editor.switchPart(arg, on); });
+            break;
+        case Role::PartOption:
+            m_options[size_t(arg)] = static_cast<QRadioButton *>(control);
+            connect(m_options[size_t(arg)], &QRadioButton::toggled, this, [&editor, arg](bool on) {
+                if (on)
+                    editor.selectPart(arg);
+            });
+            break;
+        case Role::PartLoad:
+            m_partLoads[size_t(arg)] = button;
+            connect(button, &QPushButton::clicked, this,
+                    [this, arg] { loadPicture(SceneEditor::LoadTarget(arg)); });
+            break;
+        case Role::BackgroundLoad:
+            connect(button, &QPushButton::clicked, this,
+                    [this] { loadPicture(SceneEditor::LoadBackground); });
+            break;
+        case Role::AlternativeLoad:
+            m_alternativeLoad = button;
+            connect(button, &QPushButton::clicked, this,
+                    [this] { loadPicture(SceneEditor::LoadAlternative); });
+            break;
+        case Role::NudeSwitch:
+            m_nudeSwitch = check;
+            connect(check, &QCheckBox::toggled, &editor, &SceneEditor::setNudeImageOn);
+            break;
+        case Role::AlternativeSwitch:
+            m_alternativeSwitch = check;
+            connect(check, &QCheckBox::toggled, this, &Form1::swapBackground);
+            break;
+        case Role::ShowHide:
+            m_showHide = check;
+            connect(check, &QCheckBox::toggled, &editor, &SceneEditor::setShowPart);
+            break;
+        case Role::UseOutline:
+            m_useOutline = check;
+            connect(check, &QCheckBox::toggled, &editor, &SceneEditor::setUseOutline);
+            break;
+        case Role::Nudge: {
+            static const int dxs[] = {0, 0, -1, 1};
+            static const int dys[] = {-1, 1, 0, 0};
+            button->setAutoRepeat(true);
+            connect(button, &QPushButton::clicked, this,
+                    [this, button, arg] { nudgeClicked(button, dxs[arg], dys[arg]); });
+            break;
+        }
+        case Role::ShownName:
+            m_shownName = static_cast<QLineEdit *>(control);
+            break;
+        case Role::AnimationText: {
+            auto *box = static_cast<QLineEdit *>(control);
+            m_animationTexts[size_t(arg)] = box;
+            // Every change of the text, typed or set, is the record's text.
+            connect(box, &QLineEdit::textChanged, this, [&editor, arg](const QString &text) {
+                editor.setAnimationText(SceneEditor::AnimationText(arg), text);
+            });
+            // Leaving the box ends its typing step.
+            box->installEventFilter(this);
+            break;
+        }
+        case Role::Help:
+            connect(button, &QPushButton::clicked, this, &Form1::showHelp);
+            break;
+        case Role::NewScene:
+            connect(button, &QPushButton::clicked, this, &Form1::newScene);
+            break;
+        case Role::LoadScene:
+            connect(button, &QPushButton::clicked, this, &Form1::loadScene);
+            break;
+        case Role::SaveScene:
+            connect(button, &QPushButton::clicked, this, &Form1::saveScene);
+            break;
+        case Role::Canvas:
+        case Role::Caption:
+        case Role::Heading:
+            break;
+        }
+    }
+    std::stable_sort(tabs.begin(), tabs.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
     for (size_t i = 1; i < tabs.size(); ++i)
         setTabOrder(tabs[i - 1].second, tabs[i].second);
+
+    SceneEditor &editor = *m_editor;
+    connect(m_picCanvas, &SceneCanvas::mousePressed, &editor,
+            [&editor](Qt::MouseButton, Qt::KeyboardModifiers, QPointF position) { editor.press(position); });
+    connect(m_picCanvas, &SceneCanvas::mouseMoved, &editor,
+            [&editor](Qt::MouseButtons, Qt::KeyboardModifiers, QPointF position) { editor.move(position); });
+    connect(m_picCanvas, &SceneCanvas::mouseReleased, &editor,
+            [&editor](Qt::MouseButton, Qt::KeyboardModifiers, QPointF) { editor.release(); });
+    connect(m_picCanvas, &SceneCanvas::arrowPressed, &editor, &SceneEditor::nudge);
+
+    // Undo and redo anywhere in the window; inside a text box they edit its text.
+    const QKeySequence undoKeys[] = {QKeySequence(Qt::CTRL | Qt::Key_Z)};
+    const QKeySequence redoKeys[] = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                     QKeySequence(Qt::CTRL | Qt::Key_Y)};
+    for (const QKeySequence &keys : undoKeys)
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { undoOrRedo(true); });
+    for (const QKeySequence &keys : redoKeys)
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { undoOrRedo(false); });
+
+    fitCaptions();
 }
 
 // The captions' places were measured for the classic 8.25-point dialog font.
@@ -281,121 +311,103 @@ void Form1::fitCaptions()
     }
 }
 
-void Form1::connectHandlers()
+// ---------------------------------------------------------------------------
+// Mirroring the editor
+
+void Form1::connectEditor()
 {
-    for (int p = 0; p < PartCount; ++p) {
-        const auto part = Part(p);
-        // Option buttons act when turned on, by a click or by code.
-        connect(m_options[p], &QRadioButton::toggled, this, [this, part](bool on) {
-            if (on)
-                optionSelected(part);
-        });
-        // Part switches act on every change of value, by a click or by code.
-        if (m_partSwitches[p])
-            connect(m_partSwitches[p], &QCheckBox::toggled, this,
-                    [this, part](bool on) { partSwitchChanged(part, on); });
-        const LoadTarget target{&m_picImages[p], ScenePart::nameField(part), p, true};
-        connect(m_partLoads[p], &QPushButton::clicked, this, [this, target] { loadPicture(target); });
+    connect(m_editor.get(), &SceneEditor::changed, this, &Form1::mirror);
+}
+
+void Form1::mirror(SceneEditor::Changes changes)
+{
+    if (changes & SceneEditor::ControlsChanged)
+        mirrorControls();
+    if (changes & SceneEditor::ShownNameChanged) {
+        const QSignalBlocker blocker(m_shownName);
+        m_shownName->setText(m_editor->shownName());
     }
-    connect(m_command2, &QPushButton::clicked, this, [this] {
-        loadPicture({&m_picBackground, &SceneRecord::Background, -1, true});
-    });
-    connect(m_command14, &QPushButton::clicked, this, [this] {
-        loadPicture({nullptr, &SceneRecord::NudeImage, -1, false});
-    });
+    if (changes & SceneEditor::TextsChanged) {
+        const SceneRecord &record = m_editor->record();
+        const QString *texts[] = {&record.MiscFrames, &record.MiscSpeed, &record.MiscRndm, &record.MiscDelay};
+        for (size_t i = 0; i < m_animationTexts.size(); ++i) {
+            if (m_animationTexts[i]->text() == *texts[i])
+                continue;
+            const QSignalBlocker blocker(m_animationTexts[i]);
+            m_animationTexts[i]->setText(*texts[i]);
+        }
+    }
+    if (changes & (SceneEditor::RecordChanged | SceneEditor::ControlsChanged))
+        updatePlaceTip();
+    if (changes & SceneEditor::CanvasChanged)
+        m_picCanvas->update();
+    if (changes & SceneEditor::ModifiedChanged)
+        updateTitle();
+}
 
-    connect(m_check1, &QCheckBox::toggled, this, [this] { RedrawCanvas(); });
-    connect(m_check6, &QCheckBox::toggled, this, &Form1::nudeBackgroundChanged);
-    connect(m_check7, &QCheckBox::toggled, this, &Form1::backgroundSwapChanged);
+void Form1::mirrorControls()
+{
+    const SceneEditor &editor = *m_editor;
+    auto setChecked = [](QAbstractButton *button, bool on) {
+        const QSignalBlocker blocker(button);
+        button->setChecked(on);
+    };
+    for (int id = 0; id < ScenePart::Count; ++id) {
+        const bool enabled = editor.partEnabled(id);
+        m_options[size_t(id)]->setEnabled(enabled);
+        m_partLoads[size_t(id)]->setEnabled(enabled);
+        if (m_partSwitches[size_t(id)])
+            setChecked(m_partSwitches[size_t(id)], editor.record().part(id).on);
+    }
+    if (editor.selectedPart() >= 0) {
+        setChecked(m_options[size_t(editor.selectedPart())], true);
+    } else {
+        // Option buttons in a group never all turn off by themselves.
+        for (QRadioButton *option : m_options) {
+            option->setAutoExclusive(false);
+            setChecked(option, false);
+            option->setAutoExclusive(true);
+        }
+    }
+    for (QLineEdit *box : m_animationTexts)
+        box->setEnabled(editor.partEnabled(ScenePart::Misc));
+    setChecked(m_showHide, editor.showsPart());
+    setChecked(m_nudeSwitch, editor.record().NudeImageOn);
+    setChecked(m_alternativeSwitch, editor.alternativeShown());
+    m_alternativeSwitch->setEnabled(editor.alternativeEnabled());
+    m_alternativeLoad->setEnabled(editor.alternativeEnabled());
+}
 
-    auto button = [this](const char *name) { return findChild<QPushButton *>(QLatin1String(name)); };
-    connect(button("Command6"), &QPushButton::clicked, this, [this] { nudge(0, -1); });
-    connect(button("Command7"), &QPushButton::clicked, this, [this] { nudge(0, 1); });
-    connect(button("Command8"), &QPushButton::clicked, this, [this] { nudge(-1, 0); });
-    connect(button("Command9"), &QPushButton::clicked, this, [this] { nudge(1, 0); });
-    connect(button("Command10"), &QPushButton::clicked, this, &Form1::saveScene);
-    connect(button("Command11"), &QPushButton::clicked, this, &Form1::loadScene);
-    connect(button("Command12"), &QPushButton::clicked, this, &Form1::showHelp);
-    connect(button("Command15"), &QPushButton::clicked, this, &Form1::newScene);
+// A "*" after the name while the scene differs from the one last saved or loaded.
+void Form1::updateTitle()
+{
+    setWindowTitle(m_editor->isModified() ? Title + QLatin1Char('*') : Title);
+}
 
-    // The animation boxes are the record's four texts, kept exactly as typed.
-    connect(m_text1, &QLineEdit::textChanged, this, [this](const QString &text) { m_scene.MiscRndm = text; });
-    connect(m_text2, &QLineEdit::textChanged, this,
-            [this](const QString &text) { m_scene.MiscFrames = text; });
-    connect(m_text4, &QLineEdit::textChanged, this,
-            [this](const QString &text) { m_scene.MiscDelay = text; });
-    connect(m_text5, &QLineEdit::textChanged, this,
-            [this](const QString &text) { m_scene.MiscSpeed = text; });
-
-    connect(m_picCanvas, &SceneCanvas::mousePressed, this,
-            [this](Qt::MouseButton, Qt::KeyboardModifiers, QPointF position) { canvasPressed(position); });
-    connect(m_picCanvas, &SceneCanvas::mouseMoved, this,
-            [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPointF position) { canvasMoved(position); });
-    connect(m_picCanvas, &SceneCanvas::mouseReleased, this,
-            [this](Qt::MouseButton, Qt::KeyboardModifiers, QPointF) { canvasReleased(); });
+// The selected part's place and size, shown where the pointer rests on the canvas.
+void Form1::updatePlaceTip()
+{
+    const int id = m_editor->selectedPart();
+    QString tip;
+    if (id >= 0) {
+        const SceneRecord::Part &part = m_editor->record().part(id);
+        tip = QStringLiteral("%1: x %2, y %3, w %4, h %5")
+                  .arg(m_options[size_t(id)]->text(), SceneFile::numberText(part.x),
+                       SceneFile::numberText(part.y), SceneFile::numberText(part.w),
+                       SceneFile::numberText(part.h));
+    }
+    if (tip == m_picCanvas->toolTip())
+        return;
+    m_picCanvas->setToolTip(tip);
+    m_picCanvas->setStatusTip(tip);
 }
 
 // ---------------------------------------------------------------------------
-// Drawing
+// Messages and folders
 
-int Form1::selectedPart() const
+void Form1::showError(const QString &text, const QString &title)
 {
-    for (int p = 0; p < PartCount; ++p) {
-        if (m_options[p]->isChecked())
-            return p;
-    }
-    return -1;
-}
-
-void Form1::RedrawCanvas()
-{
-    ++m_drawCounts.redraws;
-    m_picCanvas->setBasePicture(m_picBackground.image);
-    if (!m_check1->isChecked())
-        return;
-    const int p = selectedPart();
-    if (p < 0)
-        return;
-    ScenePart part(m_scene, Part(p));
-    m_picCanvas->copyPicture(m_picImages[p].image, part.x(), part.y(), part.w(), part.h());
-}
-
-void Form1::DrawOutline()
-{
-    ++m_drawCounts.outlines;
-    const int p = selectedPart();
-    if (p < 0)
-        return;
-    ScenePart part(m_scene, Part(p));
-    m_picCanvas->invertOutline(part.x(), part.y(), part.w(), part.h());
-}
-
-// ---------------------------------------------------------------------------
-// Folders and messages
-
-QString Form1::myPath() const
-{
-    return ProgramFolder::withTrailingSeparator(m_platform.programFolder());
-}
-
-QString Form1::pictureFolder() const
-{
-    return ProgramFolder::subfolder(myPath(), QStringLiteral("Images"));
-}
-
-// The scene dialogs open in the program folder as a folder name, without the
-// trailing separator; a root folder ("/", "C:\") keeps the one it has.
-QString Form1::dialogFolder() const
-{
-    QString folder = myPath();
-    if (folder.size() > 1 && folder.endsWith(ProgramFolder::separator()) && !QDir(folder).isRoot())
-        folder.chop(1);
-    return folder;
-}
-
-PictureResult Form1::loadNamedPicture(const QString &name)
-{
-    return m_platform.loadPicture(pictureFolder() + name);
+    m_platform.showMessage(this, text, title, Platform::MessageIcon::Critical);
 }
 
 void Form1::reportFailures(const QString &intro, const QStringList &failures, const QString &title)
@@ -405,327 +417,252 @@ void Form1::reportFailures(const QString &intro, const QStringList &failures, co
     QStringList lines{intro};
     for (const QString &failure : failures)
         lines << shortened(failure);
-    m_platform.showMessage(this, lines.join(QLatin1Char('\n')), title, Platform::MessageIcon::Critical);
+    showError(lines.join(QLatin1Char('\n')), title);
+}
+
+// A value the scene file could not hold is named, with what is in its way.
+bool Form1::refuseUnstorable(const SceneFile::Unstorable &bad, const QString &advice, const QString &title)
+{
+    if (!bad.found())
+        return false;
+    QString why;
+    if (bad.piece == QLatin1String(";"))
+        why = QStringLiteral("the \";\" in it would end the entry there");
+    else if (bad.piece == QLatin1String("CR") || bad.piece == QLatin1String("LF"))
+        why = QStringLiteral("it holds a line break");
+    else
+        why = QStringLiteral("a reader of the file would take the \"%1\" in it for the entry \"%1\"")
+                  .arg(bad.piece);
+    showError(QStringLiteral("\"%1\" cannot be stored in a scene file: %2.\n\n%3")
+                  .arg(shortened(bad.value), why, advice),
+              title);
+    return true;
+}
+
+// The scene dialogs open in the program folder as a folder name, without the
+// trailing separator; a root folder ("/", "C:\") keeps the one it has.
+QString Form1::dialogFolder() const
+{
+    QString folder = ProgramFolder::withTrailingSeparator(m_platform.programFolder());
+    if (folder.size() > 1 && folder.endsWith(ProgramFolder::separator()) && !QDir(folder).isRoot())
+        folder.chop(1);
+    return folder;
 }
 
 // ---------------------------------------------------------------------------
-// Part controls
+// Commands
 
-void Form1::optionSelected(Part part)
+void Form1::loadPicture(SceneEditor::LoadTarget target)
 {
-    RedrawCanvas();
-    m_text3->setText(ScenePart(m_scene, part).name());
+    const QString chosen = m_cdl->askOpen(PictureFilter, m_editor->pictureFolder());
+    if (!chosen.isEmpty())
+        takePicture(target, chosen);
 }
 
-void Form1::partSwitchChanged(Part part, bool on)
+// The picture is read from wherever it was chosen; the scene keeps only its
+// name and looks it up in the Images folder, so a picture from elsewhere is
+// offered a copy there. A file that is no picture, or whose name the scene
+// file cannot hold, changes nothing (the alternative background's file is
+// checked too, so that no unreadable name gets into the scene).
+bool Form1::takePicture(SceneEditor::LoadTarget target, const QString &chosen)
 {
-    m_scene.*PartFlags[part] = on;
-    if (part == MiscPart) {
-        for (QWidget *control : {static_cast<QWidget *>(m_partLoads[part]), static_cast<QWidget *>(m_text1),
-                                 static_cast<QWidget *>(m_options[part]), static_cast<QWidget *>(m_text2),
-                                 static_cast<QWidget *>(m_text4), static_cast<QWidget *>(m_text5)})
-            control->setEnabled(on);
-    } else {
-        m_partLoads[part]->setEnabled(on);
-        m_options[part]->setEnabled(on);
-    }
-    // Switching a part on selects it; switching it off leaves the selection
-    // alone, so a part switched off while selected is still drawn and dragged.
-    if (on)
-        m_options[part]->setChecked(true);
-    m_check1->setChecked(true);
-    RedrawCanvas();
-}
-
-void Form1::nudeBackgroundChanged(bool on)
-{
-    m_scene.NudeImageOn = on;
-    m_command14->setEnabled(on);
-    m_check7->setEnabled(on);
-}
-
-void Form1::backgroundSwapChanged(bool on)
-{
-    const QString &name = on ? m_scene.NudeImage : m_scene.Background;
-    if (name.isEmpty()) {
-        // No picture named: the canvas shows its plain colour.
-        m_picBackground = Picture();
-    } else {
-        // A picture that cannot be loaded is reported, and the canvas keeps
-        // the background it showed.
-        const PictureResult loaded = loadNamedPicture(name);
-        if (loaded.ok())
-            m_picBackground = loaded.picture;
-        else
-            m_platform.showMessage(this, shortened(loaded.error), QStringLiteral("Background"),
-                                   Platform::MessageIcon::Critical);
-    }
-    RedrawCanvas();
-}
-
-void Form1::nudge(int dx, int dy)
-{
-    const int p = selectedPart();
-    if (p >= 0)
-        ScenePart(m_scene, Part(p)).nudge(dx, dy);
-    RedrawCanvas();
-}
-
-void Form1::disableOptionalControls()
-{
-    for (QWidget *control :
-         {static_cast<QWidget *>(m_text2), static_cast<QWidget *>(m_text4), static_cast<QWidget *>(m_check7),
-          static_cast<QWidget *>(m_partLoads[UserMouthPart]),
-          static_cast<QWidget *>(m_partLoads[UserBlinkPart]),
-          static_cast<QWidget *>(m_options[UserMouthPart]), static_cast<QWidget *>(m_options[UserBlinkPart]),
-          static_cast<QWidget *>(m_partLoads[MiscPart]), static_cast<QWidget *>(m_text1),
-          static_cast<QWidget *>(m_options[MiscPart]), static_cast<QWidget *>(m_partLoads[ZumiBlinkPart]),
-          static_cast<QWidget *>(m_options[ZumiBlinkPart]), static_cast<QWidget *>(m_command14),
-          static_cast<QWidget *>(m_text5)})
-        control->setEnabled(false);
-}
-
-// ---------------------------------------------------------------------------
-// LOAD buttons
-
-void Form1::loadPicture(const LoadTarget &target)
-{
-    const QString path = myPath();
-    const QString chosen = m_cdl->askOpen(QStringLiteral("Images Files (*.bmp;*.jpg)|*.bmp;*.jpg"),
-                                          ProgramFolder::subfolder(path, QStringLiteral("Images")));
-    if (chosen.isEmpty())
-        return;
-
-    // The picture comes from wherever it was chosen; only its name is kept,
-    // and scenes look it up in the Images folder. A file that is no picture
-    // changes nothing (the alternative background's file is checked too, so
-    // that no unreadable name gets into the scene).
+    const QString title = QStringLiteral("Load Picture");
     const PictureResult loaded = m_platform.loadPicture(chosen);
     if (!loaded.ok()) {
-        m_platform.showMessage(this, shortened(loaded.error), QStringLiteral("Load Picture"),
-                               Platform::MessageIcon::Critical);
-        return;
+        showError(shortened(loaded.error), title);
+        return false;
     }
-    if (target.holder)
-        *target.holder = loaded.picture;
-    if (target.part >= 0) {
-        ScenePart part(m_scene, Part(target.part));
-        part.h() = SceneDefaults::loadedSize(loaded.picture.Height);
-        part.w() = SceneDefaults::loadedSize(loaded.picture.Width);
-    }
-    const QString name = ProgramFolder::fileNameWithoutFolder(chosen);
-    m_scratch = {chosen, chosen.size() - name.size() + 1, name};
-    m_scene.*target.name = name;
-    if (target.part >= 0) {
-        m_text3->setText(name);
-        m_options[target.part]->setChecked(true);
-    }
-    if (target.redraw)
-        RedrawCanvas();
+    const QString advice = QStringLiteral("Rename the picture and load it again.");
+    if (refuseUnstorable(SceneFile::checkValue(ProgramFolder::fileNameWithoutFolder(chosen)), advice, title))
+        return false;
+    const FileQuestions::PlacedPicture placed = FileQuestions::placePicture(
+        m_platform, this, title, chosen, m_editor->pictureFolder(), QStringLiteral("Images"));
+    if (!placed.ok || refuseUnstorable(SceneFile::checkValue(placed.name), advice, title))
+        return false;
+    m_editor->loadPicture(target, loaded.picture, placed.name, chosen);
+    return true;
 }
 
-// ---------------------------------------------------------------------------
-// Default scene, New Scene
-
-void Form1::loadDefaultScene(QStringList *failures)
+void Form1::swapBackground(bool on)
 {
-    const QString folder = pictureFolder();
-    auto load = [&](const QString &name) {
-        const PictureResult loaded = m_platform.loadPicture(folder + name);
-        if (!loaded.ok())
-            *failures << loaded.error;
-        return loaded.picture; // the empty picture when it failed: the part is 0 x 0
-    };
-    m_picBackground = load(defaultBackground());
-    for (int p = 0; p < PartCount; ++p)
-        m_picImages[p] = load(QLatin1String(DefaultPartPictures[p]));
-
-    m_scene.Background = defaultBackground();
-    for (int p = 0; p < PartCount; ++p)
-        ScenePart(m_scene, Part(p)).name() = QLatin1String(DefaultPartPictures[p]);
-
-    m_canvasWidth = float(m_picCanvas->drawableWidth());
-    m_canvasHeight = float(m_picCanvas->drawableHeight());
-
-    std::array<SceneDefaults::HimetricSize, PartCount> sizes;
-    for (int p = 0; p < PartCount; ++p)
-        sizes[p] = {m_picImages[p].Width, m_picImages[p].Height};
-    SceneDefaults::setDefaultGeometry(m_scene, sizes);
-}
-
-void Form1::resetOptionalParts()
-{
-    m_text2->setText(QStringLiteral("8"));
-    m_text5->setText(QStringLiteral("100"));
-    m_text1->setText(QStringLiteral("100"));
-    m_text4->setText(QStringLiteral("3"));
-    for (Part part : SwitchOffOrder)
-        m_partSwitches[part]->setChecked(false);
-    m_options[ZumiMouthPart]->setChecked(true);
-}
-
-void Form1::newScene()
-{
-    resetOptionalParts();
-    disableOptionalControls();
-    m_check1->setChecked(true);
-    QStringList failures;
-    loadDefaultScene(&failures);
-    m_options[ZumiMouthPart]->setChecked(true);
-    m_text3->clear();
-    RedrawCanvas();
-    reportFailures(QStringLiteral("These pictures of the default scene could not be loaded, so their parts "
-                                  "are empty:"),
-                   failures, QStringLiteral("New Scene"));
-}
-
-// ---------------------------------------------------------------------------
-// Scene files
-
-void Form1::saveScene()
-{
-    const QString target = m_cdl->askSave(QStringLiteral("Scn Files (*.scn)|*.scn"), dialogFolder());
-    m_sceneText = BuildSceneText(m_scene);
-    if (target.isEmpty())
-        return;
-    const QString error = TextFile::write(target, m_sceneText);
+    // A picture that cannot be loaded is reported, and the canvas keeps the
+    // background it showed.
+    const QString error = m_editor->setAlternativeShown(on);
     if (!error.isEmpty())
-        m_platform.showMessage(this, shortened(error), QStringLiteral("Save Scene"),
-                               Platform::MessageIcon::Critical);
+        showError(shortened(error), QStringLiteral("Background"));
+}
+
+void Form1::nudgeClicked(QAbstractButton *button, int dx, int dy)
+{
+    // A held button clicks while it is down, and once more when it is
+    // released; all of those clicks are one step.
+    const bool repeat = m_nudgeHeld;
+    m_nudgeHeld = button->isDown();
+    m_editor->nudge(dx, dy, repeat);
+}
+
+bool Form1::saveScene()
+{
+    const QString title = QStringLiteral("Save Scene");
+    if (refuseUnstorable(m_editor->unstorableValue(), QStringLiteral("Nothing was saved."), title))
+        return false;
+    const QString target = m_cdl->askSave(QStringLiteral("Scn Files (*.scn)|*.scn"), dialogFolder());
+    // The text is built whether or not a file was chosen.
+    m_editor->buildSceneText();
+    if (target.isEmpty() || !FileQuestions::mayReplace(m_platform, this, title, target))
+        return false;
+    const QString error = m_editor->writeScene(target);
+    if (!error.isEmpty()) {
+        showError(shortened(error), title);
+        return false;
+    }
+    return true;
 }
 
 void Form1::loadScene()
 {
-    resetOptionalParts();
-
     const QString source = m_cdl->askOpen(QStringLiteral("Scene Files (*.scn)|*.scn"), dialogFolder());
-    if (source.isEmpty())
+    if (!source.isEmpty())
+        loadSceneFrom(source);
+}
+
+void Form1::loadSceneFrom(const QString &path)
+{
+    const QString title = QStringLiteral("Load Scene");
+    // A file that cannot be read changes nothing.
+    const SceneEditor::LoadResult result = m_editor->loadSceneFile(path);
+    if (!result.ok()) {
+        showError(shortened(result.error), title);
         return;
-
-    const TextFile::ReadResult read = TextFile::read(source);
-    if (!read.ok()) {
-        m_platform.showMessage(this, shortened(read.error), QStringLiteral("Load Scene"),
-                               Platform::MessageIcon::Critical);
-        return;
     }
-    m_sceneText = read.text;
-    QStringList failures;
-
-    const SceneFile::SceneContent content = SceneFile::readScene(m_sceneText);
-    const SceneFile::EntryPosition &background = content.background;
-    if (background.found) {
-        m_scene.Background = background.value;
-        const PictureResult loaded = loadNamedPicture(background.value);
-        if (loaded.ok())
-            m_picBackground = loaded.picture;
-        else
-            failures << loaded.error;
-        m_scratch = {QString::number(background.valueStart), background.semicolon, background.value};
-    }
-    applyLoadedPart(ZumiMouthPart, content.zumiMouth, &failures);
-    applyLoadedPart(UserMouthPart, content.userMouth, &failures);
-    applyLoadedPart(ZumiBlinkPart, content.zumiBlink, &failures);
-    applyLoadedPart(UserBlinkPart, content.userBlink, &failures);
-    if (content.miscPart.present) {
-        m_text1->setText(content.miscRndm);
-        m_text2->setText(content.miscFrames);
-        m_text4->setText(content.miscDelay);
-        m_text5->setText(content.miscSpeed);
-    }
-    applyLoadedPart(MiscPart, content.miscPart, &failures);
-    RedrawCanvas();
-
-    // A picture the scene names but that cannot be loaded keeps the part's
-    // previous picture; its name and place are taken all the same, so saving
-    // again keeps the scene as it was written.
     reportFailures(QStringLiteral("The scene was loaded, but these pictures could not be; their parts show "
                                   "the pictures they had before:"),
-                   failures, QStringLiteral("Load Scene"));
+                   result.failures, title);
 }
 
-// One part of a scene file: nothing when its picture entry is absent, else
-// its name, switch, picture and geometry.
-void Form1::applyLoadedPart(Part part, const SceneFile::PartEntry &entry, QStringList *failures)
+void Form1::newScene()
 {
-    if (!entry.present)
-        return;
-    ScenePart fields(m_scene, part);
-    fields.name() = entry.name;
-    if (m_partSwitches[part])
-        m_partSwitches[part]->setChecked(true);
-    const PictureResult loaded = loadNamedPicture(entry.name);
-    if (loaded.ok())
-        m_picImages[part] = loaded.picture;
-    else
-        *failures << loaded.error;
-    fields.w() = entry.width;
-    fields.h() = entry.height;
-    fields.x() = entry.left;
-    fields.y() = entry.top;
+    reportFailures(QStringLiteral("These pictures of the default scene could not be loaded, so their parts "
+                                  "are empty:"),
+                   m_editor->newScene(), QStringLiteral("New Scene"));
 }
-
-// ---------------------------------------------------------------------------
-// Help
 
 void Form1::showHelp()
 {
     const QString document =
-        ProgramFolder::subfolder(myPath(), QStringLiteral("Docs")) + QStringLiteral("Frameloft.htm");
+        ProgramFolder::subfolder(ProgramFolder::withTrailingSeparator(m_platform.programFolder()),
+                                 QStringLiteral("Docs")) +
+        QStringLiteral("Frameloft.htm");
     const QString shown = QDir::toNativeSeparators(document);
     if (!QFileInfo(document).isFile()) {
-        m_platform.showMessage(this, QStringLiteral("The help document \"%1\" was not found.").arg(shown),
-                               QStringLiteral("Help"), Platform::MessageIcon::Critical);
+        showError(QStringLiteral("The help document \"%1\" was not found.").arg(shown),
+                  QStringLiteral("Help"));
         return;
     }
     if (!m_platform.openInBrowser(document))
-        m_platform.showMessage(
-            this, QStringLiteral("The help document \"%1\" could not be opened in a browser.").arg(shown),
-            QStringLiteral("Help"), Platform::MessageIcon::Critical);
+        showError(QStringLiteral("The help document \"%1\" could not be opened in a browser.").arg(shown),
+                  QStringLiteral("Help"));
+}
+
+void Form1::undoOrRedo(bool undo)
+{
+    // Keys a text box did not take itself still edit its own text.
+    if (auto *box = qobject_cast<QLineEdit *>(focusWidget())) {
+        if (undo)
+            box->undo();
+        else
+            box->redo();
+        return;
+    }
+    if (undo)
+        m_editor->undo();
+    else
+        m_editor->redo();
 }
 
 // ---------------------------------------------------------------------------
-// Mouse editing
+// Closing, drops, focus
 
-void Form1::canvasPressed(QPointF position)
+void Form1::closeEvent(QCloseEvent *event)
 {
-    if (!m_check1->isChecked())
+    if (!m_editor->isModified()) {
+        event->accept();
         return;
-    const int p = selectedPart();
-    if (p < 0)
-        return;
-    const float pointerX = float(position.x());
-    const float pointerY = float(position.y());
-    ScenePart part(m_scene, Part(p));
-    m_dragOffsets[p] = {part.x() - pointerX, part.y() - pointerY};
-    m_outlineOn = m_chkUseOutline->isChecked();
-    if (m_outlineOn)
-        DrawOutline();
-    m_dragging = true;
-}
-
-void Form1::canvasMoved(QPointF position)
-{
-    if (!m_dragging)
-        return;
-    if (m_outlineOn)
-        DrawOutline(); // erases the outline at the old place
-    const int p = selectedPart();
-    if (p < 0)
-        return;
-    const float n = m_dragOffsets[p].x + float(position.x());
-    const float m = m_dragOffsets[p].y + float(position.y());
-    ScenePart(m_scene, Part(p)).dragTo(n, m, m_canvasWidth, m_canvasHeight);
-    if (m_outlineOn)
-        DrawOutline();
+    }
+    const Platform::Answer answer =
+        m_platform.ask(this, QStringLiteral("The scene has changed since it was last saved. Save it?"), Title,
+                       Platform::Question::SaveDiscardCancel, Platform::Answer::Save);
+    // A save that fails or is cancelled keeps the window open.
+    if (answer == Platform::Answer::Discard || (answer == Platform::Answer::Save && saveScene()))
+        event->accept();
     else
-        RedrawCanvas();
+        event->ignore();
 }
 
-void Form1::canvasReleased()
+// A scene file anywhere on the window loads it; a picture on the canvas is
+// the selected part's LOAD, while that button can be used.
+Form1::DropAction Form1::dropAction(const QMimeData *data, QPointF position, QString *path) const
 {
-    // OutlineOn stays as the last press left it, so a release without a drag
-    // after an outlined drag just rebuilds the canvas once more.
-    if (m_outlineOn)
-        RedrawCanvas();
-    m_dragging = false;
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return DropAction::None;
+    const QUrl url = data->urls().first();
+    if (!url.isLocalFile())
+        return DropAction::None;
+    *path = QDir::toNativeSeparators(url.toLocalFile());
+    if (isSceneFile(*path))
+        return DropAction::Scene;
+    const int id = m_editor->selectedPart();
+    if (isPictureFile(*path) && m_picCanvas->geometry().contains(position.toPoint()) && id >= 0 &&
+        m_partLoads[size_t(id)]->isEnabled())
+        return DropAction::Picture;
+    return DropAction::None;
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent *event)
+{
+    QString path;
+    if (dropAction(event->mimeData(), event->position(), &path) != DropAction::None) {
+        event->acceptProposedAction();
+        return;
+    }
+    // Scene files are welcome anywhere; pictures may still move onto the canvas.
+    if (event->mimeData() && event->mimeData()->hasUrls())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void Form1::dragMoveEvent(QDragMoveEvent *event)
+{
+    QString path;
+    if (dropAction(event->mimeData(), event->position(), &path) != DropAction::None)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void Form1::dropEvent(QDropEvent *event)
+{
+    QString path;
+    switch (dropAction(event->mimeData(), event->position(), &path)) {
+    case DropAction::Scene:
+        event->acceptProposedAction();
+        loadSceneFrom(path);
+        break;
+    case DropAction::Picture:
+        event->acceptProposedAction();
+        takePicture(SceneEditor::LoadTarget(m_editor->selectedPart()), path);
+        break;
+    case DropAction::None:
+        event->ignore();
+        break;
+    }
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    // Typing into an animation text is one step until the box is left.
+    if (event->type() == QEvent::FocusOut)
+        m_editor->finishTextEdit();
+    return QWidget::eventFilter(watched, event);
 }

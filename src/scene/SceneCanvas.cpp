@@ -1,172 +1,43 @@
 #include "SceneCanvas.h"
 
+#include "CanvasPicture.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
-#include <algorithm>
-#include <cmath>
-#include <cstring>
-
-namespace {
-
-// Canvas coordinates are singles; pixels are whole. A coordinate lands on the
-// nearest pixel, halves rounding up (towards +infinity), so that shifting a
-// rectangle by whole pixels never changes its pixel size, also where it
-// reaches past the left or top edge. Sizes round the same way, which keeps a
-// whole-numbered part exactly w x h pixels wherever it sits. A non-finite
-// value gives no pixel at all (the callers then draw nothing).
-bool toPixel(float value, double *pixel)
-{
-    if (!std::isfinite(value))
-        return false;
-    *pixel = std::floor(double(value) + 0.5);
-    return true;
-}
-
-// Pixel numbers far beyond the canvas are cut down to this before they become
-// integers, so no sum overflows; pictures are far smaller.
-qint64 toIndex(double pixel)
-{
-    constexpr double FarAway = 1099511627776.0; // 2^40
-    return qint64(std::clamp(pixel, -FarAway, FarAway));
-}
-
-constexpr QRgb InvertMask = 0x00ffffff; // every colour bit, never the alpha byte
-
-} // namespace
-
-QColor SceneCanvas::plainColour()
-{
-    return QColor(192, 192, 255);
-}
-
-SceneCanvas::SceneCanvas(QWidget *parent)
-    : QWidget(parent), m_image(CanvasWidth, CanvasHeight, QImage::Format_RGB32)
+SceneCanvas::SceneCanvas(QWidget *parent) : QWidget(parent), m_empty(CanvasPicture().image())
 {
     setObjectName(QStringLiteral("picCanvas"));
-    setFixedSize(CanvasWidth, CanvasHeight);
-    // The retained picture covers the widget completely: no background erase.
+    setFixedSize(CanvasPicture::Width, CanvasPicture::Height);
+    // The picture covers the widget completely: no background erase.
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Moves only while a button is held. Qt grabs the mouse for the widget that
     // took the press, so moves and the release keep coming while the pointer
     // is outside the canvas, with coordinates beyond its edges.
     setMouseTracking(false);
     // A stop of the window's keyboard focus order like any other control, and
-    // focused by a click; it reacts to no key.
+    // focused by a click; there the arrow keys place the selected part.
     setFocusPolicy(Qt::StrongFocus);
-    m_image.fill(plainColour());
 }
 
-void SceneCanvas::blit(const QImage &source, int sourceX, int sourceY, int width, int height, int destX,
-                       int destY)
+void SceneCanvas::setPicture(const QImage *picture)
 {
-    // The caller has clipped both rectangles already.
-    if (width <= 0 || height <= 0)
-        return;
-    // Pictures come decoded as RGB32 and are copied row by row; any other
-    // format is converted (just the rectangle) first.
-    const bool direct = source.format() == QImage::Format_RGB32;
-    const QImage converted =
-        direct ? QImage()
-               : source.copy(sourceX, sourceY, width, height).convertToFormat(QImage::Format_RGB32);
-    const QImage &rows = direct ? source : converted;
-    const int fromX = direct ? sourceX : 0;
-    const int fromY = direct ? sourceY : 0;
-    const size_t bytes = size_t(width) * sizeof(QRgb);
-    for (int row = 0; row < height; ++row) {
-        const auto *from = reinterpret_cast<const QRgb *>(rows.constScanLine(fromY + row)) + fromX;
-        auto *to = reinterpret_cast<QRgb *>(m_image.scanLine(destY + row)) + destX;
-        std::memcpy(to, from, bytes);
-    }
-}
-
-void SceneCanvas::setBasePicture(const QImage &background)
-{
-    m_image.fill(plainColour());
-    if (!background.isNull()) {
-        blit(background, 0, 0, std::min(background.width(), int(CanvasWidth)),
-             std::min(background.height(), int(CanvasHeight)), 0, 0);
-    }
+    m_picture = picture;
     update();
 }
 
-void SceneCanvas::copyPicture(const QImage &source, float x, float y, float w, float h)
+const QImage &SceneCanvas::image() const
 {
-    double left, top, width, height;
-    if (source.isNull() || !toPixel(x, &left) || !toPixel(y, &top) || !toPixel(w, &width) ||
-        !toPixel(h, &height))
-        return;
-    // Where the stored size reaches past the picture (the LOAD buttons size a
-    // part about 1.8 % above its picture), only the picture's own pixels are
-    // copied; the strip beyond it keeps what the canvas showed there.
-    const qint64 pictureWidth = std::min<qint64>(toIndex(width), source.width());
-    const qint64 pictureHeight = std::min<qint64>(toIndex(height), source.height());
-    // Clip the destination to the canvas and move the source corner along.
-    const qint64 destX = toIndex(left);
-    const qint64 destY = toIndex(top);
-    const qint64 destLeft = std::max<qint64>(destX, 0);
-    const qint64 destTop = std::max<qint64>(destY, 0);
-    const qint64 destRight = std::min<qint64>(destX + pictureWidth, CanvasWidth);
-    const qint64 destBottom = std::min<qint64>(destY + pictureHeight, CanvasHeight);
-    if (destRight <= destLeft || destBottom <= destTop)
-        return;
-    blit(source, int(destLeft - destX), int(destTop - destY), int(destRight - destLeft),
-         int(destBottom - destTop), int(destLeft), int(destTop));
-    update();
-}
-
-void SceneCanvas::invertOutline(float x, float y, float w, float h)
-{
-    // The outline runs through the corner pixels (X0, Y0) and (X0 + W, Y0 + H),
-    // both included, so it lies just around a part copied with the same
-    // numbers (its right and bottom lines one pixel past the part). Every pixel
-    // of it is inverted exactly once per call, also for a rectangle that
-    // collapses to a line or a single pixel, so a second call restores them all.
-    double left, top, width, height;
-    if (!toPixel(x, &left) || !toPixel(y, &top) || !toPixel(w, &width) || !toPixel(h, &height))
-        return;
-    qint64 x0 = toIndex(left);
-    qint64 y0 = toIndex(top);
-    qint64 x1 = toIndex(left + width);
-    qint64 y1 = toIndex(top + height);
-    if (x1 < x0)
-        std::swap(x0, x1);
-    if (y1 < y0)
-        std::swap(y0, y1);
-
-    const qint64 clipLeft = std::max<qint64>(x0, 0);
-    const qint64 clipRight = std::min<qint64>(x1, CanvasWidth - 1);
-    auto invertRow = [&](qint64 row) {
-        if (row < 0 || row >= CanvasHeight || clipRight < clipLeft)
-            return;
-        auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(int(row)));
-        for (qint64 column = clipLeft; column <= clipRight; ++column)
-            line[column] ^= InvertMask;
-    };
-    auto invertColumn = [&](qint64 column, qint64 fromRow, qint64 toRow) {
-        if (column < 0 || column >= CanvasWidth)
-            return;
-        for (qint64 row = std::max<qint64>(fromRow, 0); row <= std::min<qint64>(toRow, CanvasHeight - 1);
-             ++row)
-            reinterpret_cast<QRgb *>(m_image.scanLine(int(row)))[column] ^= InvertMask;
-    };
-
-    invertRow(y0);
-    if (y1 != y0)
-        invertRow(y1);
-    // The sides between the two rows, without the corners the rows took.
-    invertColumn(x0, y0 + 1, y1 - 1);
-    if (x1 != x0)
-        invertColumn(x1, y0 + 1, y1 - 1);
-    update();
+    return m_picture ? *m_picture : m_empty;
 }
 
 void SceneCanvas::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QRect area = event->rect();
-    painter.drawImage(area.topLeft(), m_image, area);
+    painter.drawImage(area.topLeft(), image(), area);
 }
 
 void SceneCanvas::mousePressEvent(QMouseEvent *event)
@@ -182,4 +53,36 @@ void SceneCanvas::mouseMoveEvent(QMouseEvent *event)
 void SceneCanvas::mouseReleaseEvent(QMouseEvent *event)
 {
     emit mouseReleased(event->button(), event->modifiers(), event->position());
+}
+
+void SceneCanvas::keyPressEvent(QKeyEvent *event)
+{
+    // Plain arrows or Shift with an arrow (the keypad's too); any other
+    // modifier leaves the key to the window.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int step = modifiers == Qt::ShiftModifier ? 10 : 1;
+    int dx = 0;
+    int dy = 0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        dx = -step;
+        break;
+    case Qt::Key_Right:
+        dx = step;
+        break;
+    case Qt::Key_Up:
+        dy = -step;
+        break;
+    case Qt::Key_Down:
+        dy = step;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    emit arrowPressed(dx, dy, event->isAutoRepeat());
 }

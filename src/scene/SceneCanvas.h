@@ -3,59 +3,36 @@
 #include <QImage>
 #include <QWidget>
 
-// The composer's drawing surface (`picCanvas`): a retained 700 x 500 picture,
-// light blue where no picture covers it. Drawing goes into the retained
-// picture; the widget paints it. Mouse presses, moves and releases are passed
-// on as signals in canvas pixels; moves and the release keep arriving while
-// the pointer is outside the canvas during a drag.
+// The composer's drawing surface (`picCanvas`): shows the canvas picture the
+// scene editor draws, 700 x 500, and passes the mouse and the arrow keys on
+// as signals. Mouse positions are in canvas pixels; moves and the release
+// keep arriving while the pointer is outside the canvas during a drag.
 class SceneCanvas : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr int CanvasWidth = 700;
-    static constexpr int CanvasHeight = 500;
-    static QColor plainColour(); // RGB (192, 192, 255)
-
     explicit SceneCanvas(QWidget *parent = nullptr);
 
-    // Replaces the retained picture with the plain colour and the given
-    // picture unscaled at (0, 0), cut at the right and bottom. A null image
-    // leaves the plain colour alone.
-    void setBasePicture(const QImage &background);
-
-    // Copies the rectangle (0, 0, w, h) of source to (x, y), unscaled and
-    // clipped to the canvas. Only the source's own pixels are copied where the
-    // rectangle reaches past it; the canvas keeps its pixels in that strip.
-    // Coordinates and sizes land on the nearest whole pixel (halves up); a
-    // non-finite one draws nothing.
-    void copyPicture(const QImage &source, float x, float y, float w, float h);
-
-    // Inverts the one-pixel outline of the rectangle with corners (x, y) and
-    // (x + w, y + h), both corner pixels included (same rounding as
-    // copyPicture). Each pixel is inverted at most once per call, so doing it
-    // twice restores every pixel, also for a rectangle of width or height 0.
-    void invertOutline(float x, float y, float w, float h);
-
-    // The present picture (always CanvasWidth x CanvasHeight).
-    const QImage &image() const { return m_image; }
-
-    int drawableWidth() const { return m_image.width(); }
-    int drawableHeight() const { return m_image.height(); }
+    // The picture shown; it must live as long as the canvas. Call update()
+    // when it changed.
+    void setPicture(const QImage *picture);
+    const QImage &image() const;
 
 signals:
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position);
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF position);
     void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position);
+    // An arrow key: (dx, dy) one pixel, ten with Shift; repeat for a key held down.
+    void arrowPressed(int dx, int dy, bool repeat);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // Copies a rectangle of source, already clipped to source and canvas.
-    void blit(const QImage &source, int sourceX, int sourceY, int width, int height, int destX, int destY);
-
-    QImage m_image;
+    const QImage *m_picture = nullptr;
+    QImage m_empty;
 };

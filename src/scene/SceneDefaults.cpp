@@ -4,6 +4,16 @@
 
 namespace SceneDefaults {
 
+QString background()
+{
+    return SceneRecord().Background;
+}
+
+QString partPicture(ScenePart::Id id)
+{
+    return SceneRecord().part(id).name;
+}
+
 float defaultSize(int himetric)
 {
     // Slightly below the 26.458333 hundredths of a millimetre per pixel at
@@ -16,29 +26,19 @@ float loadedSize(int himetric)
     return float(std::floor(double(himetric) / 26.0));
 }
 
-void setDefaultGeometry(SceneRecord &scene, const std::array<HimetricSize, PartCount> &pictures)
+void setDefaultGeometry(SceneRecord &scene, const std::array<HimetricSize, ScenePart::Count> &pictures)
 {
-    auto size = [&](Part part, float &width, float &height) {
-        height = defaultSize(pictures[part].height);
-        width = defaultSize(pictures[part].width);
-    };
-    size(ZumiMouthPart, scene.ZMw, scene.ZMh);
-    size(ZumiBlinkPart, scene.ZBw, scene.ZBh);
-    size(UserMouthPart, scene.UMw, scene.UMh);
-    size(UserBlinkPart, scene.UBw, scene.UBh);
-    size(MiscPart, scene.MPw, scene.MPh);
-
-    scene.ZMx = scene.ZMw;
-    scene.ZMy = scene.ZMh;
-    scene.ZBx = scene.ZBw;
-    scene.ZBy = scene.ZBh;
-    scene.UMx = scene.UMw;
-    scene.UMy = scene.UMh;
-    scene.UBx = scene.UBw;
-    scene.UBy = scene.UBh;
-    // The miscellaneous part starts at the user blink's size, not its own.
-    scene.MPx = scene.UBw;
-    scene.MPy = scene.UBh;
+    // Height before width, part by part, as the sizes were always derived.
+    for (int id = 0; id < ScenePart::Count; ++id) {
+        scene.part(id).h = defaultSize(pictures[size_t(id)].height);
+        scene.part(id).w = defaultSize(pictures[size_t(id)].width);
+    }
+    for (int id = 0; id < ScenePart::Count; ++id) {
+        // The miscellaneous part starts at the user blink's size, not its own.
+        const SceneRecord::Part &size = scene.part(id == ScenePart::Misc ? ScenePart::UserBlink : id);
+        scene.part(id).x = size.w;
+        scene.part(id).y = size.h;
+    }
 }
 
 void setDefaultTexts(SceneRecord &scene)

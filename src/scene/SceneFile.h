@@ -3,8 +3,11 @@
 #include "SceneRecord.h"
 
 #include <QString>
+#include <QStringView>
 
-// The scene file text. Compiles with QtCore and this folder alone.
+#include <array>
+
+// The scene file text. Window-free; needs this folder and QtCore alone.
 
 // The complete file text for a scene: every entry followed by CR LF.
 // (The file on disk is this text followed by one more CR LF.)
@@ -12,8 +15,9 @@ QString BuildSceneText(const SceneRecord &scene);
 
 // Looks a key ("BG=", "ZMh=", ...) up in a scene file's text: the first exact,
 // case-sensitive occurrence anywhere. The value runs from after the key to
-// before the next ";" (to the end of the text when there is none). Returns
-// false when the key does not occur. value may be null.
+// before the next ";"; without a ";" after the key (a hand-edited last entry)
+// it runs to the end of its line, the line end not included. Returns false
+// when the key does not occur. value may be null.
 bool FindSceneEntry(const QString &text, const QString &key, QString *value);
 
 namespace SceneFile {
@@ -38,13 +42,14 @@ EntryPosition findEntry(const QString &text, const QString &key);
 // is read as the decimal separator when the text has no full stop; group
 // separators, "nan", "inf" and anything beyond the range of a single read as 0.
 QString numberText(float value);
-float numberFromText(const QString &text);
+float numberFromText(QStringView text);
 
 // What the composer takes from a scene file: the background entry, each
 // part's picture entry with its four numbers (0 for an absent number), and,
 // only with the miscellaneous part, its four animation texts (empty when
 // absent). Flag entries and "NI=" are not read: a part counts as on exactly
-// when its picture entry is there.
+// when its picture entry is there. Every key is looked up as FindSceneEntry
+// does, all of them in one pass over the text.
 struct PartEntry
 {
     bool present = false;
@@ -53,18 +58,32 @@ struct PartEntry
 };
 struct SceneContent
 {
-    EntryPosition background; // positions for the scratch values bg1, bg2
-    PartEntry zumiMouth, userMouth, zumiBlink, userBlink, miscPart;
+    EntryPosition background; // with its positions, for the scratch values
+    std::array<PartEntry, ScenePart::Count> parts;
     QString miscRndm, miscFrames, miscDelay, miscSpeed;
 };
-SceneContent readScene(const QString &text);
+SceneContent readScene(QStringView text);
 
 // What loading a scene does to the record alone (no pictures, no controls):
 // the four animation texts back to their default texts and the four part
-// flags off; then the background name when present; each present part's
-// name and geometry, and its flag on; with the miscellaneous part its four
+// switches off; then the background name when present; each present part's
+// name and geometry, and its switch on; with the miscellaneous part its four
 // texts as read. Absent parts keep their names and geometry; NudeImage and
 // NudeImageOn are left alone.
 void applyScene(SceneRecord &scene, const SceneContent &content);
+
+// A value the file cannot hold as it is, and what in it is in the way: ";"
+// (a reader ends the value there), a key such as "ZM=" (a reader finds that
+// entry there), or a line break (the playing program reads a line per entry).
+struct Unstorable
+{
+    QString value;
+    QString piece; // ";", "ZM=", ..., "CR" or "LF"; empty: storable
+    bool found() const { return !piece.isEmpty(); }
+};
+Unstorable checkValue(const QString &value);
+// The first value BuildSceneText would write that the file cannot hold:
+// picture names and, with the miscellaneous part on, its texts.
+Unstorable firstUnstorable(const SceneRecord &scene);
 
 } // namespace SceneFile

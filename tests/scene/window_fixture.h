@@ -3,19 +3,20 @@
 // A program folder with generated default pictures, and a composer window on
 // a FakePlatform over it, for the Form1 tests.
 
-#include "FakePlatform.h"
+#include "CanvasPicture.h"
+#include "Controls.h"
 #include "Form1.h"
-#include "ProgramFolder.h"
+#include "ProgramFolderFixture.h"
 #include "SceneCanvas.h"
+#include "TestFiles.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -37,27 +38,19 @@ inline const DefaultPicture DefaultPictures[] = {
     {"userblink.jpg", 60, 30, qRgb(230, 0, 230)}, {"miscpart.jpg", 200, 48, qRgb(0, 230, 230)},
 };
 
-class WindowFixture
+class WindowFixture : public ProgramFolderFixture
 {
 public:
     // subfolder: an optional folder below the temporary one to act as the
     // program folder (e.g. one with a space in its name).
-    explicit WindowFixture(const QString &subfolder = QString())
+    explicit WindowFixture(const QString &subfolder = QString()) : ProgramFolderFixture(subfolder)
     {
-        QString root = dir.path();
-        if (!subfolder.isEmpty()) {
-            QDir(root).mkpath(subfolder);
-            root += QLatin1Char('/') + subfolder;
-        }
-        platform.folder = ProgramFolder::withTrailingSeparator(QDir::toNativeSeparators(root));
         QDir().mkpath(images());
         for (const DefaultPicture &picture : DefaultPictures)
             writePicture(QLatin1String(picture.name), picture.width, picture.height, picture.colour);
     }
 
-    QString folder() const { return platform.folder; }
-    QString images() const { return platform.folder + QStringLiteral("Images") + QDir::separator(); }
-    QString path(const QString &name) const { return platform.folder + name; }
+    QString images() const { return path(QStringLiteral("Images")) + QDir::separator(); }
 
     // A picture of one colour; the format comes from the name's extension.
     QString writePicture(const QString &name, int width, int height, QRgb colour,
@@ -77,10 +70,7 @@ public:
 
     static QString writeFile(const QString &file, const QByteArray &bytes)
     {
-        QFile out(file);
-        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(file));
-        return file;
+        return TestFiles::writeBytes(file, bytes);
     }
     QString writeScene(const QString &name, const QByteArray &bytes) { return writeFile(path(name), bytes); }
 
@@ -98,19 +88,29 @@ public:
         return *window;
     }
 
-    template <class T> T *child(const char *name) const
-    {
-        T *found = window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
+    template <class T> T *child(const char *name) const { return Controls::find<T>(*window, name); }
     QPushButton *button(const char *name) const { return child<QPushButton>(name); }
     QCheckBox *check(const char *name) const { return child<QCheckBox>(name); }
     QRadioButton *option(const char *name) const { return child<QRadioButton>(name); }
     QLineEdit *text(const char *name) const { return child<QLineEdit>(name); }
     SceneCanvas *canvas() const { return child<SceneCanvas>("picCanvas"); }
     QImage canvasImage() const { return canvas()->image(); }
+
+    // Every control's state: name, checked, enabled, text.
+    QStringList controlStates() const
+    {
+        QStringList states;
+        for (QWidget *control : window->findChildren<QWidget *>()) {
+            QString state =
+                control->objectName() + (control->isEnabled() ? QStringLiteral(" enabled") : QString());
+            if (auto *button = qobject_cast<QAbstractButton *>(control))
+                state += button->isChecked() ? QStringLiteral(" checked") : QString();
+            if (auto *edit = qobject_cast<QLineEdit *>(control))
+                state += QStringLiteral(" \"%1\"").arg(edit->text());
+            states << state;
+        }
+        return states;
+    }
 
     // Clicks a button with the mouse (the click handlers are the ones users reach).
     void click(const char *name) const { QTest::mouseClick(button(name), Qt::LeftButton); }
@@ -132,19 +132,18 @@ public:
     QByteArray saveScene(const QString &name = QStringLiteral("out.scn"))
     {
         const QString file = path(name);
+        if (QFileInfo::exists(file))
+            platform.answers << Platform::Answer::Yes; // "Replace ...?"
         clickAnswering("Command10", file);
-        QFile in(file);
-        if (!in.open(QIODevice::ReadOnly))
-            return QByteArray("<not written>");
-        return in.readAll();
+        return TestFiles::readBytes(file);
     }
 
     // The canvas as it must look: the plain colour, the background unscaled,
     // and the part's picture at (x, y) (whole pixels), clipped.
     static QImage composite(const QImage &background, const QImage &part = QImage(), int x = 0, int y = 0)
     {
-        QImage expected(SceneCanvas::CanvasWidth, SceneCanvas::CanvasHeight, QImage::Format_RGB32);
-        expected.fill(SceneCanvas::plainColour());
+        QImage expected(CanvasPicture::Width, CanvasPicture::Height, QImage::Format_RGB32);
+        expected.fill(CanvasPicture::plainColour());
         for (int row = 0; row < std::min(background.height(), expected.height()); ++row)
             for (int column = 0; column < std::min(background.width(), expected.width()); ++column)
                 expected.setPixel(column, row, background.pixel(column, row));
@@ -155,7 +154,5 @@ public:
         return expected.convertToFormat(QImage::Format_RGB32);
     }
 
-    QTemporaryDir dir;
-    FakePlatform platform;
     std::unique_ptr<Form1> window;
 };

@@ -1,4 +1,3 @@
-#include "ScenePart.h"
 #include "window_fixture.h"
 
 #include <QWindow>
@@ -17,8 +16,6 @@ private slots:
     void outlineDrag();
     void disabledSelectedPartDrags();
     void pointerLeavesCanvas();
-    void dragArithmetic_data();
-    void dragArithmetic();
 
 private:
     static void drag(SceneCanvas *canvas, QPoint from, const QList<QPoint> &moves)
@@ -36,24 +33,24 @@ void TestForm1Mouse::pressAnywhereKeepsOffset()
     Form1 &window = f.openShown();
     // Far from the mouth at (120, 90): the mouth does not jump to the pointer.
     QTest::mousePress(f.canvas(), Qt::LeftButton, {}, QPoint(600, 400));
-    QCOMPARE(window.scene().ZMx, 120.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, 120.0f);
     QTest::mouseMove(f.canvas(), QPoint(610, 405));
-    QCOMPARE(window.scene().ZMx, 130.0f);
-    QCOMPARE(window.scene().ZMy, 95.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, 130.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].y, 95.0f);
     // The canvas follows every move.
     QCOMPARE(f.canvasImage(), WindowFixture::composite(f.decodedDefault("bg.jpg"),
                                                        f.decodedDefault("zumimouth.jpg"), 130, 95));
     QTest::mouseRelease(f.canvas(), Qt::LeftButton, {}, QPoint(610, 405));
     // After the release moves change nothing.
     QTest::mouseMove(f.canvas(), QPoint(10, 10));
-    QCOMPARE(window.scene().ZMx, 130.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, 130.0f);
     // Any button drags.
     drag(f.canvas(), QPoint(5, 5), {QPoint(6, 7)});
-    QCOMPARE(window.scene().ZMx, 131.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, 131.0f);
     QTest::mousePress(f.canvas(), Qt::RightButton, {}, QPoint(50, 50));
     QTest::mouseMove(f.canvas(), QPoint(40, 50));
     QTest::mouseRelease(f.canvas(), Qt::RightButton, {}, QPoint(40, 50));
-    QCOMPARE(window.scene().ZMx, 121.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, 121.0f);
 }
 
 void TestForm1Mouse::clamps_data()
@@ -78,10 +75,10 @@ void TestForm1Mouse::clamps()
     WindowFixture f;
     Form1 &window = f.openShown();
     drag(f.canvas(), QPoint(300, 300), {to});
-    QCOMPARE(window.scene().ZMx, x);
-    QCOMPARE(window.scene().ZMy, y);
-    QCOMPARE(window.scene().ZMw, 120.0f);
-    QCOMPARE(window.scene().ZMh, 90.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, x);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].y, y);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].w, 120.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].h, 90.0f);
 }
 
 void TestForm1Mouse::partWiderThanCanvas()
@@ -90,12 +87,12 @@ void TestForm1Mouse::partWiderThanCanvas()
     Form1 &window = f.openShown();
     const QString wide = f.writePicture(QStringLiteral("wide.bmp"), 800, 600, qRgb(10, 10, 10));
     f.clickAnswering("Command1", wide);
-    QCOMPARE(window.scene().ZMw, 814.0f);
-    QCOMPARE(window.scene().ZMh, 610.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].w, 814.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].h, 610.0f);
     drag(f.canvas(), QPoint(300, 300), {QPoint(301, 301)});
     // Its right and bottom edges lie on the canvas edges.
-    QCOMPARE(window.scene().ZMx, -114.0f);
-    QCOMPARE(window.scene().ZMy, -110.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, -114.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].y, -110.0f);
     QCOMPARE(f.canvasImage(),
              WindowFixture::composite(f.decodedDefault("bg.jpg"), WindowFixture::decoded(wide), -114, -110));
 }
@@ -107,12 +104,12 @@ void TestForm1Mouse::miscPartPastRightEdge()
     f.check("Check3")->setChecked(true);
     // The miscellaneous part (200 x 40 at (60, 30)) has no right or bottom limit.
     drag(f.canvas(), QPoint(100, 100), {QPoint(900, 700)});
-    QCOMPARE(window.scene().MPx, 860.0f);
-    QCOMPARE(window.scene().MPy, 630.0f);
+    QCOMPARE(window.scene().parts[ScenePart::Misc].x, 860.0f);
+    QCOMPARE(window.scene().parts[ScenePart::Misc].y, 630.0f);
     QCOMPARE(f.canvasImage(), WindowFixture::composite(f.decodedDefault("bg.jpg")));
     drag(f.canvas(), QPoint(100, 100), {QPoint(-2000, -2000)});
-    QCOMPARE(window.scene().MPx, 0.0f);
-    QCOMPARE(window.scene().MPy, 0.0f);
+    QCOMPARE(window.scene().parts[ScenePart::Misc].x, 0.0f);
+    QCOMPARE(window.scene().parts[ScenePart::Misc].y, 0.0f);
 }
 
 void TestForm1Mouse::hiddenPartDoesNotDrag()
@@ -126,8 +123,8 @@ void TestForm1Mouse::hiddenPartDoesNotDrag()
     QCOMPARE(f.canvasImage(), canvas);
     QTest::mouseMove(f.canvas(), QPoint(350, 320));
     QTest::mouseRelease(f.canvas(), Qt::LeftButton, {}, QPoint(350, 320));
-    QCOMPARE(window.scene().ZMx, 120.0f);
-    QCOMPARE(window.scene().ZMy, 90.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, 120.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].y, 90.0f);
     QCOMPARE(f.canvasImage(), canvas);
 }
 
@@ -137,18 +134,18 @@ void TestForm1Mouse::outlineDrag()
     Form1 &window = f.openShown();
     f.check("chkUseOutline")->setChecked(true);
     const QImage before = f.canvasImage();
-    const Form1::DrawCounts start = window.drawCounts();
+    const SceneEditor::DrawCounts start = window.editor().drawCounts();
 
     QTest::mousePress(f.canvas(), Qt::LeftButton, {}, QPoint(200, 200));
     // Reading "Use Outline" happens at the press only.
     f.check("chkUseOutline")->setChecked(false);
     QTest::mouseMove(f.canvas(), QPoint(230, 240));
     QTest::mouseMove(f.canvas(), QPoint(250, 260));
-    QCOMPARE(window.scene().ZMx, 170.0f);
-    QCOMPARE(window.scene().ZMy, 150.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, 170.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].y, 150.0f);
     // The part still shows at its old place; only an inverted rectangle moved.
-    QCOMPARE(window.drawCounts().redraws, start.redraws);
-    QCOMPARE(window.drawCounts().outlines, start.outlines + 1 + 2 * 2);
+    QCOMPARE(window.editor().drawCounts().redraws, start.redraws);
+    QCOMPARE(window.editor().drawCounts().outlines, start.outlines + 1 + 2 * 2);
     const QImage during = f.canvasImage();
     QCOMPARE(during.pixel(150, 120), before.pixel(150, 120));
     QCOMPARE(during.pixel(170, 150) ^ 0x00ffffff, before.pixel(170, 150));
@@ -160,7 +157,7 @@ void TestForm1Mouse::outlineDrag()
     QCOMPARE(changed, 2 * 121 + 2 * 89); // one outline around 120 x 90, corners included
 
     QTest::mouseRelease(f.canvas(), Qt::LeftButton, {}, QPoint(250, 260));
-    QCOMPARE(window.drawCounts().redraws, start.redraws + 1);
+    QCOMPARE(window.editor().drawCounts().redraws, start.redraws + 1);
     // No outline pixel is left, and the part is at its new place.
     QCOMPARE(f.canvasImage(), WindowFixture::composite(f.decodedDefault("bg.jpg"),
                                                        f.decodedDefault("zumimouth.jpg"), 170, 150));
@@ -175,9 +172,9 @@ void TestForm1Mouse::disabledSelectedPartDrags()
     QVERIFY(!f.option("Option4")->isEnabled());
     QVERIFY(f.option("Option4")->isChecked());
     drag(f.canvas(), QPoint(10, 10), {QPoint(20, 30)});
-    QCOMPARE(window.scene().UBx, 70.0f);
-    QCOMPARE(window.scene().UBy, 50.0f);
-    QCOMPARE(window.scene().ZMx, 120.0f);
+    QCOMPARE(window.scene().parts[ScenePart::UserBlink].x, 70.0f);
+    QCOMPARE(window.scene().parts[ScenePart::UserBlink].y, 50.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, 120.0f);
 }
 
 void TestForm1Mouse::pointerLeavesCanvas()
@@ -194,47 +191,16 @@ void TestForm1Mouse::pointerLeavesCanvas()
 
     QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(300, 300));
     QTest::mouseMove(handle, QPoint(-400, 250));
-    QCOMPARE(window.scene().ZMx, 0.0f);
-    QCOMPARE(window.scene().ZMy, 40.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, 0.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].y, 40.0f);
     QTest::mouseMove(handle, newScene);
-    QCOMPARE(window.scene().ZMx, 120.0f + float(newScene.x() - 300));
-    QCOMPARE(window.scene().ZMy, 90.0f + float(newScene.y() - 300));
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, 120.0f + float(newScene.x() - 300));
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].y, 90.0f + float(newScene.y() - 300));
     QTest::mouseRelease(handle, Qt::LeftButton, {}, newScene);
     QCOMPARE(clicks, 0);
     QTest::mouseMove(handle, QPoint(300, 300));
-    QCOMPARE(window.scene().ZMx, 120.0f + float(newScene.x() - 300));
-}
-
-void TestForm1Mouse::dragArithmetic_data()
-{
-    QTest::addColumn<int>("part");
-    QTest::addColumn<float>("size");
-    QTest::addColumn<float>("n");
-    QTest::addColumn<float>("expected");
-    QTest::newRow("inside") << int(SceneDefaults::ZumiMouthPart) << 100.0f << 12.25f << 12.25f;
-    QTest::newRow("negative") << int(SceneDefaults::ZumiMouthPart) << 100.0f << -0.5f << 0.0f;
-    QTest::newRow("at the limit") << int(SceneDefaults::UserBlinkPart) << 100.0f << 600.0f << 600.0f;
-    QTest::newRow("past the limit") << int(SceneDefaults::UserBlinkPart) << 100.0f << 600.5f << 600.0f;
-    // 700 - 0.1f rounds to a single before it is compared.
-    QTest::newRow("single-precision limit")
-        << int(SceneDefaults::ZumiBlinkPart) << 0.1f << 699.95f << 700.0f - 0.1f;
-    QTest::newRow("misc past the limit") << int(SceneDefaults::MiscPart) << 100.0f << 5000.0f << 5000.0f;
-    QTest::newRow("misc negative") << int(SceneDefaults::MiscPart) << 100.0f << -1.0f << 0.0f;
-}
-
-void TestForm1Mouse::dragArithmetic()
-{
-    QFETCH(int, part);
-    QFETCH(float, size);
-    QFETCH(float, n);
-    QFETCH(float, expected);
-    SceneRecord scene;
-    ScenePart fields(scene, SceneDefaults::Part(part));
-    fields.w() = size;
-    fields.h() = size;
-    fields.dragTo(n, n - 200, 700, 500);
-    QCOMPARE(fields.x(), expected);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, 120.0f + float(newScene.x() - 300));
 }
 
 QTEST_MAIN(TestForm1Mouse)
-#include "window_tst_form1_mouse.moc"
+#include "tst_form1_mouse.moc"

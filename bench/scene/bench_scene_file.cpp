@@ -17,7 +17,9 @@ void measure(qsizetype megabytes)
 {
     const qsizetype size = megabytes * 1024 * 1024;
     SceneRecord scene;
-    scene.ZumiBlinkOn = scene.UserMouthOn = scene.UserBlinkOn = scene.MiscOn = scene.NudeImageOn = true;
+    for (SceneRecord::Part &part : scene.parts)
+        part.on = true;
+    scene.NudeImageOn = true;
     // One enormous picture name before every other entry, and the
     // alternative background, the last entry, after it.
     scene.Background = QString(size, QLatin1Char('b'));
@@ -60,7 +62,7 @@ void measure(qsizetype megabytes)
         "%4lld MB text: build %8.1f ms | find last %7.1f ms | find absent %7.1f ms | read all %8.1f ms | "
         "near misses %7.1f ms | no ';' %7.1f ms%s\n",
         static_cast<long long>(megabytes), build, findLast, findAbsent, read, findNearMisses, findUnended,
-        (last && !absent && !missed && content.miscPart.present && value.size() == size)
+        (last && !absent && !missed && content.parts[ScenePart::Misc].present && value.size() == size)
             ? ""
             : "  (WRONG RESULT)");
 }

@@ -1,9 +1,10 @@
 #include "window_fixture.h"
 
+#include "Form1Layout.h"
 #include "SceneFile.h"
-#include "ScenePart.h"
 
 #include <QLabel>
+#include <QSet>
 
 #include <cmath>
 
@@ -16,6 +17,7 @@ class TestForm1 : public QObject
 private slots:
     void layout_data();
     void layout();
+    void layoutTable();
     void tabOrderAndLook();
     void startUp();
     void startUpMissingPictures();
@@ -51,7 +53,7 @@ private slots:
 
     void loadSceneSelection_data();
     void loadSceneSelection();
-    void loadSceneResetsBeforeDialog();
+    void loadSceneCancelled();
     void loadSceneRoundTrip();
     void loadSceneMissingPicture();
     void loadSceneUnreadable();
@@ -73,72 +75,17 @@ private slots:
 
 void TestForm1::layout_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QRect>("place");
-    const struct
-    {
-        const char *name, *kind, *text;
-        QRect place;
-    } rows[] = {
-        {"picCanvas", "SceneCanvas", "", {0, 0, 700, 500}},
-        {"Check5", "QCheckBox", "Zumi Blink", {4, 502, 65, 17}},
-        {"Check2", "QCheckBox", "User Mouth", {72, 502, 81, 17}},
-        {"Check4", "QCheckBox", "User Blink", {152, 502, 73, 17}},
-        {"Check3", "QCheckBox", "Misc. Part", {224, 502, 73, 17}},
-        {"Label1", "QLabel", "Background", {8, 520, 65, 17}},
-        {"Command2", "QPushButton", "LOAD", {72, 520, 65, 13}},
-        {"Check6", "QCheckBox", "Nude BG", {152, 519, 72, 17}},
-        {"Check7", "QCheckBox", "", {224, 520, 17, 13}},
-        {"Command14", "QPushButton", "LOAD", {240, 520, 49, 13}},
-        {"Label2", "QLabel", "Zumi Mouth", {8, 536, 57, 17}},
-        {"Command1", "QPushButton", "LOAD", {72, 536, 65, 13}},
-        {"Label4", "QLabel", "User Mouth", {144, 536, 57, 17}},
-        {"Command4", "QPushButton", "LOAD", {208, 536, 65, 13}},
-        {"Label3", "QLabel", "Zumi Blink", {8, 552, 73, 17}},
-        {"Command3", "QPushButton", "LOAD", {72, 552, 65, 13}},
-        {"Label5", "QLabel", "User Blink", {144, 552, 57, 17}},
-        {"Command5", "QPushButton", "LOAD", {208, 552, 65, 13}},
-        {"Label7", "QLabel", "Misc. Part", {8, 568, 57, 17}},
-        {"Command13", "QPushButton", "LOAD", {72, 568, 65, 13}},
-        {"Text3", "QLineEdit", "zumimouth.jpg", {184, 568, 105, 19}},
-        {"Option1", "QRadioButton", "Zumi Mouth", {296, 504, 89, 17}},
-        {"Option2", "QRadioButton", "Zumi Blink", {296, 520, 73, 17}},
-        {"Option3", "QRadioButton", "User Mouth", {296, 536, 89, 17}},
-        {"Option4", "QRadioButton", "User Blink", {296, 555, 73, 13}},
-        {"Option5", "QRadioButton", "Miscellaneous Part", {296, 571, 113, 17}},
-        {"Command6", "QPushButton", "Up", {416, 512, 25, 17}},
-        {"Command8", "QPushButton", "Lft", {392, 528, 25, 17}},
-        {"Command9", "QPushButton", "Rt", {440, 528, 25, 17}},
-        {"Command7", "QPushButton", "Dw", {416, 544, 25, 17}},
-        {"Check1", "QCheckBox", "Show/Hide Image", {488, 504, 113, 17}},
-        {"chkUseOutline", "QCheckBox", "Use Outline", {488, 520, 97, 17}},
-        {"Command12", "QPushButton", "HELP", {504, 544, 73, 17}},
-        {"Command15", "QPushButton", "New Scene...", {616, 504, 81, 17}},
-        {"Command11", "QPushButton", "Load Scene...", {616, 520, 81, 17}},
-        {"Command10", "QPushButton", "Save Scene...", {616, 536, 81, 17}},
-        {"Label8", "QLabel", "Misc:", {416, 572, 89, 17}},
-        {"Label6", "QLabel", "Frames", {450, 572, 36, 17}},
-        {"Text2", "QLineEdit", "8", {488, 570, 17, 19}},
-        {"Label9", "QLabel", "Speed", {510, 572, 36, 17}},
-        {"Text5", "QLineEdit", "100", {544, 568, 25, 19}},
-        {"Label10", "QLabel", "Rndm", {576, 572, 33, 17}},
-        {"Text1", "QLineEdit", "100", {608, 568, 25, 19}},
-        {"Label11", "QLabel", "Delay", {640, 572, 28, 17}},
-        {"Text4", "QLineEdit", "3", {672, 568, 17, 19}},
-    };
-    for (const auto &row : rows)
-        QTest::newRow(row.name) << QString::fromLatin1(row.name) << QString::fromLatin1(row.kind)
-                                << QString::fromLatin1(row.text) << row.place;
+    QTest::addColumn<int>("row");
+    for (int row = 0; row < int(std::size(Form1Layout::Controls)); ++row)
+        QTest::newRow(Form1Layout::Controls[row].name) << row;
 }
 
+// The window is what its layout table says.
 void TestForm1::layout()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, kind);
-    QFETCH(QString, text);
-    QFETCH(QRect, place);
+    QFETCH(int, row);
+    const Form1Layout::Control &spec = Form1Layout::Controls[row];
+    const QString name = QLatin1String(spec.name);
     WindowFixture f;
     Form1 &window = f.open();
     QCOMPARE(window.windowTitle(), QStringLiteral("Frameloft"));
@@ -147,15 +94,40 @@ void TestForm1::layout()
     const QList<QWidget *> matches = window.findChildren<QWidget *>(name);
     QCOMPARE(matches.size(), 1);
     QWidget *control = matches.first();
-    QCOMPARE(QString::fromLatin1(control->metaObject()->className()), kind);
-    QCOMPARE(control->geometry(), place);
+    const char *classes[] = {"QPushButton", "QCheckBox", "QRadioButton", "QLabel", "LineBox", "", "", "", "",
+                             "SceneCanvas"};
+    QCOMPARE(QString::fromLatin1(control->metaObject()->className()),
+             QString::fromLatin1(classes[int(spec.kind)]));
+    QCOMPARE(control->geometry(), spec.place);
+    const QString caption = QLatin1String(spec.caption);
     if (auto *button = qobject_cast<QAbstractButton *>(control))
-        QCOMPARE(button->text(), text);
+        QCOMPARE(button->text(), caption);
     else if (auto *label = qobject_cast<QLabel *>(control))
-        QCOMPARE(label->text(), text);
-    else if (auto *edit = qobject_cast<QLineEdit *>(control))
-        QCOMPARE(edit->text(), text);
-    QCOMPARE(control->font().bold(), name == QStringLiteral("Label8"));
+        QCOMPARE(label->text(), caption);
+    else if (auto *edit = qobject_cast<QLineEdit *>(control); edit && name != QStringLiteral("Text3"))
+        QCOMPARE(edit->text(), caption); // Text3 shows the selected part's name once started
+    QCOMPARE(control->font().bold(), spec.role == Form1Layout::Role::Heading);
+}
+
+// The table itself: inside the window, one row per name and per tab place,
+// and the places that never change pinned.
+void TestForm1::layoutTable()
+{
+    QSet<QString> names;
+    QSet<int> tabs;
+    for (const Form1Layout::Control &spec : Form1Layout::Controls) {
+        QVERIFY2(QRect(QPoint(0, 0), Form1Layout::ClientSize).contains(spec.place), spec.name);
+        QVERIFY2(!names.contains(QLatin1String(spec.name)), spec.name);
+        QVERIFY2(!tabs.contains(spec.tab), spec.name);
+        names << QLatin1String(spec.name);
+        tabs << spec.tab;
+    }
+    QCOMPARE(names.size(), 45);
+    QCOMPARE(Form1Layout::ClientSize, QSize(700, 589));
+    QCOMPARE(Form1Layout::CanvasPlace, QRect(0, 0, 700, 500));
+    QCOMPARE(Form1Layout::control("Check7").place, QRect(224, 520, 17, 13));
+    QCOMPARE(Form1Layout::control("Option4").place, QRect(296, 555, 73, 13));
+    QCOMPARE(Form1Layout::control("Text4").place, QRect(672, 568, 17, 19));
 }
 
 void TestForm1::tabOrderAndLook()
@@ -204,27 +176,38 @@ void TestForm1::startUp()
     const SceneRecord &scene = window.scene();
 
     QCOMPARE(scene.Background, QStringLiteral("bg.jpg"));
-    QCOMPARE(scene.ZumiMouth, QStringLiteral("zumimouth.jpg"));
-    QCOMPARE(scene.ZumiBlink, QStringLiteral("zumiblink.jpg"));
-    QCOMPARE(scene.UserMouth, QStringLiteral("usermouth.jpg"));
-    QCOMPARE(scene.UserBlink, QStringLiteral("userblink.jpg"));
-    QCOMPARE(scene.MiscPart, QStringLiteral("miscpart.jpg"));
+    QCOMPARE(scene.parts[ScenePart::ZumiMouth].name, QStringLiteral("zumimouth.jpg"));
+    QCOMPARE(scene.parts[ScenePart::ZumiBlink].name, QStringLiteral("zumiblink.jpg"));
+    QCOMPARE(scene.parts[ScenePart::UserMouth].name, QStringLiteral("usermouth.jpg"));
+    QCOMPARE(scene.parts[ScenePart::UserBlink].name, QStringLiteral("userblink.jpg"));
+    QCOMPARE(scene.parts[ScenePart::Misc].name, QStringLiteral("miscpart.jpg"));
     QVERIFY(scene.NudeImage.isEmpty());
-    QVERIFY(!scene.ZumiBlinkOn && !scene.UserMouthOn && !scene.UserBlinkOn && !scene.MiscOn &&
-            !scene.NudeImageOn);
-    QCOMPARE(QList<float>({scene.ZMw, scene.ZMh, scene.ZMx, scene.ZMy}), QList<float>({120, 90, 120, 90}));
-    QCOMPARE(QList<float>({scene.ZBw, scene.ZBh, scene.ZBx, scene.ZBy}), QList<float>({66, 32, 66, 32}));
-    QCOMPARE(QList<float>({scene.UMw, scene.UMh, scene.UMx, scene.UMy}), QList<float>({80, 44, 80, 44}));
-    QCOMPARE(QList<float>({scene.UBw, scene.UBh, scene.UBx, scene.UBy}), QList<float>({60, 30, 60, 30}));
+    QVERIFY(!scene.parts[ScenePart::ZumiBlink].on && !scene.parts[ScenePart::UserMouth].on &&
+            !scene.parts[ScenePart::UserBlink].on && !scene.parts[ScenePart::Misc].on && !scene.NudeImageOn);
+    QCOMPARE(QList<float>({scene.parts[ScenePart::ZumiMouth].w, scene.parts[ScenePart::ZumiMouth].h,
+                           scene.parts[ScenePart::ZumiMouth].x, scene.parts[ScenePart::ZumiMouth].y}),
+             QList<float>({120, 90, 120, 90}));
+    QCOMPARE(QList<float>({scene.parts[ScenePart::ZumiBlink].w, scene.parts[ScenePart::ZumiBlink].h,
+                           scene.parts[ScenePart::ZumiBlink].x, scene.parts[ScenePart::ZumiBlink].y}),
+             QList<float>({66, 32, 66, 32}));
+    QCOMPARE(QList<float>({scene.parts[ScenePart::UserMouth].w, scene.parts[ScenePart::UserMouth].h,
+                           scene.parts[ScenePart::UserMouth].x, scene.parts[ScenePart::UserMouth].y}),
+             QList<float>({80, 44, 80, 44}));
+    QCOMPARE(QList<float>({scene.parts[ScenePart::UserBlink].w, scene.parts[ScenePart::UserBlink].h,
+                           scene.parts[ScenePart::UserBlink].x, scene.parts[ScenePart::UserBlink].y}),
+             QList<float>({60, 30, 60, 30}));
     // The miscellaneous part starts at the user blink's size, not its own.
-    QCOMPARE(QList<float>({scene.MPw, scene.MPh, scene.MPx, scene.MPy}), QList<float>({200, 48, 60, 30}));
+    QCOMPARE(QList<float>({scene.parts[ScenePart::Misc].w, scene.parts[ScenePart::Misc].h,
+                           scene.parts[ScenePart::Misc].x, scene.parts[ScenePart::Misc].y}),
+             QList<float>({200, 48, 60, 30}));
     QCOMPARE(QList<QString>({scene.MiscFrames, scene.MiscSpeed, scene.MiscRndm, scene.MiscDelay}),
              QList<QString>(
                  {QStringLiteral("8"), QStringLiteral("100"), QStringLiteral("100"), QStringLiteral("3")}));
-    QCOMPARE(window.canvasWidth(), 700.0f);
-    QCOMPARE(window.canvasHeight(), 500.0f);
+    QCOMPARE(window.editor().canvasWidth(), 700.0f);
+    QCOMPARE(window.editor().canvasHeight(), 500.0f);
     QVERIFY(window.sceneText().isEmpty());
-    QVERIFY(window.scratch().bg1.isEmpty() && window.scratch().bg3.isEmpty() && window.scratch().bg2 == 0);
+    const SceneEditor::CutValue &cut = window.editor().lastCut();
+    QVERIFY(cut.path.isEmpty() && cut.value.isEmpty() && cut.start == 0 && cut.semicolon == 0);
 
     QVERIFY(f.option("Option1")->isChecked());
     QCOMPARE(f.text("Text3")->text(), QStringLiteral("zumimouth.jpg"));
@@ -251,8 +234,8 @@ void TestForm1::startUp()
     // (1693 hundredths of a millimetre) give 63.
     f.writePicture(QStringLiteral("zumiblink.jpg"), 64, 64, qRgb(240, 240, 0));
     f.click("Command15");
-    QCOMPARE(scene.ZBw, 63.0f);
-    QCOMPARE(scene.ZBx, 63.0f);
+    QCOMPARE(scene.parts[ScenePart::ZumiBlink].w, 63.0f);
+    QCOMPARE(scene.parts[ScenePart::ZumiBlink].x, 63.0f);
 }
 
 void TestForm1::startUpMissingPictures()
@@ -266,10 +249,10 @@ void TestForm1::startUpMissingPictures()
     QVERIFY(f.platform.messages[0].text.contains(QStringLiteral("zumimouth.jpg")));
     QVERIFY(f.platform.messages[0].text.contains(QStringLiteral("bg.jpg")));
     QCOMPARE(f.platform.messages[0].icon, Platform::MessageIcon::Critical);
-    QCOMPARE(window.scene().ZumiMouth, QStringLiteral("zumimouth.jpg"));
-    QCOMPARE(window.scene().ZMw, 0.0f);
-    QCOMPARE(window.scene().ZMh, 0.0f);
-    QCOMPARE(window.scene().UBw, 60.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].name, QStringLiteral("zumimouth.jpg"));
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].w, 0.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].h, 0.0f);
+    QCOMPARE(window.scene().parts[ScenePart::UserBlink].w, 60.0f);
     QCOMPARE(f.canvasImage(), WindowFixture::composite(QImage()));
     QVERIFY(f.option("Option1")->isChecked());
     // Still usable: a saved scene names the defaults.
@@ -354,7 +337,7 @@ void TestForm1::miscSwitch()
     for (const char *name : controls)
         QVERIFY2(f.child<QWidget>(name)->isEnabled(), name);
     QVERIFY(f.option("Option5")->isChecked());
-    QVERIFY(window.scene().MiscOn);
+    QVERIFY(window.scene().parts[ScenePart::Misc].on);
     QCOMPARE(f.text("Text3")->text(), QStringLiteral("miscpart.jpg"));
     QCOMPARE(f.canvasImage(),
              WindowFixture::composite(f.decodedDefault("bg.jpg"), f.decodedDefault("miscpart.jpg"), 60, 30));
@@ -362,7 +345,7 @@ void TestForm1::miscSwitch()
     for (const char *name : controls)
         QVERIFY2(!f.child<QWidget>(name)->isEnabled(), name);
     QVERIFY(f.option("Option5")->isChecked());
-    QVERIFY(!window.scene().MiscOn);
+    QVERIFY(!window.scene().parts[ScenePart::Misc].on);
 }
 
 void TestForm1::optionsAndShowHide()
@@ -387,7 +370,7 @@ void TestForm1::optionsAndShowHide()
     QCOMPARE(f.canvasImage(), background);
     // Nudging still moves the hidden part.
     f.click("Command8");
-    QCOMPARE(window.scene().ZBx, 65.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiBlink].x, 65.0f);
     QCOMPARE(f.canvasImage(), background);
 }
 
@@ -473,7 +456,7 @@ void TestForm1::redraws()
     f.check("Check4")->setChecked(true); // the user blink is selected
     const QString picture = f.writePicture(QStringLiteral("any.bmp"), 20, 20, qRgb(1, 2, 3));
     const QString scene = f.writeScene(QStringLiteral("um.scn"), "UM=usermouth.jpg;");
-    const quint64 before = window.drawCounts().redraws;
+    const quint64 before = window.editor().drawCounts().redraws;
 
     if (action == QStringLiteral("Check6")) {
         f.check("Check6")->setChecked(true);
@@ -492,7 +475,7 @@ void TestForm1::redraws()
     } else {
         f.clickAnswering(qPrintable(action), picture);
     }
-    QCOMPARE(int(window.drawCounts().redraws - before), redraws);
+    QCOMPARE(int(window.editor().drawCounts().redraws - before), redraws);
 }
 
 void TestForm1::nudge_data()
@@ -570,12 +553,13 @@ void TestForm1::nudge()
     const SceneRecord before = window.scene();
     f.click(qPrintable(button));
     const SceneRecord &after = window.scene();
-    const float x = misc ? after.MPx : after.ZMx;
-    const float y = misc ? after.MPy : after.ZMy;
+    const float x = misc ? after.parts[ScenePart::Misc].x : after.parts[ScenePart::ZumiMouth].x;
+    const float y = misc ? after.parts[ScenePart::Misc].y : after.parts[ScenePart::ZumiMouth].y;
     QCOMPARE(field == QStringLiteral("x") ? x : y, expected);
-    QCOMPARE(field == QStringLiteral("x") ? y : x, field == QStringLiteral("x")
-                                                       ? (misc ? before.MPy : before.ZMy)
-                                                       : (misc ? before.MPx : before.ZMx));
+    QCOMPARE(field == QStringLiteral("x") ? y : x,
+             field == QStringLiteral("x")
+                 ? (misc ? before.parts[ScenePart::Misc].y : before.parts[ScenePart::ZumiMouth].y)
+                 : (misc ? before.parts[ScenePart::Misc].x : before.parts[ScenePart::ZumiMouth].x));
 }
 
 // ---------------------------------------------------------------------------
@@ -600,10 +584,10 @@ void TestForm1::loadSizes()
     Form1 &window = f.open();
     f.check("Check4")->setChecked(true);
     f.clickAnswering("Command5", f.writePicture(QStringLiteral("square.bmp"), pixels, pixels, qRgb(1, 2, 3)));
-    QCOMPARE(window.scene().UBw, stored);
-    QCOMPARE(window.scene().UBh, stored);
-    QCOMPARE(window.scene().UBx, 60.0f);
-    QCOMPARE(window.scene().UBy, 30.0f);
+    QCOMPARE(window.scene().parts[ScenePart::UserBlink].w, stored);
+    QCOMPARE(window.scene().parts[ScenePart::UserBlink].h, stored);
+    QCOMPARE(window.scene().parts[ScenePart::UserBlink].x, 60.0f);
+    QCOMPARE(window.scene().parts[ScenePart::UserBlink].y, 30.0f);
 }
 
 void TestForm1::loadMouth()
@@ -623,16 +607,17 @@ void TestForm1::loadMouth()
     QCOMPARE(call.initDir, f.images());
     QCOMPARE(f.platform.loadedPictures.last(), outside);
 
-    QCOMPARE(window.scene().ZMw, 101.0f);
-    QCOMPARE(window.scene().ZMh, 50.0f);
-    QCOMPARE(window.scene().ZMx, 120.0f);
-    QCOMPARE(window.scene().ZMy, 90.0f);
-    QCOMPARE(window.scene().ZumiMouth, QStringLiteral("wide mouth.bmp"));
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].w, 101.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].h, 50.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, 120.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].y, 90.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].name, QStringLiteral("wide mouth.bmp"));
     QVERIFY(f.option("Option1")->isChecked());
     QCOMPARE(f.text("Text3")->text(), QStringLiteral("wide mouth.bmp"));
-    QCOMPARE(window.scratch().bg1, outside);
-    QCOMPARE(window.scratch().bg3, QStringLiteral("wide mouth.bmp"));
-    QCOMPARE(window.scratch().bg2, outside.size() - window.scratch().bg3.size() + 1);
+    const SceneEditor::CutValue &cut = window.editor().lastCut();
+    QCOMPARE(cut.path, outside);
+    QCOMPARE(cut.value, QStringLiteral("wide mouth.bmp"));
+    QCOMPARE(cut.start, outside.size() - cut.value.size() + 1);
     QCOMPARE(f.canvasImage(),
              WindowFixture::composite(f.decodedDefault("bg.jpg"), WindowFixture::decoded(outside), 120, 90));
     QVERIFY(f.saveScene().contains("ZM=wide mouth.bmp;\r\nZMh=50;\r\nZMw=101;\r\nZMx=120;\r\nZMy=90;\r\n"));
@@ -647,7 +632,7 @@ void TestForm1::loadCancelled()
     f.clickAnswering("Command13", f.writePicture(QStringLiteral("first.bmp"), 30, 20, qRgb(5, 5, 5)));
     const SceneRecord scene = window.scene();
     const QImage canvas = f.canvasImage();
-    const Form1::Scratch scratch = window.scratch();
+    const SceneEditor::CutValue scratch = window.editor().lastCut();
     f.option("Option1")->setChecked(true);
     const QString text3 = f.text("Text3")->text();
     const QImage mouthCanvas = f.canvasImage();
@@ -657,7 +642,7 @@ void TestForm1::loadCancelled()
         QCOMPARE(f.platform.loadedPictures.size(), loads);
     }
     QVERIFY(window.scene() == scene);
-    QCOMPARE(window.scratch().bg1, scratch.bg1);
+    QCOMPARE(window.editor().lastCut().path, scratch.path);
     QCOMPARE(f.text("Text3")->text(), text3);
     QVERIFY(f.option("Option1")->isChecked());
     QCOMPARE(f.canvasImage(), mouthCanvas);
@@ -678,7 +663,7 @@ void TestForm1::loadBackground()
     QVERIFY(f.option("Option2")->isChecked());
     QCOMPARE(f.text("Text3")->text(), QStringLiteral("zumiblink.jpg"));
     QVERIFY(f.check("Check7")->isChecked());
-    QCOMPARE(window.scene().ZBw, 66.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiBlink].w, 66.0f);
     QCOMPARE(f.canvasImage(), WindowFixture::composite(WindowFixture::decoded(file),
                                                        f.decodedDefault("zumiblink.jpg"), 66, 32));
 }
@@ -690,12 +675,12 @@ void TestForm1::loadAlternativeBackground()
     f.check("Check6")->setChecked(true);
     const QImage canvas = f.canvasImage();
     const SceneRecord before = window.scene();
-    const quint64 redraws = window.drawCounts().redraws;
+    const quint64 redraws = window.editor().drawCounts().redraws;
     const QString file = f.writePicture(QStringLiteral("nude.jpg"), 50, 50, qRgb(200, 150, 150));
     f.clickAnswering("Command14", file);
     QCOMPARE(window.scene().NudeImage, QStringLiteral("nude.jpg"));
-    QCOMPARE(window.scratch().bg3, QStringLiteral("nude.jpg"));
-    QCOMPARE(window.drawCounts().redraws, redraws);
+    QCOMPARE(window.editor().lastCut().value, QStringLiteral("nude.jpg"));
+    QCOMPARE(window.editor().drawCounts().redraws, redraws);
     QCOMPARE(f.canvasImage(), canvas);
     SceneRecord expected = before;
     expected.NudeImage = QStringLiteral("nude.jpg");
@@ -713,7 +698,7 @@ void TestForm1::loadSelectsPart()
     f.clickAnswering("Command5", file);
     QVERIFY(f.option("Option4")->isChecked());
     QCOMPARE(f.text("Text3")->text(), QStringLiteral("blink2.jpg"));
-    QCOMPARE(window.scene().UBw, 40.0f);
+    QCOMPARE(window.scene().parts[ScenePart::UserBlink].w, 40.0f);
     QCOMPARE(f.canvasImage(),
              WindowFixture::composite(f.decodedDefault("bg.jpg"), WindowFixture::decoded(file), 60, 30));
 }
@@ -724,15 +709,15 @@ void TestForm1::loadFamily_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<int>("part");
     QTest::newRow("Command1, Zumi mouth") << "Command1"
-                                          << "Option1" << int(SceneDefaults::ZumiMouthPart);
+                                          << "Option1" << int(ScenePart::ZumiMouth);
     QTest::newRow("Command3, Zumi blink") << "Command3"
-                                          << "Option2" << int(SceneDefaults::ZumiBlinkPart);
+                                          << "Option2" << int(ScenePart::ZumiBlink);
     QTest::newRow("Command4, user mouth") << "Command4"
-                                          << "Option3" << int(SceneDefaults::UserMouthPart);
+                                          << "Option3" << int(ScenePart::UserMouth);
     QTest::newRow("Command5, user blink") << "Command5"
-                                          << "Option4" << int(SceneDefaults::UserBlinkPart);
+                                          << "Option4" << int(ScenePart::UserBlink);
     QTest::newRow("Command13, miscellaneous part") << "Command13"
-                                                   << "Option5" << int(SceneDefaults::MiscPart);
+                                                   << "Option5" << int(ScenePart::Misc);
 }
 
 // Each part's LOAD button serves its own holder, name, size and option button
@@ -752,16 +737,16 @@ void TestForm1::loadFamily()
     const QString file = f.writePicture(QStringLiteral("chosen.bmp"), 100, 50, qRgb(10, 200, 90));
 
     f.clickAnswering(qPrintable(button), file);
-    ScenePart fields(expected, SceneDefaults::Part(part));
-    fields.name() = QStringLiteral("chosen.bmp");
-    fields.w() = 101;
-    fields.h() = 50;
+    SceneRecord::Part &fields = expected.part(part);
+    fields.name = QStringLiteral("chosen.bmp");
+    fields.w = 101;
+    fields.h = 50;
     QVERIFY(window.scene() == expected);
     QVERIFY(f.option(qPrintable(option))->isChecked());
     QCOMPARE(f.text("Text3")->text(), QStringLiteral("chosen.bmp"));
     QCOMPARE(f.canvasImage(),
-             WindowFixture::composite(f.decodedDefault("bg.jpg"), WindowFixture::decoded(file),
-                                      int(fields.x()), int(fields.y())));
+             WindowFixture::composite(f.decodedDefault("bg.jpg"), WindowFixture::decoded(file), int(fields.x),
+                                      int(fields.y)));
 }
 
 void TestForm1::loadUnreadable_data()
@@ -799,7 +784,7 @@ void TestForm1::loadUnreadable()
     QCOMPARE(f.canvasImage(), canvas);
     QCOMPARE(f.text("Text3")->text(), text3);
     QVERIFY(f.option("Option1")->isChecked());
-    QVERIFY(window.scratch().bg1.isEmpty());
+    QVERIFY(window.editor().lastCut().path.isEmpty());
 }
 
 // ---------------------------------------------------------------------------
@@ -859,6 +844,7 @@ void TestForm1::saveFails()
     // A folder cannot be written over, whoever runs the test.
     QDir(f.folder()).mkdir(QStringLiteral("taken.scn"));
     const QString target = f.path(QStringLiteral("taken.scn"));
+    f.platform.answers << Platform::Answer::Yes; // "Replace ...?"
     f.clickAnswering("Command10", target);
     QCOMPARE(f.platform.messages.size(), 1);
     QVERIFY(f.platform.messages[0].text.contains(QDir::toNativeSeparators(target)));
@@ -933,7 +919,8 @@ void TestForm1::loadSceneSelection()
     QVERIFY(f.platform.messages.isEmpty());
 }
 
-void TestForm1::loadSceneResetsBeforeDialog()
+// Cancelled, Load Scene changes nothing: the resets come only with a file.
+void TestForm1::loadSceneCancelled()
 {
     WindowFixture f;
     Form1 &window = f.open();
@@ -943,25 +930,21 @@ void TestForm1::loadSceneResetsBeforeDialog()
     f.clickAnswering("Command14", f.writePicture(QStringLiteral("nude.bmp"), 20, 20, qRgb(0, 0, 0)));
     f.text("Text2")->setText(QStringLiteral("12"));
     f.click("Command7");
-    const float mpy = window.scene().MPy;
     f.check("Check1")->setChecked(false);
+    const SceneEditor::State state = window.editor().state();
+    const QStringList controls = f.controlStates();
+    const QImage canvas = f.canvasImage();
+    const int steps = window.editor().undoStack().count();
 
     f.clickAnswering("Command11", QString());
     const FakePlatform::DialogCall &call = f.platform.dialogCalls.last();
     QCOMPARE(call.mode, FileDialog::Mode::Open);
     QCOMPARE(call.filter, QStringLiteral("Scene Files (*.scn)|*.scn"));
     QCOMPARE(call.initDir + QDir::separator(), f.folder());
-    // Cancelled, the resets stay: parts off, default texts, Zumi mouth selected.
-    QVERIFY(!f.check("Check2")->isChecked() && !f.check("Check3")->isChecked());
-    QVERIFY(!f.text("Text2")->isEnabled());
-    QCOMPARE(f.text("Text2")->text(), QStringLiteral("8"));
-    QVERIFY(f.option("Option1")->isChecked());
-    QVERIFY(f.check("Check1")->isChecked());
-    // Not reset: the alternative background, names and geometry.
-    QVERIFY(f.check("Check6")->isChecked());
-    QCOMPARE(window.scene().NudeImage, QStringLiteral("nude.bmp"));
-    QCOMPARE(window.scene().MPy, mpy);
-    QCOMPARE(window.scene().MPy, 31.0f);
+    QVERIFY(window.editor().state() == state);
+    QCOMPARE(f.controlStates(), controls);
+    QCOMPARE(f.canvasImage(), canvas);
+    QCOMPARE(window.editor().undoStack().count(), steps);
 }
 
 void TestForm1::loadSceneRoundTrip()
@@ -991,17 +974,17 @@ void TestForm1::loadSceneRoundTrip()
     QCOMPARE(f.text("Text4")->text(), QStringLiteral("5"));
     QCOMPARE(f.canvasImage(),
              WindowFixture::composite(f.decodedDefault("bg.jpg"), f.decodedDefault("miscpart.jpg"), 62, 31));
-    QCOMPARE(window.scratch().bg1, QStringLiteral("4"));
-    QCOMPARE(window.scratch().bg2, qsizetype(10));
-    QCOMPARE(window.scratch().bg3, QStringLiteral("bg.jpg"));
+    QCOMPARE(window.editor().lastCut().start, qsizetype(4));
+    QCOMPARE(window.editor().lastCut().semicolon, qsizetype(10));
+    QCOMPARE(window.editor().lastCut().value, QStringLiteral("bg.jpg"));
 
     // Only BG=: the background changes, the mouth keeps its picture and place,
     // everything else is off.
     f.writePicture(QStringLiteral("other.bmp"), 100, 100, qRgb(9, 9, 9));
     f.loadScene("BG=other.bmp;");
     QCOMPARE(window.scene().Background, QStringLiteral("other.bmp"));
-    QCOMPARE(window.scene().ZMx, expected.ZMx);
-    QVERIFY(!window.scene().MiscOn && !window.scene().UserBlinkOn);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, expected.parts[ScenePart::ZumiMouth].x);
+    QVERIFY(!window.scene().parts[ScenePart::Misc].on && !window.scene().parts[ScenePart::UserBlink].on);
     QVERIFY(f.option("Option1")->isChecked());
     QCOMPARE(f.canvasImage(),
              WindowFixture::composite(WindowFixture::decoded(f.images() + QStringLiteral("other.bmp")),
@@ -1014,7 +997,7 @@ void TestForm1::loadSceneRoundTrip()
     QVERIFY(window.scene().NudeImage.isEmpty());
     QCOMPARE(f.text("Text1")->text(), QString());
     QCOMPARE(f.text("Text2")->text(), QStringLiteral("3"));
-    QCOMPARE(window.scene().MPx, 0.0f);
+    QCOMPARE(window.scene().parts[ScenePart::Misc].x, 0.0f);
     QVERIFY(f.saveScene().endsWith("MR=990;\r\nMF=3;\r\nMD=5;\r\nMS=100;\r\n\r\n"));
 }
 
@@ -1029,9 +1012,9 @@ void TestForm1::loadSceneMissingPicture()
     QVERIFY(f.platform.messages[0].text.contains(QStringLiteral("gone.jpg")));
     QVERIFY(f.platform.messages[0].text.contains(QStringLiteral("lost.bmp")));
     QCOMPARE(window.scene().Background, QStringLiteral("gone.jpg"));
-    QCOMPARE(window.scene().UserMouth, QStringLiteral("lost.bmp"));
-    QCOMPARE(window.scene().UMx, 7.0f);
-    QCOMPARE(window.scene().UMh, 10.0f);
+    QCOMPARE(window.scene().parts[ScenePart::UserMouth].name, QStringLiteral("lost.bmp"));
+    QCOMPARE(window.scene().parts[ScenePart::UserMouth].x, 7.0f);
+    QCOMPARE(window.scene().parts[ScenePart::UserMouth].h, 10.0f);
     QVERIFY(f.option("Option3")->isChecked());
     QCOMPARE(f.canvasImage(),
              WindowFixture::composite(f.decodedDefault("bg.jpg"),
@@ -1084,14 +1067,16 @@ void TestForm1::loadSceneBadInput()
     f.loadScene(bytes);
     // Still a working window: values are finite, parts can be nudged, drawn and saved.
     const SceneRecord &scene = window.scene();
-    for (float value :
-         {scene.ZMx, scene.ZMy, scene.ZMw, scene.ZMh, scene.UMx, scene.UMy, scene.UMw, scene.UMh})
+    for (float value : {scene.parts[ScenePart::ZumiMouth].x, scene.parts[ScenePart::ZumiMouth].y,
+                        scene.parts[ScenePart::ZumiMouth].w, scene.parts[ScenePart::ZumiMouth].h,
+                        scene.parts[ScenePart::UserMouth].x, scene.parts[ScenePart::UserMouth].y,
+                        scene.parts[ScenePart::UserMouth].w, scene.parts[ScenePart::UserMouth].h})
         QVERIFY(std::isfinite(value));
     for (const char *button : {"Command6", "Command7", "Command8", "Command9"})
         f.click(button);
     QVERIFY(f.saveScene().startsWith("BG="));
     f.click("Command15");
-    QCOMPARE(window.scene().ZMx, 120.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, 120.0f);
     QCOMPARE(window.scene().Background, QStringLiteral("bg.jpg"));
 }
 
@@ -1103,12 +1088,12 @@ void TestForm1::loadSceneHugeFile()
     QByteArray bytes("ZM=zumimouth.jpg;ZMx=7;BG=");
     bytes.append(QByteArray(50 * 1024 * 1024, 'x'));
     f.loadScene(bytes);
-    QCOMPARE(window.scene().ZMx, 7.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, 7.0f);
     QCOMPARE(window.scene().Background.size(), 50 * 1024 * 1024);
     QCOMPARE(f.platform.messages.size(), 1);
     QVERIFY(f.platform.messages[0].text.size() < 2000);
     f.click("Command9");
-    QCOMPARE(window.scene().ZMx, 8.0f);
+    QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, 8.0f);
 }
 
 // ---------------------------------------------------------------------------
@@ -1163,7 +1148,7 @@ void TestForm1::newSceneKeepsAlternativeBackground()
     f.check("Check7")->setChecked(true);
     f.loadScene("MP=miscpart.jpg;");
     const QString sceneText = window.sceneText();
-    const Form1::Scratch scratch = window.scratch();
+    const SceneEditor::CutValue scratch = window.editor().lastCut();
 
     f.click("Command15");
     QVERIFY(f.check("Check6")->isChecked());
@@ -1172,7 +1157,7 @@ void TestForm1::newSceneKeepsAlternativeBackground()
     QVERIFY(!f.button("Command14")->isEnabled());
     QCOMPARE(window.scene().NudeImage, QStringLiteral("nude.bmp"));
     QCOMPARE(window.sceneText(), sceneText);
-    QCOMPARE(window.scratch().bg1, scratch.bg1);
+    QCOMPARE(window.editor().lastCut().path, scratch.path);
     // The default background is back on the canvas even with the swap ticked.
     QCOMPARE(f.canvasImage(), WindowFixture::composite(f.decodedDefault("bg.jpg"),
                                                        f.decodedDefault("zumimouth.jpg"), 120, 90));
@@ -1194,8 +1179,8 @@ void TestForm1::newSceneMissingPicture()
     QCOMPARE(f.platform.messages.size(), 1);
     QCOMPARE(f.platform.messages[0].title, QStringLiteral("New Scene"));
     QVERIFY(f.platform.messages[0].text.contains(QStringLiteral("userblink.jpg")));
-    QCOMPARE(window.scene().UBw, 0.0f);
-    QCOMPARE(window.scene().MPx, 0.0f);
+    QCOMPARE(window.scene().parts[ScenePart::UserBlink].w, 0.0f);
+    QCOMPARE(window.scene().parts[ScenePart::Misc].x, 0.0f);
     f.check("Check4")->setChecked(true);
     QCOMPARE(f.canvasImage(), WindowFixture::composite(f.decodedDefault("bg.jpg")));
 }
@@ -1239,9 +1224,8 @@ void TestForm1::help()
 // default scene with "Misc. Part" ticked.
 void TestForm1::helpPageExample()
 {
-    QFile page(QStringLiteral(MINDLOOM_ASSETS_DIR "/Docs/Frameloft.htm"));
-    QVERIFY(page.open(QIODevice::ReadOnly));
-    const QByteArray html = page.readAll();
+    const QByteArray html =
+        TestFiles::readBytes(ProgramFolderFixture::assetsFolder() + QStringLiteral("Docs/Frameloft.htm"));
     const qsizetype start = html.indexOf("<pre>") + 5;
     const qsizetype end = html.indexOf("</pre>", start);
     QVERIFY(start >= 5 && end > start);
@@ -1249,16 +1233,14 @@ void TestForm1::helpPageExample()
         html.mid(start, end - start).replace("\r", "").replace("\n", "\r\n") + "\r\n\r\n";
 
     WindowFixture f;
-    f.platform.folder = QDir::toNativeSeparators(QStringLiteral(MINDLOOM_ASSETS_DIR "/"));
+    f.platform.folder = ProgramFolderFixture::assetsFolder();
     f.open();
     QVERIFY(f.platform.messages.isEmpty());
     f.check("Check3")->setChecked(true);
-    f.platform.dialogAnswers << f.dir.filePath(QStringLiteral("example.scn"));
+    f.platform.dialogAnswers << f.elsewhere(QStringLiteral("example.scn"));
     f.click("Command10");
-    QFile saved(f.dir.filePath(QStringLiteral("example.scn")));
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), example);
+    QCOMPARE(TestFiles::readBytes(f.elsewhere(QStringLiteral("example.scn"))), example);
 }
 
 QTEST_MAIN(TestForm1)
-#include "window_tst_form1.moc"
+#include "tst_form1.moc"

@@ -1,6 +1,6 @@
-#include "SceneCanvas.h"
+#include "CanvasPicture.h"
+#include "SceneComposition.h"
 
-#include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
@@ -40,7 +40,7 @@ QList<QPoint> changedPixels(const QImage &before, const QImage &after)
 
 } // namespace
 
-class CanvasTest : public QObject
+class TestCanvasPicture : public QObject
 {
     Q_OBJECT
 private slots:
@@ -61,26 +61,18 @@ private slots:
     void outlineTwiceRestores();
     void unusableNumbersDrawNothing_data();
     void unusableNumbersDrawNothing();
-    void mouseSignalsCarryCanvasPixels();
-    void dragKeepsReportingOutsideTheCanvas();
+    void composesTheWholeScene();
 };
 
-void CanvasTest::isTheFixedSizeCanvas()
+void TestCanvasPicture::isTheFixedSizeCanvas()
 {
-    SceneCanvas canvas;
-    QCOMPARE(canvas.objectName(), QStringLiteral("picCanvas"));
-    QCOMPARE(canvas.size(), QSize(700, 500));
-    QCOMPARE(canvas.minimumSize(), QSize(700, 500));
-    QCOMPARE(canvas.maximumSize(), QSize(700, 500));
+    CanvasPicture canvas;
     QCOMPARE(canvas.image().size(), QSize(700, 500));
     QCOMPARE(canvas.image().format(), QImage::Format_RGB32);
-    QCOMPARE(canvas.drawableWidth(), 700);
-    QCOMPARE(canvas.drawableHeight(), 500);
     QCOMPARE(canvas.image(), filled(700, 500, Plain));
-    QVERIFY(!canvas.hasMouseTracking());
 }
 
-void CanvasTest::backgroundAloneAndPlainColour_data()
+void TestCanvasPicture::backgroundAloneAndPlainColour_data()
 {
     QTest::addColumn<QImage>("background");
     QTest::newRow("no picture") << QImage();
@@ -90,10 +82,10 @@ void CanvasTest::backgroundAloneAndPlainColour_data()
     QTest::newRow("wider, shorter") << gradient(800, 100);
 }
 
-void CanvasTest::backgroundAloneAndPlainColour()
+void TestCanvasPicture::backgroundAloneAndPlainColour()
 {
     QFETCH(QImage, background);
-    SceneCanvas canvas;
+    CanvasPicture canvas;
     canvas.copyPicture(filled(50, 50, qRgb(1, 2, 3)), 10, 10, 50, 50); // gone after the next base
     canvas.setBasePicture(background);
 
@@ -104,9 +96,9 @@ void CanvasTest::backgroundAloneAndPlainColour()
     QCOMPARE(canvas.image(), expected);
 }
 
-void CanvasTest::partIsCopiedOverBackground()
+void TestCanvasPicture::partIsCopiedOverBackground()
 {
-    SceneCanvas canvas;
+    CanvasPicture canvas;
     const QImage background = filled(700, 500, qRgb(10, 20, 30));
     const QImage part = gradient(120, 90);
     canvas.setBasePicture(background);
@@ -125,7 +117,7 @@ void CanvasTest::partIsCopiedOverBackground()
     QCOMPARE(changedPixels(background, image).size(), 120 * 90);
 }
 
-void CanvasTest::partIsClipped_data()
+void TestCanvasPicture::partIsClipped_data()
 {
     QTest::addColumn<float>("x");
     QTest::addColumn<float>("y");
@@ -141,12 +133,12 @@ void CanvasTest::partIsClipped_data()
     QTest::newRow("far away") << 3.0e38f << -3.0e38f << QRect();
 }
 
-void CanvasTest::partIsClipped()
+void TestCanvasPicture::partIsClipped()
 {
     QFETCH(float, x);
     QFETCH(float, y);
     QFETCH(QRect, visible);
-    SceneCanvas canvas;
+    CanvasPicture canvas;
     const QImage part = gradient(120, 90);
     canvas.copyPicture(part, x, y, 120, 90);
 
@@ -159,10 +151,10 @@ void CanvasTest::partIsClipped()
     }
 }
 
-void CanvasTest::partLargerThanItsPictureCopiesOnlyThePicture()
+void TestCanvasPicture::partLargerThanItsPictureCopiesOnlyThePicture()
 {
     // A 640 x 100 picture loaded with a LOAD button gets the size 651 x 101.
-    SceneCanvas canvas;
+    CanvasPicture canvas;
     const QImage background = gradient(700, 500);
     const QImage part = filled(640, 100, qRgb(200, 0, 0));
     canvas.setBasePicture(background);
@@ -176,7 +168,7 @@ void CanvasTest::partLargerThanItsPictureCopiesOnlyThePicture()
     QCOMPARE(changedPixels(background, image).size(), 640 * 100);
 }
 
-void CanvasTest::fractionalPlacesRoundToNearestPixel_data()
+void TestCanvasPicture::fractionalPlacesRoundToNearestPixel_data()
 {
     QTest::addColumn<float>("x");
     QTest::addColumn<float>("y");
@@ -193,14 +185,14 @@ void CanvasTest::fractionalPlacesRoundToNearestPixel_data()
     QTest::newRow("negative size") << 10.f << 20.f << -5.f << 4.f << QRect();
 }
 
-void CanvasTest::fractionalPlacesRoundToNearestPixel()
+void TestCanvasPicture::fractionalPlacesRoundToNearestPixel()
 {
     QFETCH(float, x);
     QFETCH(float, y);
     QFETCH(float, w);
     QFETCH(float, h);
     QFETCH(QRect, pixels);
-    SceneCanvas canvas;
+    CanvasPicture canvas;
     canvas.copyPicture(filled(20, 20, qRgb(0, 0, 0)), x, y, w, h);
 
     const QList<QPoint> changed = changedPixels(filled(700, 500, Plain), canvas.image());
@@ -209,9 +201,9 @@ void CanvasTest::fractionalPlacesRoundToNearestPixel()
         QVERIFY(pixels.contains(p));
 }
 
-void CanvasTest::otherPictureFormatsCopyTheirColours()
+void TestCanvasPicture::otherPictureFormatsCopyTheirColours()
 {
-    SceneCanvas canvas;
+    CanvasPicture canvas;
     QImage indexed(30, 20, QImage::Format_Indexed8);
     indexed.setColorTable({qRgb(9, 8, 7), qRgb(250, 1, 2)});
     indexed.fill(1);
@@ -225,9 +217,9 @@ void CanvasTest::otherPictureFormatsCopyTheirColours()
     QCOMPARE(canvas.image().format(), QImage::Format_RGB32);
 }
 
-void CanvasTest::newBaseDiscardsEverythingPainted()
+void TestCanvasPicture::newBaseDiscardsEverythingPainted()
 {
-    SceneCanvas canvas;
+    CanvasPicture canvas;
     const QImage background = gradient(700, 500);
     canvas.setBasePicture(background);
     canvas.copyPicture(filled(40, 40, qRgb(0, 0, 0)), 5, 5, 40, 40);
@@ -236,7 +228,7 @@ void CanvasTest::newBaseDiscardsEverythingPainted()
     QCOMPARE(canvas.image(), background);
 }
 
-void CanvasTest::outlineInvertsTheRectangleBorder_data()
+void TestCanvasPicture::outlineInvertsTheRectangleBorder_data()
 {
     QTest::addColumn<float>("x");
     QTest::addColumn<float>("y");
@@ -261,14 +253,14 @@ void CanvasTest::outlineInvertsTheRectangleBorder_data()
         << -3.0e38f << 10.f << 3.0e38f << 5.f << QRect(QPoint(-2000000, 10), QPoint(0, 15));
 }
 
-void CanvasTest::outlineInvertsTheRectangleBorder()
+void TestCanvasPicture::outlineInvertsTheRectangleBorder()
 {
     QFETCH(float, x);
     QFETCH(float, y);
     QFETCH(float, w);
     QFETCH(float, h);
     QFETCH(QRect, border);
-    SceneCanvas canvas;
+    CanvasPicture canvas;
     const QImage background = gradient(700, 500);
     canvas.setBasePicture(background);
     canvas.invertOutline(x, y, w, h);
@@ -289,18 +281,18 @@ void CanvasTest::outlineInvertsTheRectangleBorder()
     QCOMPARE(changedPixels(background, image).size(), expectedCount);
 }
 
-void CanvasTest::outlineTwiceRestores_data()
+void TestCanvasPicture::outlineTwiceRestores_data()
 {
     outlineInvertsTheRectangleBorder_data();
 }
 
-void CanvasTest::outlineTwiceRestores()
+void TestCanvasPicture::outlineTwiceRestores()
 {
     QFETCH(float, x);
     QFETCH(float, y);
     QFETCH(float, w);
     QFETCH(float, h);
-    SceneCanvas canvas;
+    CanvasPicture canvas;
     canvas.setBasePicture(gradient(700, 500));
     canvas.copyPicture(gradient(120, 90), 300, 200, 120, 90);
     const QImage before = canvas.image().copy();
@@ -309,7 +301,7 @@ void CanvasTest::outlineTwiceRestores()
     QCOMPARE(canvas.image(), before);
 }
 
-void CanvasTest::unusableNumbersDrawNothing_data()
+void TestCanvasPicture::unusableNumbersDrawNothing_data()
 {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
@@ -323,71 +315,41 @@ void CanvasTest::unusableNumbersDrawNothing_data()
     QTest::newRow("NaN height") << 0.f << 0.f << 10.f << nan;
 }
 
-void CanvasTest::unusableNumbersDrawNothing()
+void TestCanvasPicture::unusableNumbersDrawNothing()
 {
     QFETCH(float, x);
     QFETCH(float, y);
     QFETCH(float, w);
     QFETCH(float, h);
-    SceneCanvas canvas;
+    CanvasPicture canvas;
     canvas.copyPicture(filled(20, 20, qRgb(0, 0, 0)), x, y, w, h);
     canvas.invertOutline(x, y, w, h);
     QCOMPARE(canvas.image(), filled(700, 500, Plain));
 }
 
-void CanvasTest::mouseSignalsCarryCanvasPixels()
+// The whole scene: every part that is in it, in part order, over the background.
+void TestCanvasPicture::composesTheWholeScene()
 {
-    SceneCanvas canvas;
-    canvas.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&canvas));
-    QSignalSpy pressed(&canvas, &SceneCanvas::mousePressed);
-    QSignalSpy moved(&canvas, &SceneCanvas::mouseMoved);
-    QSignalSpy released(&canvas, &SceneCanvas::mouseReleased);
+    SceneRecord scene;
+    ScenePictures pictures;
+    pictures.background.image = gradient(700, 500);
+    const QRgb colours[] = {qRgb(200, 0, 0), qRgb(0, 200, 0), qRgb(0, 0, 200), qRgb(200, 200, 0),
+                            qRgb(0, 200, 200)};
+    for (int id = 0; id < ScenePart::Count; ++id) {
+        pictures.parts[size_t(id)].image = filled(40, 30, colours[id]);
+        SceneRecord::Part &part = scene.part(id);
+        part.w = 40, part.h = 30, part.x = 10.f + 20.f * float(id), part.y = 10;
+    }
+    scene.part(ScenePart::UserMouth).on = true;
+    scene.part(ScenePart::Misc).on = true;
 
-    QTest::mousePress(&canvas, Qt::RightButton, Qt::ShiftModifier, QPoint(30, 40));
-    QTest::mouseMove(&canvas, QPoint(35, 45));
-    QTest::mouseRelease(&canvas, Qt::RightButton, Qt::ShiftModifier, QPoint(35, 45));
-
-    QCOMPARE(pressed.size(), 1);
-    QCOMPARE(pressed.at(0).at(0).value<Qt::MouseButton>(), Qt::RightButton);
-    QCOMPARE(pressed.at(0).at(1).value<Qt::KeyboardModifiers>(), Qt::KeyboardModifiers(Qt::ShiftModifier));
-    QCOMPARE(pressed.at(0).at(2).toPointF(), QPointF(30, 40));
-    QCOMPARE(moved.size(), 1);
-    QCOMPARE(moved.at(0).at(2).toPointF(), QPointF(35, 45));
-    QCOMPARE(released.size(), 1);
-    QCOMPARE(released.at(0).at(0).value<Qt::MouseButton>(), Qt::RightButton);
-    QCOMPARE(released.at(0).at(2).toPointF(), QPointF(35, 45));
+    QImage expected = pictures.background.image.convertToFormat(QImage::Format_RGB32);
+    for (int id : {ScenePart::ZumiMouth, ScenePart::UserMouth, ScenePart::Misc})
+        for (int y = 10; y < 40; ++y)
+            for (int x = 10 + 20 * id; x < 50 + 20 * id; ++x)
+                expected.setPixel(x, y, colours[id]);
+    QCOMPARE(composeScene(scene, pictures), expected);
 }
 
-void CanvasTest::dragKeepsReportingOutsideTheCanvas()
-{
-    // The canvas sits in a larger window; while the button is held, moves and
-    // the release over other parts of the window, or beyond it, still reach the
-    // canvas in its own coordinates.
-    QWidget window;
-    window.resize(900, 700);
-    auto *canvas = new SceneCanvas(&window);
-    canvas->move(100, 100);
-    QWidget *neighbour = new QWidget(&window);
-    neighbour->setGeometry(0, 620, 900, 80);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QSignalSpy moved(canvas, &SceneCanvas::mouseMoved);
-    QSignalSpy released(canvas, &SceneCanvas::mouseReleased);
-
-    QWindow *handle = window.windowHandle();
-    QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
-    QTest::mouseMove(handle, QPoint(50, 30));   // left of and above the canvas
-    QTest::mouseMove(handle, QPoint(850, 650)); // over the neighbour
-    QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, QPoint(880, 690));
-
-    // (The test driver moves the pointer to the release point first.)
-    QVERIFY(moved.size() >= 2);
-    QCOMPARE(moved.at(0).at(2).toPointF(), QPointF(-50, -70));
-    QCOMPARE(moved.at(1).at(2).toPointF(), QPointF(750, 550));
-    QCOMPARE(released.size(), 1);
-    QCOMPARE(released.at(0).at(2).toPointF(), QPointF(780, 590));
-}
-
-QTEST_MAIN(CanvasTest)
-#include "canvas_tst_canvas.moc"
+QTEST_GUILESS_MAIN(TestCanvasPicture)
+#include "tst_canvas_picture.moc"

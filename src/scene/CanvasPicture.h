@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+// The composer's canvas picture: a retained 700 x 500 picture, light blue
+// where no picture covers it. Window-free, so that a scene can be drawn
+// without a screen; the canvas widget only shows it.
+class CanvasPicture
+{
+public:
+    static constexpr int Width = 700;
+    static constexpr int Height = 500;
+    static QColor plainColour(); // RGB (192, 192, 255)
+
+    CanvasPicture();
+
+    // Replaces the retained picture with the plain colour and the given
+    // picture unscaled at (0, 0), cut at the right and bottom. A null image
+    // leaves the plain colour alone.
+    void setBasePicture(const QImage &background);
+
+    // Copies the rectangle (0, 0, w, h) of source to (x, y), unscaled and
+    // clipped to the canvas. Only the source's own pixels are copied where the
+    // rectangle reaches past it; the canvas keeps its pixels in that strip.
+    // Coordinates and sizes land on the nearest whole pixel (halves up); a
+    // non-finite one draws nothing.
+    void copyPicture(const QImage &source, float x, float y, float w, float h);
+
+    // Inverts the one-pixel outline of the rectangle with corners (x, y) and
+    // (x + w, y + h), both corner pixels included (same rounding as
+    // copyPicture). Each pixel is inverted at most once per call, so doing it
+    // twice restores every pixel, also for a rectangle of width or height 0.
+    void invertOutline(float x, float y, float w, float h);
+
+    // The present picture (always Width x Height, RGB32).
+    const QImage &image() const { return m_image; }
+
+private:
+    // Copies a rectangle of source, already clipped to source and canvas.
+    void blit(const QImage &source, int sourceX, int sourceY, int width, int height, int destX, int destY);
+
+    QImage m_image;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "ScenePictures.h"
+#include "SceneRecord.h"
+
+#include <QImage>
+
+// The whole scene as the playing program puts it together: the background
+// holder's picture with every part that is in the scene over it, in part
+// order, each copied as the canvas copies the selected part. The composer's
+// canvas shows one part at a time; this shows them all, without a window.
+QImage composeScene(const SceneRecord &scene, const ScenePictures &pictures);

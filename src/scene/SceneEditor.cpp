@@ -1,0 +1,584 @@
+#include "SceneEditor.h"
+
+#include "ProgramFolder.h"
+#include "SceneDefaults.h"
+#include "ScenePlacement.h"
+#include "SceneStep.h"
+#include "TextFile.h"
+
+#include <QFileInfo>
+
+#include <utility>
+
+namespace {
+
+// The order in which the four part switches are turned off.
+const ScenePart::Id SwitchOffOrder[] = {ScenePart::UserMouth, ScenePart::Misc, ScenePart::UserBlink,
+                                        ScenePart::ZumiBlink};
+
+QString SceneRecord::*const AnimationFields[] = {&SceneRecord::MiscFrames, &SceneRecord::MiscSpeed,
+                                                 &SceneRecord::MiscRndm, &SceneRecord::MiscDelay};
+
+} // namespace
+
+// One call's changes are reported once, when the outermost call returns.
+class SceneEditor::Batch
+{
+public:
+    explicit Batch(SceneEditor &editor) : m_editor(editor) { ++m_editor.m_batchDepth; }
+    ~Batch()
+    {
+        if (--m_editor.m_batchDepth == 0)
+            m_editor.flush();
+    }
+    Batch(const Batch &) = delete;
+    Batch &operator=(const Batch &) = delete;
+
+private:
+    SceneEditor &m_editor;
+};
+
+// One call that is one undo step (part of the open step when there is one,
+// such as a drag's).
+class SceneEditor::Step
+{
+public:
+    Step(SceneEditor &editor, const QString &text, int mergeKey = 0) : m_editor(editor), m_batch(editor)
+    {
+        m_editor.openStep(text, mergeKey);
+    }
+    ~Step() { m_editor.closeStep(); }
+    Step(const Step &) = delete;
+    Step &operator=(const Step &) = delete;
+
+private:
+    SceneEditor &m_editor;
+    Batch m_batch;
+};
+
+bool SceneEditor::State::operator==(const State &o) const
+{
+    return selected == o.selected && showPart == o.showPart && alternativeShown == o.alternativeShown &&
+           alternativeEnabled == o.alternativeEnabled && shownName == o.shownName && record == o.record &&
+           pictures == o.pictures;
+}
+
+SceneEditor::SceneEditor(Environment environment, QObject *parent)
+    : QObject(parent), m_env(std::move(environment))
+{
+    if (!m_env.programFolder)
+        m_env.programFolder = &ProgramFolder::current;
+    if (!m_env.loadPicture)
+        m_env.loadPicture = &PictureLoader::load;
+    m_savedRecord = m_state.record;
+}
+
+SceneEditor::~SceneEditor()
+{
+    // The steps refer to the editor; they go first.
+    m_undo.clear();
+}
+
+void SceneEditor::flush()
+{
+    if (m_pending & RecordChanged) {
+        const bool modified = m_state.record != m_savedRecord;
+        if (modified != m_modified) {
+            m_modified = modified;
+            m_pending |= ModifiedChanged;
+        }
+    }
+    const Changes changes = std::exchange(m_pending, Changes());
+    if (changes)
+        emit changed(changes);
+}
+
+QString SceneEditor::pictureFolder() const
+{
+    return ProgramFolder::subfolder(ProgramFolder::withTrailingSeparator(m_env.programFolder()),
+                                    QStringLiteral("Images"));
+}
+
+PictureResult SceneEditor::loadNamed(const QString &name) const
+{
+    // Scenes made on Windows name pictures in subfolders with "\"
+    // ("faces\m.bmp"); where no file has the name as it stands, "\" is taken as
+    // the folder separator it was meant to be.
+    const QString folder = pictureFolder();
+    QString path = folder + name;
+    if (name.contains(QLatin1Char('\\')) && !QFileInfo::exists(path))
+        path = folder + QString(name).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return m_env.loadPicture(path);
+}
+
+// ---------------------------------------------------------------------------
+// Drawing
+
+void SceneEditor::RedrawCanvas()
+{
+    ++m_drawCounts.redraws;
+    touch(CanvasChanged);
+    m_canvas.setBasePicture(m_state.pictures.background.image);
+    if (!m_state.showPart || m_state.selected < 0)
+        return;
+    const SceneRecord::Part &part = m_state.record.part(m_state.selected);
+    m_canvas.copyPicture(m_state.pictures.parts[size_t(m_state.selected)].image, part.x, part.y, part.w,
+                         part.h);
+}
+
+void SceneEditor::DrawOutline()
+{
+    ++m_drawCounts.outlines;
+    touch(CanvasChanged);
+    if (m_state.selected < 0)
+        return;
+    const SceneRecord::Part &part = m_state.record.part(m_state.selected);
+    m_canvas.invertOutline(part.x, part.y, part.w, part.h);
+}
+
+void SceneEditor::openStep(const QString &text, int mergeKey)
+{
+    if (m_stepDepth++ > 0)
+        return;
+    m_stepBefore = m_state;
+    m_stepText = text;
+    m_stepMergeKey = mergeKey;
+}
+
+// A step that changed nothing is not kept.
+void SceneEditor::closeStep()
+{
+    if (--m_stepDepth > 0 || m_state == m_stepBefore)
+        return;
+    m_undo.push(new SceneStep(*this, m_stepText, std::move(m_stepBefore), m_state, m_stepMergeKey));
+}
+
+void SceneEditor::restore(const State &state)
+{
+    Batch batch(*this);
+    m_state = state;
+    RedrawCanvas();
+    touch(ControlsChanged | ShownNameChanged | TextsChanged | RecordChanged);
+}
+
+// ---------------------------------------------------------------------------
+// The handlers that setting a control from code runs, in their fixed order.
+
+// An option button turned on: the newly selected part is drawn and named.
+void SceneEditor::optionSelected(int id)
+{
+    RedrawCanvas();
+    m_state.shownName = m_state.record.part(id).name;
+    touch(ShownNameChanged);
+}
+
+// Turning an option button on runs its handler only when it was off.
+void SceneEditor::selectCascade(int id)
+{
+    if (m_state.selected == id)
+        return;
+    m_state.selected = id;
+    touch(ControlsChanged);
+    optionSelected(id);
+}
+
+void SceneEditor::showPartCascade(bool on)
+{
+    if (m_state.showPart == on)
+        return;
+    m_state.showPart = on;
+    touch(ControlsChanged);
+    RedrawCanvas();
+}
+
+// A part switch changed: its controls follow it; switched on, the part is
+// selected; either way the part is shown and the canvas rebuilt. Switched off,
+// a selected part stays selected, drawn and draggable.
+void SceneEditor::switchCascade(int id, bool on)
+{
+    if (id == ScenePart::ZumiMouth || m_state.record.part(id).on == on)
+        return;
+    m_state.record.part(id).on = on;
+    touch(ControlsChanged | RecordChanged);
+    if (on)
+        selectCascade(id);
+    showPartCascade(true);
+    RedrawCanvas();
+}
+
+// Texts back to their defaults, the four optional parts off, the Zumi mouth
+// selected: the first steps of New Scene and Load Scene.
+void SceneEditor::resetOptionalParts()
+{
+    SceneDefaults::setDefaultTexts(m_state.record);
+    touch(TextsChanged | RecordChanged);
+    for (ScenePart::Id id : SwitchOffOrder)
+        switchCascade(id, false);
+    selectCascade(ScenePart::ZumiMouth);
+}
+
+// The six default pictures, their names, the canvas size and the default
+// geometry. A picture that cannot be loaded leaves its holder empty and its
+// part 0 x 0; the failures are returned.
+QStringList SceneEditor::loadDefaultScene()
+{
+    QStringList failures;
+    auto load = [&](const QString &name) {
+        const PictureResult loaded = loadNamed(name);
+        if (!loaded.ok())
+            failures << loaded.error;
+        return loaded.picture;
+    };
+    m_state.pictures.background = load(SceneDefaults::background());
+    for (int id = 0; id < ScenePart::Count; ++id)
+        m_state.pictures.parts[size_t(id)] = load(SceneDefaults::partPicture(ScenePart::Id(id)));
+
+    m_state.record.Background = SceneDefaults::background();
+    for (int id = 0; id < ScenePart::Count; ++id)
+        m_state.record.part(id).name = SceneDefaults::partPicture(ScenePart::Id(id));
+
+    m_canvasWidth = float(m_canvas.image().width());
+    m_canvasHeight = float(m_canvas.image().height());
+
+    std::array<SceneDefaults::HimetricSize, ScenePart::Count> sizes;
+    for (int id = 0; id < ScenePart::Count; ++id)
+        sizes[size_t(id)] = {m_state.pictures.parts[size_t(id)].Width,
+                             m_state.pictures.parts[size_t(id)].Height};
+    SceneDefaults::setDefaultGeometry(m_state.record, sizes);
+    touch(RecordChanged);
+    return failures;
+}
+
+// ---------------------------------------------------------------------------
+// Start-up, New Scene, Load Scene
+
+QStringList SceneEditor::startUp()
+{
+    Batch batch(*this);
+    // The optional parts are off, so their controls are disabled, and so is
+    // the alternative background's.
+    m_state.alternativeEnabled = false;
+    touch(ControlsChanged);
+    showPartCascade(true); // draws the plain canvas: nothing is loaded or selected yet
+    const QStringList failures = loadDefaultScene();
+    selectCascade(ScenePart::ZumiMouth);
+    RedrawCanvas();
+    m_undo.clear();
+    markSaved();
+    return failures;
+}
+
+QStringList SceneEditor::newScene()
+{
+    Step step(*this, QStringLiteral("New Scene"));
+    resetOptionalParts();
+    // Even with "Nude BG" left ticked, its box and LOAD button are disabled.
+    m_state.alternativeEnabled = false;
+    touch(ControlsChanged);
+    showPartCascade(true);
+    const QStringList failures = loadDefaultScene();
+    selectCascade(ScenePart::ZumiMouth);
+    m_state.shownName.clear();
+    touch(ShownNameChanged);
+    RedrawCanvas();
+    return failures;
+}
+
+SceneEditor::LoadResult SceneEditor::loadSceneFile(const QString &path)
+{
+    LoadResult result;
+    const TextFile::ReadResult read = TextFile::read(path);
+    if (!read.ok()) {
+        result.error = read.error;
+        return result;
+    }
+    result.failures = loadScene(read.text);
+    return result;
+}
+
+QStringList SceneEditor::loadScene(const QString &text)
+{
+    Batch batch(*this);
+    QStringList failures;
+    {
+        Step step(*this, QStringLiteral("Load Scene"));
+        resetOptionalParts();
+        m_sceneText = text;
+        const SceneFile::SceneContent content = SceneFile::readScene(m_sceneText);
+
+        const SceneFile::EntryPosition &background = content.background;
+        if (background.found) {
+            m_state.record.Background = background.value;
+            const PictureResult loaded = loadNamed(background.value);
+            if (loaded.ok())
+                m_state.pictures.background = loaded.picture;
+            else
+                failures << loaded.error;
+            m_lastCut = {QString(), background.valueStart, background.semicolon, background.value};
+            touch(RecordChanged);
+        }
+        applyLoadedPart(ScenePart::ZumiMouth, content.parts[ScenePart::ZumiMouth], &failures);
+        applyLoadedPart(ScenePart::UserMouth, content.parts[ScenePart::UserMouth], &failures);
+        applyLoadedPart(ScenePart::ZumiBlink, content.parts[ScenePart::ZumiBlink], &failures);
+        applyLoadedPart(ScenePart::UserBlink, content.parts[ScenePart::UserBlink], &failures);
+        if (content.parts[ScenePart::Misc].present) {
+            m_state.record.MiscRndm = content.miscRndm;
+            m_state.record.MiscFrames = content.miscFrames;
+            m_state.record.MiscDelay = content.miscDelay;
+            m_state.record.MiscSpeed = content.miscSpeed;
+            touch(TextsChanged | RecordChanged);
+        }
+        applyLoadedPart(ScenePart::Misc, content.parts[ScenePart::Misc], &failures);
+        RedrawCanvas();
+    }
+    markSaved();
+    return failures;
+}
+
+// One part of a scene file: nothing when its picture entry is absent, else its
+// name, switch, picture and geometry. A picture that cannot be loaded keeps
+// the part's previous picture; its name and place are taken all the same, so
+// saving again keeps the scene as it was written.
+void SceneEditor::applyLoadedPart(int id, const SceneFile::PartEntry &entry, QStringList *failures)
+{
+    if (!entry.present)
+        return;
+    SceneRecord::Part &part = m_state.record.part(id);
+    part.name = entry.name;
+    touch(RecordChanged);
+    switchCascade(id, true);
+    const PictureResult loaded = loadNamed(entry.name);
+    if (loaded.ok())
+        m_state.pictures.parts[size_t(id)] = loaded.picture;
+    else
+        *failures << loaded.error;
+    part.w = entry.width;
+    part.h = entry.height;
+    part.x = entry.left;
+    part.y = entry.top;
+}
+
+// ---------------------------------------------------------------------------
+// LOAD buttons
+
+void SceneEditor::loadPicture(LoadTarget target, const Picture &picture, const QString &storedName,
+                              const QString &chosenPath)
+{
+    Step step(*this, QStringLiteral("Load Picture"));
+    const QString chosenName = ProgramFolder::fileNameWithoutFolder(chosenPath);
+    m_lastCut = {chosenPath, chosenPath.size() - chosenName.size() + 1, 0, storedName};
+    touch(RecordChanged);
+    switch (target) {
+    case LoadAlternative:
+        // Only named: it is loaded when the alternative background is swapped in.
+        m_state.record.NudeImage = storedName;
+        return;
+    case LoadBackground:
+        // Also while the alternative background is swapped in: the new
+        // background is shown, and the swap box stays ticked.
+        m_state.pictures.background = picture;
+        m_state.record.Background = storedName;
+        RedrawCanvas();
+        return;
+    default:
+        break;
+    }
+    const int id = int(target);
+    m_state.pictures.parts[size_t(id)] = picture;
+    SceneRecord::Part &part = m_state.record.part(id);
+    part.h = SceneDefaults::loadedSize(picture.Height);
+    part.w = SceneDefaults::loadedSize(picture.Width);
+    part.name = storedName;
+    m_state.shownName = storedName;
+    touch(ShownNameChanged);
+    selectCascade(id);
+    RedrawCanvas();
+}
+
+// ---------------------------------------------------------------------------
+// Part controls
+
+void SceneEditor::selectPart(int id)
+{
+    Step step(*this, QStringLiteral("Select Part"));
+    selectCascade(id);
+}
+
+void SceneEditor::switchPart(int id, bool on)
+{
+    Step step(*this, on ? QStringLiteral("Switch Part On") : QStringLiteral("Switch Part Off"));
+    switchCascade(id, on);
+}
+
+void SceneEditor::setShowPart(bool on)
+{
+    Step step(*this, QStringLiteral("Show/Hide Image"));
+    showPartCascade(on);
+}
+
+void SceneEditor::setNudeImageOn(bool on)
+{
+    Step step(*this, QStringLiteral("Nude BG"));
+    if (m_state.record.NudeImageOn == on)
+        return;
+    // The swap box keeps its value, and the canvas what it shows.
+    m_state.record.NudeImageOn = on;
+    m_state.alternativeEnabled = on;
+    touch(ControlsChanged | RecordChanged);
+}
+
+QString SceneEditor::setAlternativeShown(bool on)
+{
+    Step step(*this, QStringLiteral("Swap Background"));
+    if (m_state.alternativeShown == on)
+        return QString();
+    m_state.alternativeShown = on;
+    touch(ControlsChanged | RecordChanged);
+    QString error;
+    const QString &name = on ? m_state.record.NudeImage : m_state.record.Background;
+    if (name.isEmpty()) {
+        // No picture named: the canvas shows its plain colour.
+        m_state.pictures.background = Picture();
+    } else {
+        const PictureResult loaded = loadNamed(name);
+        if (loaded.ok())
+            m_state.pictures.background = loaded.picture;
+        else
+            error = loaded.error;
+    }
+    RedrawCanvas();
+    return error;
+}
+
+void SceneEditor::nudge(int dx, int dy, bool repeat)
+{
+    if (!repeat || m_nudgeKey == 0)
+        m_nudgeKey = m_nextMergeKey++;
+    Step step(*this, QStringLiteral("Nudge"), m_nudgeKey);
+    // Nudges move a hidden part too; with no part selected they only redraw.
+    if (m_state.selected >= 0) {
+        ScenePlacement::nudge(m_state.record.part(m_state.selected), ScenePart::Id(m_state.selected), dx, dy);
+        touch(RecordChanged);
+    }
+    RedrawCanvas();
+}
+
+void SceneEditor::setAnimationText(AnimationText which, const QString &text)
+{
+    int &key = m_textKeys[size_t(which)];
+    if (key == 0)
+        key = m_nextMergeKey++;
+    Step step(*this, QStringLiteral("Typing"), key);
+    m_state.record.*AnimationFields[which] = text;
+    touch(RecordChanged);
+}
+
+void SceneEditor::finishTextEdit()
+{
+    m_textKeys.fill(0);
+}
+
+void SceneEditor::setUseOutline(bool on)
+{
+    m_useOutline = on;
+}
+
+// ---------------------------------------------------------------------------
+// Mouse editing
+
+void SceneEditor::press(QPointF position)
+{
+    Batch batch(*this);
+    if (!m_state.showPart || m_state.selected < 0)
+        return;
+    // The drag is one undo step, from this press to the release.
+    if (!m_dragging)
+        openStep(QStringLiteral("Move Part"), 0);
+    const SceneRecord::Part &part = m_state.record.part(m_state.selected);
+    m_dragOffsets[size_t(m_state.selected)] = {part.x - float(position.x()), part.y - float(position.y())};
+    m_outlineOn = m_useOutline;
+    if (m_outlineOn)
+        DrawOutline();
+    m_dragging = true;
+}
+
+void SceneEditor::move(QPointF position)
+{
+    Batch batch(*this);
+    if (!m_dragging)
+        return;
+    if (m_outlineOn)
+        DrawOutline(); // erases the outline at the old place
+    const int id = m_state.selected;
+    if (id < 0)
+        return;
+    const float n = m_dragOffsets[size_t(id)].x + float(position.x());
+    const float m = m_dragOffsets[size_t(id)].y + float(position.y());
+    ScenePlacement::dragTo(m_state.record.part(id), ScenePart::Id(id), n, m, m_canvasWidth, m_canvasHeight);
+    touch(RecordChanged);
+    if (m_outlineOn)
+        DrawOutline();
+    else
+        RedrawCanvas();
+}
+
+void SceneEditor::release()
+{
+    Batch batch(*this);
+    // OutlineOn stays as the last press left it, so a release without a drag
+    // after an outlined drag just rebuilds the canvas once more.
+    if (m_outlineOn)
+        RedrawCanvas();
+    if (std::exchange(m_dragging, false))
+        closeStep();
+}
+
+// ---------------------------------------------------------------------------
+// Save Scene
+
+QString SceneEditor::buildSceneText()
+{
+    m_sceneText = BuildSceneText(m_state.record);
+    return m_sceneText;
+}
+
+SceneFile::Unstorable SceneEditor::unstorableValue() const
+{
+    return SceneFile::firstUnstorable(m_state.record);
+}
+
+QString SceneEditor::writeScene(const QString &path)
+{
+    const QString error = TextFile::write(path, m_sceneText);
+    if (error.isEmpty()) {
+        Batch batch(*this);
+        markSaved();
+    }
+    return error;
+}
+
+void SceneEditor::markSaved()
+{
+    m_savedRecord = m_state.record;
+    m_undo.setClean();
+    touch(RecordChanged); // recomputes isModified
+}
+
+// ---------------------------------------------------------------------------
+// Undo
+
+void SceneEditor::undo()
+{
+    if (m_dragging)
+        return;
+    finishTextEdit();
+    m_undo.undo();
+}
+
+void SceneEditor::redo()
+{
+    if (m_dragging)
+        return;
+    finishTextEdit();
+    m_undo.redo();
+}

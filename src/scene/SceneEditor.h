@@ -1,0 +1,248 @@
+#pragma once
+
+#include "CanvasPicture.h"
+#include "Picture.h"
+#include "SceneFile.h"
+#include "ScenePictures.h"
+#include "SceneRecord.h"
+
+#include <QObject>
+#include <QPointF>
+#include <QStringList>
+#include <QUndoStack>
+
+#include <functional>
+
+class SceneStep;
+
+// The scene composer without its window: the scene record, the picture
+// holders, the selected part, the display switches, the drag, the canvas
+// picture and the undo stack. Every user action is one call; the cascade of
+// control handlers that one action sets off (a part switch selects its part,
+// which redraws and shows its name, and so on) is written out here as plain
+// calls in their fixed order. The window asks for files and shows messages,
+// then calls in, and mirrors what `changed` reports into its controls.
+//
+// Each call that changes the scene, the selection or a control is one undo
+// step (a drag from press to release is one step; typing into one animation
+// text is one step until finishTextEdit). Undo and redo restore the state
+// and rebuild the canvas from it.
+class SceneEditor : public QObject
+{
+    Q_OBJECT
+public:
+    // What a `changed` signal reports.
+    enum Change : unsigned {
+        CanvasChanged = 0x01,    // the canvas picture
+        ControlsChanged = 0x02,  // selection, switches, enabled states
+        ShownNameChanged = 0x04, // the selected part's name box was set (maybe to the same text)
+        TextsChanged = 0x08,     // the animation texts were set by a command, not by typing
+        RecordChanged = 0x10,    // the scene record or a picture holder
+        ModifiedChanged = 0x20,  // isModified() changed
+    };
+    Q_DECLARE_FLAGS(Changes, Change)
+    Q_FLAG(Changes)
+
+    // What a LOAD button serves: a part (by its id), the background, or the
+    // alternative background, which is only named, never held.
+    enum LoadTarget : int {
+        LoadZumiMouth = ScenePart::ZumiMouth,
+        LoadZumiBlink = ScenePart::ZumiBlink,
+        LoadUserMouth = ScenePart::UserMouth,
+        LoadUserBlink = ScenePart::UserBlink,
+        LoadMisc = ScenePart::Misc,
+        LoadBackground,
+        LoadAlternative
+    };
+
+    enum AnimationText { Frames, Speed, Rndm, Delay };
+
+    // Where the editor finds its pictures: the program folder (ending in a
+    // separator, computed afresh each time) and a picture loader.
+    struct Environment
+    {
+        std::function<QString()> programFolder;
+        std::function<PictureResult(const QString &path)> loadPicture;
+    };
+
+    // What an undo step restores: the scene with its pictures and the state of
+    // the controls that show it.
+    struct State
+    {
+        SceneRecord record;
+        ScenePictures pictures;
+        int selected = -1;               // the selected part, -1 before start-up
+        bool showPart = false;           // "Show/Hide Image"
+        bool alternativeShown = false;   // the captionless box: alternative background swapped in
+        bool alternativeEnabled = false; // that box and the alternative background's LOAD enabled
+        QString shownName;               // what the selected part's name box shows
+
+        bool operator==(const State &o) const;
+        bool operator!=(const State &o) const { return !(*this == o); }
+    };
+
+    // The values last cut out of a longer text: by Load Scene, the background
+    // entry (value start and ";" 1-based, 0 when there is none); by a LOAD, the
+    // chosen file (its full path, where its name begins, 1-based, and the name
+    // stored).
+    struct CutValue
+    {
+        QString path;
+        qsizetype start = 0;
+        qsizetype semicolon = 0;
+        QString value;
+    };
+
+    // How often the canvas was rebuilt and an outline inverted.
+    struct DrawCounts
+    {
+        quint64 redraws = 0;
+        quint64 outlines = 0;
+    };
+
+    struct LoadResult
+    {
+        QString error;        // the file could not be read: nothing changed
+        QStringList failures; // pictures the scene names that could not be loaded
+        bool ok() const { return error.isEmpty(); }
+    };
+
+    explicit SceneEditor(Environment environment, QObject *parent = nullptr);
+    ~SceneEditor() override;
+
+    // --- Reading ---------------------------------------------------------
+    const State &state() const { return m_state; }
+    const SceneRecord &record() const { return m_state.record; }
+    const ScenePictures &pictures() const { return m_state.pictures; }
+    int selectedPart() const { return m_state.selected; }
+    bool showsPart() const { return m_state.showPart; }
+    bool alternativeShown() const { return m_state.alternativeShown; }
+    bool alternativeEnabled() const { return m_state.alternativeEnabled; }
+    // A part's LOAD and option button (and, for the miscellaneous part, the
+    // animation texts) are enabled exactly while the part is switched on.
+    bool partEnabled(int id) const { return m_state.record.inScene(id); }
+    const QString &shownName() const { return m_state.shownName; }
+    bool useOutline() const { return m_useOutline; }
+    bool dragging() const { return m_dragging; }
+    const QImage &canvas() const { return m_canvas.image(); }
+    float canvasWidth() const { return m_canvasWidth; }
+    float canvasHeight() const { return m_canvasHeight; }
+    // The scene file text last built by Save Scene or read by Load Scene.
+    const QString &sceneText() const { return m_sceneText; }
+    const CutValue &lastCut() const { return m_lastCut; }
+    const DrawCounts &drawCounts() const { return m_drawCounts; }
+    // Whether the scene differs from the one last saved, loaded or started with.
+    bool isModified() const { return m_modified; }
+    QUndoStack &undoStack() { return m_undo; }
+    QString pictureFolder() const;
+
+    // --- Commands ----------------------------------------------------------
+    // The default scene the window opens with. Not an undo step.
+    QStringList startUp();
+    QStringList newScene();
+    // Load Scene once a file was chosen: reads it; only when it was read, the
+    // optional parts are switched off and the texts reset, then the file's
+    // entries are applied. One undo step, and the new saved state.
+    LoadResult loadSceneFile(const QString &path);
+    // The same with a text already read.
+    QStringList loadScene(const QString &text);
+
+    // A LOAD once the picture was chosen and read; storedName is the name the
+    // scene keeps (the picture lies in the Images folder under it), chosenPath
+    // where it was chosen.
+    void loadPicture(LoadTarget target, const Picture &picture, const QString &storedName,
+                     const QString &chosenPath);
+
+    void selectPart(int id);
+    void switchPart(int id, bool on);
+    void setShowPart(bool on);
+    void setNudeImageOn(bool on);
+    // Swaps the alternative background in or out; returns why its picture
+    // could not be loaded (the canvas then keeps the background it showed).
+    QString setAlternativeShown(bool on);
+    // Moves the selected part by (dx, dy) pixels. A repeat (a held button or
+    // key) joins the undo step of the nudge it repeats.
+    void nudge(int dx, int dy, bool repeat = false);
+    void setAnimationText(AnimationText which, const QString &text);
+    // Ends the undo step that typing into an animation text is building.
+    void finishTextEdit();
+    void setUseOutline(bool on);
+
+    void press(QPointF position);
+    void move(QPointF position);
+    void release();
+
+    // Save Scene: builds the text (kept as sceneText), and writes it followed
+    // by CR LF. A successful write makes the scene the saved one.
+    QString buildSceneText();
+    QString writeScene(const QString &path);
+    // The first value the scene file cannot hold.
+    SceneFile::Unstorable unstorableValue() const;
+
+    void undo();
+    void redo();
+
+    // The two drawing operations of the canvas.
+    void RedrawCanvas();
+    void DrawOutline();
+
+signals:
+    void changed(SceneEditor::Changes what);
+
+private:
+    friend class SceneStep;
+    class Batch;
+    class Step;
+
+    void openStep(const QString &text, int mergeKey);
+    void closeStep();
+    void restore(const State &state);
+    void optionSelected(int id);
+    void selectCascade(int id);
+    void switchCascade(int id, bool on);
+    void showPartCascade(bool on);
+    void resetOptionalParts();
+    QStringList loadDefaultScene();
+    void applyLoadedPart(int id, const SceneFile::PartEntry &entry, QStringList *failures);
+    PictureResult loadNamed(const QString &name) const;
+    void markSaved();
+    void touch(Changes changes) { m_pending |= changes; }
+    void flush();
+
+    Environment m_env;
+    State m_state;
+    CanvasPicture m_canvas;
+    float m_canvasWidth = 0;
+    float m_canvasHeight = 0;
+    QString m_sceneText;
+    CutValue m_lastCut;
+    DrawCounts m_drawCounts;
+    SceneRecord m_savedRecord;
+    bool m_modified = false;
+
+    // Mouse editing.
+    bool m_useOutline = false;
+    bool m_dragging = false;
+    bool m_outlineOn = false;
+    struct DragOffset
+    {
+        float x = 0;
+        float y = 0;
+    };
+    std::array<DragOffset, ScenePart::Count> m_dragOffsets{};
+
+    // Undo.
+    QUndoStack m_undo;
+    int m_stepDepth = 0;
+    State m_stepBefore;
+    QString m_stepText;
+    int m_stepMergeKey = 0;
+    int m_nextMergeKey = 1;
+    int m_nudgeKey = 0;
+    std::array<int, 4> m_textKeys{};
+
+    int m_batchDepth = 0;
+    Changes m_pending;
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(SceneEditor::Changes)
