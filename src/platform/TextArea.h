@@ -2,28 +2,31 @@
 
 #include <QPlainTextEdit>
 
-// The multi-line text area of the editors (their `RichTextBox1`): plain text
-// whose line ends are CR LF, as the files hold them. What text() returns is
-// exactly what setText()/appendText() put in, and textLength() counts a CR LF
-// as two characters.
+class PlainTextDocument;
+
+// The multi-line text area of the editors (their `RichTextBox1`): shows a
+// PlainTextDocument, plain text whose line ends are CR LF, as the files hold
+// them (see there). By default the area has a document of its own; a window
+// whose model owns the text shows the model's document instead.
 //
-// Line ends inside the document: a CR LF is a paragraph break; a lone LF is
-// kept as a line separator (U+2028, shown as a new line) and comes back as LF;
-// a lone CR is shown as a new line and comes back as CR LF. Nothing else of a
-// text changes. Shift+Enter types a CR LF like Enter does. Pasted or dropped
-// text is another matter: the clipboard carries LF line ends, so every line end
-// of it (CR LF, CR or LF) becomes a CR LF.
-//
-// text() is cheap while the text is unchanged: the area keeps the text it was
-// last given or last asked for until the next edit, so a caller may ask for it
-// after every change notification and pay for building it only once.
+// Shift+Enter types a CR LF like Enter does. Pasted or dropped text: the
+// clipboard carries LF line ends, so every line end of it (CR LF, CR or LF)
+// becomes a CR LF.
 class TextArea : public QPlainTextEdit
 {
     Q_OBJECT
 public:
     explicit TextArea(QWidget *parent = nullptr);
 
+    // Shows this document from now on; the area does not take it over, so
+    // the owner gives the area its own document back (nullptr) before the
+    // document goes. The document gets the layout that a plain text area needs.
+    void showDocument(PlainTextDocument *document);
+    PlainTextDocument *plainDocument() const { return m_document; }
+
+    // The shown document's text (PlainTextDocument::text()).
     QString text() const;
+    // Replaces the whole text; the insertion point goes to the start.
     void setText(const QString &text);
 
     // Appends at the end without rebuilding the document.
@@ -43,10 +46,6 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
-    void forgetText();
-
-    // The text as text() returns it, valid while m_textKnown is set.
-    mutable QString m_text;
-    mutable bool m_textKnown = true;
-    bool m_settingText = false;
+    PlainTextDocument *m_ownDocument = nullptr;
+    PlainTextDocument *m_document = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "FakePlatform.h"
 #include "FileQuestions.h"
 #include "LineBox.h"
+#include "PlainTextDocument.h"
 #include "TestFiles.h"
 #include "TextArea.h"
 
@@ -19,6 +20,7 @@ private slots:
     void textAreaAppend();
     void shiftEnterTypesCrLf();
     void textAreaTextFollowsEveryChange();
+    void textAreaShowsAnotherDocument();
     void pastedLineEndsBecomeCrLf_data();
     void pastedLineEndsBecomeCrLf();
     void lineBoxKeepsFirstLine_data();
@@ -113,6 +115,31 @@ void TestPlatformUi::textAreaTextFollowsEveryChange()
     area.selectAll();
     area.insertPlainText(QStringLiteral("pasted\r\n"));
     check("replace all");
+}
+
+void TestPlatformUi::textAreaShowsAnotherDocument()
+{
+    // A model owns the text; the area shows and edits it in place.
+    auto document = std::make_unique<PlainTextDocument>();
+    document->setText(QStringLiteral("Model text\r\n"));
+    TextArea area;
+    area.showDocument(document.get());
+    QCOMPARE(area.text(), QStringLiteral("Model text\r\n"));
+    area.moveCaretToEnd();
+    QTest::keyClicks(&area, QStringLiteral("typed"));
+    QCOMPARE(document->text(), QStringLiteral("Model text\r\ntyped"));
+    document->appendText(QStringLiteral("\r\nappended"));
+    QCOMPARE(area.text(), QStringLiteral("Model text\r\ntyped\r\nappended"));
+    area.setText(QStringLiteral("Set\r\nthrough the area"));
+    QCOMPARE(document->text(), QStringLiteral("Set\r\nthrough the area"));
+    QCOMPARE(area.textCursor().position(), 0);
+
+    // Given its own document back, the area lets the model's go.
+    area.showDocument(nullptr);
+    QCOMPARE(area.text(), QString());
+    document.reset();
+    QTest::keyClicks(&area, QStringLiteral("own"));
+    QCOMPARE(area.text(), QStringLiteral("own"));
 }
 
 void TestPlatformUi::pastedLineEndsBecomeCrLf_data()
