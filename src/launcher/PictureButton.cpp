@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 PictureButton::PictureButton(const QString &picture, QWidget *parent)
     : QAbstractButton(parent), m_picture(picture)
@@ -23,10 +22,16 @@ void PictureButton::paintEvent(QPaintEvent *)
     if (isDown())
         painter.fillRect(rect(), QColor(0, 0, 0, 40));
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(2, 2, -2, -2);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        // The style's dotted focus frame is lost on the painted labels: a
+        // golden ring with a dark edge shows on the white label and on the
+        // violet background alike.
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF ring = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(60, 20, 90), 4));
+        painter.drawRoundedRect(ring, 9, 9);
+        painter.setPen(QPen(QColor(255, 200, 40), 2));
+        painter.drawRoundedRect(ring, 9, 9);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "SuiteMain.h"
 
+#include "EditorWindow.h"
 #include "KBEd.h"
 #include "Locs.h"
 #include "MemoryEd.h"
@@ -11,6 +12,7 @@
 #include <QPainter>
 
 #include <functional>
+#include <type_traits>
 
 namespace {
 
@@ -19,17 +21,9 @@ QString title()
     return QStringLiteral("Mindloom 2G");
 }
 
-// Creates the window on first use and shows it without blocking; an existing
-// one is brought forward as it is. The window has no parent, so it stays open
-// when the launcher closes, and it is destroyed when it is closed.
-template <class Window> void showOne(QPointer<Window> &window, Platform &platform)
+// Shows a window without blocking, restored if it was minimised, in front.
+void bringForward(QWidget *window)
 {
-    if (!window) {
-        window = new Window(platform);
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        // A window still open when the program quits is deleted with it.
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
-    }
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
@@ -37,6 +31,23 @@ template <class Window> void showOne(QPointer<Window> &window, Platform &platfor
 }
 
 } // namespace
+
+// Creates the window on first use and shows it without blocking; an existing
+// one is brought forward as it is. The window has no parent, so it stays open
+// when the launcher closes, and it is destroyed when it is closed. An editor's
+// Ctrl+L brings the launcher back, also after the launcher was closed.
+template <class Window> void SuiteMain::showOne(QPointer<Window> &window)
+{
+    if (!window) {
+        window = new Window(m_platform);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        // A window still open when the program quits is deleted with it.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
+        if constexpr (std::is_base_of_v<EditorWindow, Window>)
+            connect(window, &EditorWindow::launcherRequested, this, [this] { bringForward(this); });
+    }
+    bringForward(window);
+}
 
 SuiteMain::SuiteMain(Platform &platform, QWidget *parent)
     : QWidget(parent), m_platform(platform),
@@ -46,16 +57,23 @@ SuiteMain::SuiteMain(Platform &platform, QWidget *parent)
     setWindowTitle(title());
     setFixedSize(497, 365);
 
+    // The screen reader names each picture by what it opens; the label
+    // images say the same.
     const struct
     {
         QRect geometry;
+        const char *name;
+        const char *description;
         std::function<void()> action;
     } buttons[] = {
-        {QRect(-1, 30, 200, 37), [this] { startFrameloft(); }},
-        {QRect(0, 71, 199, 35), [this] { showOne(m_kbEd, m_platform); }},
-        {QRect(-1, 111, 199, 35), [this] { showOne(m_memoryEd, m_platform); }},
+        {QRect(-1, 30, 200, 37), "Scene Composer", "Starts the scene composer.",
+         [this] { startFrameloft(); }},
+        {QRect(0, 71, 199, 35), "Knowledge Base", "Shows the Knowledge Base Editor.",
+         [this] { showOne(m_kbEd); }},
+        {QRect(-1, 111, 199, 35), "Personality", "Shows the Personality Editor.",
+         [this] { showOne(m_memoryEd); }},
         // The way in to the Locations window, in the style of the other three.
-        {QRect(-1, 151, 200, 35), [this] { showOne(m_locs, m_platform); }},
+        {QRect(-1, 151, 200, 35), "Locations", "Shows the Locations window.", [this] { showOne(m_locs); }},
     };
     QWidget *previous = nullptr;
     for (int i = 0; i < 4; ++i) {
@@ -63,6 +81,8 @@ SuiteMain::SuiteMain(Platform &platform, QWidget *parent)
         auto *button = new PictureButton(QStringLiteral(":/launcher/picture%1_label.png").arg(n), this);
         button->setObjectName(QStringLiteral("Picture%1").arg(n));
         button->setGeometry(buttons[i].geometry);
+        button->setAccessibleName(QLatin1String(buttons[i].name));
+        button->setAccessibleDescription(QLatin1String(buttons[i].description));
         connect(button, &PictureButton::clicked, this, buttons[i].action);
         if (previous)
             setTabOrder(previous, button);

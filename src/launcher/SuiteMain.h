@@ -26,6 +26,7 @@ private:
     // The scene composer's program file in the program folder.
     QString frameloftPath() const;
     void startFrameloft();
+    template <class Window> void showOne(QPointer<Window> &window);
 
     Platform &m_platform;
     QPixmap m_background;

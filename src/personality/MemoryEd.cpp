@@ -33,7 +33,7 @@ QString errorTitle()
 } // namespace
 
 MemoryEd::MemoryEd(Platform &platform, QWidget *parent)
-    : QWidget(parent), m_platform(platform), cdl(platform.createFileDialog(this)),
+    : EditorWindow(platform, parent), cdl(platform.createFileDialog(this)),
       m_background(QStringLiteral(":/personality/memoryed_background.png"))
 {
     setObjectName(QStringLiteral("MemoryEd"));
@@ -331,10 +331,10 @@ bool MemoryEd::eventFilter(QObject *watched, QEvent *event)
 {
     // Every key released in the entry line keeps the texts in step, before an
     // Enter takes the line (EntryLine::entered follows this filter).
-    if (watched == Text2 && event->type() == QEvent::KeyRelease
-        && !static_cast<QKeyEvent *>(event)->isAutoRepeat())
+    if (watched == Text2 && event->type() == QEvent::KeyRelease &&
+        !static_cast<QKeyEvent *>(event)->isAutoRepeat())
         keepTextsInStep();
-    return QWidget::eventFilter(watched, event);
+    return EditorWindow::eventFilter(watched, event);
 }
 
 void MemoryEd::takeEntryLine()

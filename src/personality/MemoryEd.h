@@ -1,7 +1,8 @@
 #pragma once
 
+#include "EditorWindow.h"
+
 #include <QPixmap>
-#include <QWidget>
 
 #include <memory>
 
@@ -18,7 +19,7 @@ class TextArea;
 // The Personality Editor: lists the personalities of the program folder, loads
 // one, shows its memory (general view) or its questions and answers in one text
 // area, extends them from the entry line and saves them.
-class MemoryEd : public QWidget
+class MemoryEd : public EditorWindow
 {
     Q_OBJECT
 public:
@@ -71,7 +72,6 @@ private:
     void takeOutSection(QString &section, QLatin1String marker);
     void showError(const QString &text);
 
-    Platform &m_platform;
     std::unique_ptr<FileDialog> cdl;
     QPixmap m_background;
 

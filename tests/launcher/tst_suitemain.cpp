@@ -1,3 +1,4 @@
+#include "AccessibilityWalk.h"
 #include "Controls.h"
 #include "ProgramFolderFixture.h"
 #include "SuiteMain.h"
@@ -26,6 +27,9 @@ private slots:
     void oneWindowOfEachKind_data();
     void oneWindowOfEachKind();
     void editorsOutliveTheLauncher();
+    void ctrlLBringsTheLauncherBack();
+    void screenReaderNames();
+    void focusMarker();
     void endOfProgramDeletesOpenWindows();
     void screenshot();
 };
@@ -236,11 +240,71 @@ void TestSuiteMain::editorsOutliveTheLauncher()
     const QPointer<QWidget> memoryEd = windowsOf("MemoryEd").value(0);
     QVERIFY(kbEd && memoryEd);
 
-    launcher.window->close();
+    // Closing the launcher is not closing the last window: the program runs on.
+    QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+    QVERIFY(launcher.window->close());
+    processDeferredDeletes();
+    QCOMPARE(lastClosed.size(), 0);
+    QVERIFY(kbEd && kbEd->isVisible());
+    QVERIFY(memoryEd && memoryEd->isVisible());
+
     launcher.window.reset();
     processDeferredDeletes();
     QVERIFY(kbEd && kbEd->isVisible());
     QVERIFY(memoryEd && memoryEd->isVisible());
+}
+
+void TestSuiteMain::ctrlLBringsTheLauncherBack()
+{
+    Launcher launcher;
+    picture(*launcher.window, 3)->click();
+    QWidget *editor = windowsOf("MemoryEd").value(0);
+    QVERIFY(editor);
+    launcher.window->close();
+    QVERIFY(!launcher.window->isVisible());
+
+    editor->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor));
+    QTest::keyClick(editor->focusWidget() ? editor->focusWidget() : editor, Qt::Key_L, Qt::ControlModifier);
+    QVERIFY(launcher.window->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(launcher.window.get()));
+    // Still one editor: the launcher only came forward.
+    QCOMPARE(windowsOf("MemoryEd").size(), 1);
+}
+
+void TestSuiteMain::screenReaderNames()
+{
+    Launcher launcher;
+    QCOMPARE(AccessibilityWalk::unnamedControls(*launcher.window), QStringList());
+    const QString names[] = {QStringLiteral("Scene Composer"), QStringLiteral("Knowledge Base"),
+                             QStringLiteral("Personality"), QStringLiteral("Locations")};
+    for (int n = 1; n <= 4; ++n) {
+        QAbstractButton *button = picture(*launcher.window, n);
+        QCOMPARE(AccessibilityWalk::accessibleName(button), names[n - 1]);
+        QVERIFY(!button->accessibleDescription().isEmpty());
+    }
+}
+
+void TestSuiteMain::focusMarker()
+{
+    // The focused picture shows a marker that the others do not.
+    Launcher launcher;
+    launcher.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(launcher.window.get()));
+    QAbstractButton *first = picture(*launcher.window, 1);
+    QAbstractButton *second = picture(*launcher.window, 2);
+    first->setFocus(Qt::TabFocusReason);
+    QVERIFY(first->hasFocus());
+    const QImage before = second->grab().toImage();
+    const QImage focusedFirst = first->grab().toImage();
+    QTest::keyClick(first, Qt::Key_Tab);
+    QVERIFY(second->hasFocus());
+    const QImage after = second->grab().toImage();
+    QVERIFY(before != after);
+    QCOMPARE(first->grab().toImage() == focusedFirst, false);
+    // On the label's edge, where the ring runs, in a colour the label does not have there.
+    const int y = after.height() / 2;
+    QVERIFY(before.pixelColor(2, y) != after.pixelColor(2, y));
 }
 
 void TestSuiteMain::endOfProgramDeletesOpenWindows()
