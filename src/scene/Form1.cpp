@@ -225,9 +225,11 @@ void Form1::buildControls()
         case Role::AnimationText: {
             auto *box = static_cast<QLineEdit *>(control);
             m_animationTexts[size_t(arg)] = box;
-            // Every change of the text, typed or set, is the record's text.
-            connect(box, &QLineEdit::textChanged, this, [&editor, arg](const QString &text) {
-                editor.setAnimationText(SceneEditor::AnimationText(arg), text);
+            // Every change of the text, typed or set, is the record's text. The
+            // box's own text is taken, not the signal's: a paste is cut to its
+            // first line while the signal for the whole paste is still on its way.
+            connect(box, &QLineEdit::textChanged, this, [&editor, arg, box] {
+                editor.setAnimationText(SceneEditor::AnimationText(arg), box->text());
             });
             // Leaving the box ends its typing step.
             box->installEventFilter(this);
