@@ -6,50 +6,21 @@
 // Without a folder the default pictures are generated in a temporary one, in
 // the sizes of the shipped art.
 
+#include "BenchProgramFolder.h"
 #include "Form1.h"
-#include "QtPlatform.h"
 #include "SceneCanvas.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QTemporaryDir>
 
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 
 namespace {
-
-class BenchPlatform : public QtPlatform
-{
-public:
-    QString folder;
-    QString programFolder() const override { return folder; }
-};
-
-void writeDefaultPictures(const QString &images)
-{
-    const struct
-    {
-        const char *name;
-        int width, height;
-    } pictures[] = {{"bg.jpg", 700, 500},        {"zumimouth.jpg", 304, 256}, {"zumiblink.jpg", 304, 128},
-                    {"usermouth.jpg", 112, 256}, {"userblink.jpg", 112, 128}, {"miscpart.jpg", 256, 32}};
-    for (const auto &picture : pictures) {
-        QImage image(picture.width, picture.height, QImage::Format_RGB32);
-        QPainter painter(&image);
-        QLinearGradient gradient(0, 0, picture.width, picture.height);
-        gradient.setColorAt(0, QColor(40, 120, 200));
-        gradient.setColorAt(1, QColor(230, 180, 60));
-        painter.fillRect(image.rect(), gradient);
-        painter.end();
-        image.save(images + QLatin1String(picture.name));
-    }
-}
 
 void send(QWidget *canvas, QEvent::Type type, QPointF position)
 {
@@ -67,6 +38,7 @@ QPointF pathPoint(int i)
 struct Run
 {
     double moveMs = 0;
+    double moveCpuMs = 0; // processor time of the program, for a busy machine
     double releaseMs = 0;
     quint64 redraws = 0;
     quint64 outlines = 0;
@@ -83,6 +55,7 @@ Run drag(QApplication &app, Form1 &window, int moves, bool paint)
     const SceneEditor::DrawCounts before = window.editor().drawCounts();
     QElapsedTimer timer;
     timer.start();
+    const std::clock_t cpu = std::clock();
     for (int i = 1; i <= moves; ++i) {
         send(canvas, QEvent::MouseMove, pathPoint(i));
         if (paint)
@@ -90,6 +63,7 @@ Run drag(QApplication &app, Form1 &window, int moves, bool paint)
     }
     Run run;
     run.moveMs = double(timer.nsecsElapsed()) / 1e6;
+    run.moveCpuMs = double(std::clock() - cpu) * 1000.0 / CLOCKS_PER_SEC;
     run.redraws = window.editor().drawCounts().redraws - before.redraws;
     run.outlines = window.editor().drawCounts().outlines - before.outlines;
     timer.restart();
@@ -103,13 +77,37 @@ Run drag(QApplication &app, Form1 &window, int moves, bool paint)
 
 void report(const char *title, const Run &run, int moves)
 {
-    std::printf("%-42s %8.1f ms for %d moves, %7.3f ms per move; release %6.3f ms\n", title, run.moveMs,
-                moves, run.moveMs / moves, run.releaseMs);
+    std::printf("%-42s %8.1f ms (processor %6.1f ms) for %d moves, %7.3f ms per move; release %6.3f ms\n",
+                title, run.moveMs, run.moveCpuMs, moves, run.moveMs / moves, run.releaseMs);
     std::printf(
         "%-42s canvas rebuilt %llu times while moving, %llu at the release; %llu rectangle inversions "
         "(%.2f per move)\n",
         "", static_cast<unsigned long long>(run.redraws), static_cast<unsigned long long>(run.releaseRedraws),
         static_cast<unsigned long long>(run.outlines), double(run.outlines) / moves);
+}
+
+// A drag is one undo step whatever its length: the heap grows by the same
+// amount for a drag of 10 moves and one of 1,000.
+void oneStep(Form1 &window)
+{
+    auto *canvas = window.findChild<SceneCanvas *>(QStringLiteral("picCanvas"));
+    QUndoStack &steps = window.editor().undoStack();
+    for (int moves : {10, 1000, 10, 1000}) {
+        // From the default place, along small circles, ending 7 pixels to the right.
+        window.editor().newScene();
+        const int count = steps.count();
+        const qint64 heap = BenchProgramFolder::heapInUse();
+        const auto at = [moves](int i) {
+            const double turn = 6.283185307 * i / moves;
+            return QPointF(300 + 7.0 * i / moves + 40 * std::sin(turn), 300 + 40 * (1 - std::cos(turn)));
+        };
+        send(canvas, QEvent::MouseButtonPress, at(0));
+        for (int i = 1; i <= moves; ++i)
+            send(canvas, QEvent::MouseMove, at(i));
+        send(canvas, QEvent::MouseButtonRelease, at(moves));
+        std::printf("Drag of %4d moves: %d undo step(s) added, heap %+lld bytes\n", moves,
+                    steps.count() - count, static_cast<long long>(BenchProgramFolder::heapInUse() - heap));
+    }
 }
 
 } // namespace
@@ -119,19 +117,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-
-    BenchPlatform platform;
-    QTemporaryDir temporary;
-    if (argc > 1) {
-        platform.folder = QDir::toNativeSeparators(QString::fromLocal8Bit(argv[1]));
-        if (!platform.folder.endsWith(QDir::separator()))
-            platform.folder += QDir::separator();
-    } else {
-        platform.folder = QDir::toNativeSeparators(temporary.path()) + QDir::separator();
-        QDir().mkpath(platform.folder + QStringLiteral("Images"));
-        writeDefaultPictures(platform.folder + QStringLiteral("Images") + QDir::separator());
-    }
-    std::printf("Program folder: %s\n", qPrintable(platform.folder));
+    BenchProgramFolder platform(argc, argv);
 
     constexpr int Moves = 1000;
     Form1 window(platform);
@@ -148,5 +134,8 @@ int main(int argc, char *argv[])
     report("Outline off, painted on screen:", drag(app, window, Moves, true), Moves);
     outline->setChecked(true);
     report("Outline on, painted on screen:", drag(app, window, Moves, true), Moves);
+
+    outline->setChecked(false);
+    oneStep(window);
     return 0;
 }

@@ -65,21 +65,44 @@ void CanvasPicture::blit(const QImage &source, int sourceX, int sourceY, int wid
     }
 }
 
-void CanvasPicture::setBasePicture(const QImage &background)
+QRect CanvasPicture::setBasePicture(const QImage &background)
 {
     m_image.fill(plainColour());
     if (!background.isNull()) {
         blit(background, 0, 0, std::min(background.width(), int(Width)),
              std::min(background.height(), int(Height)), 0, 0);
     }
+    return m_image.rect();
 }
 
-void CanvasPicture::copyPicture(const QImage &source, float x, float y, float w, float h)
+void CanvasPicture::restoreBase(const QImage &background, const QRect &area)
+{
+    const QRect canvasArea = area & m_image.rect();
+    if (canvasArea.isEmpty())
+        return;
+    // The plain colour only where the background does not reach.
+    const QRect covered = background.isNull() ? QRect() : canvasArea & background.rect();
+    const QRgb plain = plainColour().rgb();
+    for (int row = canvasArea.top(); row <= canvasArea.bottom(); ++row) {
+        auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(row));
+        if (covered.isEmpty() || row < covered.top() || row > covered.bottom()) {
+            std::fill(line + canvasArea.left(), line + canvasArea.right() + 1, plain);
+            continue;
+        }
+        std::fill(line + canvasArea.left(), line + covered.left(), plain);
+        std::fill(line + covered.right() + 1, line + canvasArea.right() + 1, plain);
+    }
+    if (!covered.isEmpty())
+        blit(background, covered.left(), covered.top(), covered.width(), covered.height(), covered.left(),
+             covered.top());
+}
+
+QRect CanvasPicture::copyPicture(const QImage &source, float x, float y, float w, float h)
 {
     double left, top, width, height;
     if (source.isNull() || !toPixel(x, &left) || !toPixel(y, &top) || !toPixel(w, &width) ||
         !toPixel(h, &height))
-        return;
+        return QRect();
     // Where the stored size reaches past the picture (the LOAD buttons size a
     // part about 1.8 % above its picture), only the picture's own pixels are
     // copied; the strip beyond it keeps what the canvas showed there.
@@ -93,12 +116,13 @@ void CanvasPicture::copyPicture(const QImage &source, float x, float y, float w,
     const qint64 destRight = std::min<qint64>(destX + pictureWidth, Width);
     const qint64 destBottom = std::min<qint64>(destY + pictureHeight, Height);
     if (destRight <= destLeft || destBottom <= destTop)
-        return;
+        return QRect();
     blit(source, int(destLeft - destX), int(destTop - destY), int(destRight - destLeft),
          int(destBottom - destTop), int(destLeft), int(destTop));
+    return QRect(int(destLeft), int(destTop), int(destRight - destLeft), int(destBottom - destTop));
 }
 
-void CanvasPicture::invertOutline(float x, float y, float w, float h)
+QRect CanvasPicture::invertOutline(float x, float y, float w, float h)
 {
     // The outline runs through the corner pixels (X0, Y0) and (X0 + W, Y0 + H),
     // both included, so it lies just around a part copied with the same
@@ -107,7 +131,7 @@ void CanvasPicture::invertOutline(float x, float y, float w, float h)
     // collapses to a line or a single pixel, so a second call restores them all.
     double left, top, width, height;
     if (!toPixel(x, &left) || !toPixel(y, &top) || !toPixel(w, &width) || !toPixel(h, &height))
-        return;
+        return QRect();
     qint64 x0 = toIndex(left);
     qint64 y0 = toIndex(top);
     qint64 x1 = toIndex(left + width);
@@ -140,4 +164,10 @@ void CanvasPicture::invertOutline(float x, float y, float w, float h)
     invertColumn(x0, y0 + 1, y1 - 1);
     if (x1 != x0)
         invertColumn(x1, y0 + 1, y1 - 1);
+
+    const qint64 clipTop = std::max<qint64>(y0, 0);
+    const qint64 clipBottom = std::min<qint64>(y1, Height - 1);
+    if (clipRight < clipLeft || clipBottom < clipTop)
+        return QRect();
+    return QRect(QPoint(int(clipLeft), int(clipTop)), QPoint(int(clipRight), int(clipBottom)));
 }

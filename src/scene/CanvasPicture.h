@@ -15,23 +15,30 @@ public:
 
     CanvasPicture();
 
+    // Each drawing operation returns the part of the canvas it changed (at
+    // most), so that only that part needs showing again.
+
     // Replaces the retained picture with the plain colour and the given
     // picture unscaled at (0, 0), cut at the right and bottom. A null image
     // leaves the plain colour alone.
-    void setBasePicture(const QImage &background);
+    QRect setBasePicture(const QImage &background);
+
+    // What setBasePicture does, within area only: where the rest of the canvas
+    // already shows this background, the result is the same.
+    void restoreBase(const QImage &background, const QRect &area);
 
     // Copies the rectangle (0, 0, w, h) of source to (x, y), unscaled and
     // clipped to the canvas. Only the source's own pixels are copied where the
     // rectangle reaches past it; the canvas keeps its pixels in that strip.
     // Coordinates and sizes land on the nearest whole pixel (halves up); a
     // non-finite one draws nothing.
-    void copyPicture(const QImage &source, float x, float y, float w, float h);
+    QRect copyPicture(const QImage &source, float x, float y, float w, float h);
 
     // Inverts the one-pixel outline of the rectangle with corners (x, y) and
     // (x + w, y + h), both corner pixels included (same rounding as
     // copyPicture). Each pixel is inverted at most once per call, so doing it
     // twice restores every pixel, also for a rectangle of width or height 0.
-    void invertOutline(float x, float y, float w, float h);
+    QRect invertOutline(float x, float y, float w, float h);
 
     // The present picture (always Width x Height, RGB32).
     const QImage &image() const { return m_image; }

@@ -325,24 +325,18 @@ void Form1::mirror(SceneEditor::Changes changes)
 {
     if (changes & SceneEditor::ControlsChanged)
         mirrorControls();
-    if (changes & SceneEditor::ShownNameChanged) {
-        const QSignalBlocker blocker(m_shownName);
-        m_shownName->setText(m_editor->shownName());
-    }
+    if (changes & SceneEditor::ShownNameChanged)
+        showText(m_shownName, m_editor->shownName());
     if (changes & SceneEditor::TextsChanged) {
         const SceneRecord &record = m_editor->record();
         const QString *texts[] = {&record.MiscFrames, &record.MiscSpeed, &record.MiscRndm, &record.MiscDelay};
-        for (size_t i = 0; i < m_animationTexts.size(); ++i) {
-            if (m_animationTexts[i]->text() == *texts[i])
-                continue;
-            const QSignalBlocker blocker(m_animationTexts[i]);
-            m_animationTexts[i]->setText(*texts[i]);
-        }
+        for (size_t i = 0; i < m_animationTexts.size(); ++i)
+            showText(m_animationTexts[i], *texts[i]);
     }
     if (changes & (SceneEditor::RecordChanged | SceneEditor::ControlsChanged))
         updatePlaceTip();
     if (changes & SceneEditor::CanvasChanged)
-        m_picCanvas->update();
+        m_picCanvas->update(m_editor->changedCanvasArea());
     if (changes & SceneEditor::ModifiedChanged)
         updateTitle();
 }
@@ -378,6 +372,25 @@ void Form1::mirrorControls()
     setChecked(m_alternativeSwitch, editor.alternativeShown());
     m_alternativeSwitch->setEnabled(editor.alternativeEnabled());
     m_alternativeLoad->setEnabled(editor.alternativeEnabled());
+}
+
+// A text box shows its text with its signals blocked. A text of more than
+// 32,768 characters (only a damaged scene file has one) would take seconds to
+// lay out in a one-line box; the box shows its beginning and cannot be edited,
+// while the scene keeps the whole text and saves it as it was.
+void Form1::showText(QLineEdit *box, const QString &text)
+{
+    constexpr qsizetype LongestShown = 32768;
+    const bool tooLong = text.size() > LongestShown;
+    const QString shown = tooLong ? text.left(LongestShown) : text;
+    if (box->text() == shown && box->isReadOnly() == tooLong)
+        return;
+    const QSignalBlocker blocker(box);
+    box->setText(shown);
+    box->setReadOnly(tooLong);
+    box->setToolTip(
+        tooLong ? QStringLiteral("%L1 characters, too many to edit here; kept as they are.").arg(text.size())
+                : QString());
 }
 
 // A "*" after the name while the scene differs from the one last saved or loaded.

@@ -51,6 +51,7 @@ private:
     void connectEditor();
     void mirror(SceneEditor::Changes changes);
     void mirrorControls();
+    void showText(QLineEdit *box, const QString &text);
     void updateTitle();
     void updatePlaceTip();
 

@@ -89,6 +89,7 @@ void SceneEditor::flush()
         }
     }
     const Changes changes = std::exchange(m_pending, Changes());
+    m_reportedArea = std::exchange(m_dirtyArea, QRect());
     if (changes)
         emit changed(changes);
 }
@@ -101,6 +102,16 @@ QString SceneEditor::pictureFolder() const
 
 PictureResult SceneEditor::loadNamed(const QString &name) const
 {
+    // A damaged scene file can hold a "name" of megabytes; no file system has
+    // such a name, so it is not looked for.
+    constexpr qsizetype LongestPath = 32767;
+    if (name.size() > LongestPath) {
+        PictureResult result;
+        result.error = QStringLiteral("No picture can have the name \"%1...\": it is %L2 characters long.")
+                           .arg(name.left(60))
+                           .arg(name.size());
+        return result;
+    }
     // Scenes made on Windows name pictures in subfolders with "\"
     // ("faces\m.bmp"); where no file has the name as it stands, "\" is taken as
     // the folder separator it was meant to be.
@@ -118,12 +129,24 @@ void SceneEditor::RedrawCanvas()
 {
     ++m_drawCounts.redraws;
     touch(CanvasChanged);
-    m_canvas.setBasePicture(m_state.pictures.background.image);
+    // Where the canvas already shows this background, only what was drawn over
+    // it since needs restoring: a drag then costs the part's size, not the
+    // canvas's.
+    const QImage &background = m_state.pictures.background.image;
+    if (m_shownBackground == background.cacheKey()) {
+        m_canvas.restoreBase(background, m_drawnOver);
+        m_dirtyArea |= m_drawnOver;
+    } else {
+        m_dirtyArea |= m_canvas.setBasePicture(background);
+        m_shownBackground = background.cacheKey();
+    }
+    m_drawnOver = QRect();
     if (!m_state.showPart || m_state.selected < 0)
         return;
     const SceneRecord::Part &part = m_state.record.part(m_state.selected);
-    m_canvas.copyPicture(m_state.pictures.parts[size_t(m_state.selected)].image, part.x, part.y, part.w,
-                         part.h);
+    m_drawnOver = m_canvas.copyPicture(m_state.pictures.parts[size_t(m_state.selected)].image, part.x, part.y,
+                                       part.w, part.h);
+    m_dirtyArea |= m_drawnOver;
 }
 
 void SceneEditor::DrawOutline()
@@ -133,7 +156,9 @@ void SceneEditor::DrawOutline()
     if (m_state.selected < 0)
         return;
     const SceneRecord::Part &part = m_state.record.part(m_state.selected);
-    m_canvas.invertOutline(part.x, part.y, part.w, part.h);
+    const QRect area = m_canvas.invertOutline(part.x, part.y, part.w, part.h);
+    m_drawnOver |= area;
+    m_dirtyArea |= area;
 }
 
 void SceneEditor::openStep(const QString &text, int mergeKey)

@@ -125,6 +125,9 @@ public:
     bool useOutline() const { return m_useOutline; }
     bool dragging() const { return m_dragging; }
     const QImage &canvas() const { return m_canvas.image(); }
+    // The part of the canvas that the drawing reported by the last `changed`
+    // touched (empty when nothing on it changed).
+    QRect changedCanvasArea() const { return m_reportedArea; }
     float canvasWidth() const { return m_canvasWidth; }
     float canvasHeight() const { return m_canvasHeight; }
     // The scene file text last built by Save Scene or read by Load Scene.
@@ -212,6 +215,13 @@ private:
     Environment m_env;
     State m_state;
     CanvasPicture m_canvas;
+    // What the canvas shows: the background holder's picture (by its cache
+    // key; -1 before the first drawing) and, over it, whatever was drawn in
+    // this rectangle since.
+    qint64 m_shownBackground = -1;
+    QRect m_drawnOver;
+    QRect m_dirtyArea;
+    QRect m_reportedArea;
     float m_canvasWidth = 0;
     float m_canvasHeight = 0;
     QString m_sceneText;

@@ -1,6 +1,8 @@
 #include "CanvasPicture.h"
 #include "SceneComposition.h"
 
+#include <QRandomGenerator>
+
 #include <QTest>
 
 #include <cmath>
@@ -61,6 +63,9 @@ private slots:
     void outlineTwiceRestores();
     void unusableNumbersDrawNothing_data();
     void unusableNumbersDrawNothing();
+    void restoreBaseRebuildsTheArea_data();
+    void restoreBaseRebuildsTheArea();
+    void drawingReportsWhatItChanged();
     void composesTheWholeScene();
 };
 
@@ -325,6 +330,50 @@ void TestCanvasPicture::unusableNumbersDrawNothing()
     canvas.copyPicture(filled(20, 20, qRgb(0, 0, 0)), x, y, w, h);
     canvas.invertOutline(x, y, w, h);
     QCOMPARE(canvas.image(), filled(700, 500, Plain));
+}
+
+void TestCanvasPicture::restoreBaseRebuildsTheArea_data()
+{
+    QTest::addColumn<QImage>("background");
+    QTest::addColumn<QRect>("area");
+    QTest::newRow("inside") << gradient(700, 500) << QRect(100, 80, 120, 90);
+    QTest::newRow("reaching past the canvas") << gradient(700, 500) << QRect(650, -20, 120, 90);
+    QTest::newRow("reaching past a small background") << gradient(300, 200) << QRect(250, 150, 120, 90);
+    QTest::newRow("no background") << QImage() << QRect(10, 10, 50, 50);
+    QTest::newRow("outside the canvas") << gradient(700, 500) << QRect(900, 900, 10, 10);
+}
+
+void TestCanvasPicture::restoreBaseRebuildsTheArea()
+{
+    QFETCH(QImage, background);
+    QFETCH(QRect, area);
+    CanvasPicture canvas;
+    canvas.setBasePicture(background);
+    const QImage base = canvas.image().copy();
+    // Something drawn over the area only; restoring it gives the base back.
+    canvas.copyPicture(filled(900, 900, qRgb(1, 2, 3)), float(area.x()), float(area.y()), float(area.width()),
+                       float(area.height()));
+    canvas.restoreBase(background, area);
+    QCOMPARE(canvas.image(), base);
+}
+
+// Each operation returns a rectangle holding every pixel it changed.
+void TestCanvasPicture::drawingReportsWhatItChanged()
+{
+    QRandomGenerator random(77);
+    CanvasPicture canvas;
+    canvas.setBasePicture(gradient(700, 500));
+    const QImage part = gradient(150, 120);
+    for (int round = 0; round < 200; ++round) {
+        const QImage before = canvas.image().copy();
+        const float x = float(random.bounded(-200, 800)), y = float(random.bounded(-200, 600));
+        const float w = float(random.bounded(0, 200)), h = float(random.bounded(0, 200));
+        const QRect reported =
+            random.bounded(2) ? canvas.copyPicture(part, x, y, w, h) : canvas.invertOutline(x, y, w, h);
+        for (const QPoint &p : changedPixels(before, canvas.image()))
+            QVERIFY2(reported.contains(p), qPrintable(QStringLiteral("round %1").arg(round)));
+        QVERIFY(reported.isEmpty() || QRect(0, 0, 700, 500).contains(reported));
+    }
 }
 
 // The whole scene: every part that is in it, in part order, over the background.

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QMap>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -160,6 +161,7 @@ private slots:
     void typingIsOneStepPerBox();
     void modified();
     void changesAreReportedOncePerCall();
+    void canvasIsAlwaysTheSceneRebuilt();
 };
 
 void TestSceneEditor::startUp()
@@ -821,6 +823,85 @@ void TestSceneEditor::changesAreReportedOncePerCall()
     f.editor.undo();
     QCOMPARE(changed.size(), 1);
     QVERIFY(what(0).testFlags(SceneEditor::TextsChanged | SceneEditor::ControlsChanged));
+}
+
+// However the canvas was drawn (a redraw restores only what the part and the
+// outlines covered), it is what a rebuild from the background would give, and
+// the area reported changed holds every pixel that changed.
+void TestSceneEditor::canvasIsAlwaysTheSceneRebuilt()
+{
+    Fixture f;
+    f.pictures.add(QStringLiteral("small.bmp"), 300, 200, qRgb(90, 60, 30));
+    f.pictures.add(QStringLiteral("nude.bmp"), 800, 600, qRgb(10, 20, 30));
+    f.editor.setNudeImageOn(true);
+    f.editor.loadPicture(SceneEditor::LoadAlternative, Picture(), QStringLiteral("nude.bmp"),
+                         QStringLiteral("/n"));
+    QRect reported;
+    connect(&f.editor, &SceneEditor::changed, this, [&] { reported |= f.editor.changedCanvasArea(); });
+    QRandomGenerator random(4242);
+    QImage before = f.editor.canvas().copy();
+    for (int round = 0; round < 400; ++round) {
+        const QPointF at(random.bounded(-100, 800), random.bounded(-100, 600));
+        switch (random.bounded(10)) {
+        case 0:
+            f.editor.setUseOutline(random.bounded(2) == 1);
+            f.drag(at, QPointF(random.bounded(-100, 800), random.bounded(-100, 600)), random.bounded(1, 6));
+            break;
+        case 1:
+            f.editor.nudge(random.bounded(2) ? 10 : -1, 0);
+            break;
+        case 2:
+            f.editor.switchPart(random.bounded(1, ScenePart::Count), random.bounded(2) == 1);
+            break;
+        case 3:
+            f.editor.selectPart(random.bounded(ScenePart::Count));
+            break;
+        case 4:
+            f.editor.setShowPart(random.bounded(3) != 0);
+            break;
+        case 5:
+            f.editor.setAlternativeShown(random.bounded(2) == 1);
+            break;
+        case 6:
+            f.editor.loadPicture(SceneEditor::LoadBackground,
+                                 f.pictures.files[Images + QStringLiteral("small.bmp")],
+                                 QStringLiteral("small.bmp"), QStringLiteral("/small.bmp"));
+            break;
+        case 7:
+            f.editor.undo();
+            break;
+        case 8:
+            f.editor.redo();
+            break;
+        default:
+            // An outline left on the canvas by a press, then a release.
+            f.editor.setUseOutline(true);
+            f.editor.press(at);
+            f.editor.release();
+            break;
+        }
+        const int id = f.editor.selectedPart();
+        CanvasPicture rebuilt;
+        rebuilt.setBasePicture(f.editor.pictures().background.image);
+        if (f.editor.showsPart()) {
+            const SceneRecord::Part &p = f.part(id);
+            rebuilt.copyPicture(f.editor.pictures().parts[size_t(id)].image, p.x, p.y, p.w, p.h);
+        }
+        QVERIFY2(f.editor.canvas() == rebuilt.image(), qPrintable(QStringLiteral("round %1").arg(round)));
+
+        const QImage &after = f.editor.canvas();
+        for (int y = 0; y < after.height(); ++y) {
+            const auto *was = reinterpret_cast<const QRgb *>(before.constScanLine(y));
+            const auto *is = reinterpret_cast<const QRgb *>(after.constScanLine(y));
+            for (int x = 0; x < after.width(); ++x) {
+                if (was[x] != is[x] && !reported.contains(x, y))
+                    QFAIL(qPrintable(
+                        QStringLiteral("round %1: (%2, %3) changed unreported").arg(round).arg(x).arg(y)));
+            }
+        }
+        reported = QRect();
+        before = after.copy();
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSceneEditor)
