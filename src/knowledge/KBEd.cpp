@@ -3,6 +3,7 @@
 #include "EntryLine.h"
 
 #include "FileDialog.h"
+#include "KBEdLayout.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
 #include "TextArea.h"
@@ -67,19 +68,25 @@ constexpr qsizetype kMaxSliceChars = 32 * 1024 * 1024;
 
 const QString kKbaFilter = QStringLiteral("KBA Files (*.kba)|*.kba");
 
-QPushButton *makeButton(QPushButton *button, const char *name, int x, int y, int w, int h)
+// Places come from the layout table the background picture is painted for.
+QRect placeOf(const char *name)
+{
+    return WindowLayout::find(KBEdLayout::Controls, name).place;
+}
+
+QPushButton *makeButton(QPushButton *button, const char *name)
 {
     button->setObjectName(QLatin1String(name));
-    button->setGeometry(x, y, w, h);
+    button->setGeometry(placeOf(name));
     button->setAutoDefault(false);
     return button;
 }
 
-QLabel *makeLabel(QWidget *parent, const char *name, int x, int y, int w, int h, Qt::Alignment alignment)
+QLabel *makeLabel(QWidget *parent, const char *name, Qt::Alignment alignment)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(x, y, w, h);
+    label->setGeometry(placeOf(name));
     label->setAlignment(alignment | Qt::AlignVCenter);
     return label;
 }
@@ -106,32 +113,29 @@ KBEd::KBEd(Platform &platform, QWidget *parent)
 {
     setObjectName(QStringLiteral("KBEd"));
     setWindowTitle(QStringLiteral("Knowledge Base Editor"));
-    setFixedSize(537, 449);
+    setFixedSize(KBEdLayout::ClientSize);
     keepLargeBlocksMapped();
     setStyleSheet(QLatin1String(kStyle));
 
     RichTextBox1 = new TextArea(this);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
-    RichTextBox1->setGeometry(15, 20, 396, 356);
+    RichTextBox1->setGeometry(placeOf("RichTextBox1"));
 
     Text2 = new EntryLine(this);
     Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setGeometry(11, 393, 397, 22);
+    Text2->setGeometry(placeOf("Text2"));
     connect(Text2, &EntryLine::entered, this, &KBEd::addEntry);
 
-    Command4 = makeButton(new QPushButton(QStringLiteral("New KBase..."), this), "Command4", 432, 24, 81, 18);
-    Command1 =
-        makeButton(new QPushButton(QStringLiteral("Load KBase..."), this), "Command1", 432, 42, 81, 18);
-    Command2 =
-        makeButton(new QPushButton(QStringLiteral("Save KBase..."), this), "Command2", 432, 60, 81, 19);
-    Command3 = makeButton(new WrappingButton(QStringLiteral("Read From Text File"), this), "Command3", 432,
-                          79, 81, 29);
-    Command5 = makeButton(new QPushButton(QStringLiteral("STOP"), this), "Command5", 438, 159, 81, 18);
+    Command4 = makeButton(new QPushButton(QStringLiteral("New KBase..."), this), "Command4");
+    Command1 = makeButton(new QPushButton(QStringLiteral("Load KBase..."), this), "Command1");
+    Command2 = makeButton(new QPushButton(QStringLiteral("Save KBase..."), this), "Command2");
+    Command3 = makeButton(new WrappingButton(QStringLiteral("Read From Text File"), this), "Command3");
+    Command5 = makeButton(new QPushButton(QStringLiteral("STOP"), this), "Command5");
     Command5->hide();
 
     // The two labels overlap by a few pixels; they lie beneath the buttons.
-    Label1 = makeLabel(this, "Label1", 427, 125, 73, 25, Qt::AlignLeft);
-    Label2 = makeLabel(this, "Label2", 498, 125, 33, 25, Qt::AlignRight);
+    Label1 = makeLabel(this, "Label1", Qt::AlignLeft);
+    Label2 = makeLabel(this, "Label2", Qt::AlignRight);
     Label1->lower();
     Label2->lower();
 

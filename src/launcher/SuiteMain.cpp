@@ -7,6 +7,7 @@
 #include "PictureButton.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
+#include "SuiteMainLayout.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -55,32 +56,29 @@ SuiteMain::SuiteMain(Platform &platform, QWidget *parent)
 {
     setObjectName(QStringLiteral("SuiteMain"));
     setWindowTitle(title());
-    setFixedSize(497, 365);
+    setFixedSize(SuiteMainLayout::ClientSize);
 
     // The screen reader names each picture by what it opens; the label
     // images say the same.
     const struct
     {
-        QRect geometry;
         const char *name;
         const char *description;
         std::function<void()> action;
     } buttons[] = {
-        {QRect(-1, 30, 200, 37), "Scene Composer", "Starts the scene composer.",
-         [this] { startFrameloft(); }},
-        {QRect(0, 71, 199, 35), "Knowledge Base", "Shows the Knowledge Base Editor.",
-         [this] { showOne(m_kbEd); }},
-        {QRect(-1, 111, 199, 35), "Personality", "Shows the Personality Editor.",
-         [this] { showOne(m_memoryEd); }},
+        {"Scene Composer", "Starts the scene composer.", [this] { startFrameloft(); }},
+        {"Knowledge Base", "Shows the Knowledge Base Editor.", [this] { showOne(m_kbEd); }},
+        {"Personality", "Shows the Personality Editor.", [this] { showOne(m_memoryEd); }},
         // The way in to the Locations window, in the style of the other three.
-        {QRect(-1, 151, 200, 35), "Locations", "Shows the Locations window.", [this] { showOne(m_locs); }},
+        {"Locations", "Shows the Locations window.", [this] { showOne(m_locs); }},
     };
     QWidget *previous = nullptr;
     for (int i = 0; i < 4; ++i) {
         const int n = i + 1;
         auto *button = new PictureButton(QStringLiteral(":/launcher/picture%1_label.png").arg(n), this);
         button->setObjectName(QStringLiteral("Picture%1").arg(n));
-        button->setGeometry(buttons[i].geometry);
+        // In the slots the background picture paints at the same places.
+        button->setGeometry(SuiteMainLayout::Controls[i].place);
         button->setAccessibleName(QLatin1String(buttons[i].name));
         button->setAccessibleDescription(QLatin1String(buttons[i].description));
         connect(button, &PictureButton::clicked, this, buttons[i].action);

@@ -1,6 +1,7 @@
 #include "Locs.h"
 
 #include "FileDialog.h"
+#include "LocsLayout.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
 
@@ -11,15 +12,6 @@
 #include <QPushButton>
 
 namespace {
-
-// Left, top per row; the sizes are shared.
-constexpr int LabelTop[] = {26, 92, 159, 226, 292};
-constexpr int ImageLeft[] = {107, 107, 109, 110, 111};
-constexpr int ImageTop[] = {6, 73, 138, 203, 267};
-constexpr int TextLeft[] = {193, 193, 194, 195, 195};
-constexpr int TextTop[] = {12, 80, 144, 209, 270};
-constexpr int CommandTop[] = {34, 102, 166, 230, 291};
-constexpr int CommandWidth[] = {63, 63, 62, 62, 62};
 
 QString title()
 {
@@ -34,7 +26,7 @@ Locs::Locs(Platform &platform, QWidget *parent)
 {
     setObjectName(QStringLiteral("Locs"));
     setWindowTitle(title());
-    setFixedSize(490, 341);
+    setFixedSize(LocsLayout::ClientSize);
     // A small font, so that the captions fit the window's narrow boxes and buttons.
     QFont small = font();
     small.setPointSizeF(8);
@@ -44,23 +36,24 @@ Locs::Locs(Platform &platform, QWidget *parent)
         const int n = i + 1;
         auto *label = new QLabel(QStringLiteral("Location %1").arg(n), this);
         label->setObjectName(QStringLiteral("Label%1").arg(n));
-        label->setGeometry(11, LabelTop[i], 88, 22);
+        // Places come from the layout table the background picture is painted for.
+        label->setGeometry(LocsLayout::rowControl(n, LocsLayout::RowLabel).place);
 
         auto *image = new QLabel(this);
         image->setObjectName(QStringLiteral("Image%1").arg(n));
-        image->setGeometry(ImageLeft[i], ImageTop[i], 78, 61);
+        image->setGeometry(LocsLayout::rowControl(n, LocsLayout::RowImage).place);
         image->setFrameShape(QFrame::Box);
         image->setScaledContents(true); // the picture is stretched to the frame
         m_images[i] = image;
 
         auto *text = new QLineEdit(QStringLiteral("Text1"), this);
         text->setObjectName(QStringLiteral("Text%1").arg(n));
-        text->setGeometry(TextLeft[i], TextTop[i], 62, 19);
+        text->setGeometry(LocsLayout::rowControl(n, LocsLayout::RowText).place);
         m_texts[i] = text;
 
         auto *open = new QPushButton(QStringLiteral("Open..."), this);
         open->setObjectName(QStringLiteral("Command%1").arg(n));
-        open->setGeometry(TextLeft[i], CommandTop[i], CommandWidth[i], 26);
+        open->setGeometry(LocsLayout::rowControl(n, LocsLayout::RowOpen).place);
         connect(open, &QPushButton::clicked, this, [this, n] { openPicture(n); });
 
         label->lower();
@@ -68,7 +61,7 @@ Locs::Locs(Platform &platform, QWidget *parent)
 
     auto *save = new QPushButton(QStringLiteral("Save Settings"), this);
     save->setObjectName(QStringLiteral("Command6"));
-    save->setGeometry(408, 302, 78, 34);
+    save->setGeometry(WindowLayout::find(LocsLayout::Controls, "Command6").place);
     connect(save, &QPushButton::clicked, this, &Locs::saveSettings);
 
     loadSettings();

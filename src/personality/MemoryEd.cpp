@@ -3,6 +3,7 @@
 #include "EntryLine.h"
 
 #include "FileDialog.h"
+#include "MemoryEdLayout.h"
 #include "PersonalityFile.h"
 #include "PhraseModule.h"
 #include "Platform.h"
@@ -38,7 +39,7 @@ MemoryEd::MemoryEd(Platform &platform, QWidget *parent)
 {
     setObjectName(QStringLiteral("MemoryEd"));
     setWindowTitle(QStringLiteral("Personality Editor"));
-    setFixedSize(563, 469);
+    setFixedSize(MemoryEdLayout::ClientSize);
     createControls();
     styleControls();
 
@@ -67,39 +68,41 @@ MemoryEd::~MemoryEd() = default;
 
 void MemoryEd::createControls()
 {
-    auto place = [this](QWidget *control, const char *name, int x, int y, int w, int h) {
+    // Places (and the buttons' captions) come from the layout table the
+    // background picture is painted for.
+    auto place = [this](QWidget *control, const char *name) {
         control->setParent(this);
         control->setObjectName(QLatin1String(name));
-        control->setGeometry(x, y, w, h);
+        control->setGeometry(WindowLayout::find(MemoryEdLayout::Controls, name).place);
     };
-    auto button = [&](const char *name, const char *caption, int x, int y, int w, int h) {
-        auto *b = new QPushButton(QLatin1String(caption));
-        place(b, name, x, y, w, h);
+    auto button = [&](const char *name) {
+        auto *b = new QPushButton(QLatin1String(WindowLayout::find(MemoryEdLayout::Controls, name).caption));
+        place(b, name);
         b->setFocusPolicy(Qt::TabFocus);
         return b;
     };
 
     RichTextBox1 = new TextArea;
-    place(RichTextBox1, "RichTextBox1", 15, 101, 365, 281);
+    place(RichTextBox1, "RichTextBox1");
     List1 = new QListWidget;
-    place(List1, "List1", 410, 3, 135, 173);
-    Command1 = button("Command1", "Load Personality", 396, 184, 167, 18);
-    Command5 = button("Command5", "Save Personality", 396, 204, 167, 18);
-    Command3 = button("Command3", "Save Personality As...", 396, 227, 171, 18);
-    Command4 = button("Command4", "Save Q/A As...", 396, 246, 172, 18);
+    place(List1, "List1");
+    Command1 = button("Command1");
+    Command5 = button("Command5");
+    Command3 = button("Command3");
+    Command4 = button("Command4");
     // The option buttons and the check box are only as large as their marks;
     // their labels are painted in the background picture.
     Option1 = new QRadioButton;
-    place(Option1, "Option1", 20, 46, 14, 13);
+    place(Option1, "Option1");
     Option1->setChecked(true);
     Option2 = new QRadioButton(QStringLiteral("Question/Answer"));
-    place(Option2, "Option2", 181, 47, 16, 14);
+    place(Option2, "Option2");
     Text2 = new EntryLine;
-    place(Text2, "Text2", 14, 408, 368, 23);
+    place(Text2, "Text2");
     Label3 = new QLabel(QStringLiteral("?"));
-    place(Label3, "Label3", 387, 407, 16, 24);
+    place(Label3, "Label3");
     Check1 = new QCheckBox(QStringLiteral("Use 2nd  Person (You,Your)"));
-    place(Check1, "Check1", 22, 446, 13, 13);
+    place(Check1, "Check1");
 
     // Tab order follows the way the window is used.
     setTabOrder(List1, Command1);

@@ -1,6 +1,9 @@
 #include "EditorArt.h"
 
 #include "ArtWriter.h"
+#include "KBEdLayout.h"
+#include "LocsLayout.h"
+#include "MemoryEdLayout.h"
 #include "Paint.h"
 #include "Zumi.h"
 
@@ -9,60 +12,68 @@
 #include <QRadialGradient>
 #include <QtMath>
 
+#include <algorithm>
+
 void EditorArt::writeAll(ArtWriter &writer, const QString &previewDir)
 {
     const QImage memoryEd = personality();
     const QImage kbEd = knowledge();
     const QImage locs = locations();
-    writer.write(QStringLiteral("src/personality/art/memoryed_background.png"), memoryEd, QSize(563, 469));
-    writer.write(QStringLiteral("src/knowledge/art/kbed_background.png"), kbEd, QSize(537, 449));
-    writer.write(QStringLiteral("src/locations/art/locs_background.png"), locs, QSize(490, 341));
+    writer.write(QStringLiteral("src/personality/art/memoryed_background.png"), memoryEd,
+                 MemoryEdLayout::ClientSize);
+    writer.write(QStringLiteral("src/knowledge/art/kbed_background.png"), kbEd, KBEdLayout::ClientSize);
+    writer.write(QStringLiteral("src/locations/art/locs_background.png"), locs, LocsLayout::ClientSize);
     if (previewDir.isEmpty())
         return;
 
+    // Stand-ins for the controls, from the same tables the windows build from.
     const QDir dir(previewDir);
     const QColor pink(255, 192, 255);
     const QColor pale(255, 227, 249);
     const QColor button(225, 225, 225);
     writePreview(dir.filePath(QStringLiteral("memoryed.png")), memoryEd,
-                 {{{15, 101, 365, 281}, pale, QString()},
-                  {{410, 3, 135, 173}, pale, QStringLiteral("Zumi")},
-                  {{396, 184, 167, 18}, pink, QStringLiteral("Load Personality")},
-                  {{396, 204, 167, 18}, pink, QStringLiteral("Save Personality")},
-                  {{396, 227, 171, 18}, pink, QStringLiteral("Save Personality As...")},
-                  {{396, 246, 172, 18}, pink, QStringLiteral("Save Q/A As...")},
-                  {{20, 46, 14, 13}, Qt::white, QString()},
-                  {{181, 47, 16, 14}, Qt::white, QString()},
-                  {{14, 408, 368, 23}, pale, QString()},
-                  {{387, 407, 16, 24}, pale, QStringLiteral("?")},
-                  {{22, 446, 13, 13}, Qt::white, QString()}});
+                 standIns(MemoryEdLayout::Controls, {pink, pale, pale}, {{"List1", QStringLiteral("Zumi")}}));
     writePreview(dir.filePath(QStringLiteral("kbed.png")), kbEd,
-                 {{{15, 20, 396, 356}, Qt::white, QString()},
-                  {{11, 393, 397, 22}, Qt::white, QString()},
-                  {{432, 24, 81, 18}, button, QStringLiteral("New KBase...")},
-                  {{432, 42, 81, 18}, button, QStringLiteral("Load KBase...")},
-                  {{432, 60, 81, 19}, button, QStringLiteral("Save KBase...")},
-                  {{432, 79, 81, 29}, button, QStringLiteral("Read From Text File")},
-                  {{427, 125, 73, 25}, button, QStringLiteral("Reading")},
-                  {{498, 125, 33, 25}, button, QStringLiteral("42%")},
-                  {{438, 159, 81, 18}, button, QStringLiteral("STOP")}});
-    QList<Control> rows;
-    const int labelTop[] = {26, 92, 159, 226, 292};
-    const int imageLeft[] = {107, 107, 109, 110, 111};
-    const int imageTop[] = {6, 73, 138, 203, 267};
-    const int boxLeft[] = {193, 193, 194, 195, 195};
-    const int boxTop[] = {12, 80, 144, 209, 270};
-    const int openTop[] = {34, 102, 166, 230, 291};
-    for (int n = 0; n < 5; ++n) {
-        rows << Control{{11, labelTop[n], 88, 22},
-                        QColor(0, 0, 0, 0),
-                        QStringLiteral("Location %1").arg(n + 1)}
-             << Control{{imageLeft[n], imageTop[n], 78, 61}, QColor(150, 180, 200), QString()}
-             << Control{{boxLeft[n], boxTop[n], 62, 19}, Qt::white, QStringLiteral("Text1")}
-             << Control{{boxLeft[n], openTop[n], 62, 26}, button, QStringLiteral("Open...")};
+                 standIns(KBEdLayout::Controls, {button, button, Qt::white},
+                          {{"Label1", QStringLiteral("Reading")}, {"Label2", QStringLiteral("42%")}}));
+    writePreview(dir.filePath(QStringLiteral("locs.png")), locs,
+                 standIns(LocsLayout::Controls, {button, QColor(0, 0, 0, 0), Qt::white}, {}));
+}
+
+template <std::size_t N>
+QList<EditorArt::Control> EditorArt::standIns(const WindowLayout::Control (&table)[N],
+                                              const StandInColours &colours,
+                                              const QList<QPair<const char *, QString>> &texts)
+{
+    QList<Control> controls;
+    for (const WindowLayout::Control &c : table) {
+        QString text = QString::fromLatin1(c.caption);
+        for (const auto &t : texts) {
+            if (WindowLayout::sameName(t.first, c.name))
+                text = t.second;
+        }
+        QColor fill = colours.box;
+        switch (c.kind) {
+        case WindowLayout::Kind::Button:
+            fill = colours.button;
+            break;
+        case WindowLayout::Kind::Label:
+            fill = colours.label;
+            break;
+        case WindowLayout::Kind::OptionButton:
+        case WindowLayout::Kind::CheckBox:
+            fill = Qt::white;
+            text.clear(); // only the mark shows
+            break;
+        case WindowLayout::Kind::PictureFrame:
+            fill = QColor(150, 180, 200);
+            break;
+        default:
+            break;
+        }
+        controls << Control{c.place, fill, text};
     }
-    rows << Control{{408, 302, 78, 34}, button, QStringLiteral("Save Settings")};
-    writePreview(dir.filePath(QStringLiteral("locs.png")), locs, rows);
+    return controls;
 }
 
 void EditorArt::writePreview(const QString &path, QImage window, const QList<Control> &controls)
@@ -90,7 +101,7 @@ void EditorArt::frame(QPainter &p, const QRectF &control, qreal margin, const QC
 
 QImage EditorArt::personality()
 {
-    QImage image = Paint::gradientCanvas(QSize(563, 469), QPointF(0, 0), QPointF(0, 469),
+    QImage image = Paint::gradientCanvas(MemoryEdLayout::ClientSize, QPointF(0, 0), QPointF(0, 469),
                                          QColor(255, 240, 251), QColor(238, 218, 255));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -123,36 +134,53 @@ QImage EditorArt::personality()
     p.setBrush(QColor(200, 140, 255));
     p.drawPath(Paint::heart(QPointF(after + 15, 27), 9));
 
-    // The view choice: two marks whose captions are painted here.
-    Paint::panel(p, QRectF(11, 40, 372, 26), 8, QColor(255, 255, 255, 150), border, 1.2);
+    const auto place = [](const char *name) {
+        return QRectF(WindowLayout::find(MemoryEdLayout::Controls, name).place);
+    };
+    const QRectF text = place("RichTextBox1");
+    const QRectF general = place("Option1");
+    const QRectF questions = place("Option2");
+    const QRectF list = place("List1");
+    const QRectF secondPerson = place("Check1");
+
+    // The view choice: two marks whose captions are painted beside them.
+    Paint::panel(p, QRectF(text.left() - 4, general.top() - 6, text.width() + 7, 26), 8,
+                 QColor(255, 255, 255, 150), border, 1.2);
     const QFont caption = Paint::sans(12, true);
-    Paint::shadowedText(p, QRectF(39, 44, 130, 17), Qt::AlignLeft | Qt::AlignVCenter, caption,
-                        QStringLiteral("General"), violet, QColor(255, 255, 255), QPointF(0, 1));
-    Paint::shadowedText(p, QRectF(201, 45, 170, 17), Qt::AlignLeft | Qt::AlignVCenter, caption,
-                        QStringLiteral("Question/Answer"), violet, QColor(255, 255, 255), QPointF(0, 1));
+    Paint::shadowedText(p, QRectF(general.right() + 5, general.top() - 2, 130, 17),
+                        Qt::AlignLeft | Qt::AlignVCenter, caption, QStringLiteral("General"), violet,
+                        QColor(255, 255, 255), QPointF(0, 1));
+    Paint::shadowedText(p, QRectF(questions.right() + 4, questions.top() - 2, 170, 17),
+                        Qt::AlignLeft | Qt::AlignVCenter, caption, QStringLiteral("Question/Answer"), violet,
+                        QColor(255, 255, 255), QPointF(0, 1));
 
     // Frames around the text box, the entry line with its indicator, the
     // list and the buttons.
-    frame(p, QRectF(15, 101, 365, 281), 6, boxFill, border);
-    Paint::shadowedText(p, QRectF(16, 388, 360, 14), Qt::AlignLeft | Qt::AlignVCenter,
+    frame(p, text, 6, boxFill, border);
+    Paint::shadowedText(p, QRectF(text.left() + 1, text.bottom() + 6, text.width() - 5, 14),
+                        Qt::AlignLeft | Qt::AlignVCenter,
                         Paint::font(QStringLiteral("DejaVu Sans"), 10, false, true),
                         QStringLiteral("Type a line below and press Enter"), QColor(140, 90, 170),
                         QColor(255, 255, 255), QPointF(0, 1));
-    frame(p, QRectF(14, 407, 390, 25), 5, boxFill, border);
-    frame(p, QRectF(410, 3, 135, 173), 5, boxFill, border);
-    Paint::panel(p, QRectF(391, 180, 190, 89), 8, QColor(255, 255, 255, 140), border, 1.2);
+    frame(p, place("Text2").united(place("Label3")).adjusted(0, 0, 1, 1), 5, boxFill, border);
+    frame(p, list, 5, boxFill, border);
+    const QRectF buttons =
+        place("Command1").united(place("Command5")).united(place("Command3")).united(place("Command4"));
+    Paint::panel(p, buttons.adjusted(-5, -4, 13, 5), 8, QColor(255, 255, 255, 140), border, 1.2);
 
     p.save();
-    p.translate(398, 176);
+    p.translate(list.left() - 12, list.bottom());
     p.rotate(-90);
-    Paint::shadowedText(p, QRectF(0, -9, 173, 18), Qt::AlignCenter, Paint::sans(11, true),
+    Paint::shadowedText(p, QRectF(0, -9, list.height(), 18), Qt::AlignCenter, Paint::sans(11, true),
                         QStringLiteral("Personalities"), QColor(150, 80, 190), QColor(255, 255, 255),
                         QPointF(0, 1));
     p.restore();
 
-    // The second-person switch.
-    Paint::panel(p, QRectF(14, 441, 232, 23), 8, QColor(255, 255, 255, 150), border, 1.2);
-    Paint::shadowedText(p, QRectF(40, 444, 205, 17), Qt::AlignLeft | Qt::AlignVCenter, caption,
+    // The second-person switch, its caption beside its mark.
+    Paint::panel(p, QRectF(secondPerson.left() - 8, secondPerson.top() - 5, 232, 23), 8,
+                 QColor(255, 255, 255, 150), border, 1.2);
+    Paint::shadowedText(p, QRectF(secondPerson.right() + 5, secondPerson.top() - 2, 205, 17),
+                        Qt::AlignLeft | Qt::AlignVCenter, caption,
                         QStringLiteral("Use 2nd  Person (You,Your)"), violet, QColor(255, 255, 255),
                         QPointF(0, 1));
 
@@ -191,7 +219,7 @@ QImage EditorArt::personality()
 
 QImage EditorArt::knowledge()
 {
-    QImage image = Paint::gradientCanvas(QSize(537, 449), QPointF(0, 0), QPointF(537, 449),
+    QImage image = Paint::gradientCanvas(KBEdLayout::ClientSize, QPointF(0, 0), QPointF(537, 449),
                                          QColor(238, 244, 255), QColor(208, 222, 248));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -199,14 +227,23 @@ QImage EditorArt::knowledge()
     const QColor ink(44, 70, 128);
     const QColor border(128, 156, 208);
 
-    frame(p, QRectF(15, 20, 396, 356), 6, Qt::white, border);
-    frame(p, QRectF(11, 393, 397, 22), 5, Qt::white, border);
-    Paint::shadowedText(p, QRectF(14, 423, 394, 16), Qt::AlignLeft | Qt::AlignVCenter,
+    const auto place = [](const char *name) {
+        return QRectF(WindowLayout::find(KBEdLayout::Controls, name).place);
+    };
+    const QRectF entry = place("Text2");
+    frame(p, place("RichTextBox1"), 6, Qt::white, border);
+    frame(p, entry, 5, Qt::white, border);
+    Paint::shadowedText(p, QRectF(entry.left() + 3, entry.bottom() + 8, entry.width() - 3, 16),
+                        Qt::AlignLeft | Qt::AlignVCenter,
                         Paint::font(QStringLiteral("DejaVu Sans"), 11, false, true),
                         QStringLiteral("Type a fact and press Enter to add it"), QColor(80, 106, 160),
                         Qt::white, QPointF(0, 1));
-    Paint::panel(p, QRectF(426, 18, 93, 96), 8, QColor(255, 255, 255, 130), border, 1.2);
-    Paint::panel(p, QRectF(424, 121, 110, 33), 8, QColor(255, 255, 255, 90), QColor(160, 182, 222), 1.0);
+    // Panels behind the four buttons and behind the import's status labels.
+    const QRectF buttons =
+        place("Command4").united(place("Command1")).united(place("Command2")).united(place("Command3"));
+    Paint::panel(p, buttons.adjusted(-6, -6, 6, 6), 8, QColor(255, 255, 255, 130), border, 1.2);
+    Paint::panel(p, place("Label1").united(place("Label2")).adjusted(-3, -4, 3, 4), 8,
+                 QColor(255, 255, 255, 90), QColor(160, 182, 222), 1.0);
 
     // The free corner: a title, a small constellation and a stack of books.
     const QFont title = Paint::serif(17, true);
@@ -287,7 +324,7 @@ void EditorArt::drawBooks(QPainter &p, QPointF base)
 
 QImage EditorArt::locations()
 {
-    QImage image = Paint::gradientCanvas(QSize(490, 341), QPointF(0, 0), QPointF(490, 341),
+    QImage image = Paint::gradientCanvas(LocsLayout::ClientSize, QPointF(0, 0), QPointF(490, 341),
                                          QColor(236, 250, 244), QColor(204, 236, 226));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -295,16 +332,22 @@ QImage EditorArt::locations()
     const QColor teal(30, 110, 98);
     const QColor border(120, 190, 172);
 
-    // One band per location row, with a mat behind each picture frame.
-    const int tops[] = {6, 73, 138, 203, 267};
-    const int imageLeft[] = {107, 107, 109, 110, 111};
-    for (int n = 0; n < 5; ++n) {
-        const int top = tops[n] - 3;
-        const int bottom = n < 4 ? tops[n + 1] - 4 : 331;
-        const QColor fill = n % 2 == 0 ? QColor(255, 255, 255, 150) : QColor(170, 226, 210, 110);
-        Paint::panel(p, QRectF(4, top, 258, bottom - top), 8, fill, border, 1.0);
-        Paint::panel(p, QRectF(imageLeft[n] - 3, tops[n] - 2, 84, 65), 3, Qt::white, QColor(150, 170, 160),
-                     1.0, 2);
+    // One band per location row, as wide as the widest row, with a mat behind
+    // each picture frame.
+    qreal rowsRight = 0;
+    for (const WindowLayout::Control &c : LocsLayout::Controls) {
+        if (!WindowLayout::sameName(c.name, "Command6"))
+            rowsRight = std::max(rowsRight, QRectF(c.place).right());
+    }
+    for (int n = 1; n <= LocsLayout::Rows; ++n) {
+        const QRectF image(LocsLayout::rowControl(n, LocsLayout::RowImage).place);
+        const qreal top = image.top() - 3;
+        const qreal bottom = n < LocsLayout::Rows
+                                 ? LocsLayout::rowControl(n + 1, LocsLayout::RowImage).place.top() - 4
+                                 : LocsLayout::ClientSize.height() - 10;
+        const QColor fill = n % 2 == 1 ? QColor(255, 255, 255, 150) : QColor(170, 226, 210, 110);
+        Paint::panel(p, QRectF(4, top, rowsRight + 5 - 4, bottom - top), 8, fill, border, 1.0);
+        Paint::panel(p, image.adjusted(-3, -2, 3, 2), 3, Qt::white, QColor(150, 170, 160), 1.0, 2);
     }
 
     // The free right part: title, compass and a travelled path with pins.
@@ -332,7 +375,8 @@ QImage EditorArt::locations()
                         Paint::font(QStringLiteral("DejaVu Sans"), 10, false, true),
                         QStringLiteral("Pictures are looked up in the Locations folder."),
                         QColor(60, 110, 100), Qt::white, QPointF(0, 1));
-    Paint::panel(p, QRectF(404, 298, 90, 42), 8, QColor(255, 255, 255, 150), border, 1.2);
+    Paint::panel(p, QRectF(WindowLayout::find(LocsLayout::Controls, "Command6").place).adjusted(-4, -4, 8, 4),
+                 8, QColor(255, 255, 255, 150), border, 1.2);
     return image;
 }
 

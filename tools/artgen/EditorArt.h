@@ -1,9 +1,14 @@
 #pragma once
 
+#include "WindowLayout.h"
+
 #include <QImage>
 #include <QList>
+#include <QPair>
 #include <QRectF>
 #include <QString>
+
+#include <cstddef>
 
 class ArtWriter;
 class QPainter;
@@ -29,6 +34,17 @@ private:
         QColor fill;
         QString text;
     };
+    struct StandInColours
+    {
+        QColor button;
+        QColor label;
+        QColor box; // text boxes, text areas, lists
+    };
+    // The controls of a layout table as coloured rectangles with their
+    // captions (or the given texts, by control name).
+    template <std::size_t N>
+    static QList<Control> standIns(const WindowLayout::Control (&table)[N], const StandInColours &colours,
+                                   const QList<QPair<const char *, QString>> &texts);
     static void writePreview(const QString &path, QImage window, const QList<Control> &controls);
     static void frame(QPainter &p, const QRectF &control, qreal margin, const QColor &fill,
                       const QColor &border);

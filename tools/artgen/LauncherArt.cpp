@@ -2,6 +2,7 @@
 
 #include "ArtWriter.h"
 #include "Paint.h"
+#include "SuiteMainLayout.h"
 #include "Zumi.h"
 
 #include <QDir>
@@ -15,8 +16,8 @@ const QColor slot(23, 10, 58);
 const QColor panelFill(44, 24, 98);
 const QColor lilac(184, 156, 255);
 
-// The buttons' places in the window: left, top, width, height.
-const QRect buttons[] = {{-1, 30, 200, 37}, {0, 71, 199, 35}, {-1, 111, 199, 35}, {-1, 151, 200, 35}};
+// The buttons' places in the window, where the background paints their slots.
+const auto &buttons = SuiteMainLayout::Controls;
 
 } // namespace
 
@@ -35,12 +36,12 @@ void LauncherArt::writeAll(ArtWriter &writer, const QString &previewDir)
 
     if (previewDir.isEmpty())
         return;
-    QImage window = back.copy(0, 0, 497, 365);
+    QImage window = back.copy(QRect(QPoint(0, 0), SuiteMainLayout::ClientSize));
     QPainter p(&window);
     for (int i = 0; i < 4; ++i) {
         p.save();
-        p.setClipRect(buttons[i]);
-        p.drawImage(buttons[i].topLeft(), labels[i]);
+        p.setClipRect(buttons[i].place);
+        p.drawImage(buttons[i].place.topLeft(), labels[i]);
         p.restore();
     }
     p.end();
@@ -94,8 +95,8 @@ QImage LauncherArt::background()
 
     // The menu card with a dark slot at each button's place.
     Paint::panel(p, QRectF(-14, 20, 224, 176), 14, panelFill, lilac, 1.5, 4);
-    for (const QRect &b : buttons)
-        Paint::panel(p, QRectF(b).adjusted(-1.5, -1.5, 1.5, 1.5), 6, slot, QColor(130, 100, 220), 1.0);
+    for (const WindowLayout::Control &b : buttons)
+        Paint::panel(p, QRectF(b.place).adjusted(-1.5, -1.5, 1.5, 1.5), 6, slot, QColor(130, 100, 220), 1.0);
 
     // The product's name.
     const QFont title = Paint::sans(40, true);

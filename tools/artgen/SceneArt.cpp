@@ -382,6 +382,33 @@ void SceneArt::writeAll(ArtWriter &writer, const QString &previewDir)
         std::printf("  preview %-14s step at its edge against the background: mean %.2f, largest %d\n",
                     qPrintable(part.fileName), step.mean, step.largest);
     }
+
+    // The composer's window with its default scene on the canvas and
+    // stand-ins for its controls, from the table the window builds from.
+    QImage window(Form1Layout::ClientSize, QImage::Format_RGB32);
+    window.fill(QColor(0, 0, 192));
+    QPainter p(&window);
+    p.drawImage(
+        Form1Layout::CanvasPlace.topLeft(),
+        compose(
+            decodedBg,
+            QImage(QDir(writer.root()).filePath(QStringLiteral("assets/Images/") + list.first().fileName)),
+            list.first().position));
+    p.setFont(Paint::sans(7));
+    for (const Form1Layout::Control &c : Form1Layout::Controls) {
+        if (c.kind == Form1Layout::Kind::Canvas)
+            continue;
+        const bool boxed = c.kind == Form1Layout::Kind::Button || c.kind == Form1Layout::Kind::TextBox;
+        p.setPen(boxed ? QColor(64, 64, 128) : QColor(120, 120, 220));
+        p.setBrush(c.kind == Form1Layout::Kind::Button    ? QColor(192, 192, 255)
+                   : c.kind == Form1Layout::Kind::TextBox ? QColor(Qt::white)
+                                                          : QColor(0, 0, 160));
+        p.drawRect(QRectF(c.place).adjusted(0.5, 0.5, -0.5, -0.5));
+        p.setPen(boxed ? Qt::black : Qt::white);
+        p.drawText(c.place, Qt::AlignCenter, QString::fromLatin1(c.caption));
+    }
+    p.end();
+    window.save(dir.filePath(QStringLiteral("form1.png")));
 }
 
 SceneArt::EdgeStep SceneArt::edgeStep(const QImage &scene, const QImage &background, const Part &part)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Form1Layout.h"
+
 #include <QColor>
 #include <QImage>
 #include <QList>
@@ -22,8 +24,9 @@ class QPainter;
 class SceneArt
 {
 public:
-    static const int canvasWidth = 700;
-    static const int canvasHeight = 500;
+    // The composer's canvas, where its layout puts it.
+    static constexpr int canvasWidth = Form1Layout::CanvasPlace.width();
+    static constexpr int canvasHeight = Form1Layout::CanvasPlace.height();
     static const int miscFrames = 8;
     static const int miscFrameSize = 32;
 
