@@ -1,5 +1,6 @@
 #include "AccessibilityWalk.h"
 #include "Controls.h"
+#include "Keyboard.h"
 #include "ProgramFolderFixture.h"
 #include "TestFiles.h"
 #include "TextArea.h"
@@ -27,6 +28,7 @@ private slots:
     void fixtureFolder();
     void copyAssets();
     void fileBytes();
+    void keyboard();
 };
 
 void TestSupport::walkReportsUnnamedControls()
@@ -126,6 +128,46 @@ void TestSupport::fileBytes()
     QCOMPARE(TestFiles::readBytes(path), QByteArray("a\0b", 3));
     TestFiles::writeBytes(path, QByteArray());
     QCOMPARE(TestFiles::readBytes(path), QByteArray());
+}
+
+void TestSupport::keyboard()
+{
+    QCOMPARE(Keyboard::visibleCaption(QStringLiteral("&Save KBase...")), QStringLiteral("Save KBase..."));
+    QCOMPARE(Keyboard::visibleCaption(QStringLiteral("S&TOP")), QStringLiteral("STOP"));
+    QCOMPARE(Keyboard::visibleCaption(QStringLiteral("Salt && &Pepper")), QStringLiteral("Salt & Pepper"));
+
+    QWidget window;
+    const auto button = [&window](const char *caption, const char *name) {
+        auto *widget = new QPushButton(QLatin1String(caption), &window);
+        widget->setObjectName(QLatin1String(name));
+        return widget;
+    };
+    QPushButton *open = button("&Open...", "open");
+    button("&Options", "options")->hide(); // hidden: clashes once shown
+    button("Save && &Quit", "quit");
+    auto *label = new QLabel(QStringLiteral("&Query:"), &window);
+    auto *line = new QLineEdit(&window);
+    line->setObjectName(QStringLiteral("line"));
+    label->setBuddy(line);
+    new QLabel(QStringLiteral("&Other"), &window); // no buddy: no mnemonic
+    QCOMPARE(Keyboard::mnemonicClashes(window),
+             QStringList({QStringLiteral("Alt+O: open, options"), QStringLiteral("Alt+Q: quit, line")}));
+
+    // Tab visits what takes the focus by Tab, in the chain's order; labels
+    // take no focus.
+    QCOMPARE(Keyboard::tabOrder(window), QStringList({QStringLiteral("open"), QStringLiteral("options"),
+                                                      QStringLiteral("quit"), QStringLiteral("line")}));
+    QWidget::setTabOrder(open, line);
+    QCOMPARE(Keyboard::tabOrder(window), QStringList({QStringLiteral("open"), QStringLiteral("line"),
+                                                      QStringLiteral("options"), QStringLiteral("quit")}));
+
+    int clicks = 0;
+    QObject::connect(open, &QPushButton::clicked, [&clicks] { ++clicks; });
+    line->setFocus();
+    Keyboard::press(window, QKeySequence(Qt::Key_Backtab));
+    QCOMPARE(window.focusWidget(), open);
+    Keyboard::press(window, QKeySequence(Qt::Key_Space));
+    QCOMPARE(clicks, 1);
 }
 
 QTEST_MAIN(TestSupport)
