@@ -11,6 +11,7 @@
 
 #include "FakePlatform.h"
 #include "KBEd.h"
+#include "KnowledgeBase.h"
 #include "SentenceSplitter.h"
 #include "TextArea.h"
 
@@ -152,6 +153,7 @@ int childImport(qsizetype bytes, bool stopRuns)
     FakePlatform platform;
     platform.folder = dir.path() + QDir::separator();
     KBEd window(platform);
+    const KnowledgeBase &kb = window.knowledgeBase();
     window.show();
     settle();
     auto *read = window.findChild<QPushButton *>(QStringLiteral("Command3"));
@@ -168,12 +170,12 @@ int childImport(qsizetype bytes, bool stopRuns)
         // the first slice; the split goes on from the event loop.
         const double clickMs = double(clock.nsecsElapsed()) / 1e6;
         probe.start();
-        while (window.isSplitting())
+        while (kb.isSplitting())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         settle();
         const double importMs = double(clock.nsecsElapsed()) / 1e6;
         const double gapMs = probe.stopMs();
-        const bool same = area->text() == SentenceSplitter::facts(window.textData());
+        const bool same = area->text() == SentenceSplitter::facts(kb.textData());
         std::printf("import import_ms=%.1f click_ms=%.1f max_event_gap_ms=%.1f result=%s rss_kb=%ld\n",
                     importMs, clickMs, gapMs, same ? "identical" : "DIFFERENT", peakRssKb());
         return same ? 0 : 1;
@@ -183,23 +185,23 @@ int childImport(qsizetype bytes, bool stopRuns)
     // click was due until the window is idle again.
     double worstMs = 0;
     for (int dueMs : {30, 120, 250}) {
-        platform.dialogAnswers << QString(); // cancel: split the text read before
-        if (window.textData().isEmpty())
-            platform.dialogAnswers.last() = path;
+        // The knowledge base holds the last run's facts: discard them.
+        platform.answers << Platform::Answer::Discard;
+        platform.dialogAnswers << path;
         read->click();
         QElapsedTimer clock;
         clock.start();
         double latencyMs = -1;
         QTimer::singleShot(dueMs, Qt::PreciseTimer, [&] {
             const double lateMs = double(clock.nsecsElapsed()) / 1e6 - dueMs;
-            if (window.isSplitting()) {
+            if (kb.isSplitting()) {
                 stop->click();
-                latencyMs = window.isSplitting() ? -1 : lateMs;
+                latencyMs = kb.isSplitting() ? -1 : lateMs;
             }
         });
         while (clock.elapsed() < dueMs + 50)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-        while (window.isSplitting())
+        while (kb.isSplitting())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
         if (latencyMs >= 0)
             worstMs = qMax(worstMs, latencyMs);

@@ -1,28 +1,19 @@
 #include "KBEd.h"
 
 #include "EntryLine.h"
-
 #include "FileDialog.h"
+#include "FileQuestions.h"
 #include "KBEdLayout.h"
+#include "KnowledgeBase.h"
 #include "Platform.h"
-#include "ProgramFolder.h"
 #include "TextArea.h"
-#include "TextFile.h"
 #include "WrappingButton.h"
 
 #include <QCloseEvent>
-#include <QElapsedTimer>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QTimer>
-
-#include <algorithm>
-
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
+#include <QShortcut>
 
 namespace {
 
@@ -57,15 +48,6 @@ QLabel#Label1 { font-style: italic; padding-left: 3px; }
 QLabel#Label2 { font-weight: bold; }
 )";
 
-// Each slice of the split (cutting and appending) aims at this much time, so
-// the window handles its events many times a second, STOP included, while
-// large slices keep the fixed cost per append small. The first slice of a run
-// has no measurement yet and takes a fixed number of characters.
-constexpr double kSliceNs = 10e6;
-constexpr qsizetype kFirstSliceChars = 64 * 1024;
-constexpr qsizetype kMinSliceChars = 1024;
-constexpr qsizetype kMaxSliceChars = 32 * 1024 * 1024;
-
 const QString kKbaFilter = QStringLiteral("KBA Files (*.kba)|*.kba");
 
 // Places come from the layout table the background picture is painted for.
@@ -74,68 +56,68 @@ QRect placeOf(const char *name)
     return WindowLayout::find(KBEdLayout::Controls, name).place;
 }
 
-QPushButton *makeButton(QPushButton *button, const char *name)
+// The captions carry their mnemonics; the letter is underlined, no "&" shows.
+QPushButton *makeButton(QPushButton *button, const char *name, const QString &description)
 {
     button->setObjectName(QLatin1String(name));
     button->setGeometry(placeOf(name));
     button->setAutoDefault(false);
+    button->setAccessibleDescription(description);
     return button;
 }
 
-QLabel *makeLabel(QWidget *parent, const char *name, Qt::Alignment alignment)
+QLabel *makeLabel(QWidget *parent, const char *name, Qt::Alignment alignment, const QString &accessibleName)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(placeOf(name));
     label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setAccessibleName(accessibleName);
     return label;
-}
-
-// The split grows the text area's document by many megabytes in small steps,
-// and the document grows its buffers by reallocation. glibc raises its mmap
-// threshold to the largest block freed so far (a file read whole, a batch of
-// sentences), after which every growth of a multi-megabyte buffer is a copy into
-// fresh heap pages that stalls the window for 100 ms and more. A fixed threshold
-// keeps large blocks mapped, where growing them remaps instead of copying.
-void keepLargeBlocksMapped()
-{
-#if defined(__GLIBC__)
-    static const bool once = mallopt(M_MMAP_THRESHOLD, 128 * 1024) != 0;
-    Q_UNUSED(once);
-#endif
 }
 
 } // namespace
 
 KBEd::KBEd(Platform &platform, QWidget *parent)
-    : QWidget(parent), m_platform(platform), cdl(platform.createFileDialog(this)),
-      m_splitTimer(new QTimer(this)), m_background(QStringLiteral(":/knowledge/kbed_background.png"))
+    : EditorWindow(platform, parent), m_knowledgeBase(std::make_unique<KnowledgeBase>()),
+      cdl(platform.createFileDialog(this)), m_background(QStringLiteral(":/knowledge/kbed_background.png"))
 {
     setObjectName(QStringLiteral("KBEd"));
     setWindowTitle(QStringLiteral("Knowledge Base Editor"));
     setFixedSize(KBEdLayout::ClientSize);
-    keepLargeBlocksMapped();
     setStyleSheet(QLatin1String(kStyle));
 
     RichTextBox1 = new TextArea(this);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
     RichTextBox1->setGeometry(placeOf("RichTextBox1"));
+    RichTextBox1->showDocument(m_knowledgeBase->document());
+    RichTextBox1->setAccessibleName(QStringLiteral("Knowledge base"));
+    RichTextBox1->setAccessibleDescription(
+        QStringLiteral("The facts of the knowledge base, one paragraph each. Tab leaves the text."));
 
     Text2 = new EntryLine(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setGeometry(placeOf("Text2"));
+    Text2->setAccessibleName(QStringLiteral("New fact"));
+    Text2->setAccessibleDescription(
+        QStringLiteral("Type a fact and press Enter to add it at the end of the knowledge base."));
     connect(Text2, &EntryLine::entered, this, &KBEd::addEntry);
 
-    Command4 = makeButton(new QPushButton(QStringLiteral("New KBase..."), this), "Command4");
-    Command1 = makeButton(new QPushButton(QStringLiteral("Load KBase..."), this), "Command1");
-    Command2 = makeButton(new QPushButton(QStringLiteral("Save KBase..."), this), "Command2");
-    Command3 = makeButton(new WrappingButton(QStringLiteral("Read From Text File"), this), "Command3");
-    Command5 = makeButton(new QPushButton(QStringLiteral("STOP"), this), "Command5");
+    Command4 = makeButton(new QPushButton(QStringLiteral("&New KBase..."), this), "Command4",
+                          QStringLiteral("Starts an empty knowledge base (Ctrl+N)."));
+    Command1 = makeButton(new QPushButton(QStringLiteral("&Load KBase..."), this), "Command1",
+                          QStringLiteral("Loads a knowledge base file (Ctrl+O)."));
+    Command2 = makeButton(new QPushButton(QStringLiteral("&Save KBase..."), this), "Command2",
+                          QStringLiteral("Saves the knowledge base into the program folder (Ctrl+S)."));
+    Command3 = makeButton(new WrappingButton(QStringLiteral("&Read From Text File"), this), "Command3",
+                          QStringLiteral("Builds a knowledge base from a text file, one sentence per fact."));
+    Command5 = makeButton(new QPushButton(QStringLiteral("S&TOP"), this), "Command5",
+                          QStringLiteral("Ends the running import (Escape)."));
     Command5->hide();
 
     // The two labels overlap by a few pixels; they lie beneath the buttons.
-    Label1 = makeLabel(this, "Label1", Qt::AlignLeft);
-    Label2 = makeLabel(this, "Label2", Qt::AlignRight);
+    Label1 = makeLabel(this, "Label1", Qt::AlignLeft, QStringLiteral("Import status"));
+    Label2 = makeLabel(this, "Label2", Qt::AlignRight, QStringLiteral("Import progress"));
     Label1->lower();
     Label2->lower();
 
@@ -151,146 +133,133 @@ KBEd::KBEd(Platform &platform, QWidget *parent)
     connect(Command1, &QPushButton::clicked, this, &KBEd::loadKBase);
     connect(Command2, &QPushButton::clicked, this, &KBEd::saveKBase);
     connect(Command3, &QPushButton::clicked, this, &KBEd::readFromTextFile);
-    connect(Command5, &QPushButton::clicked, this, &KBEd::endSplit);
+    connect(Command5, &QPushButton::clicked, this, &KBEd::stopImport);
 
-    // The split goes on from a zero timer rather than a nested event loop, so
-    // that whatever the window's events do (closing and deleting the window
-    // included) happens between two slices and never under a running one.
-    m_splitTimer->setInterval(0);
-    connect(m_splitTimer, &QTimer::timeout, this, &KBEd::splitSlice);
+    // Window-wide, so they work wherever the focus is.
+    const auto shortcut = [this](QKeySequence keys, auto action) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_N), [this] { newKBase(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { loadKBase(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { saveKBase(); });
+    shortcut(QKeySequence(Qt::Key_Escape), [this] { stopImport(); });
+
+    connect(m_knowledgeBase.get(), &KnowledgeBase::splittingChanged, this, &KBEd::showSplitting);
+    connect(m_knowledgeBase.get(), &KnowledgeBase::percentageChanged, this, &KBEd::showPercentage);
 }
 
-KBEd::~KBEd() = default;
-
-bool KBEd::isSplitting() const
+KBEd::~KBEd()
 {
-    return m_splitting;
+    // The area lets the knowledge base's document go before it goes.
+    RichTextBox1->showDocument(nullptr);
+}
+
+void KBEd::GetFacts()
+{
+    m_knowledgeBase->getFacts();
+}
+
+bool KBEd::hasUnsavedWork() const
+{
+    return m_knowledgeBase->modified();
+}
+
+bool KBEd::saveWork()
+{
+    return saveKBase();
+}
+
+QString KBEd::unsavedWorkQuestion() const
+{
+    return m_knowledgeBase->isSplitting()
+               ? QStringLiteral("The import is still running. Save the knowledge base as it is now?")
+               : QStringLiteral("The knowledge base has changed. Save it?");
 }
 
 void KBEd::newKBase()
 {
-    RichTextBox1->setText(QString());
+    const KnowledgeBase::Hold hold(*m_knowledgeBase);
+    if (!mayDiscardWork())
+        return;
+    m_knowledgeBase->clear();
 }
 
 void KBEd::loadKBase()
 {
-    const bool held = holdSplit();
+    const KnowledgeBase::Hold hold(*m_knowledgeBase);
+    if (!mayDiscardWork())
+        return;
     // Knowledge bases are saved into the program folder, so that is where
     // the dialog looks for them.
     const QString chosen = cdl->askOpen(kKbaFilter, m_platform.programFolder());
-    if (!chosen.isEmpty()) {
-        const TextFile::ReadResult file = TextFile::read(chosen);
-        if (file.ok())
-            RichTextBox1->setText(file.text);
-        else
-            showError(file.error, QStringLiteral("Load KBase"));
-    }
-    resumeSplit(held);
+    if (chosen.isEmpty())
+        return;
+    const QString error = m_knowledgeBase->load(chosen);
+    if (!error.isEmpty())
+        showError(error, QStringLiteral("Load KBase"));
+    else
+        RichTextBox1->moveCursor(QTextCursor::Start);
 }
 
-void KBEd::saveKBase()
+bool KBEd::saveKBase()
 {
-    const bool held = holdSplit();
+    const KnowledgeBase::Hold hold(*m_knowledgeBase);
+    const QString title = QStringLiteral("Save KBase");
     const QString folder = m_platform.programFolder();
     const QString chosen = cdl->askSave(kKbaFilter, folder);
-    if (!chosen.isEmpty()) {
-        // Knowledge bases live in the program folder: the folder chosen in the
-        // dialog is ignored and the name is used as typed.
-        const QString path = folder + ProgramFolder::fileNameWithoutFolder(chosen);
-        const QString error = TextFile::write(path, RichTextBox1->text());
-        if (!error.isEmpty())
-            showError(error, QStringLiteral("Save KBase"));
+    if (chosen.isEmpty())
+        return false;
+    const QString target = KnowledgeBase::saveTarget(folder, chosen);
+    if (!FileQuestions::mayReplace(m_platform, this, title, target))
+        return false;
+    const QString error = m_knowledgeBase->save(target);
+    if (!error.isEmpty()) {
+        showError(error, title);
+        return false;
     }
-    resumeSplit(held);
+    return true;
 }
 
 void KBEd::readFromTextFile()
 {
     // The button is disabled while a split runs, so a second split never starts
     // on top of the first.
-    if (m_splitting)
+    if (m_knowledgeBase->isSplitting())
+        return;
+    if (!mayDiscardWork())
         return;
     const QString chosen = cdl->askOpen(QStringLiteral("Text Files (*.txt)|*.txt"));
-    if (!chosen.isEmpty()) {
-        TextFile::ReadResult file = TextFile::read(chosen);
-        if (!file.ok()) {
-            showError(file.error, QStringLiteral("Read From Text File"));
-            return;
-        }
-        TextData = std::move(file.text);
-    }
-    // A cancelled dialog still empties the area and splits the text read last.
-    RichTextBox1->setText(QString());
-    GetFacts();
+    if (chosen.isEmpty())
+        return; // cancelled: nothing changes
+    const QString error = m_knowledgeBase->importFile(chosen);
+    if (!error.isEmpty())
+        showError(error, QStringLiteral("Read From Text File"));
 }
 
 void KBEd::addEntry()
 {
-    RichTextBox1->appendText(Text2->text() + SentenceSplitter::factEnd());
+    m_knowledgeBase->addFact(Text2->text());
     RichTextBox1->moveCaretToEnd();
     Text2->clear();
 }
 
-void KBEd::GetFacts()
+void KBEd::stopImport()
 {
-    m_splitTimer->stop();
-    m_splitter = SentenceSplitter(TextData);
-    m_nsPerChar = 0;
-    m_splitting = true;
-    Command3->setEnabled(false);
-    Command5->show();
-    Label1->setText(QStringLiteral("Working..."));
-    splitSlice();
-    if (m_splitting)
-        m_splitTimer->start();
+    m_knowledgeBase->stop();
 }
 
-void KBEd::splitSlice()
+void KBEd::showSplitting(bool splitting)
 {
-    QElapsedTimer clock;
-    clock.start();
-    const qsizetype chars = m_nsPerChar > 0
-                                ? qBound(kMinSliceChars, qsizetype(kSliceNs / m_nsPerChar), kMaxSliceChars)
-                                : kFirstSliceChars;
-    m_batch.truncate(0);
-    // The run ends in the slice that finds no sentence, so the percentage of
-    // the last sentences stays on show until the window has handled its events.
-    if (m_splitter.appendFacts(&m_batch, chars) == 0) {
-        endSplit();
-        return;
-    }
-    RichTextBox1->appendText(m_batch);
-    Label1->setText(QStringLiteral("Working..."));
-    Label2->setText(
-        QString::number(SentenceSplitter::percentage(RichTextBox1->textLength(), TextData.size())) +
-        QLatin1Char('%'));
-    const double nsPerChar = double(clock.nsecsElapsed()) / double(m_batch.size());
-    m_nsPerChar = m_nsPerChar > 0 ? (m_nsPerChar + nsPerChar) / 2 : nsPerChar;
+    Command3->setEnabled(!splitting);
+    Command5->setVisible(splitting);
+    Label1->setText(splitting ? QStringLiteral("Working...") : QString());
+    if (!splitting)
+        Label2->clear();
 }
 
-void KBEd::endSplit()
+void KBEd::showPercentage(int percentage)
 {
-    m_splitTimer->stop();
-    m_splitting = false;
-    m_splitter = SentenceSplitter();
-    m_batch = QString();
-    Label1->clear();
-    Label2->clear();
-    Command5->hide();
-    Command3->setEnabled(true);
-}
-
-bool KBEd::holdSplit()
-{
-    const bool held = m_splitTimer->isActive();
-    m_splitTimer->stop();
-    return held;
-}
-
-void KBEd::resumeSplit(bool held)
-{
-    if (held && m_splitting)
-        m_splitTimer->start();
+    Label2->setText(QString::number(percentage) + QLatin1Char('%'));
 }
 
 void KBEd::showError(const QString &text, const QString &title)
@@ -306,8 +275,9 @@ void KBEd::paintEvent(QPaintEvent *)
 
 void KBEd::closeEvent(QCloseEvent *event)
 {
-    // Closing discards the document; a running split ends with it.
-    if (m_splitting)
-        endSplit();
-    QWidget::closeEvent(event);
+    // The split waits while the question is open; closing ends it.
+    const KnowledgeBase::Hold hold(*m_knowledgeBase);
+    EditorWindow::closeEvent(event);
+    if (event->isAccepted())
+        m_knowledgeBase->stop();
 }

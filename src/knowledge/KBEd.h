@@ -1,64 +1,64 @@
 #pragma once
 
-#include "SentenceSplitter.h"
+#include "EditorWindow.h"
 
 #include <QPixmap>
-#include <QWidget>
 
 #include <memory>
 
-class FileDialog;
-class Platform;
-class QLabel;
 class EntryLine;
+class FileDialog;
+class KnowledgeBase;
+class QLabel;
 class QPushButton;
-class QTimer;
 class TextArea;
 
-// The Knowledge Base Editor: one knowledge base as the text of the text area,
-// an entry line that appends a fact, New/Load/Save of ".kba" files, and the
-// import that builds a knowledge base from a text file, one sentence per fact.
-class KBEd : public QWidget
+// The Knowledge Base Editor: shows a KnowledgeBase (its text in the text
+// area, the import's state in the labels and the STOP button) and forwards
+// the user's commands to it: the entry line that appends a fact, New/Load/Save
+// of ".kba" files, and the import that builds a knowledge base from a text
+// file, one sentence per fact.
+//
+// Keys: Ctrl+N, Ctrl+O and Ctrl+S are New, Load and Save KBase..., Escape
+// ends a running import like STOP, and the buttons carry mnemonics (Alt+N,
+// Alt+L, Alt+S, Alt+R, Alt+T). Unsaved work is asked about before New, Load,
+// Read From Text File and closing.
+class KBEd : public EditorWindow
 {
     Q_OBJECT
 public:
     explicit KBEd(Platform &platform, QWidget *parent = nullptr);
     ~KBEd() override;
 
-    // Cuts TextData into sentences and appends each to the text area as a fact.
-    // The split runs in slices between which the window handles its events;
-    // this call does the first slice and returns. While the split runs, STOP is
-    // shown, Label1 reads "Working..." and Label2 the percentage. Called while a
-    // split runs, it starts over from the beginning of TextData.
+    // Cuts TextData into sentences and appends each to the text area as a fact
+    // (KnowledgeBase::getFacts): the split does its first slice and goes on
+    // between the window's events, with STOP shown, Label1 reading
+    // "Working..." and Label2 the percentage.
     void GetFacts();
 
-    // The text last read by "Read From Text File".
-    const QString &textData() const { return TextData; }
-
-    bool isSplitting() const;
+    KnowledgeBase &knowledgeBase() const { return *m_knowledgeBase; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool hasUnsavedWork() const override;
+    bool saveWork() override;
+    QString unsavedWorkQuestion() const override;
 
 private:
     void newKBase();
     void loadKBase();
-    void saveKBase();
+    bool saveKBase();
     void readFromTextFile();
     void addEntry();
+    void stopImport();
 
-    void splitSlice();
-    void endSplit();
-    // A command that shows a dialog or a message runs between two slices: the
-    // split waits while it is open and goes on afterwards.
-    bool holdSplit();
-    void resumeSplit(bool held);
+    void showSplitting(bool splitting);
+    void showPercentage(int percentage);
     void showError(const QString &text, const QString &title);
 
-    Platform &m_platform;
+    std::unique_ptr<KnowledgeBase> m_knowledgeBase;
     std::unique_ptr<FileDialog> cdl;
-    QString TextData;
 
     TextArea *RichTextBox1;
     EntryLine *Text2;
@@ -70,10 +70,5 @@ private:
     QLabel *Label1;
     QLabel *Label2;
 
-    SentenceSplitter m_splitter;
-    QTimer *m_splitTimer;
-    QString m_batch;
-    bool m_splitting = false;
-    double m_nsPerChar = 0;      // measured cost of a slice per appended character
     QPixmap m_background;
 };
