@@ -1,15 +1,17 @@
 #include "Locs.h"
 
 #include "FileDialog.h"
+#include "FileQuestions.h"
+#include "LineBox.h"
+#include "LocationsDocument.h"
 #include "LocsLayout.h"
 #include "Platform.h"
-#include "ProgramFolder.h"
 
-#include <QFileInfo>
+#include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -18,11 +20,20 @@ QString title()
     return QStringLiteral("Locations");
 }
 
+// The caption of an "Open..." button: the one in the row that has the focus
+// carries the mnemonic, so Alt+O opens that row's picture and no other.
+QString openCaption(bool withMnemonic)
+{
+    return withMnemonic ? QStringLiteral("&Open...") : QStringLiteral("Open...");
+}
+
 } // namespace
 
+static_assert(LocationsDocument::Count == LocsLayout::Rows, "one row of controls per location");
+
 Locs::Locs(Platform &platform, QWidget *parent)
-    : QWidget(parent), m_platform(platform), cdl(platform.createFileDialog(this)),
-      m_background(QStringLiteral(":/locations/locs_background.png"))
+    : EditorWindow(platform, parent), m_document(std::make_unique<LocationsDocument>()),
+      cdl(platform.createFileDialog(this)), m_background(QStringLiteral(":/locations/locs_background.png"))
 {
     setObjectName(QStringLiteral("Locs"));
     setWindowTitle(title());
@@ -32,9 +43,11 @@ Locs::Locs(Platform &platform, QWidget *parent)
     small.setPointSizeF(8);
     setFont(small);
 
-    for (int i = 0; i < LocationSettings::Count; ++i) {
+    QWidget *previous = nullptr;
+    for (int i = 0; i < LocationsDocument::Count; ++i) {
         const int n = i + 1;
-        auto *label = new QLabel(QStringLiteral("Location %1").arg(n), this);
+        // Alt+n goes to the row's text; the digit is underlined, no "&" shows.
+        auto *label = new QLabel(QStringLiteral("Location &%1").arg(n), this);
         label->setObjectName(QStringLiteral("Label%1").arg(n));
         // Places come from the layout table the background picture is painted for.
         label->setGeometry(LocsLayout::rowControl(n, LocsLayout::RowLabel).place);
@@ -44,25 +57,54 @@ Locs::Locs(Platform &platform, QWidget *parent)
         image->setGeometry(LocsLayout::rowControl(n, LocsLayout::RowImage).place);
         image->setFrameShape(QFrame::Box);
         image->setScaledContents(true); // the picture is stretched to the frame
+        image->setAlignment(Qt::AlignCenter);
+        image->setWordWrap(true);
+        image->setAccessibleName(QStringLiteral("Location %1 picture").arg(n));
         m_images[i] = image;
 
-        auto *text = new QLineEdit(QStringLiteral("Text1"), this);
+        auto *text = new LineBox(this);
         text->setObjectName(QStringLiteral("Text%1").arg(n));
         text->setGeometry(LocsLayout::rowControl(n, LocsLayout::RowText).place);
+        text->setAccessibleName(QStringLiteral("Location %1 text").arg(n));
+        text->setAccessibleDescription(
+            QStringLiteral("The text shown with the picture of Location %1.").arg(n));
+        // The box's text, not the edit's: a pasted text is down to its first
+        // line by now.
+        connect(text, &LineBox::textEdited, this, [this, n, text] { m_document->setText(n, text->text()); });
+        label->setBuddy(text);
         m_texts[i] = text;
 
-        auto *open = new QPushButton(QStringLiteral("Open..."), this);
+        auto *open = new QPushButton(openCaption(false), this);
         open->setObjectName(QStringLiteral("Command%1").arg(n));
         open->setGeometry(LocsLayout::rowControl(n, LocsLayout::RowOpen).place);
+        open->setAutoDefault(false);
+        open->setAccessibleName(QStringLiteral("Open Location %1 picture").arg(n));
+        open->setAccessibleDescription(
+            QStringLiteral("Chooses the picture of Location %1 (Alt+O in its row).").arg(n));
         connect(open, &QPushButton::clicked, this, [this, n] { openPicture(n); });
+        m_opens[i] = open;
 
         label->lower();
+        for (QWidget *control : {static_cast<QWidget *>(text), static_cast<QWidget *>(open)}) {
+            if (previous)
+                setTabOrder(previous, control);
+            previous = control;
+        }
     }
 
-    auto *save = new QPushButton(QStringLiteral("Save Settings"), this);
+    auto *save = new QPushButton(QStringLiteral("&Save Settings"), this);
     save->setObjectName(QStringLiteral("Command6"));
     save->setGeometry(WindowLayout::find(LocsLayout::Controls, "Command6").place);
+    save->setAutoDefault(false);
+    save->setAccessibleDescription(QStringLiteral("Writes the five locations into Options.Cfg (Ctrl+S)."));
     connect(save, &QPushButton::clicked, this, &Locs::saveSettings);
+    setTabOrder(previous, save);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
+            &Locs::saveSettings);
+
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { followFocus(now); });
+    followFocus(m_texts[0]);
+    m_texts[0]->setFocus();
 
     loadSettings();
 }
@@ -75,48 +117,83 @@ void Locs::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, m_background);
 }
 
+bool Locs::hasUnsavedWork() const
+{
+    return m_document->modified();
+}
+
+bool Locs::saveWork()
+{
+    return saveSettings();
+}
+
+QString Locs::unsavedWorkQuestion() const
+{
+    return QStringLiteral("The locations have changed. Save them in Options.Cfg?");
+}
+
+void Locs::followFocus(QWidget *now)
+{
+    for (int i = 0; i < LocationsDocument::Count; ++i) {
+        if (now == m_texts[i] || now == m_opens[i]) {
+            for (int j = 0; j < LocationsDocument::Count; ++j)
+                m_opens[j]->setText(openCaption(j == i));
+            return;
+        }
+    }
+}
+
 void Locs::loadSettings()
 {
-    const QString folder = m_platform.programFolder();
-    m_settings = LocationSettings::load(folder, &m_readError);
-    if (!m_readError.isEmpty()) {
-        m_platform.showMessage(this,
-                               m_readError +
-                                   QStringLiteral("\n\nThe locations start empty, and \"Save Settings\" "
-                                                  "will not replace the file."),
-                               title(), Platform::MessageIcon::Critical);
+    const QString error = m_document->load(m_platform.programFolder());
+    if (!error.isEmpty()) {
+        m_platform.showMessage(
+            this,
+            error + QStringLiteral(
+                        "\n\nThe locations start empty, and \"Save Settings\" will not replace the file."),
+            title(), Platform::MessageIcon::Critical);
     }
 
-    const QString pictures = ProgramFolder::subfolder(folder, QStringLiteral("Locations"));
-    for (int i = 0; i < LocationSettings::Count; ++i) {
+    for (int n = 1; n <= LocationsDocument::Count; ++n) {
         // Every location shows its own text, with or without its picture, so
         // that saving writes back what was read. A location without an entry
         // has an empty text.
-        m_texts[i]->setText(m_settings.LocationText[i]);
-        m_texts[i]->setCursorPosition(0); // the narrow box shows the text's beginning
+        LineBox *text = m_texts[n - 1];
+        text->setText(m_document->text(n));
+        text->setCursorPosition(0); // the narrow box shows the text's beginning
 
-        const QString &file = m_settings.LocationFile[i];
-        if (file.isEmpty() || !QFileInfo(pictures + file).isFile())
-            continue; // a missing picture is not an error: the frame stays empty
-        const PictureResult result = m_platform.loadPicture(pictures + file);
-        if (result.ok()) {
-            m_images[i]->setPixmap(QPixmap::fromImage(result.picture.image));
-        } else {
-            // A picture that cannot be decoded leaves the frame empty without a
-            // message at opening; the frame's tool tip tells why, and the file
-            // name is kept for saving.
-            m_images[i]->setToolTip(result.error);
+        if (m_document->file(n).isEmpty())
+            continue; // names no picture: the frame stays empty
+        if (m_document->pictureMissing(n)) {
+            showNoPicture(
+                n, QStringLiteral("The picture %1 is not in the Locations folder.").arg(m_document->file(n)));
+            continue;
         }
+        // A picture that cannot be decoded is reported on its frame, not in a
+        // message at opening; the file name is kept for saving.
+        const PictureResult result = m_platform.loadPicture(m_document->picturePath(n));
+        if (result.ok())
+            m_images[n - 1]->setPixmap(QPixmap::fromImage(result.picture.image));
+        else
+            showNoPicture(n, result.error);
     }
+}
+
+void Locs::showNoPicture(int n, const QString &why)
+{
+    // The frame names the picture it cannot show, and says why on hovering.
+    QLabel *image = m_images[n - 1];
+    image->setText(m_document->file(n));
+    image->setToolTip(why);
+    image->setAccessibleDescription(why);
 }
 
 void Locs::openPicture(int n)
 {
     // Location pictures are looked for in the "Locations" folder, so the
     // dialog opens there.
-    const QString chosen =
-        cdl->askOpen(QStringLiteral("Images Files (*.bmp;*.jpg)|*.bmp;*.jpg"),
-                     ProgramFolder::subfolder(m_platform.programFolder(), QStringLiteral("Locations")));
+    const QString folder = m_document->picturesFolder();
+    const QString chosen = cdl->askOpen(QStringLiteral("Images Files (*.bmp;*.jpg)|*.bmp;*.jpg"), folder);
     if (chosen.isEmpty())
         return;
 
@@ -127,57 +204,26 @@ void Locs::openPicture(int n)
             title(), Platform::MessageIcon::Critical);
         return;
     }
-    // Shown from wherever it was chosen; the setting keeps only the name, which
-    // is looked for in the "Locations" folder the next time the window opens.
-    m_images[n - 1]->setPixmap(QPixmap::fromImage(result.picture.image));
-    m_images[n - 1]->setToolTip(QString());
-    m_settings.LocationFile[n - 1] = ProgramFolder::fileNameWithoutFolder(chosen);
+    // The setting keeps only the name, which is looked for in the "Locations"
+    // folder the next time the window opens: a picture from elsewhere is
+    // copied there when the user agrees.
+    const FileQuestions::PlacedPicture placed =
+        FileQuestions::placePicture(m_platform, this, title(), chosen, folder, QStringLiteral("Locations"));
+    if (!placed.ok)
+        return;
+    m_document->setFile(n, placed.name);
+    QLabel *image = m_images[n - 1];
+    image->setPixmap(QPixmap::fromImage(result.picture.image));
+    image->setToolTip(QString());
+    image->setAccessibleDescription(placed.name);
 }
 
-QString Locs::unstorableValueMessage() const
+bool Locs::saveSettings()
 {
-    for (int i = 0; i < LocationSettings::Count; ++i) {
-        const struct
-        {
-            QString what;
-            const QString &value;
-        } values[] = {{QStringLiteral("picture file name"), m_settings.LocationFile[i]},
-                      {QStringLiteral("text"), m_settings.LocationText[i]}};
-        for (const auto &entry : values) {
-            const QString reason = LocationSettings::whyUnstorable(entry.value);
-            if (reason.isEmpty())
-                continue;
-            return QStringLiteral(
-                       "The settings were not saved: the %1 of Location %2, \"%3\", holds %4, which "
-                       "\"%5\" cannot store.\n\nChange it and save again.")
-                .arg(entry.what)
-                .arg(i + 1)
-                .arg(entry.value, reason, LocationSettings::fileName());
-        }
-    }
-    return QString();
-}
-
-void Locs::saveSettings()
-{
-    for (int i = 0; i < LocationSettings::Count; ++i)
-        m_settings.LocationText[i] = m_texts[i]->text();
-
-    QString problem;
-    if (!m_readError.isEmpty()) {
-        problem =
-            QStringLiteral("The settings were not saved, because saving would replace the other settings "
-                           "of \"%1\", which could not be read when this window opened:\n%2\n\nClose the "
-                           "window and open it again once the file can be read.")
-                .arg(LocationSettings::fileName(), m_readError);
-    } else {
-        problem = unstorableValueMessage();
-        if (problem.isEmpty()) {
-            const QString error = m_settings.save(m_platform.programFolder());
-            if (!error.isEmpty())
-                problem = error + QStringLiteral("\n\nThe settings were not saved.");
-        }
-    }
-    if (!problem.isEmpty())
+    const QString problem = m_document->save();
+    if (!problem.isEmpty()) {
         m_platform.showMessage(this, problem, title(), Platform::MessageIcon::Critical);
+        return false;
+    }
+    return true;
 }

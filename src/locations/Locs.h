@@ -1,45 +1,52 @@
 #pragma once
 
-#include "LocationSettings.h"
+#include "EditorWindow.h"
 
 #include <QPixmap>
-#include <QWidget>
 
 #include <array>
 #include <memory>
 
 class FileDialog;
-class Platform;
+class LineBox;
+class LocationsDocument;
 class QLabel;
-class QLineEdit;
+class QPushButton;
 
-// The Locations window: the five locations of "Options.Cfg", each a picture
-// from the "Locations" folder of the program folder and a short text. Opening
-// the window reads the file; "Save Settings" writes it back.
-class Locs : public QWidget
+// The Locations window: shows the five locations of a LocationsDocument, each
+// a picture from the "Locations" folder of the program folder and a short
+// text, and forwards the edits to it. Opening the window reads
+// "Options.Cfg"; "Save Settings" writes it back.
+//
+// Keys: Alt+1 .. Alt+5 go to a location's text, Alt+O opens the picture of
+// the location whose row has the focus, Alt+S and Ctrl+S save. Unsaved
+// changes are asked about before the window closes.
+class Locs : public EditorWindow
 {
     Q_OBJECT
 public:
     explicit Locs(Platform &platform, QWidget *parent = nullptr);
     ~Locs() override;
 
+    LocationsDocument &document() const { return *m_document; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool hasUnsavedWork() const override;
+    bool saveWork() override;
+    QString unsavedWorkQuestion() const override;
 
 private:
     void loadSettings();
     void openPicture(int n);
-    void saveSettings();
-    QString unstorableValueMessage() const;
+    bool saveSettings();
+    void showNoPicture(int n, const QString &why);
+    void followFocus(QWidget *now);
 
-    Platform &m_platform;
+    std::unique_ptr<LocationsDocument> m_document;
     std::unique_ptr<FileDialog> cdl;
-    // LocationFile, LocationText and OptOther, with the other settings after the entries.
-    LocationSettings m_settings;
-    // Set when an existing "Options.Cfg" could not be read at opening: saving
-    // would then replace the settings it holds, so it is refused.
-    QString m_readError;
-    std::array<QLabel *, LocationSettings::Count> m_images{};
-    std::array<QLineEdit *, LocationSettings::Count> m_texts{};
+    std::array<QLabel *, 5> m_images{};
+    std::array<LineBox *, 5> m_texts{};
+    std::array<QPushButton *, 5> m_opens{};
     QPixmap m_background;
 };

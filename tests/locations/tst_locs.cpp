@@ -1,4 +1,8 @@
+#include "AccessibilityWalk.h"
 #include "Controls.h"
+#include "Keyboard.h"
+#include "LineBox.h"
+#include "LocationsDocument.h"
 #include "Locs.h"
 #include "ProgramFolderFixture.h"
 #include "TestFiles.h"
@@ -7,25 +11,35 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
 
-// The Locations window, driven through its controls.
+using Answer = Platform::Answer;
+
+// The Locations window, driven through its controls and keys: how it shows
+// the locations and forwards the edits; the rules of the settings themselves
+// are the model's (tst_locations_document).
 class TestLocs : public QObject
 {
     Q_OBJECT
 private slots:
     void layout();
+    void accessibility();
     void opensSettings();
     void missingFileStartsEmptyAndSaveCreatesIt();
     void openCancelled();
-    void openOutsideLocations();
+    void openPicture_data();
+    void openPicture();
     void openUnreadablePicture();
-    void commaRefused_data();
-    void commaRefused();
+    void refusedSaveIsReported();
     void failedWrite_data();
     void failedWrite();
+    void longTextSurvivesAnUnchangedSave();
+    void closeQuestion_data();
+    void closeQuestion();
+    void keys_data();
+    void keys();
     void screenshot();
 };
 
@@ -53,9 +67,9 @@ void writePicture(const QString &path, const QSize &size, Qt::GlobalColor colour
     QVERIFY(image.save(path));
 }
 
-QLineEdit *text(const QWidget &window, int n)
+LineBox *text(const QWidget &window, int n)
 {
-    return Controls::find<QLineEdit>(window, QStringLiteral("Text%1").arg(n));
+    return Controls::find<LineBox>(window, QStringLiteral("Text%1").arg(n));
 }
 
 QLabel *image(const QWidget &window, int n)
@@ -73,6 +87,14 @@ bool showsPicture(const QWidget &window, int n)
     return !image(window, n)->pixmap().isNull();
 }
 
+// Replaces a row's text as the user does: an edit of the box.
+void type(const QWidget &window, int n, const QString &value)
+{
+    LineBox *box = text(window, n);
+    box->selectAll();
+    box->insert(value);
+}
+
 const QByteArray fiveEntries = "Other=1\r\n"
                                "Location1=Garden.jpg,Green,\r\n"
                                "Location2=Library.jpg,Books,\r\n"
@@ -86,8 +108,7 @@ const QByteArray fiveEntries = "Other=1\r\n"
 void TestLocs::layout()
 {
     TestFolder folder;
-    FakePlatform &platform = folder.platform;
-    Locs window(platform);
+    Locs window(folder.platform);
     QCOMPARE(window.windowTitle(), QStringLiteral("Locations"));
     QCOMPARE(window.size(), QSize(490, 341));
     QVERIFY(!QPixmap(QStringLiteral(":/locations/locs_background.png")).isNull());
@@ -99,18 +120,46 @@ void TestLocs::layout()
         {193, 12, 62, 19}, {193, 80, 62, 19}, {194, 144, 62, 19}, {195, 209, 62, 19}, {195, 270, 62, 19}};
     const QRect commands[] = {
         {193, 34, 63, 26}, {193, 102, 63, 26}, {194, 166, 62, 26}, {195, 230, 62, 26}, {195, 291, 62, 26}};
+    QStringList tabOrder;
     for (int n = 1; n <= 5; ++n) {
         auto *label = Controls::find<QLabel>(window, QStringLiteral("Label%1").arg(n));
-        QCOMPARE(label->text(), QStringLiteral("Location %1").arg(n));
+        QCOMPARE(Keyboard::visibleCaption(label->text()), QStringLiteral("Location %1").arg(n));
         QCOMPARE(label->geometry(), QRect(11, labelTop[n - 1], 88, 22));
         QCOMPARE(image(window, n)->geometry(), images[n - 1]);
         QVERIFY(image(window, n)->hasScaledContents());
         QCOMPARE(text(window, n)->geometry(), texts[n - 1]);
         QCOMPARE(command(window, n)->geometry(), commands[n - 1]);
-        QCOMPARE(command(window, n)->text(), QStringLiteral("Open..."));
+        QCOMPARE(Keyboard::visibleCaption(command(window, n)->text()), QStringLiteral("Open..."));
+        tabOrder << text(window, n)->objectName() << command(window, n)->objectName();
     }
     QCOMPARE(command(window, 6)->geometry(), QRect(408, 302, 78, 34));
-    QCOMPARE(command(window, 6)->text(), QStringLiteral("Save Settings"));
+    QCOMPARE(Keyboard::visibleCaption(command(window, 6)->text()), QStringLiteral("Save Settings"));
+    // Reading order, row by row; the first row's text has the focus.
+    QCOMPARE(Keyboard::tabOrder(window), tabOrder << QStringLiteral("Command6"));
+    QCOMPARE(window.focusWidget(), text(window, 1));
+}
+
+void TestLocs::accessibility()
+{
+    TestFolder folder;
+    Locs window(folder.platform);
+    QCOMPARE(AccessibilityWalk::unnamedControls(window), QStringList());
+    for (int n = 1; n <= 5; ++n) {
+        QCOMPARE(AccessibilityWalk::accessibleName(text(window, n)),
+                 QStringLiteral("Location %1 text").arg(n));
+        QCOMPARE(AccessibilityWalk::accessibleName(image(window, n)),
+                 QStringLiteral("Location %1 picture").arg(n));
+        QCOMPARE(AccessibilityWalk::accessibleName(command(window, n)),
+                 QStringLiteral("Open Location %1 picture").arg(n));
+    }
+    QCOMPARE(AccessibilityWalk::accessibleName(command(window, 6)), QStringLiteral("Save Settings"));
+    for (QWidget *control : AccessibilityWalk::interactiveControls(window))
+        QVERIFY2(!control->accessibleDescription().isEmpty(), qPrintable(control->objectName()));
+    // Whichever row has the focus, no two controls share a mnemonic.
+    for (int n = 1; n <= 5; ++n) {
+        command(window, n)->setFocus();
+        QCOMPARE(Keyboard::mnemonicClashes(window), QStringList());
+    }
 }
 
 void TestLocs::opensSettings()
@@ -133,17 +182,25 @@ void TestLocs::opensSettings()
                                                    folder.location(QStringLiteral("Broken.jpg"))}));
     QVERIFY(showsPicture(window, 1));
     QCOMPARE(image(window, 1)->pixmap().size(), QSize(40, 30));
+    QVERIFY(image(window, 1)->text().isEmpty());
     QCOMPARE(text(window, 1)->text(), QStringLiteral("Green"));
-    // A missing picture leaves the frame empty, but the text is the location's own.
+    // A missing picture: its frame names it and says why, the text is the
+    // location's own.
     QVERIFY(!showsPicture(window, 2));
+    QCOMPARE(image(window, 2)->text(), QStringLiteral("Missing.jpg"));
+    QVERIFY(image(window, 2)->toolTip().contains(QStringLiteral("Missing.jpg")));
+    QVERIFY(image(window, 2)->toolTip().contains(QStringLiteral("Locations")));
     QCOMPARE(text(window, 2)->text(), QStringLiteral("Books"));
-    // A picture that cannot be decoded: empty frame, the reason in its tool tip, text shown.
+    // A picture that cannot be decoded: named on the frame, the reason in its tool tip.
     QVERIFY(!showsPicture(window, 3));
+    QCOMPARE(image(window, 3)->text(), QStringLiteral("Broken.jpg"));
     QVERIFY(image(window, 3)->toolTip().contains(QStringLiteral("Broken.jpg")));
     QCOMPARE(text(window, 3)->text(), QStringLiteral("Sand"));
-    // No entry, and an entry without its commas: empty.
-    QCOMPARE(text(window, 4)->text(), QString());
-    QCOMPARE(text(window, 5)->text(), QString());
+    // No entry, and an entry without its commas: empty, no name on the frame.
+    for (int n : {4, 5}) {
+        QCOMPARE(text(window, n)->text(), QString());
+        QCOMPARE(image(window, n)->text(), QString());
+    }
 
     // Saving writes back what was read, not "Text1", and keeps the other settings.
     command(window, 6)->click();
@@ -168,11 +225,13 @@ void TestLocs::missingFileStartsEmptyAndSaveCreatesIt()
         QVERIFY(!showsPicture(window, n));
     }
 
-    text(window, 2)->setText(QStringLiteral("Caf\u00e9"));
+    type(window, 2, QStringLiteral("Caf\u00e9"));
+    QVERIFY(window.document().modified());
     command(window, 6)->click();
     const QByteArray expected = "Location1=,,\r\nLocation2=,Caf\xe9,\r\nLocation3=,,\r\nLocation4=,,\r\n"
                                 "Location5=,,\r\n\r\n";
     QCOMPARE(folder.optionsBytes(), expected);
+    QVERIFY(!window.document().modified());
     command(window, 6)->click();
     QCOMPARE(folder.optionsBytes(), expected);
     QVERIFY(platform.messages.isEmpty());
@@ -195,38 +254,78 @@ void TestLocs::openCancelled()
     QCOMPARE(call.filter, QStringLiteral("Images Files (*.bmp;*.jpg)|*.bmp;*.jpg"));
     QCOMPARE(call.initDir, folder.folder() + QStringLiteral("Locations") + QDir::separator());
     QCOMPARE(image(window, 2)->pixmap().cacheKey(), before);
-
-    command(window, 6)->click();
-    QCOMPARE(folder.optionsBytes(), fiveEntries);
+    QVERIFY(!window.document().modified());
 }
 
-void TestLocs::openOutsideLocations()
+void TestLocs::openPicture_data()
 {
+    // where: where the chosen picture lies; answer: to "Copy ... into
+    // Locations?" (-1: not asked); stored: the name the setting keeps;
+    // shownAgain: whether the next opening of the window shows it.
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("shownAgain");
+    QTest::newRow("in Locations") << QStringLiteral("Locations") << -1 << QStringLiteral("Sunset.bmp")
+                                  << true;
+    QTest::newRow("elsewhere, copied")
+        << QStringLiteral("elsewhere") << int(Answer::Yes) << QStringLiteral("Sunset.bmp") << true;
+    QTest::newRow("elsewhere, not copied")
+        << QStringLiteral("elsewhere") << int(Answer::No) << QStringLiteral("Sunset.bmp") << false;
+    // Another picture of that name is in Locations already: both are kept.
+    QTest::newRow("elsewhere, name taken")
+        << QStringLiteral("taken") << int(Answer::Yes) << QStringLiteral("Sunset (2).bmp") << true;
+}
+
+void TestLocs::openPicture()
+{
+    QFETCH(QString, where);
+    QFETCH(int, answer);
+    QFETCH(QString, stored);
+    QFETCH(bool, shownAgain);
     TestFolder folder;
     folder.writeOptions(fiveEntries);
-    const QString chosen = folder.elsewhere(QStringLiteral("Sunset.bmp"));
+    const QString name = QStringLiteral("Sunset.bmp");
+    const QString chosen =
+        where == QLatin1String("Locations") ? folder.location(name) : folder.elsewhere(name);
     writePicture(chosen, QSize(32, 24), Qt::red);
+    if (where == QLatin1String("taken"))
+        writePicture(folder.location(name), QSize(5, 5), Qt::blue);
 
     FakePlatform &platform = folder.platform;
     {
         Locs window(platform);
         QVERIFY(!showsPicture(window, 3));
+        QCOMPARE(image(window, 3)->text(), QStringLiteral("Beach.jpg"));
         platform.dialogAnswers << chosen;
+        if (answer >= 0)
+            platform.answers << Answer(answer);
         command(window, 3)->click();
-        // Shown at once, from where it was chosen.
+        if (answer >= 0) {
+            QCOMPARE(platform.questions.size(), 1);
+            QCOMPARE(platform.questions.first().text, QStringLiteral("Copy Sunset.bmp into Locations?"));
+            QCOMPARE(platform.questions.first().defaultAnswer, Answer::Yes);
+        } else {
+            QVERIFY(platform.questions.isEmpty());
+        }
+        // Shown at once, with no name on the frame.
         QVERIFY(showsPicture(window, 3));
         QCOMPARE(image(window, 3)->pixmap().size(), QSize(32, 24));
+        QVERIFY(image(window, 3)->text().isEmpty());
+        QVERIFY(image(window, 3)->toolTip().isEmpty());
+        QVERIFY(window.document().modified());
         command(window, 6)->click();
         QVERIFY(platform.messages.isEmpty());
-        QVERIFY(folder.optionsBytes().contains("\r\nLocation3=Sunset.bmp,Sand,\r\n"));
+        QVERIFY(folder.optionsBytes().contains("\r\nLocation3=" + stored.toLatin1() + ",Sand,\r\n"));
     }
     // The setting names the file alone; the next opening looks in "Locations".
     Locs reopened(platform);
-    QVERIFY(!showsPicture(reopened, 3));
+    QCOMPARE(showsPicture(reopened, 3), shownAgain);
+    if (shownAgain)
+        QCOMPARE(image(reopened, 3)->pixmap().size(), QSize(32, 24));
+    else
+        QCOMPARE(image(reopened, 3)->text(), stored);
     QCOMPARE(text(reopened, 3)->text(), QStringLiteral("Sand"));
-    QVERIFY(QFile::copy(chosen, folder.location(QStringLiteral("Sunset.bmp"))));
-    Locs withPicture(platform);
-    QVERIFY(showsPicture(withPicture, 3));
 }
 
 void TestLocs::openUnreadablePicture()
@@ -246,49 +345,25 @@ void TestLocs::openUnreadablePicture()
     QCOMPARE(platform.messages.size(), 1);
     QVERIFY(platform.messages.first().text.contains(QStringLiteral("Notes.jpg")));
     QCOMPARE(platform.messages.first().icon, Platform::MessageIcon::Critical);
+    QVERIFY(platform.questions.isEmpty()); // nothing is copied
     QCOMPARE(image(window, 1)->pixmap().cacheKey(), before);
-    command(window, 6)->click();
-    QCOMPARE(folder.optionsBytes(), fiveEntries);
+    QVERIFY(!window.document().modified());
 }
 
-void TestLocs::commaRefused_data()
+void TestLocs::refusedSaveIsReported()
 {
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("typed");   // the row's new text, or null
-    QTest::addColumn<QString>("picture"); // a picture chosen for the row, or null
-
-    QTest::newRow("comma in a text") << 3 << QStringLiteral("Sand, sea") << QString();
-    QTest::newRow("comma in a picture's name") << 2 << QString() << QStringLiteral("Books, old.bmp");
-}
-
-void TestLocs::commaRefused()
-{
-    QFETCH(int, row);
-    QFETCH(QString, typed);
-    QFETCH(QString, picture);
-
     TestFolder folder;
     folder.writeOptions(fiveEntries);
     FakePlatform &platform = folder.platform;
     Locs window(platform);
-    if (!typed.isNull())
-        text(window, row)->setText(typed);
-    if (!picture.isNull()) {
-        const QString path = folder.elsewhere(picture);
-        writePicture(path, QSize(8, 8), Qt::yellow);
-        platform.dialogAnswers << path;
-        command(window, row)->click();
-        QVERIFY(showsPicture(window, row));
-    }
-    const QString textBefore = text(window, row)->text();
-
+    type(window, 3, QStringLiteral("Sand, sea"));
     command(window, 6)->click();
     QCOMPARE(platform.messages.size(), 1);
     const QString message = platform.messages.first().text;
-    QVERIFY2(message.contains(QStringLiteral("Location %1").arg(row)), qPrintable(message));
-    QVERIFY2(message.contains(QStringLiteral("\",\"")), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("Location 3")), qPrintable(message));
+    QCOMPARE(platform.messages.first().icon, Platform::MessageIcon::Critical);
     QCOMPARE(folder.optionsBytes(), fiveEntries);
-    QCOMPARE(text(window, row)->text(), textBefore);
+    QCOMPARE(text(window, 3)->text(), QStringLiteral("Sand, sea"));
 }
 
 void TestLocs::failedWrite_data()
@@ -316,7 +391,7 @@ void TestLocs::failedWrite()
     }
     platform.messages.clear();
 
-    text(window, 1)->setText(QStringLiteral("Meadow"));
+    type(window, 1, QStringLiteral("Meadow"));
     command(window, 6)->click();
     QCOMPARE(platform.messages.size(), 1);
     QVERIFY2(platform.messages.first().text.contains(QStringLiteral("Options.Cfg")),
@@ -326,6 +401,124 @@ void TestLocs::failedWrite()
     QCOMPARE(QDir(folder.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList({QStringLiteral("Locations"), QStringLiteral("Options.Cfg")}));
     QCOMPARE(text(window, 1)->text(), QStringLiteral("Meadow"));
+}
+
+void TestLocs::longTextSurvivesAnUnchangedSave()
+{
+    // Longer than a line edit holds by default (32,767 characters).
+    TestFolder folder;
+    const QByteArray long40k(40000, 'x');
+    const QByteArray bytes = "Location1=Garden.jpg," + long40k +
+                             ",\r\nLocation2=,,\r\nLocation3=,,\r\nLocation4=,,\r\nLocation5=,,\r\n\r\n";
+    folder.writeOptions(bytes);
+    Locs window(folder.platform);
+    QCOMPARE(text(window, 1)->text().size(), 40000);
+    QVERIFY(!window.document().modified());
+    command(window, 6)->click();
+    QCOMPARE(folder.optionsBytes(), bytes);
+}
+
+void TestLocs::closeQuestion_data()
+{
+    // typed: the text typed into row 1 ("" types nothing); answer: to Save /
+    // Discard / Cancel (-1: not asked); closes; written: what Location 1's
+    // text is in the file afterwards.
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("nothing changed") << QString() << -1 << true << QStringLiteral("Green");
+    QTest::newRow("Save") << QStringLiteral("Moss") << int(Answer::Save) << true << QStringLiteral("Moss");
+    QTest::newRow("Discard") << QStringLiteral("Moss") << int(Answer::Discard) << true
+                             << QStringLiteral("Green");
+    QTest::newRow("Cancel") << QStringLiteral("Moss") << int(Answer::Cancel) << false
+                            << QStringLiteral("Green");
+    QTest::newRow("Save refused") << QStringLiteral("Moss, green") << int(Answer::Save) << false
+                                  << QStringLiteral("Green");
+}
+
+void TestLocs::closeQuestion()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    QFETCH(QString, written);
+    TestFolder folder;
+    folder.writeOptions(fiveEntries);
+    FakePlatform &platform = folder.platform;
+    Locs window(platform);
+    window.show();
+    if (!typed.isEmpty())
+        type(window, 1, typed);
+    if (answer >= 0)
+        platform.answers << Answer(answer);
+    window.close();
+
+    if (answer >= 0) {
+        QCOMPARE(platform.questions.size(), 1);
+        const FakePlatform::Asked &asked = platform.questions.first();
+        QCOMPARE(asked.question, Platform::Question::SaveDiscardCancel);
+        QCOMPARE(asked.defaultAnswer, Answer::Save);
+        QCOMPARE(asked.title, QStringLiteral("Locations"));
+    } else {
+        QVERIFY(platform.questions.isEmpty());
+    }
+    QCOMPARE(window.isVisible(), !closes);
+    QVERIFY(folder.optionsBytes().contains("Location1=Garden.jpg," + written.toLatin1() + ",\r\n"));
+}
+
+void TestLocs::keys_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<int>("row");        // the row whose text box has the focus first
+    QTest::addColumn<QString>("effect"); // saved, opens <n>, focus <n>, closed, launcher
+    QTest::newRow("Ctrl+S") << QKeySequence(Qt::CTRL | Qt::Key_S) << 2 << QStringLiteral("saved");
+    QTest::newRow("Alt+S") << QKeySequence(Qt::ALT | Qt::Key_S) << 4 << QStringLiteral("saved");
+    QTest::newRow("Alt+O in row 1") << QKeySequence(Qt::ALT | Qt::Key_O) << 1 << QStringLiteral("opens 1");
+    QTest::newRow("Alt+O in row 4") << QKeySequence(Qt::ALT | Qt::Key_O) << 4 << QStringLiteral("opens 4");
+    QTest::newRow("Alt+3") << QKeySequence(Qt::ALT | Qt::Key_3) << 1 << QStringLiteral("focus 3");
+    QTest::newRow("Alt+5") << QKeySequence(Qt::ALT | Qt::Key_5) << 2 << QStringLiteral("focus 5");
+    QTest::newRow("Ctrl+W") << QKeySequence(Qt::CTRL | Qt::Key_W) << 3 << QStringLiteral("closed");
+    QTest::newRow("Ctrl+L") << QKeySequence(Qt::CTRL | Qt::Key_L) << 5 << QStringLiteral("launcher");
+}
+
+void TestLocs::keys()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(int, row);
+    QFETCH(QString, effect);
+    TestFolder folder;
+    folder.writeOptions(fiveEntries);
+    const QString picture = folder.location(QStringLiteral("Sunset.bmp"));
+    writePicture(picture, QSize(8, 8), Qt::red);
+    FakePlatform &platform = folder.platform;
+    Locs window(platform);
+    QSignalSpy launcher(&window, &EditorWindow::launcherRequested);
+    if (effect == QLatin1String("saved"))
+        type(window, row, QStringLiteral("Typed"));
+    platform.dialogAnswers << picture;
+    text(window, row)->setFocus();
+    Keyboard::press(window, keys);
+
+    const int n = effect.section(QLatin1Char(' '), 1).toInt();
+    if (effect == QLatin1String("saved")) {
+        QTRY_VERIFY(!window.document().modified());
+        QVERIFY(folder.optionsBytes().contains(",Typed,"));
+    } else if (effect.startsWith(QLatin1String("opens"))) {
+        QTRY_COMPARE(platform.dialogCalls.size(), 1);
+        QCOMPARE(window.document().file(n), QStringLiteral("Sunset.bmp"));
+        QVERIFY(showsPicture(window, n));
+    } else if (effect.startsWith(QLatin1String("focus"))) {
+        QCOMPARE(window.focusWidget(), text(window, n));
+    } else if (effect == QLatin1String("closed")) {
+        QVERIFY(!window.isVisible());
+    } else {
+        QCOMPARE(launcher.size(), 1);
+    }
+    if (effect != QLatin1String("launcher"))
+        QCOMPARE(launcher.size(), 0);
+    if (!effect.startsWith(QLatin1String("opens")))
+        QVERIFY(platform.dialogCalls.isEmpty());
 }
 
 void TestLocs::screenshot()
