@@ -4,6 +4,7 @@
 #include "Keyboard.h"
 #include "KnowledgeBase.h"
 #include "ProgramFolderFixture.h"
+#include "SampleTexts.h"
 #include "SentenceSplitter.h"
 #include "TestFiles.h"
 #include "TextArea.h"
@@ -19,21 +20,6 @@
 #include <QtTest>
 
 using Answer = Platform::Answer;
-
-namespace {
-
-// Long enough that a split takes many slices, whatever the machine.
-QString manySentences()
-{
-    QString text;
-    for (int i = 0; i < 30000; ++i)
-        text += QStringLiteral("Fact number %1 is about the stars.%2")
-                    .arg(i)
-                    .arg(i % 5 ? QStringLiteral(" ") : QStringLiteral("\r\n"));
-    return text + QStringLiteral("Trailing words");
-}
-
-} // namespace
 
 // The Knowledge Base Editor driven through its controls and keys: how it
 // shows the knowledge base and forwards the commands; the rules themselves
@@ -502,7 +488,7 @@ void TestKBEd::keys()
     QFETCH(QString, effect);
     showLoaded(QStringLiteral("Mine.\r\n"));
     if (effect == QLatin1String("stop"))
-        startImport(manySentences());
+        startImport(SampleTexts::manySentences());
     QSignalSpy launcher(m_window, &EditorWindow::launcherRequested);
     Controls::find<QWidget>(*m_window, focus)->setFocus();
     Keyboard::press(*m_window, keys);
@@ -757,7 +743,7 @@ void TestKBEd::percentageShownWhileSplitting()
 
 void TestKBEd::busyStateBlocksSecondImport()
 {
-    const QString text = manySentences();
+    const QString text = SampleTexts::manySentences();
     startImport(text);
     auto *read = control<QPushButton>("Command3");
     QVERIFY(kb().isSplitting());
@@ -779,7 +765,7 @@ void TestKBEd::busyStateBlocksSecondImport()
 
 void TestKBEd::commandsActBetweenSlices()
 {
-    const QString text = manySentences();
+    const QString text = SampleTexts::manySentences();
     const QString facts = SentenceSplitter::facts(text);
     startImport(text);
     const qsizetype first = area()->textLength();
@@ -814,7 +800,7 @@ void TestKBEd::commandsActBetweenSlices()
 
 void TestKBEd::splitWaitsWhileMessageIsOpen()
 {
-    startImport(manySentences());
+    startImport(SampleTexts::manySentences());
     const qsizetype length = area()->textLength();
     m_platform->answers << Answer::Discard;
     m_platform->dialogAnswers << m_fixture->elsewhere(QStringLiteral("missing.kba"));
@@ -826,7 +812,7 @@ void TestKBEd::splitWaitsWhileMessageIsOpen()
 
 void TestKBEd::stopEndsSplit()
 {
-    const QString text = manySentences();
+    const QString text = SampleTexts::manySentences();
     const QString facts = SentenceSplitter::facts(text);
     startImport(text);
     QTest::qWait(1);
@@ -862,7 +848,7 @@ void TestKBEd::closingMidSplit()
     // waits, and closing ends it with what was appended.
     QFETCH(int, answer);
     QFETCH(bool, closes);
-    const QString text = manySentences();
+    const QString text = SampleTexts::manySentences();
     startImport(text);
     const QString kept = area()->text();
     const QString saved = folder() + QStringLiteral("partial.kba");
@@ -890,7 +876,7 @@ void TestKBEd::closingMidSplitDeletesCleanly()
 {
     FakePlatform platform;
     platform.folder = folder();
-    platform.dialogAnswers << writeFile(QStringLiteral("book.txt"), manySentences().toLatin1());
+    platform.dialogAnswers << writeFile(QStringLiteral("book.txt"), SampleTexts::manySentences().toLatin1());
     platform.answers << Answer::Discard;
     QPointer<KBEd> window = new KBEd(platform);
     window->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,6 +1,8 @@
+#include "AnnouncedFlag.h"
 #include "KnowledgeBase.h"
 #include "PlainTextDocument.h"
 #include "ProgramFolderFixture.h"
+#include "SampleTexts.h"
 #include "SentenceSplitter.h"
 #include "TestFiles.h"
 
@@ -63,17 +65,6 @@ private:
 };
 
 namespace {
-
-// Long enough that a split takes many slices, whatever the machine.
-QString manySentences()
-{
-    QString text;
-    for (int i = 0; i < 30000; ++i)
-        text += QStringLiteral("Fact number %1 is about the stars.%2")
-                    .arg(i)
-                    .arg(i % 5 ? QStringLiteral(" ") : QStringLiteral("\r\n"));
-    return text;
-}
 
 // What a user's typing does: an edit of the document at its end.
 void type(PlainTextDocument *document, const QString &text)
@@ -282,7 +273,7 @@ void TestKnowledgeBase::modified_data()
     // stop.
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<bool>("modified");
-    const auto steps = [](const char *list) { return QString::fromLatin1(list).split(QLatin1Char(' ')); };
+    const auto steps = AnnouncedFlag::steps;
     QTest::newRow("started") << QStringList() << false;
     QTest::newRow("typed") << steps("type") << true;
     QTest::newRow("fact") << steps("fact") << true;
@@ -308,8 +299,7 @@ void TestKnowledgeBase::modified()
 {
     QFETCH(QStringList, steps);
     QFETCH(bool, modified);
-    QSignalSpy changes(m_kb.get(), &KnowledgeBase::modifiedChanged);
-    bool announced = false;
+    const AnnouncedFlag announced(m_kb.get(), &KnowledgeBase::modifiedChanged, m_kb->modified());
     for (const QString &step : steps) {
         if (step == QLatin1String("type"))
             type(m_kb->document(), QStringLiteral("Typed."));
@@ -328,7 +318,7 @@ void TestKnowledgeBase::modified()
         else if (step == QLatin1String("clear"))
             m_kb->clear();
         else if (step == QLatin1String("import") || step == QLatin1String("split"))
-            QCOMPARE(m_kb->importFile(source(manySentences())), QString());
+            QCOMPARE(m_kb->importFile(source(SampleTexts::manySentences())), QString());
         else if (step == QLatin1String("stop"))
             m_kb->stop();
         else
@@ -337,9 +327,7 @@ void TestKnowledgeBase::modified()
             waitIdle();
         else if (step == QLatin1String("split"))
             QVERIFY(m_kb->isSplitting());
-        if (!changes.isEmpty())
-            announced = changes.last().at(0).toBool();
-        QCOMPARE(announced, m_kb->modified()); // every change of the state is announced
+        QCOMPARE(announced.value(), m_kb->modified());
     }
     QCOMPARE(m_kb->modified(), modified);
 }
@@ -348,7 +336,7 @@ void TestKnowledgeBase::importSplitsTextData()
 {
     // Whatever the rules of the split, the import appends exactly its facts
     // and keeps TextData.
-    const QString text = manySentences() + QStringLiteral("Trailing words");
+    const QString text = SampleTexts::manySentences();
     type(m_kb->document(), QStringLiteral("replaced"));
     QSignalSpy splitting(m_kb.get(), &KnowledgeBase::splittingChanged);
     QCOMPARE(m_kb->importFile(source(text)), QString());
@@ -390,7 +378,7 @@ void TestKnowledgeBase::percentageOfEachSlice()
     QCOMPARE(percentages.first().at(0).toInt(), 100);
     waitIdle();
 
-    QCOMPARE(m_kb->importFile(source(manySentences())), QString());
+    QCOMPARE(m_kb->importFile(source(SampleTexts::manySentences())), QString());
     const int first = m_kb->percentage();
     QVERIFY2(first >= 0 && first < 100, qPrintable(QString::number(first)));
     QCOMPARE(first, SentenceSplitter::percentage(m_kb->document()->textLength(), m_kb->textData().size()));
@@ -401,7 +389,7 @@ void TestKnowledgeBase::percentageOfEachSlice()
 
 void TestKnowledgeBase::holdMakesTheSplitWait()
 {
-    QCOMPARE(m_kb->importFile(source(manySentences())), QString());
+    QCOMPARE(m_kb->importFile(source(SampleTexts::manySentences())), QString());
     const qsizetype length = m_kb->document()->textLength();
     {
         const KnowledgeBase::Hold outer(*m_kb);
@@ -428,7 +416,7 @@ void TestKnowledgeBase::holdMakesTheSplitWait()
 
 void TestKnowledgeBase::stopKeepsWholeFacts()
 {
-    const QString text = manySentences();
+    const QString text = SampleTexts::manySentences();
     const QString facts = SentenceSplitter::facts(text);
     QCOMPARE(m_kb->importFile(source(text)), QString());
     QTest::qWait(1);
@@ -448,7 +436,7 @@ void TestKnowledgeBase::getFactsStartsOver()
 {
     // GetFacts splits TextData from its beginning, appending to whatever the
     // text holds; called again while a split runs, it starts over.
-    const QString text = manySentences();
+    const QString text = SampleTexts::manySentences();
     const QString facts = SentenceSplitter::facts(text);
     QCOMPARE(m_kb->importFile(source(text)), QString());
     const QString firstSlice = m_kb->text();
@@ -463,7 +451,7 @@ void TestKnowledgeBase::clearDuringTheSplit()
 {
     // New KBase... acts between two sentences: the split goes on into the
     // empty text, and the knowledge base stays changed while it runs.
-    const QString text = manySentences();
+    const QString text = SampleTexts::manySentences();
     const QString facts = SentenceSplitter::facts(text);
     QCOMPARE(m_kb->importFile(source(text)), QString());
     const qsizetype first = m_kb->document()->textLength();

@@ -1,9 +1,9 @@
+#include "AnnouncedFlag.h"
 #include "LocationsDocument.h"
-#include "ProgramFolderFixture.h"
+#include "LocationsFolder.h"
 #include "TestFiles.h"
 
 #include <QDir>
-#include <QSignalSpy>
 #include <QtTest>
 
 using namespace TestFiles;
@@ -26,44 +26,46 @@ private slots:
 
 namespace {
 
-const QByteArray fiveEntries = "Other=1\r\n"
-                               "Location1=Garden.jpg,Green,\r\n"
-                               "Location2=Library.jpg,Books,\r\n"
-                               "Location3=Beach.jpg,Sand,\r\n"
-                               "Location4=Night City.jpg,Lights,\r\n"
-                               "Location5=Mountains.jpg,Snow,\r\n"
-                               "\r\n";
-
-QString options(const ProgramFolderFixture &folder)
+// A program folder whose "Options.Cfg" holds the given bytes, and the
+// settings loaded from it.
+struct Loaded
 {
-    return folder.path(QStringLiteral("Options.Cfg"));
-}
+    explicit Loaded(const QByteArray &options = LocationsFolder::fiveEntries)
+    {
+        folder.writeOptions(options);
+        error = document.load(folder.folder());
+    }
+
+    LocationsFolder folder;
+    LocationsDocument document;
+    QString error;
+};
 
 } // namespace
 
 void TestLocationsDocument::loadsAndSavesBack()
 {
-    ProgramFolderFixture folder;
-    writeBytes(options(folder), fiveEntries);
-    LocationsDocument document;
-    QCOMPARE(document.load(folder.folder()), QString());
+    Loaded loaded;
+    LocationsDocument &document = loaded.document;
+    QCOMPARE(loaded.error, QString());
     QCOMPARE(document.file(4), QStringLiteral("Night City.jpg"));
     QCOMPARE(document.text(5), QStringLiteral("Snow"));
     QCOMPARE(document.settings().OptOther, QStringLiteral("Other=1\r\n"));
-    QCOMPARE(document.picturesFolder(), folder.folder() + QStringLiteral("Locations") + QDir::separator());
+    QCOMPARE(document.picturesFolder(),
+             loaded.folder.folder() + QStringLiteral("Locations") + QDir::separator());
     QVERIFY(!document.modified());
 
     document.setText(3, QStringLiteral("Dunes"));
     document.setFile(1, QStringLiteral("Meadow.bmp"));
     QCOMPARE(document.save(), QString());
     QVERIFY(!document.modified());
-    QCOMPARE(readBytes(options(folder)), QByteArray("Other=1\r\n"
-                                                    "Location1=Meadow.bmp,Green,\r\n"
-                                                    "Location2=Library.jpg,Books,\r\n"
-                                                    "Location3=Beach.jpg,Dunes,\r\n"
-                                                    "Location4=Night City.jpg,Lights,\r\n"
-                                                    "Location5=Mountains.jpg,Snow,\r\n"
-                                                    "\r\n"));
+    QCOMPARE(loaded.folder.optionsBytes(), QByteArray("Other=1\r\n"
+                                                      "Location1=Meadow.bmp,Green,\r\n"
+                                                      "Location2=Library.jpg,Books,\r\n"
+                                                      "Location3=Beach.jpg,Dunes,\r\n"
+                                                      "Location4=Night City.jpg,Lights,\r\n"
+                                                      "Location5=Mountains.jpg,Snow,\r\n"
+                                                      "\r\n"));
 }
 
 void TestLocationsDocument::modified_data()
@@ -72,7 +74,7 @@ void TestLocationsDocument::modified_data()
     // file cannot store), load.
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<bool>("modified");
-    const auto steps = [](const char *list) { return QString::fromLatin1(list).split(QLatin1Char(' ')); };
+    const auto steps = AnnouncedFlag::steps;
     QTest::newRow("loaded") << QStringList() << false;
     QTest::newRow("text changed") << steps("text2=Shelves") << true;
     QTest::newRow("picture changed") << steps("file2=Shelves.bmp") << true;
@@ -88,12 +90,9 @@ void TestLocationsDocument::modified()
 {
     QFETCH(QStringList, steps);
     QFETCH(bool, modified);
-    ProgramFolderFixture folder;
-    writeBytes(options(folder), fiveEntries);
-    LocationsDocument document;
-    document.load(folder.folder());
-    QSignalSpy changes(&document, &LocationsDocument::modifiedChanged);
-    bool announced = false;
+    Loaded loaded;
+    LocationsDocument &document = loaded.document;
+    const AnnouncedFlag announced(&document, &LocationsDocument::modifiedChanged, document.modified());
     for (const QString &step : steps) {
         const QString value = step.section(QLatin1Char('='), 1);
         const int n = step.mid(4, 1).toInt();
@@ -106,12 +105,10 @@ void TestLocationsDocument::modified()
         else if (step == QLatin1String("badSave"))
             QVERIFY(!document.save().isEmpty());
         else if (step == QLatin1String("load"))
-            QCOMPARE(document.load(folder.folder()), QString());
+            QCOMPARE(document.load(loaded.folder.folder()), QString());
         else
             QFAIL(qPrintable(step));
-        if (!changes.isEmpty())
-            announced = changes.last().at(0).toBool();
-        QCOMPARE(announced, document.modified()); // every change of the state is announced
+        QCOMPARE(announced.value(), document.modified());
     }
     QCOMPARE(document.modified(), modified);
 }
@@ -135,10 +132,8 @@ void TestLocationsDocument::saveRefused()
     QFETCH(bool, isFile);
     QFETCH(QString, value);
     QFETCH(QString, names);
-    ProgramFolderFixture folder;
-    writeBytes(options(folder), fiveEntries);
-    LocationsDocument document;
-    document.load(folder.folder());
+    Loaded loaded;
+    LocationsDocument &document = loaded.document;
     if (isFile)
         document.setFile(n, value);
     else
@@ -147,7 +142,7 @@ void TestLocationsDocument::saveRefused()
     const QString message = document.save();
     QVERIFY2(message.contains(QStringLiteral("Location %1").arg(n)), qPrintable(message));
     QVERIFY2(message.contains(value) && message.contains(names), qPrintable(message));
-    QCOMPARE(readBytes(options(folder)), fiveEntries);
+    QCOMPARE(loaded.folder.optionsBytes(), LocationsFolder::fiveEntries);
     QVERIFY(document.modified());
 }
 
@@ -156,7 +151,7 @@ void TestLocationsDocument::unreadableFileIsNeverReplaced()
     // Options.Cfg is there but cannot be read (a folder of that name, as
     // permissions do not stop root): the locations start empty, and saving
     // them would lose the other settings the file holds.
-    ProgramFolderFixture folder;
+    LocationsFolder folder;
     QVERIFY(QDir(folder.folder()).mkdir(QStringLiteral("Options.Cfg")));
     LocationsDocument document;
     const QString error = document.load(folder.folder());
@@ -165,7 +160,7 @@ void TestLocationsDocument::unreadableFileIsNeverReplaced()
     document.setText(1, QStringLiteral("Meadow"));
     const QString message = document.save();
     QVERIFY2(message.contains(QStringLiteral("could not be read")), qPrintable(message));
-    QVERIFY(QFileInfo(options(folder)).isDir());
+    QVERIFY(QFileInfo(folder.options()).isDir());
 }
 
 void TestLocationsDocument::pictureMissing_data()
@@ -184,11 +179,10 @@ void TestLocationsDocument::pictureMissing()
     QFETCH(QString, file);
     QFETCH(bool, missing);
     QFETCH(bool, hasPath);
-    ProgramFolderFixture folder;
-    QVERIFY(QDir(folder.folder()).mkpath(QStringLiteral("Locations/Beach.jpg")));
-    writeBytes(folder.path(QStringLiteral("Locations/Garden.jpg")), "picture bytes");
-    LocationsDocument document;
-    document.load(folder.folder());
+    Loaded loaded;
+    QVERIFY(QDir(loaded.folder.folder()).mkpath(QStringLiteral("Locations/Beach.jpg")));
+    writeBytes(loaded.folder.location(QStringLiteral("Garden.jpg")), "picture bytes");
+    LocationsDocument &document = loaded.document;
     document.setFile(2, file);
     QCOMPARE(document.pictureMissing(2), missing);
     QCOMPARE(document.picturePath(2), hasPath ? document.picturesFolder() + file : QString());
@@ -196,17 +190,14 @@ void TestLocationsDocument::pictureMissing()
 
 void TestLocationsDocument::longTextSurvivesAnUnchangedSave()
 {
-    ProgramFolderFixture folder;
     const QByteArray text(40000, 'x');
     const QByteArray bytes = "Location1=a.jpg," + text +
                              ",\r\nLocation2=,,\r\nLocation3=,,\r\nLocation4=,,\r\n"
                              "Location5=,,\r\n\r\n";
-    writeBytes(options(folder), bytes);
-    LocationsDocument document;
-    document.load(folder.folder());
-    QCOMPARE(document.text(1).size(), 40000);
-    QCOMPARE(document.save(), QString());
-    QCOMPARE(readBytes(options(folder)), bytes);
+    Loaded loaded(bytes);
+    QCOMPARE(loaded.document.text(1).size(), 40000);
+    QCOMPARE(loaded.document.save(), QString());
+    QCOMPARE(loaded.folder.optionsBytes(), bytes);
 }
 
 QTEST_GUILESS_MAIN(TestLocationsDocument)

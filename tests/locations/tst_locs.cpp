@@ -3,8 +3,8 @@
 #include "Keyboard.h"
 #include "LineBox.h"
 #include "LocationsDocument.h"
+#include "LocationsFolder.h"
 #include "Locs.h"
-#include "ProgramFolderFixture.h"
 #include "TestFiles.h"
 
 #include <QDir>
@@ -47,19 +47,6 @@ using namespace TestFiles;
 
 namespace {
 
-// A program folder with its "Locations" folder, and the fake platform that
-// reports it.
-struct TestFolder : ProgramFolderFixture
-{
-    TestFolder() { QDir(folder()).mkdir(QStringLiteral("Locations")); }
-
-    QString options() const { return path(QStringLiteral("Options.Cfg")); }
-    QString location(const QString &name) const { return path(QStringLiteral("Locations/") + name); }
-
-    void writeOptions(const QByteArray &bytes) const { writeBytes(options(), bytes); }
-    QByteArray optionsBytes() const { return readBytes(options()); }
-};
-
 void writePicture(const QString &path, const QSize &size, Qt::GlobalColor colour)
 {
     QImage image(size, QImage::Format_RGB32);
@@ -95,19 +82,11 @@ void type(const QWidget &window, int n, const QString &value)
     box->insert(value);
 }
 
-const QByteArray fiveEntries = "Other=1\r\n"
-                               "Location1=Garden.jpg,Green,\r\n"
-                               "Location2=Library.jpg,Books,\r\n"
-                               "Location3=Beach.jpg,Sand,\r\n"
-                               "Location4=Night City.jpg,Lights,\r\n"
-                               "Location5=Mountains.jpg,Snow,\r\n"
-                               "\r\n";
-
 } // namespace
 
 void TestLocs::layout()
 {
-    TestFolder folder;
+    LocationsFolder folder;
     Locs window(folder.platform);
     QCOMPARE(window.windowTitle(), QStringLiteral("Locations"));
     QCOMPARE(window.size(), QSize(490, 341));
@@ -141,7 +120,7 @@ void TestLocs::layout()
 
 void TestLocs::accessibility()
 {
-    TestFolder folder;
+    LocationsFolder folder;
     Locs window(folder.platform);
     QCOMPARE(AccessibilityWalk::unnamedControls(window), QStringList());
     for (int n = 1; n <= 5; ++n) {
@@ -164,7 +143,7 @@ void TestLocs::accessibility()
 
 void TestLocs::opensSettings()
 {
-    TestFolder folder;
+    LocationsFolder folder;
     folder.writeOptions("Other=1\r\n"
                         "Location1=Garden.jpg,Green,\r\n"
                         "Location2=Missing.jpg,Books,\r\n"
@@ -216,7 +195,7 @@ void TestLocs::opensSettings()
 
 void TestLocs::missingFileStartsEmptyAndSaveCreatesIt()
 {
-    TestFolder folder;
+    LocationsFolder folder;
     FakePlatform &platform = folder.platform;
     Locs window(platform);
     QVERIFY(platform.messages.isEmpty());
@@ -239,8 +218,8 @@ void TestLocs::missingFileStartsEmptyAndSaveCreatesIt()
 
 void TestLocs::openCancelled()
 {
-    TestFolder folder;
-    folder.writeOptions(fiveEntries);
+    LocationsFolder folder;
+    folder.writeOptions(LocationsFolder::fiveEntries);
     writePicture(folder.location(QStringLiteral("Library.jpg")), QSize(20, 10), Qt::blue);
     FakePlatform &platform = folder.platform;
     Locs window(platform);
@@ -283,8 +262,8 @@ void TestLocs::openPicture()
     QFETCH(int, answer);
     QFETCH(QString, stored);
     QFETCH(bool, shownAgain);
-    TestFolder folder;
-    folder.writeOptions(fiveEntries);
+    LocationsFolder folder;
+    folder.writeOptions(LocationsFolder::fiveEntries);
     const QString name = QStringLiteral("Sunset.bmp");
     const QString chosen =
         where == QLatin1String("Locations") ? folder.location(name) : folder.elsewhere(name);
@@ -330,8 +309,8 @@ void TestLocs::openPicture()
 
 void TestLocs::openUnreadablePicture()
 {
-    TestFolder folder;
-    folder.writeOptions(fiveEntries);
+    LocationsFolder folder;
+    folder.writeOptions(LocationsFolder::fiveEntries);
     writePicture(folder.location(QStringLiteral("Garden.jpg")), QSize(20, 10), Qt::green);
     const QString chosen = folder.elsewhere(QStringLiteral("Notes.jpg"));
     writeBytes(chosen, "plain text, not a picture");
@@ -352,8 +331,8 @@ void TestLocs::openUnreadablePicture()
 
 void TestLocs::refusedSaveIsReported()
 {
-    TestFolder folder;
-    folder.writeOptions(fiveEntries);
+    LocationsFolder folder;
+    folder.writeOptions(LocationsFolder::fiveEntries);
     FakePlatform &platform = folder.platform;
     Locs window(platform);
     type(window, 3, QStringLiteral("Sand, sea"));
@@ -362,7 +341,7 @@ void TestLocs::refusedSaveIsReported()
     const QString message = platform.messages.first().text;
     QVERIFY2(message.contains(QStringLiteral("Location 3")), qPrintable(message));
     QCOMPARE(platform.messages.first().icon, Platform::MessageIcon::Critical);
-    QCOMPARE(folder.optionsBytes(), fiveEntries);
+    QCOMPARE(folder.optionsBytes(), LocationsFolder::fiveEntries);
     QCOMPARE(text(window, 3)->text(), QStringLiteral("Sand, sea"));
 }
 
@@ -377,11 +356,11 @@ void TestLocs::failedWrite()
 {
     QFETCH(bool, folderAtOpening);
 
-    TestFolder folder;
+    LocationsFolder folder;
     if (folderAtOpening)
         QVERIFY(QDir(folder.folder()).mkdir(QStringLiteral("Options.Cfg")));
     else
-        folder.writeOptions(fiveEntries);
+        folder.writeOptions(LocationsFolder::fiveEntries);
     FakePlatform &platform = folder.platform;
     Locs window(platform);
     QCOMPARE(platform.messages.size(), folderAtOpening ? 1 : 0);
@@ -406,7 +385,7 @@ void TestLocs::failedWrite()
 void TestLocs::longTextSurvivesAnUnchangedSave()
 {
     // Longer than a line edit holds by default (32,767 characters).
-    TestFolder folder;
+    LocationsFolder folder;
     const QByteArray long40k(40000, 'x');
     const QByteArray bytes = "Location1=Garden.jpg," + long40k +
                              ",\r\nLocation2=,,\r\nLocation3=,,\r\nLocation4=,,\r\nLocation5=,,\r\n\r\n";
@@ -443,8 +422,8 @@ void TestLocs::closeQuestion()
     QFETCH(int, answer);
     QFETCH(bool, closes);
     QFETCH(QString, written);
-    TestFolder folder;
-    folder.writeOptions(fiveEntries);
+    LocationsFolder folder;
+    folder.writeOptions(LocationsFolder::fiveEntries);
     FakePlatform &platform = folder.platform;
     Locs window(platform);
     window.show();
@@ -487,8 +466,8 @@ void TestLocs::keys()
     QFETCH(QKeySequence, keys);
     QFETCH(int, row);
     QFETCH(QString, effect);
-    TestFolder folder;
-    folder.writeOptions(fiveEntries);
+    LocationsFolder folder;
+    folder.writeOptions(LocationsFolder::fiveEntries);
     const QString picture = folder.location(QStringLiteral("Sunset.bmp"));
     writePicture(picture, QSize(8, 8), Qt::red);
     FakePlatform &platform = folder.platform;
