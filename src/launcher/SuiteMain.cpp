@@ -97,7 +97,7 @@ QString SuiteMain::frameloftPath() const
 #else
     const QString program = QStringLiteral("Frameloft");
 #endif
-    return ProgramFolder::withTrailingSeparator(m_platform.programFolder()) + program;
+    return ProgramFolder::withTrailingSeparator(m_platform.executableFolder()) + program;
 }
 
 void SuiteMain::paintEvent(QPaintEvent *)
@@ -109,8 +109,9 @@ void SuiteMain::paintEvent(QPaintEvent *)
 void SuiteMain::startFrameloft()
 {
     // Each click starts one more composer; the launcher does not wait for it.
+    // The composer works in the launcher's folder, whichever that is.
     const QString program = frameloftPath();
-    if (!m_platform.startProcess(program)) {
+    if (!m_platform.startProcess(program, {QStringLiteral("--folder"), m_platform.programFolder()})) {
         m_platform.showMessage(
             this,
             QStringLiteral("The scene composer could not be started from \"%1\".\n\nCheck that "

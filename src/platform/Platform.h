@@ -4,6 +4,7 @@
 #include "Picture.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -22,8 +23,14 @@ public:
 
     virtual ~Platform();
 
-    // The program folder with its trailing separator, computed afresh on each call.
+    // The folder the programs read and write, with its trailing separator: the
+    // program folder, or the folder the command line or the installation chose
+    // in its place.
     virtual QString programFolder() const = 0;
+
+    // The folder of the running executables, where the programs start each
+    // other from, with its trailing separator.
+    virtual QString executableFolder() const = 0;
 
     // A window's `cdl`: created once per window, owned by it.
     virtual std::unique_ptr<FileDialog> createFileDialog(QWidget *owner) = 0;
@@ -39,9 +46,10 @@ public:
     virtual Answer ask(QWidget *owner, const QString &text, const QString &title, Question question,
                        Answer defaultAnswer) = 0;
 
-    // Starts a program as a separate process with a normal, focused window and
-    // does not wait for it. Returns false when it could not be started.
-    virtual bool startProcess(const QString &program) = 0;
+    // Starts a program with its arguments as a separate process with a normal,
+    // focused window and does not wait for it. Returns false when it could not
+    // be started.
+    virtual bool startProcess(const QString &program, const QStringList &arguments) = 0;
 
     // Opens a local document in the desktop's default browser, the path passed whole.
     virtual bool openInBrowser(const QString &path) = 0;

@@ -9,7 +9,17 @@
 #include <QProcess>
 #include <QUrl>
 
+QtPlatform::QtPlatform(const QString &programFolder)
+    : m_programFolder(ProgramFolder::withTrailingSeparator(programFolder))
+{
+}
+
 QString QtPlatform::programFolder() const
+{
+    return m_programFolder;
+}
+
+QString QtPlatform::executableFolder() const
 {
     return ProgramFolder::current();
 }
@@ -61,9 +71,9 @@ Platform::Answer QtPlatform::ask(QWidget *owner, const QString &text, const QStr
     return yesNo ? Answer::No : Answer::Cancel;
 }
 
-bool QtPlatform::startProcess(const QString &program)
+bool QtPlatform::startProcess(const QString &program, const QStringList &arguments)
 {
-    return QProcess::startDetached(program, {}, QFileInfo(program).absolutePath());
+    return QProcess::startDetached(program, arguments, QFileInfo(program).absolutePath());
 }
 
 bool QtPlatform::openInBrowser(const QString &path)

@@ -6,12 +6,20 @@
 class QtPlatform : public Platform
 {
 public:
+    // programFolder: the folder the programs work in (main() chooses it from
+    // the command line and the installation); any trailing separator.
+    explicit QtPlatform(const QString &programFolder);
+
     QString programFolder() const override;
+    QString executableFolder() const override;
     std::unique_ptr<FileDialog> createFileDialog(QWidget *owner) override;
     PictureResult loadPicture(const QString &path) override;
     void showMessage(QWidget *owner, const QString &text, const QString &title, MessageIcon icon) override;
     Answer ask(QWidget *owner, const QString &text, const QString &title, Question question,
                Answer defaultAnswer) override;
-    bool startProcess(const QString &program) override;
+    bool startProcess(const QString &program, const QStringList &arguments) override;
     bool openInBrowser(const QString &path) override;
+
+private:
+    QString m_programFolder;
 };

@@ -109,20 +109,30 @@ void TestSuiteMain::layout()
 
 void TestSuiteMain::startsFrameloft_data()
 {
+    QTest::addColumn<QString>("executables"); // empty: the program folder
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("program");
 
-    QTest::newRow("root folder") << QStringLiteral("/") << QStringLiteral("/Frameloft");
-    QTest::newRow("with separator") << QStringLiteral("/opt/kit/") << QStringLiteral("/opt/kit/Frameloft");
-    QTest::newRow("without separator") << QStringLiteral("/opt/kit") << QStringLiteral("/opt/kit/Frameloft");
+    QTest::newRow("root folder") << QString() << QStringLiteral("/") << QStringLiteral("/Frameloft");
+    QTest::newRow("with separator") << QString() << QStringLiteral("/opt/kit/")
+                                    << QStringLiteral("/opt/kit/Frameloft");
+    QTest::newRow("executables without separator")
+        << QStringLiteral("/opt/kit") << QStringLiteral("/opt/kit/") << QStringLiteral("/opt/kit/Frameloft");
+    // Installed, or given --folder: the composer starts from beside the
+    // launcher and works in the launcher's folder.
+    QTest::newRow("another folder") << QStringLiteral("/usr/bin/")
+                                    << QStringLiteral("/home/u/.local/share/Mindloom/")
+                                    << QStringLiteral("/usr/bin/Frameloft");
 }
 
 void TestSuiteMain::startsFrameloft()
 {
+    QFETCH(QString, executables);
     QFETCH(QString, folder);
     QFETCH(QString, program);
 
     Launcher launcher;
+    launcher.platform.executables = executables;
     launcher.platform.folder = folder;
     QAbstractButton *button = picture(*launcher.window, 1);
     button->click();
@@ -133,6 +143,8 @@ void TestSuiteMain::startsFrameloft()
 
     const QString expected = program + programSuffix;
     QCOMPARE(launcher.platform.startedProcesses, QStringList(5, expected));
+    const QStringList arguments{QStringLiteral("--folder"), folder};
+    QCOMPARE(launcher.platform.startedArguments, QList<QStringList>(5, arguments));
     QVERIFY(launcher.platform.messages.isEmpty());
 }
 

@@ -55,9 +55,10 @@ Platform::Answer FakePlatform::ask(QWidget *, const QString &text, const QString
     return answer;
 }
 
-bool FakePlatform::startProcess(const QString &program)
+bool FakePlatform::startProcess(const QString &program, const QStringList &arguments)
 {
     startedProcesses << program;
+    startedArguments << arguments;
     return processStartSucceeds;
 }
 

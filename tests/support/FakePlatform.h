@@ -40,6 +40,8 @@ public:
 
     // The program folder; should end with a separator.
     QString folder;
+    // The executables' folder; empty: the program folder, as in a build.
+    QString executables;
 
     QStringList dialogAnswers;
     QList<DialogCall> dialogCalls;
@@ -47,6 +49,7 @@ public:
     QList<Asked> questions;
     QList<Message> messages;
     QStringList startedProcesses;
+    QList<QStringList> startedArguments; // one list per start
     bool processStartSucceeds = true;
     QStringList openedDocuments;
     bool browserSucceeds = true;
@@ -59,11 +62,12 @@ public:
     QStringList loadedPictures;
 
     QString programFolder() const override { return folder; }
+    QString executableFolder() const override { return executables.isEmpty() ? folder : executables; }
     std::unique_ptr<FileDialog> createFileDialog(QWidget *owner) override;
     PictureResult loadPicture(const QString &path) override;
     void showMessage(QWidget *owner, const QString &text, const QString &title, MessageIcon icon) override;
     Answer ask(QWidget *owner, const QString &text, const QString &title, Question question,
                Answer defaultAnswer) override;
-    bool startProcess(const QString &program) override;
+    bool startProcess(const QString &program, const QStringList &arguments) override;
     bool openInBrowser(const QString &path) override;
 };
