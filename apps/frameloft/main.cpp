@@ -2,6 +2,7 @@
 #include "Form1.h"
 #include "ProgramIdentity.h"
 #include "QtPlatform.h"
+#include "WorkFolder.h"
 
 #include <QApplication>
 
@@ -14,8 +15,11 @@ int main(int argc, char *argv[])
     ProgramIdentity::apply(KitProgram::Frameloft);
     if (!commandLine.read(QCoreApplication::arguments(), AppCommandLine::Stage::WithApplication))
         return commandLine.finish();
+    const QString folder = WorkFolder::prepare(commandLine);
+    if (folder.isEmpty())
+        return commandLine.finish();
 
-    QtPlatform platform;
+    QtPlatform platform(folder);
     Form1 window(platform);
     window.show();
     return app.exec();

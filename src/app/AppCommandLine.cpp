@@ -17,6 +17,22 @@ QString description(KitProgram program)
     Q_UNREACHABLE();
 }
 
+QString checkDescription(KitProgram program)
+{
+    switch (program) {
+    case KitProgram::Mindloom:
+        return QStringLiteral(
+            "Reports what in FILE (a personality's .mem or .qas file, a .kba knowledge base or "
+            "Options.Cfg) would not load or be saved back unchanged, one line each, and exits: "
+            "0 when there is nothing, 1 when there is.");
+    case KitProgram::Frameloft:
+        return QStringLiteral(
+            "Reports what in the scene FILE would not load or be saved back unchanged, one line "
+            "each, and exits: 0 when there is nothing, 1 when there is.");
+    }
+    Q_UNREACHABLE();
+}
+
 void write(FILE *stream, const QString &text)
 {
     const QByteArray bytes = text.toLocal8Bit();
@@ -30,7 +46,18 @@ AppCommandLine::AppCommandLine(KitProgram program)
     : m_program(program),
       m_help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help and exits.")),
       m_version({QStringLiteral("v"), QStringLiteral("version")},
-                QStringLiteral("Displays the version and exits."))
+                QStringLiteral("Displays the version and exits.")),
+      m_folder(QStringLiteral("folder"),
+               QStringLiteral("Reads and writes the files in DIR instead of the program folder."),
+               QStringLiteral("DIR")),
+      m_check(QStringLiteral("check"), checkDescription(program), QStringLiteral("FILE")),
+      m_render(
+          QStringLiteral("render"),
+          QStringLiteral("Draws the scene FILE.scn as the companion shows it into the PNG picture OUT.png "
+                         "given after it (--render FILE.scn OUT.png), without a window, and exits: 0 when "
+                         "the picture is written, 1 when the scene or a picture cannot be read or OUT.png "
+                         "cannot be written."),
+          QStringLiteral("FILE.scn"))
 {
     m_parser.setApplicationDescription(description(program));
     // "-reverse" and "-platform" are the toolkit's; read compactly, "-reverse"
@@ -38,6 +65,9 @@ AppCommandLine::AppCommandLine(KitProgram program)
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addOption(m_help);
     m_parser.addOption(m_version);
+    m_parser.addOption(m_folder);
+    if (program == KitProgram::Mindloom)
+        offer(m_check);
 }
 
 bool AppCommandLine::read(const QStringList &arguments, Stage stage)
@@ -53,20 +83,78 @@ bool AppCommandLine::read(const QStringList &arguments, Stage stage)
         answer(Success, helpText(), QString());
         return false;
     }
-    if (stage == Stage::BeforeApplication)
+    const bool windowFree = given(m_check) || given(m_render);
+    if (stage == Stage::BeforeApplication && !windowFree)
         return true;
 
-    QString error;
-    if (!parsed)
-        error = m_parser.errorText();
-    else if (!m_parser.positionalArguments().isEmpty())
-        error = QStringLiteral("Unexpected argument '%1'.").arg(m_parser.positionalArguments().constFirst());
-    if (error.isEmpty())
-        return true;
+    const QString error = problem(parsed);
+    if (!error.isEmpty()) {
+        refuse(error);
+        return false;
+    }
+    m_request = parsedRequest();
+    return true;
+}
+
+void AppCommandLine::offer(const QCommandLineOption &option)
+{
+    m_parser.addOption(option);
+    m_offered << option.names().constFirst();
+}
+
+bool AppCommandLine::given(const QCommandLineOption &option) const
+{
+    return m_offered.contains(option.names().constFirst()) && m_parser.isSet(option);
+}
+
+void AppCommandLine::refuse(const QString &error)
+{
     answer(UsageError, QString(),
            QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
                .arg(KitInfo::programName(m_program), error));
-    return false;
+}
+
+QString AppCommandLine::problem(bool parsed) const
+{
+    if (!parsed)
+        return m_parser.errorText();
+    const QStringList positional = m_parser.positionalArguments();
+    const auto unexpected = [&](qsizetype index) {
+        return QStringLiteral("Unexpected argument '%1'.").arg(positional.at(index));
+    };
+    if (given(m_check) && given(m_render))
+        return QStringLiteral("--check and --render cannot be used together.");
+    if (given(m_render)) {
+        if (positional.isEmpty())
+            return QStringLiteral("--render needs FILE.scn and OUT.png.");
+        if (positional.size() > 1)
+            return unexpected(1);
+        return QString();
+    }
+    // Frameloft opens one scene; Mindloom takes no file.
+    const qsizetype allowed = m_opensFile && !given(m_check) ? 1 : 0;
+    if (positional.size() > allowed)
+        return unexpected(allowed);
+    return QString();
+}
+
+AppCommandLine::Request AppCommandLine::parsedRequest() const
+{
+    Request request;
+    request.folderGiven = m_parser.isSet(m_folder);
+    request.folder = m_parser.value(m_folder);
+    const QStringList positional = m_parser.positionalArguments();
+    if (given(m_check)) {
+        request.task = Request::Task::Check;
+        request.file = m_parser.value(m_check);
+    } else if (given(m_render)) {
+        request.task = Request::Task::Render;
+        request.file = m_parser.value(m_render);
+        request.output = positional.value(0);
+    } else {
+        request.file = positional.value(0);
+    }
+    return request;
 }
 
 int AppCommandLine::finish() const
@@ -76,6 +164,16 @@ int AppCommandLine::finish() const
     if (!m_errors.isEmpty())
         write(stderr, m_errors);
     return m_exitCode;
+}
+
+void AppCommandLine::writeOut(const QString &text)
+{
+    write(stdout, text);
+}
+
+void AppCommandLine::writeErr(const QString &text)
+{
+    write(stderr, text);
 }
 
 QStringList AppCommandLine::arguments(int argc, char *argv[])

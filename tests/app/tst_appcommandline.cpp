@@ -9,6 +9,7 @@
 
 Q_DECLARE_METATYPE(KitProgram)
 Q_DECLARE_METATYPE(AppCommandLine::Stage)
+Q_DECLARE_METATYPE(AppCommandLine::Request::Task)
 
 // The command line both programs read before and after the application
 // object exists, and the identity they run under.
@@ -18,6 +19,8 @@ class TestAppCommandLine : public QObject
 private slots:
     void read_data();
     void read();
+    void request_data();
+    void request();
     void bothProgramsShareTheDataFolder();
     void iconsInEverySize_data();
     void iconsInEverySize();
@@ -47,8 +50,8 @@ void TestAppCommandLine::read_data()
     const auto with = Stage::WithApplication;
     const QString mindloomVersion =
         QStringLiteral("^Mindloom %1\\n$").arg(QRegularExpression::escape(version));
-    const QString mindloomHelp =
-        QStringLiteral("^Usage: Mindloom \\[options\\]\\n.*-h, --help.*-v, --version");
+    const QString mindloomHelp = QStringLiteral(
+        "^Usage: Mindloom \\[options\\]\\n.*-h, --help.*-v, --version.*--folder <DIR>.*--check <FILE>");
     const QString usage = QStringLiteral("\\nTry 'Mindloom --help' for more information.\\n$");
 
     QTest::newRow("no arguments") << M << before << QStringList() << true << 0 << QString() << QString();
@@ -85,6 +88,13 @@ void TestAppCommandLine::read_data()
     QTest::newRow("unknown option, with application")
         << M << with << QStringList{QStringLiteral("--bogus")} << false << 2 << QString()
         << QStringLiteral("^Mindloom: Unknown option 'bogus'.") + usage;
+    QTest::newRow("--check, before application")
+        << M << before
+        << QStringList{QStringLiteral("--check"), QStringLiteral("a.mem"), QStringLiteral("--bogus")} << false
+        << 2 << QString() << QStringLiteral("^Mindloom: Unknown option 'bogus'.") + usage;
+    QTest::newRow("Frameloft has no --check yet")
+        << F << with << QStringList{QStringLiteral("--check"), QStringLiteral("a.scn")} << false << 2
+        << QString() << QStringLiteral("^Frameloft: Unknown option 'check'.");
     QTest::newRow("argument, with application")
         << M << with << QStringList{QStringLiteral("Juniper.mem")} << false << 2 << QString()
         << QStringLiteral("^Mindloom: Unexpected argument 'Juniper.mem'.") + usage;
@@ -115,6 +125,63 @@ void TestAppCommandLine::read()
     };
     QVERIFY2(matches(commandLine.output(), output), qPrintable(commandLine.output()));
     QVERIFY2(matches(commandLine.errors(), errors), qPrintable(commandLine.errors()));
+}
+
+void TestAppCommandLine::request_data()
+{
+    QTest::addColumn<KitProgram>("program");
+    QTest::addColumn<Stage>("stage");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<AppCommandLine::Request::Task>("task");
+    QTest::addColumn<bool>("folderGiven");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("file");
+
+    using Task = AppCommandLine::Request::Task;
+    const auto M = KitProgram::Mindloom;
+    const auto F = KitProgram::Frameloft;
+    const auto with = Stage::WithApplication;
+    const auto before = Stage::BeforeApplication;
+    const auto args = [](std::initializer_list<const char *> list) {
+        QStringList result;
+        for (const char *a : list)
+            result << QString::fromUtf8(a);
+        return result;
+    };
+
+    QTest::newRow("window") << M << with << QStringList() << Task::OpenWindow << false << QString()
+                            << QString();
+    QTest::newRow("--folder") << M << with << args({"--folder", "work"}) << Task::OpenWindow << true
+                              << QStringLiteral("work") << QString();
+    QTest::newRow("--folder=") << F << with << args({"--folder=/a b/"}) << Task::OpenWindow << true
+                               << QStringLiteral("/a b/") << QString();
+    QTest::newRow("--folder empty") << M << with << args({"--folder", ""}) << Task::OpenWindow << true
+                                    << QString() << QString();
+    QTest::newRow("last --folder counts") << M << with << args({"--folder", "a", "--folder", "b"})
+                                          << Task::OpenWindow << true << QStringLiteral("b") << QString();
+    // Read before the application, as it needs no display.
+    QTest::newRow("--check") << M << before << args({"--check", "Juniper.mem", "--folder", "kit"})
+                             << Task::Check << true << QStringLiteral("kit") << QStringLiteral("Juniper.mem");
+}
+
+void TestAppCommandLine::request()
+{
+    QFETCH(KitProgram, program);
+    QFETCH(Stage, stage);
+    QFETCH(QStringList, arguments);
+    QFETCH(AppCommandLine::Request::Task, task);
+    QFETCH(bool, folderGiven);
+    QFETCH(QString, folder);
+    QFETCH(QString, file);
+
+    AppCommandLine commandLine(program);
+    arguments.prepend(KitInfo::programName(program));
+    QVERIFY2(commandLine.read(arguments, stage), qPrintable(commandLine.errors()));
+    const AppCommandLine::Request &request = commandLine.request();
+    QCOMPARE(request.task, task);
+    QCOMPARE(request.folderGiven, folderGiven);
+    QCOMPARE(request.folder, folder);
+    QCOMPARE(request.file, file);
 }
 
 void TestAppCommandLine::bothProgramsShareTheDataFolder()

@@ -1,0 +1,72 @@
+#include "KitTasks.h"
+
+#include "FileCheck.h"
+#include "KnowledgeCheck.h"
+#include "PersonalityCheck.h"
+
+#include <QFileInfo>
+
+namespace KitTasks {
+namespace {
+
+Result usageError(KitProgram program, const QString &error)
+{
+    Result result;
+    result.exitCode = AppCommandLine::UsageError;
+    result.errors = QStringLiteral("%1: %2\n").arg(KitInfo::programName(program), error);
+    return result;
+}
+
+bool hasExtension(const QString &file, const char *extension)
+{
+    return file.endsWith(QLatin1String(extension), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+int Result::finish() const
+{
+    if (!output.isEmpty())
+        AppCommandLine::writeOut(output);
+    if (!errors.isEmpty())
+        AppCommandLine::writeErr(errors);
+    return exitCode;
+}
+
+Result run(KitProgram program, const AppCommandLine::Request &request, const QString &folder)
+{
+    using Task = AppCommandLine::Request::Task;
+    switch (request.task) {
+    case Task::Check:
+        return check(program, request.file, folder);
+    case Task::Render:
+    case Task::OpenWindow:
+        break;
+    }
+    return usageError(program, QStringLiteral("There is nothing to do without a window."));
+}
+
+Result check(KitProgram program, const QString &file, const QString &folder)
+{
+    Q_UNUSED(folder);
+    FileCheck::Result checked;
+    if (hasExtension(file, ".mem")) {
+        checked = PersonalityCheck::checkMemoryFile(file);
+    } else if (hasExtension(file, ".qas")) {
+        checked = PersonalityCheck::checkQandAFile(file);
+    } else if (hasExtension(file, ".kba")) {
+        checked = KnowledgeCheck::checkFile(file);
+    } else {
+        return usageError(program, QStringLiteral("--check takes a personality's .mem or .qas file, a .kba "
+                                                  "knowledge base or Options.Cfg, not \"%1\".")
+                                       .arg(file));
+    }
+    if (!checked.ok())
+        return usageError(program, checked.error);
+    Result result;
+    result.output = FileCheck::report(file, checked.findings);
+    result.exitCode = checked.findings.isEmpty() ? AppCommandLine::Success : AppCommandLine::Failure;
+    return result;
+}
+
+} // namespace KitTasks

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "AppCommandLine.h"
+#include "KitProgram.h"
+
+#include <QString>
+
+// The tasks the programs run from the command line without a window: each
+// gives the exit code and what goes to stdout and stderr, so that tests can
+// run them in the test's process.
+namespace KitTasks {
+
+struct Result
+{
+    int exitCode = AppCommandLine::Success;
+    QString output;
+    QString errors;
+
+    // Writes output to stdout and errors to stderr; returns exitCode.
+    int finish() const;
+};
+
+// Runs a window-free request (Check or Render) in folder, the folder the
+// program works in (ending in a separator).
+Result run(KitProgram program, const AppCommandLine::Request &request, const QString &folder);
+
+// --check FILE. Mindloom tells the kind of file by its name: a personality's
+// ".mem" or ".qas" file, a ".kba" knowledge base, or "Options.Cfg" (pictures
+// are looked for in folder's "Locations"). Exit code 0 with nothing found, 1
+// with findings (one line each on stdout), 2 for a file that cannot be read or
+// is of no kind the program knows.
+Result check(KitProgram program, const QString &file, const QString &folder);
+
+} // namespace KitTasks

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class AppCommandLine;
+
+// The folder both programs read and write: the program folder (the
+// executables' own folder) as the kit always had it, a folder named on the
+// command line, or, for an installed kit, the user's data folder filled with
+// the shipped content. Window-free, and every fact about the machine is an
+// input, so the choice can be tested whatever the test's rights.
+namespace WorkFolder {
+
+// What the choice depends on.
+struct Situation
+{
+    bool folderGiven = false;              // --folder was given
+    QString requested;                     // its value as typed
+    QString workingDirectory;              // where a relative --folder is taken from
+    QString programFolder;                 // the executables' folder
+    bool programFolderHasSettings = false; // it holds "Options.Cfg"
+    bool programFolderWritable = false;
+    QString dataFolder;    // the user's data folder, without a trailing separator
+    QString contentFolder; // an installed kit's shipped content (share/mindloom)
+};
+
+struct Choice
+{
+    enum class Kind { Requested, ProgramFolder, DataFolder };
+    Kind kind = Kind::ProgramFolder;
+    // Absolute, in native separators, ending in one separator.
+    QString folder;
+    // Why the requested folder cannot be used; empty when it can.
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+
+// A folder named with --folder (relative ones from the working directory)
+// when it exists and is a folder; otherwise the program folder, unless that
+// looks installed (no "Options.Cfg" and not writable), when the data folder
+// is taken.
+Choice choose(const Situation &situation);
+
+// The situation of the running program: the facts are looked up on the
+// machine. Needs the application object and the kit's application name.
+Situation currentSituation(bool folderGiven, const QString &requested);
+
+struct FillResult
+{
+    QStringList copied; // relative paths, in the order copied
+    QStringList errors; // one message per file or folder that could not be made
+    bool ok() const { return errors.isEmpty(); }
+};
+
+// The file in the data folder that records a complete fill.
+QString filledMarkerName();
+
+// Fills the data folder with the shipped content: every file of
+// contentFolder, subfolders included, that the data folder does not hold yet,
+// copied with the user's read and write rights. Nothing that exists is ever
+// replaced. Once everything is there a marker records it, and later calls do
+// nothing, so samples the user deleted stay deleted; a fill that failed part
+// way is completed by the next call.
+FillResult fill(const QString &dataFolder, const QString &contentFolder);
+
+// The folder the running program works in, for the command line it has read:
+// chosen, and the data folder filled, with whatever could not be copied
+// reported on stderr (the program goes on). A --folder that cannot be used
+// refuses the command line and gives an empty string.
+QString prepare(AppCommandLine &commandLine);
+
+} // namespace WorkFolder

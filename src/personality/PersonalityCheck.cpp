@@ -1,0 +1,144 @@
+#include "PersonalityCheck.h"
+
+#include "Cp1252.h"
+#include "PersonalityFile.h"
+#include "SubstitutionTable.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <utility>
+
+namespace PersonalityCheck {
+namespace {
+
+using FileCheck::Finding;
+using SubstitutionTable::LineBreakStep;
+
+// The memory text of a decoded memory file, as a load leaves it, and the way
+// back from its positions to the decoded file's.
+class MemoryText
+{
+public:
+    explicit MemoryText(const QString &decoded) : m_text(decoded)
+    {
+        QString section;
+        for (QLatin1String marker : {PersonalityFile::kMatchWordsMarker, PersonalityFile::kWontSayMarker}) {
+            const qsizetype before = m_text.size();
+            const qsizetype start = m_text.indexOf(marker + QStringLiteral("\r\n"));
+            if (PersonalityFile::takeOutSection(m_text, section, marker))
+                m_cuts.append({start, before - m_text.size()});
+        }
+    }
+
+    const QString &text() const { return m_text; }
+
+    // The position in the decoded file of the memory text's character at position.
+    qsizetype inFile(qsizetype position) const
+    {
+        for (auto cut = m_cuts.crbegin(); cut != m_cuts.crend(); ++cut) {
+            if (position >= cut->first)
+                position += cut->second;
+        }
+        return position;
+    }
+
+private:
+    QString m_text;
+    QList<std::pair<qsizetype, qsizetype>> m_cuts; // where each section was cut out, and its length
+};
+
+QString quoted(QStringView text)
+{
+    constexpr qsizetype shownLength = 40;
+    if (text.size() <= shownLength)
+        return QLatin1Char('"') + text.toString() + QLatin1Char('"');
+    return QLatin1Char('"') + text.left(shownLength).trimmed().toString() + QStringLiteral("...\"");
+}
+
+} // namespace
+
+QList<Finding> checkMemory(const QByteArray &bytes)
+{
+    const QString decoded = SubstitutionTable::decode(Cp1252::decode(bytes), LineBreakStep::Fold);
+    const FileCheck::Lines lines(decoded);
+    QList<Finding> findings = FileCheck::codePage(bytes, decoded, lines);
+
+    // Only the memory text passes through the text area; the sections are
+    // carried as they are.
+    const MemoryText memory(decoded);
+    findings += FileCheck::loneCarriageReturns(memory.text(), lines,
+                                               [&memory](qsizetype at) { return memory.inFile(at); });
+    return FileCheck::inLineOrder(findings);
+}
+
+QList<Finding> checkQandA(const QByteArray &bytes)
+{
+    const QString text = SubstitutionTable::decode(Cp1252::decode(bytes), LineBreakStep::None);
+    const FileCheck::Lines lines(text);
+    QList<Finding> findings = FileCheck::codePage(bytes, text, lines);
+    findings += FileCheck::loneCarriageReturns(text, lines);
+
+    // The editor writes an entry as one line: "#", the question, "&", the
+    // answer, "%".
+    qsizetype start = 0;
+    while (start <= text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && text.at(end) != QLatin1Char('\r') && text.at(end) != QLatin1Char('\n'))
+            ++end;
+        const QStringView line = QStringView(text).mid(start, end - start);
+        if (line.startsWith(QLatin1Char('#'))) {
+            const qsizetype amp = line.indexOf(QLatin1Char('&'));
+            const qsizetype percent = amp < 0 ? -1 : line.indexOf(QLatin1Char('%'), amp + 1);
+            const QStringView question = line.mid(1, (amp < 0 ? line.size() : amp) - 1);
+            const QStringView answer =
+                amp < 0 ? QStringView() : line.mid(amp + 1, (percent < 0 ? line.size() : percent) - amp - 1);
+            QString problem;
+            if (answer.isEmpty())
+                problem = QStringLiteral("the question %1 has no answer").arg(quoted(question));
+            else if (percent < 0)
+                problem = QStringLiteral("the answer to %1 has no closing \"%\"").arg(quoted(question));
+            else if (question.isEmpty())
+                problem = QStringLiteral("the answer %1 has no question").arg(quoted(answer));
+            if (!problem.isEmpty())
+                findings << Finding{lines.lineOf(start), problem};
+        }
+        if (end >= text.size())
+            break;
+        start = end + (text.at(end) == QLatin1Char('\r') && end + 1 < text.size() &&
+                               text.at(end + 1) == QLatin1Char('\n')
+                           ? 2
+                           : 1);
+    }
+    return FileCheck::inLineOrder(findings);
+}
+
+FileCheck::Result checkMemoryFile(const QString &path)
+{
+    FileCheck::Result result;
+    QByteArray bytes;
+    result.error = FileCheck::readBytes(path, &bytes);
+    if (!result.ok())
+        return result;
+    // The load looks for the name without its last four characters, then ".qas".
+    const QString qandA = path.chopped(4) + QStringLiteral(".qas");
+    if (!QFileInfo(qandA).isFile())
+        result.findings << Finding{0, QStringLiteral("the question/answer file \"%1\" is missing, so the "
+                                                     "personality does not load")
+                                          .arg(QFileInfo(qandA).fileName())};
+    result.findings += checkMemory(bytes);
+    result.findings = FileCheck::inLineOrder(result.findings);
+    return result;
+}
+
+FileCheck::Result checkQandAFile(const QString &path)
+{
+    FileCheck::Result result;
+    QByteArray bytes;
+    result.error = FileCheck::readBytes(path, &bytes);
+    if (result.ok())
+        result.findings = checkQandA(bytes);
+    return result;
+}
+
+} // namespace PersonalityCheck

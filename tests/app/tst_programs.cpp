@@ -1,0 +1,198 @@
+#include "ProgramFolderFixture.h"
+#include "TestFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The built programs run as a user runs them, for what only a real process
+// shows: the exit code, stdout and stderr, and the files written. Window-free
+// rows run with no display at all; rows that open a window run offscreen.
+class TestPrograms : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void commandLine_data();
+    void commandLine();
+
+private:
+    QTemporaryDir m_dir; // "kit": a copy of the shipped program folder and broken files
+    QTemporaryDir m_runtime;
+};
+
+namespace {
+
+constexpr int StillRunning = -1; // a window opened and stayed open
+
+QString kit(const QTemporaryDir &dir)
+{
+    return dir.filePath(QStringLiteral("kit"));
+}
+
+// "@" stands for the kit folder.
+QString expand(QString text, const QString &folder)
+{
+    return text.replace(QLatin1Char('@'), folder);
+}
+
+bool matches(const QString &text, const QString &pattern)
+{
+    if (pattern.isEmpty())
+        return text.isEmpty();
+    return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption).match(text).hasMatch();
+}
+
+} // namespace
+
+void TestPrograms::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    const QString folder = kit(m_dir);
+    QVERIFY(QDir().mkpath(folder));
+    const QDir assets(ProgramFolderFixture::assetsFolder());
+    for (const QString &file : assets.entryList(QDir::Files))
+        QVERIFY(QFile::copy(assets.filePath(file), folder + QLatin1Char('/') + file));
+    for (const QString &sub : assets.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QVERIFY(QDir().mkpath(folder + QLatin1Char('/') + sub));
+        const QDir from(assets.filePath(sub));
+        for (const QString &file : from.entryList(QDir::Files))
+            QVERIFY(
+                QFile::copy(from.filePath(file), folder + QLatin1Char('/') + sub + QLatin1Char('/') + file));
+    }
+    TestFiles::writeBytes(folder + QStringLiteral("/Broken.qas"), "\r\n#Why?&\r\n#Who?&Me.%\r\n");
+    TestFiles::writeBytes(folder + QStringLiteral("/Broken.kba"), "One.\rTwo.\x81\r\n");
+    TestFiles::writeBytes(folder + QStringLiteral("/notes.txt"), "notes");
+}
+
+void TestPrograms::commandLine_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments"); // "@" is the kit folder
+    QTest::addColumn<bool>("display");          // offscreen; otherwise none at all
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output"); // a pattern; empty: nothing
+    QTest::addColumn<QString>("errors"); // a pattern; empty: nothing
+
+    const QString M = QStringLiteral("Mindloom");
+    const auto args = [](std::initializer_list<const char *> list) {
+        QStringList result;
+        for (const char *a : list)
+            result << QString::fromUtf8(a);
+        return result;
+    };
+    const QString mUsage = QStringLiteral("\\nTry 'Mindloom --help' for more information.\\n$");
+
+    // Mindloom --check: the shipped samples are clean.
+    for (const char *sample : {"Juniper.mem", "Juniper.qas", "Astronomy.kba"}) {
+        QTest::addRow("Mindloom --check %s", sample)
+            << M << QStringList{QStringLiteral("--check"), QStringLiteral("@/") + QString::fromUtf8(sample)}
+            << false << 0 << QString() << QString();
+    }
+    QTest::newRow("Mindloom --check findings")
+        << M << args({"--check", "@/Broken.qas"}) << false << 1
+        << QStringLiteral("^@/Broken.qas:2: the question \"Why\\?\" has no answer\\n$") << QString();
+    QTest::newRow("Mindloom --check findings in line order")
+        << M << args({"--check", "@/Broken.kba"}) << false << 1
+        << QStringLiteral("^@/Broken.kba:1: the line ends in a CR without LF, which comes back as CR LF\\n"
+                          "@/Broken.kba:2: the byte 81 is no character of Windows-1252\\n$")
+        << QString();
+    QTest::newRow("Mindloom --check, relative folder and file")
+        << M << args({"--folder", ".", "--check", "Juniper.qas"}) << false << 0 << QString() << QString();
+    QTest::newRow("Mindloom --check a file of no known kind")
+        << M << args({"--check", "@/notes.txt"}) << false << 2 << QString()
+        << QStringLiteral("^Mindloom: --check takes a personality's .mem or .qas file, a .kba knowledge base "
+                          "or Options.Cfg, not \"@/notes.txt\".\\n$");
+    QTest::newRow("Mindloom --check a missing file")
+        << M << args({"--check", "@/Gone.kba"}) << false << 2 << QString()
+        << QStringLiteral("^Mindloom: Cannot open \"@/Gone.kba\": .+\\n$");
+    QTest::newRow("Mindloom --check without a file")
+        << M << args({"--check"}) << false << 2 << QString()
+        << QStringLiteral("^Mindloom: Missing value after '--check'.") + mUsage;
+    // Without a window no toolkit takes options, so the command line is
+    // complete at once.
+    QTest::newRow("Mindloom --check with an unknown option")
+        << M << args({"--check", "@/Juniper.qas", "-platform", "xcb"}) << false << 2 << QString()
+        << QStringLiteral("^Mindloom: Unknown option 'platform'.") + mUsage;
+    QTest::newRow("Mindloom --check with an argument")
+        << M << args({"--check", "@/Juniper.qas", "more"}) << false << 2 << QString()
+        << QStringLiteral("^Mindloom: Unexpected argument 'more'.") + mUsage;
+
+    // --folder
+    QTest::newRow("Mindloom --folder missing, --check")
+        << M << args({"--folder", "@/nowhere", "--check", "@/Juniper.qas"}) << false << 2 << QString()
+        << QStringLiteral("^Mindloom: The folder \"@/nowhere\" does not exist.") + mUsage;
+    QTest::newRow("Mindloom --folder missing, window")
+        << M << args({"--folder", "@/nowhere"}) << true << 2 << QString()
+        << QStringLiteral("^Mindloom: The folder \"@/nowhere\" does not exist.") + mUsage;
+    QTest::newRow("Mindloom --folder a file")
+        << M << args({"--folder", "@/notes.txt"}) << true << 2 << QString()
+        << QStringLiteral("^Mindloom: \"@/notes.txt\" is not a folder.") + mUsage;
+    QTest::newRow("Mindloom --folder")
+        << M << args({"--folder", "@"}) << true << StillRunning << QString() << QString();
+    QTest::newRow("Mindloom with an argument")
+        << M << args({"@/Juniper.mem"}) << true << 2 << QString()
+        << QStringLiteral("^Mindloom: Unexpected argument '@/Juniper.mem'.") + mUsage;
+}
+
+void TestPrograms::commandLine()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, display);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QFETCH(QString, errors);
+
+    const QString folder = kit(m_dir);
+    for (QString &argument : arguments)
+        argument = expand(argument, folder);
+    const QString escaped = QRegularExpression::escape(folder);
+    output = expand(output, escaped);
+    errors = expand(errors, escaped);
+
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    if (display)
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+    // The offscreen platform asks for it, and warns on stderr without it.
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.qpa.*=false"));
+
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(folder);
+    process.start(program == QStringLiteral("Mindloom") ? QStringLiteral(MINDLOOM_PROGRAM)
+                                                        : QStringLiteral(FRAMELOFT_PROGRAM),
+                  arguments);
+    QVERIFY2(process.waitForStarted(), qPrintable(process.errorString()));
+    const bool ended = process.waitForFinished(exitCode == StillRunning ? 1500 : 30000);
+    if (exitCode == StillRunning) {
+        QVERIFY2(!ended, qPrintable(QString::fromLocal8Bit(process.readAllStandardError())));
+        process.kill();
+        process.waitForFinished();
+        return;
+    }
+    QVERIFY(ended);
+    const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(
+        process.exitCode() == exitCode,
+        qPrintable(
+            QStringLiteral("exit code %1\nstdout: %2\nstderr: %3").arg(process.exitCode()).arg(out, err)));
+    QVERIFY2(matches(out, output), qPrintable(out));
+    QVERIFY2(matches(err, errors), qPrintable(err));
+    // Nothing was written into the user's data folder.
+    QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+QTEST_GUILESS_MAIN(TestPrograms)
+#include "tst_programs.moc"

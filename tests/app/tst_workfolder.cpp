@@ -1,0 +1,267 @@
+#include "KitProgram.h"
+#include "TestFiles.h"
+#include "WorkFolder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(WorkFolder::Choice::Kind)
+
+// The folder the programs work in, and the data folder's first fill.
+class TestWorkFolder : public QObject
+{
+    Q_OBJECT
+private slots:
+    void choose_data();
+    void choose();
+    void situationOfTheRunningProgram();
+    void firstFillCopiesTheShippedContent();
+    void neverReplacesTheUsersFiles();
+    void secondFillChangesNothing();
+    void failedFillIsCompletedLater();
+    void missingContentIsReported();
+};
+
+namespace {
+
+using Kind = WorkFolder::Choice::Kind;
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// Every file below folder: relative path -> bytes.
+QMap<QString, QByteArray> filesBelow(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(QDir(folder).relativeFilePath(path), TestFiles::readBytes(path));
+    }
+    return files;
+}
+
+// A small shipped content: files at the top and in a subfolder.
+void makeContent(const QString &folder)
+{
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/Images")));
+    TestFiles::writeBytes(folder + QStringLiteral("/Juniper.mem"), "shipped memory");
+    TestFiles::writeBytes(folder + QStringLiteral("/Options.Cfg"), "shipped settings");
+    TestFiles::writeBytes(folder + QStringLiteral("/Images/bg.jpg"), "shipped background");
+}
+
+} // namespace
+
+void TestWorkFolder::choose_data()
+{
+    QTest::addColumn<bool>("folderGiven");
+    QTest::addColumn<QString>("requested");
+    QTest::addColumn<bool>("hasSettings");
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("folder"); // below the temporary folder; "" for an error
+    QTest::addColumn<QString>("error");  // a part of the message
+
+    // The program folder is "program", the working directory "work" (which
+    // holds the folder "sub" and the file "notes.txt"), the data folder "data".
+    QTest::newRow("build layout: settings, writable")
+        << false << QString() << true << true << Kind::ProgramFolder << QStringLiteral("program")
+        << QString();
+    QTest::newRow("settings, not writable") << false << QString() << true << false << Kind::ProgramFolder
+                                            << QStringLiteral("program") << QString();
+    QTest::newRow("no settings, writable") << false << QString() << false << true << Kind::ProgramFolder
+                                           << QStringLiteral("program") << QString();
+    QTest::newRow("installed: no settings, not writable")
+        << false << QString() << false << false << Kind::DataFolder << QStringLiteral("data") << QString();
+
+    QTest::newRow("--folder relative") << true << QStringLiteral("sub") << true << true << Kind::Requested
+                                       << QStringLiteral("work/sub") << QString();
+    QTest::newRow("--folder ./sub/../sub/") << true << QStringLiteral("./sub/../sub/") << true << true
+                                            << Kind::Requested << QStringLiteral("work/sub") << QString();
+    QTest::newRow("--folder . is the working directory")
+        << true << QStringLiteral(".") << false << false << Kind::Requested << QStringLiteral("work")
+        << QString();
+    QTest::newRow("--folder wins over the data folder")
+        << true << QStringLiteral("sub") << false << false << Kind::Requested << QStringLiteral("work/sub")
+        << QString();
+    QTest::newRow("--folder missing")
+        << true << QStringLiteral("nowhere") << true << true << Kind::Requested << QString()
+        << QStringLiteral("The folder \"nowhere\" does not exist.");
+    QTest::newRow("--folder a file") << true << QStringLiteral("notes.txt") << true << true << Kind::Requested
+                                     << QString() << QStringLiteral("\"notes.txt\" is not a folder.");
+    QTest::newRow("--folder empty") << true << QString() << true << true << Kind::Requested << QString()
+                                    << QStringLiteral("--folder needs a folder.");
+}
+
+void TestWorkFolder::choose()
+{
+    QFETCH(bool, folderGiven);
+    QFETCH(QString, requested);
+    QFETCH(bool, hasSettings);
+    QFETCH(bool, writable);
+    QFETCH(Kind, kind);
+    QFETCH(QString, folder);
+    QFETCH(QString, error);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("work/sub"))));
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("program"))));
+    TestFiles::writeBytes(dir.filePath(QStringLiteral("work/notes.txt")), "notes");
+
+    WorkFolder::Situation situation;
+    situation.folderGiven = folderGiven;
+    situation.requested = requested;
+    situation.workingDirectory = dir.filePath(QStringLiteral("work"));
+    situation.programFolder = dir.filePath(QStringLiteral("program"));
+    situation.programFolderHasSettings = hasSettings;
+    situation.programFolderWritable = writable;
+    situation.dataFolder = dir.filePath(QStringLiteral("data"));
+
+    const WorkFolder::Choice choice = WorkFolder::choose(situation);
+    QCOMPARE(choice.kind, kind);
+    QCOMPARE(choice.error, error);
+    if (!error.isEmpty()) {
+        QVERIFY(choice.folder.isEmpty());
+        return;
+    }
+    // Absolute, native, one trailing separator.
+    QCOMPARE(choice.folder, native(dir.filePath(folder)) + QDir::separator());
+    // The choice makes no folder and writes nothing.
+    QVERIFY(!QFileInfo::exists(situation.dataFolder));
+}
+
+void TestWorkFolder::situationOfTheRunningProgram()
+{
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    KitInfo::setApplicationIdentity();
+
+    const WorkFolder::Situation situation = WorkFolder::currentSituation(true, QStringLiteral("x"));
+    QVERIFY(situation.folderGiven);
+    QCOMPARE(situation.requested, QStringLiteral("x"));
+    QCOMPARE(situation.workingDirectory, QDir::currentPath());
+    QCOMPARE(situation.programFolder, QCoreApplication::applicationDirPath());
+    QCOMPARE(situation.dataFolder, home.filePath(QStringLiteral("Mindloom")));
+    QCOMPARE(situation.contentFolder, KitInfo::installedContentFolder());
+    // The test's own folder holds no settings file.
+    QVERIFY(!situation.programFolderHasSettings);
+}
+
+void TestWorkFolder::firstFillCopiesTheShippedContent()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString content = dir.filePath(QStringLiteral("share/mindloom"));
+    makeContent(content);
+    // Installed files may be read-only; the copies must not be.
+    QVERIFY(
+        QFile::setPermissions(content + QStringLiteral("/Juniper.mem"), QFile::ReadOwner | QFile::ReadOther));
+    const QString data = dir.filePath(QStringLiteral("home/.local/share/Mindloom"));
+
+    const WorkFolder::FillResult result = WorkFolder::fill(data, content);
+    QVERIFY2(result.ok(), qPrintable(result.errors.join(QLatin1Char('\n'))));
+    QCOMPARE(result.copied, (QStringList{QStringLiteral("Images/bg.jpg"), QStringLiteral("Juniper.mem"),
+                                         QStringLiteral("Options.Cfg")}));
+    QMap<QString, QByteArray> expected = filesBelow(content);
+    QMap<QString, QByteArray> filled = filesBelow(data);
+    QVERIFY(filled.remove(WorkFolder::filledMarkerName()) == 1);
+    QCOMPARE(filled, expected);
+    QVERIFY(QFile::permissions(data + QStringLiteral("/Juniper.mem")) & QFile::WriteOwner);
+}
+
+void TestWorkFolder::neverReplacesTheUsersFiles()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString content = dir.filePath(QStringLiteral("content"));
+    makeContent(content);
+    const QString data = dir.filePath(QStringLiteral("data"));
+    QVERIFY(QDir().mkpath(data + QStringLiteral("/Images")));
+    TestFiles::writeBytes(data + QStringLiteral("/Juniper.mem"), "the user's memory");
+    TestFiles::writeBytes(data + QStringLiteral("/Images/bg.jpg"), "the user's background");
+    TestFiles::writeBytes(data + QStringLiteral("/Mine.kba"), "the user's facts");
+    // A link that leads nowhere still holds the name.
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")), data + QStringLiteral("/Options.Cfg")));
+
+    const WorkFolder::FillResult result = WorkFolder::fill(data, content);
+    QVERIFY2(result.ok(), qPrintable(result.errors.join(QLatin1Char('\n'))));
+    QVERIFY(result.copied.isEmpty());
+    QCOMPARE(TestFiles::readBytes(data + QStringLiteral("/Juniper.mem")), QByteArray("the user's memory"));
+    QCOMPARE(TestFiles::readBytes(data + QStringLiteral("/Images/bg.jpg")),
+             QByteArray("the user's background"));
+    QCOMPARE(TestFiles::readBytes(data + QStringLiteral("/Mine.kba")), QByteArray("the user's facts"));
+    QVERIFY(QFileInfo(data + QStringLiteral("/Options.Cfg")).isSymLink());
+}
+
+void TestWorkFolder::secondFillChangesNothing()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString content = dir.filePath(QStringLiteral("content"));
+    makeContent(content);
+    const QString data = dir.filePath(QStringLiteral("data"));
+    QVERIFY(WorkFolder::fill(data, content).ok());
+
+    // The user works in the folder: a sample deleted, another changed.
+    QVERIFY(QFile::remove(data + QStringLiteral("/Juniper.mem")));
+    TestFiles::writeBytes(data + QStringLiteral("/Options.Cfg"), "the user's settings");
+    const QMap<QString, QByteArray> before = filesBelow(data);
+    const QDateTime changed = QFileInfo(data + QStringLiteral("/Images/bg.jpg")).lastModified();
+
+    const WorkFolder::FillResult again = WorkFolder::fill(data, content);
+    QVERIFY(again.ok());
+    QVERIFY(again.copied.isEmpty());
+    QCOMPARE(filesBelow(data), before);
+    QCOMPARE(QFileInfo(data + QStringLiteral("/Images/bg.jpg")).lastModified(), changed);
+}
+
+void TestWorkFolder::failedFillIsCompletedLater()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString content = dir.filePath(QStringLiteral("content"));
+    makeContent(content);
+    const QString data = dir.filePath(QStringLiteral("data"));
+    // A file where the fill needs a folder makes the fill fail part way.
+    QVERIFY(QDir().mkpath(data));
+    TestFiles::writeBytes(data + QStringLiteral("/Images"), "in the way");
+
+    const WorkFolder::FillResult failed = WorkFolder::fill(data, content);
+    QCOMPARE(failed.errors.size(), 1);
+    QVERIFY2(failed.errors.first().contains(native(data + QStringLiteral("/Images"))),
+             qPrintable(failed.errors.first()));
+    QCOMPARE(failed.copied, (QStringList{QStringLiteral("Juniper.mem"), QStringLiteral("Options.Cfg")}));
+    QVERIFY(!QFileInfo::exists(data + QLatin1Char('/') + WorkFolder::filledMarkerName()));
+
+    QVERIFY(QFile::remove(data + QStringLiteral("/Images")));
+    const WorkFolder::FillResult completed = WorkFolder::fill(data, content);
+    QVERIFY(completed.ok());
+    QCOMPARE(completed.copied, QStringList{QStringLiteral("Images/bg.jpg")});
+    QVERIFY(QFileInfo::exists(data + QLatin1Char('/') + WorkFolder::filledMarkerName()));
+}
+
+void TestWorkFolder::missingContentIsReported()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString data = dir.filePath(QStringLiteral("data"));
+    const WorkFolder::FillResult result =
+        WorkFolder::fill(data, dir.filePath(QStringLiteral("share/mindloom")));
+    QCOMPARE(result.errors.size(), 1);
+    QVERIFY2(result.errors.first().contains(native(dir.filePath(QStringLiteral("share/mindloom")))),
+             qPrintable(result.errors.first()));
+    // The folder is there to work in, and the next start tries again.
+    QVERIFY(QFileInfo(data).isDir());
+    QVERIFY(!QFileInfo::exists(data + QLatin1Char('/') + WorkFolder::filledMarkerName()));
+}
+
+QTEST_GUILESS_MAIN(TestWorkFolder)
+#include "tst_workfolder.moc"
