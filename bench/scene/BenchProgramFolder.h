@@ -20,7 +20,7 @@
 class BenchProgramFolder : public QtPlatform
 {
 public:
-    BenchProgramFolder(int argc, char **argv)
+    BenchProgramFolder(int argc, char **argv) : QtPlatform(QString())
     {
         if (argc > 1) {
             m_folder = QDir::toNativeSeparators(QString::fromLocal8Bit(argv[1]));
