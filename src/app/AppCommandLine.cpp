@@ -66,8 +66,14 @@ AppCommandLine::AppCommandLine(KitProgram program)
     m_parser.addOption(m_help);
     m_parser.addOption(m_version);
     m_parser.addOption(m_folder);
-    if (program == KitProgram::Mindloom)
-        offer(m_check);
+    if (program == KitProgram::Frameloft) {
+        offer(m_render);
+        m_parser.addPositionalArgument(QStringLiteral("FILE.scn"),
+                                       QStringLiteral("A scene to load once the window is open."),
+                                       QStringLiteral("[FILE.scn]"));
+        m_opensFile = true;
+    }
+    offer(m_check);
 }
 
 bool AppCommandLine::read(const QStringList &arguments, Stage stage)

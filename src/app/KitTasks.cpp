@@ -3,6 +3,8 @@
 #include "FileCheck.h"
 #include "KnowledgeCheck.h"
 #include "PersonalityCheck.h"
+#include "SceneCheck.h"
+#include "SceneRender.h"
 
 #include <QFileInfo>
 
@@ -40,6 +42,7 @@ Result run(KitProgram program, const AppCommandLine::Request &request, const QSt
     case Task::Check:
         return check(program, request.file, folder);
     case Task::Render:
+        return render(request.file, request.output, folder);
     case Task::OpenWindow:
         break;
     }
@@ -48,9 +51,11 @@ Result run(KitProgram program, const AppCommandLine::Request &request, const QSt
 
 Result check(KitProgram program, const QString &file, const QString &folder)
 {
-    Q_UNUSED(folder);
     FileCheck::Result checked;
-    if (hasExtension(file, ".mem")) {
+    if (program == KitProgram::Frameloft) {
+        // Scenes are saved under whatever name the user typed.
+        checked = SceneCheck::checkFile(file, folder);
+    } else if (hasExtension(file, ".mem")) {
         checked = PersonalityCheck::checkMemoryFile(file);
     } else if (hasExtension(file, ".qas")) {
         checked = PersonalityCheck::checkQandAFile(file);
@@ -66,6 +71,23 @@ Result check(KitProgram program, const QString &file, const QString &folder)
     Result result;
     result.output = FileCheck::report(file, checked.findings);
     result.exitCode = checked.findings.isEmpty() ? AppCommandLine::Success : AppCommandLine::Failure;
+    return result;
+}
+
+Result render(const QString &scene, const QString &output, const QString &folder)
+{
+    Result result;
+    const SceneRender::Result rendered = SceneRender::renderFile(scene, folder);
+    QStringList errors = rendered.errors;
+    if (rendered.ok()) {
+        const QString error = SceneRender::writePng(rendered.image, output);
+        if (!error.isEmpty())
+            errors << error;
+    }
+    for (const QString &error : errors)
+        result.errors +=
+            KitInfo::programName(KitProgram::Frameloft) + QStringLiteral(": ") + error + QLatin1Char('\n');
+    result.exitCode = errors.isEmpty() ? AppCommandLine::Success : AppCommandLine::Failure;
     return result;
 }
 

@@ -24,11 +24,19 @@ struct Result
 // program works in (ending in a separator).
 Result run(KitProgram program, const AppCommandLine::Request &request, const QString &folder);
 
-// --check FILE. Mindloom tells the kind of file by its name: a personality's
+// --check FILE. Frameloft checks any file as a scene (pictures are looked for
+// in folder's "Images"). Mindloom tells the kind of file by its name: a personality's
 // ".mem" or ".qas" file, a ".kba" knowledge base, or "Options.Cfg" (pictures
 // are looked for in folder's "Locations"). Exit code 0 with nothing found, 1
 // with findings (one line each on stdout), 2 for a file that cannot be read or
 // is of no kind the program knows.
 Result check(KitProgram program, const QString &file, const QString &folder);
+
+// Frameloft --render FILE.scn OUT.png: the scene drawn as the companion shows
+// it into a PNG picture (pictures from folder's "Images"). Exit code 0 when
+// written; 1, with each scene file or picture that could not be read named on
+// stderr and nothing written, when one could not be read or the picture could
+// not be written.
+Result render(const QString &scene, const QString &output, const QString &folder);
 
 } // namespace KitTasks

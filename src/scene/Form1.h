@@ -38,6 +38,10 @@ public:
     const SceneRecord &scene() const { return m_editor->record(); }
     const QString &sceneText() const { return m_editor->sceneText(); }
 
+    // Load Scene of the file at path, without the dialog: a scene given on the
+    // command line or dropped on the window.
+    void loadSceneFrom(const QString &path);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -60,7 +64,6 @@ private:
     bool takePicture(SceneEditor::LoadTarget target, const QString &chosen);
     bool saveScene();
     void loadScene();
-    void loadSceneFrom(const QString &path);
     void newScene();
     void showHelp();
     void swapBackground(bool on);

@@ -112,14 +112,7 @@ PictureResult SceneEditor::loadNamed(const QString &name) const
                            .arg(name.size());
         return result;
     }
-    // Scenes made on Windows name pictures in subfolders with "\"
-    // ("faces\m.bmp"); where no file has the name as it stands, "\" is taken as
-    // the folder separator it was meant to be.
-    const QString folder = pictureFolder();
-    QString path = folder + name;
-    if (name.contains(QLatin1Char('\\')) && !QFileInfo::exists(path))
-        path = folder + QString(name).replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return m_env.loadPicture(path);
+    return m_env.loadPicture(SceneFile::picturePath(pictureFolder(), name));
 }
 
 // ---------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "SceneDefaults.h"
 
+#include <QFileInfo>
 #include <QLocale>
 #include <QStringList>
 
@@ -282,6 +283,12 @@ QString numberText(float value)
 
 float numberFromText(QStringView text)
 {
+    float value = 0.f;
+    return readNumber(text, &value) ? value : 0.f;
+}
+
+bool readNumber(QStringView text, float *result)
+{
     // Spaces, tabs and line ends around the number are ignored. A comma
     // stands for the decimal separator when there is no full stop: files
     // written where the comma is the decimal separator then read alike.
@@ -293,7 +300,7 @@ float numberFromText(QStringView text)
     // No number is longer than this; a longer text would only be copied below.
     constexpr qsizetype Longest = 4096;
     if (number.size() > Longest)
-        return 0.f;
+        return false;
     QString decimal = number.toString();
     if (decimal.contains(QLatin1Char(',')) && !decimal.contains(QLatin1Char('.')))
         decimal.replace(QLatin1Char(','), QLatin1Char('.'));
@@ -302,8 +309,9 @@ float numberFromText(QStringView text)
     bool ok = false;
     const double value = c.toDouble(decimal, &ok);
     if (!ok || !std::isfinite(value) || std::fabs(value) > double(FLT_MAX))
-        return 0.f;
-    return float(value);
+        return false;
+    *result = float(value);
+    return true;
 }
 
 SceneContent readScene(QStringView text)
@@ -438,6 +446,14 @@ Unstorable firstUnstorable(const SceneRecord &scene)
             return check;
     }
     return {};
+}
+
+QString picturePath(const QString &pictureFolder, const QString &name)
+{
+    const QString path = pictureFolder + name;
+    if (name.contains(QLatin1Char('\\')) && !QFileInfo::exists(path))
+        return pictureFolder + QString(name).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return path;
 }
 
 } // namespace SceneFile

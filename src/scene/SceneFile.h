@@ -43,6 +43,9 @@ EntryPosition findEntry(const QString &text, const QString &key);
 // separators, "nan", "inf" and anything beyond the range of a single read as 0.
 QString numberText(float value);
 float numberFromText(QStringView text);
+// Whether text is a number as numberFromText reads it (and then *value is it);
+// false for what reads as 0 only because it is no number.
+bool readNumber(QStringView text, float *value);
 
 // What the composer takes from a scene file: the background entry, each
 // part's picture entry with its four numbers (0 for an absent number), and,
@@ -63,6 +66,12 @@ struct SceneContent
     QString miscRndm, miscFrames, miscDelay, miscSpeed;
 };
 SceneContent readScene(QStringView text);
+
+// The file a picture name of a scene stands for in the picture folder (which
+// ends in a separator). Scenes made on Windows name pictures in subfolders
+// with "\" ("faces\m.bmp"); where no file has the name as it stands, "\" is
+// taken as the folder separator it was meant to be.
+QString picturePath(const QString &pictureFolder, const QString &name);
 
 // What loading a scene does to the record alone (no pictures, no controls):
 // the four animation texts back to their default texts and the four part

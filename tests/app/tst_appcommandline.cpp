@@ -70,7 +70,9 @@ void TestAppCommandLine::read_data()
                         << QString();
     QTest::newRow("Frameloft --help")
         << F << before << QStringList{QStringLiteral("--help")} << false << 0
-        << QStringLiteral("^Usage: Frameloft \\[options\\]\\n.*scene") << QString();
+        << QStringLiteral("^Usage: Frameloft \\[options\\] \\[FILE.scn\\]\\n.*scene.*--folder <DIR>.*"
+                          "--render <FILE.scn>.*OUT.png.*--check <FILE>")
+        << QString();
     QTest::newRow("help named as installed, with application")
         << M << with << QStringList{QStringLiteral("--help")} << false << 0 << mindloomHelp << QString();
     QTest::newRow("an unknown option does not hide --version")
@@ -92,9 +94,31 @@ void TestAppCommandLine::read_data()
         << M << before
         << QStringList{QStringLiteral("--check"), QStringLiteral("a.mem"), QStringLiteral("--bogus")} << false
         << 2 << QString() << QStringLiteral("^Mindloom: Unknown option 'bogus'.") + usage;
-    QTest::newRow("Frameloft has no --check yet")
-        << F << with << QStringList{QStringLiteral("--check"), QStringLiteral("a.scn")} << false << 2
-        << QString() << QStringLiteral("^Frameloft: Unknown option 'check'.");
+    const QString fUsage = QStringLiteral("\\nTry 'Frameloft --help' for more information.\\n$");
+    QTest::newRow("--render without OUT.png")
+        << F << before << QStringList{QStringLiteral("--render"), QStringLiteral("a.scn")} << false << 2 << QString()
+        << QStringLiteral("^Frameloft: --render needs FILE.scn and OUT.png.") + fUsage;
+    QTest::newRow("--render with more")
+        << F << before
+        << QStringList{QStringLiteral("--render"), QStringLiteral("a.scn"), QStringLiteral("a.png"),
+                       QStringLiteral("b.png")}
+        << false << 2 << QString() << QStringLiteral("^Frameloft: Unexpected argument 'b.png'.") + fUsage;
+    QTest::newRow("--render and --check")
+        << F << before
+        << QStringList{QStringLiteral("--check"), QStringLiteral("a.scn"), QStringLiteral("--render"),
+                       QStringLiteral("a.scn"), QStringLiteral("a.png")}
+        << false << 2 << QString()
+        << QStringLiteral("^Frameloft: --check and --render cannot be used together.") + fUsage;
+    QTest::newRow("--check with a scene to open")
+        << F << before << QStringList{QStringLiteral("--check"), QStringLiteral("a.scn"), QStringLiteral("b.scn")}
+        << false << 2 << QString() << QStringLiteral("^Frameloft: Unexpected argument 'b.scn'.") + fUsage;
+    QTest::newRow("Frameloft opens one scene")
+        << F << with << QStringList{QStringLiteral("a.scn"), QStringLiteral("b.scn")} << false << 2 << QString()
+        << QStringLiteral("^Frameloft: Unexpected argument 'b.scn'.") + fUsage;
+    QTest::newRow("Mindloom has no --render")
+        << M << before
+        << QStringList{QStringLiteral("--render"), QStringLiteral("a.scn"), QStringLiteral("a.png")} << true << 0
+        << QString() << QString();
     QTest::newRow("argument, with application")
         << M << with << QStringList{QStringLiteral("Juniper.mem")} << false << 2 << QString()
         << QStringLiteral("^Mindloom: Unexpected argument 'Juniper.mem'.") + usage;
@@ -159,7 +183,11 @@ void TestAppCommandLine::request_data()
                                     << QString() << QString();
     QTest::newRow("last --folder counts") << M << with << args({"--folder", "a", "--folder", "b"})
                                           << Task::OpenWindow << true << QStringLiteral("b") << QString();
-    // Read before the application, as it needs no display.
+    QTest::newRow("Frameloft FILE.scn") << F << with << args({"a b.scn", "--folder", "kit"}) << Task::OpenWindow
+                                        << true << QStringLiteral("kit") << QStringLiteral("a b.scn");
+    // Read before the application, as they need no display.
+    QTest::newRow("--render") << F << before << args({"--render", "a.scn", "a.png"}) << Task::Render << false
+                              << QString() << QStringLiteral("a.scn");
     QTest::newRow("--check") << M << before << args({"--check", "Juniper.mem", "--folder", "kit"})
                              << Task::Check << true << QStringLiteral("kit") << QStringLiteral("Juniper.mem");
 }
@@ -182,6 +210,8 @@ void TestAppCommandLine::request()
     QCOMPARE(request.folderGiven, folderGiven);
     QCOMPARE(request.folder, folder);
     QCOMPARE(request.file, file);
+    QCOMPARE(request.output,
+             task == AppCommandLine::Request::Task::Render ? QStringLiteral("a.png") : QString());
 }
 
 void TestAppCommandLine::bothProgramsShareTheDataFolder()

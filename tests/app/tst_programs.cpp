@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -66,6 +67,12 @@ void TestPrograms::initTestCase()
     TestFiles::writeBytes(folder + QStringLiteral("/Broken.qas"), "\r\n#Why?&\r\n#Who?&Me.%\r\n");
     TestFiles::writeBytes(folder + QStringLiteral("/Broken.kba"), "One.\rTwo.\x81\r\n");
     TestFiles::writeBytes(folder + QStringLiteral("/notes.txt"), "notes");
+    TestFiles::writeBytes(
+        folder + QStringLiteral("/Scene.scn"),
+        "BG=bg.jpg;\r\nZM=zumimouth.jpg;\r\nZMh=90;\r\nZMw=120;\r\nZMx=120;\r\nZMy=90;\r\n\r\n");
+    TestFiles::writeBytes(
+        folder + QStringLiteral("/Broken.scn"),
+        "BG=gone.jpg;\r\nZM=zumimouth.jpg;\r\nZMh=90;\r\nZMw=120;\r\nZMx=120;\r\nZMy=90;\r\n\r\n");
 }
 
 void TestPrograms::commandLine_data()
@@ -74,8 +81,10 @@ void TestPrograms::commandLine_data()
     QTest::addColumn<QStringList>("arguments"); // "@" is the kit folder
     QTest::addColumn<bool>("display");          // offscreen; otherwise none at all
     QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("output"); // a pattern; empty: nothing
-    QTest::addColumn<QString>("errors"); // a pattern; empty: nothing
+    QTest::addColumn<QString>("output");  // a pattern; empty: nothing
+    QTest::addColumn<QString>("errors");  // a pattern; empty: nothing
+    QTest::addColumn<QString>("picture"); // a file --render is to write, or to leave alone
+    QTest::addColumn<bool>("written");
 
     const QString M = QStringLiteral("Mindloom");
     const auto args = [](std::initializer_list<const char *> list) {
@@ -90,52 +99,99 @@ void TestPrograms::commandLine_data()
     for (const char *sample : {"Juniper.mem", "Juniper.qas", "Astronomy.kba"}) {
         QTest::addRow("Mindloom --check %s", sample)
             << M << QStringList{QStringLiteral("--check"), QStringLiteral("@/") + QString::fromUtf8(sample)}
-            << false << 0 << QString() << QString();
+            << false << 0 << QString() << QString() << QString() << false;
     }
     QTest::newRow("Mindloom --check findings")
         << M << args({"--check", "@/Broken.qas"}) << false << 1
-        << QStringLiteral("^@/Broken.qas:2: the question \"Why\\?\" has no answer\\n$") << QString();
+        << QStringLiteral("^@/Broken.qas:2: the question \"Why\\?\" has no answer\\n$") << QString()
+        << QString() << false;
     QTest::newRow("Mindloom --check findings in line order")
         << M << args({"--check", "@/Broken.kba"}) << false << 1
         << QStringLiteral("^@/Broken.kba:1: the line ends in a CR without LF, which comes back as CR LF\\n"
                           "@/Broken.kba:2: the byte 81 is no character of Windows-1252\\n$")
-        << QString();
+        << QString() << QString() << false;
     QTest::newRow("Mindloom --check, relative folder and file")
-        << M << args({"--folder", ".", "--check", "Juniper.qas"}) << false << 0 << QString() << QString();
+        << M << args({"--folder", ".", "--check", "Juniper.qas"}) << false << 0 << QString() << QString()
+        << QString() << false;
     QTest::newRow("Mindloom --check a file of no known kind")
         << M << args({"--check", "@/notes.txt"}) << false << 2 << QString()
         << QStringLiteral("^Mindloom: --check takes a personality's .mem or .qas file, a .kba knowledge base "
-                          "or Options.Cfg, not \"@/notes.txt\".\\n$");
+                          "or Options.Cfg, not \"@/notes.txt\".\\n$")
+        << QString() << false;
     QTest::newRow("Mindloom --check a missing file")
         << M << args({"--check", "@/Gone.kba"}) << false << 2 << QString()
-        << QStringLiteral("^Mindloom: Cannot open \"@/Gone.kba\": .+\\n$");
+        << QStringLiteral("^Mindloom: Cannot open \"@/Gone.kba\": .+\\n$") << QString() << false;
     QTest::newRow("Mindloom --check without a file")
         << M << args({"--check"}) << false << 2 << QString()
-        << QStringLiteral("^Mindloom: Missing value after '--check'.") + mUsage;
+        << QStringLiteral("^Mindloom: Missing value after '--check'.") + mUsage << QString() << false;
     // Without a window no toolkit takes options, so the command line is
     // complete at once.
     QTest::newRow("Mindloom --check with an unknown option")
         << M << args({"--check", "@/Juniper.qas", "-platform", "xcb"}) << false << 2 << QString()
-        << QStringLiteral("^Mindloom: Unknown option 'platform'.") + mUsage;
+        << QStringLiteral("^Mindloom: Unknown option 'platform'.") + mUsage << QString() << false;
     QTest::newRow("Mindloom --check with an argument")
         << M << args({"--check", "@/Juniper.qas", "more"}) << false << 2 << QString()
-        << QStringLiteral("^Mindloom: Unexpected argument 'more'.") + mUsage;
+        << QStringLiteral("^Mindloom: Unexpected argument 'more'.") + mUsage << QString() << false;
 
     // --folder
     QTest::newRow("Mindloom --folder missing, --check")
         << M << args({"--folder", "@/nowhere", "--check", "@/Juniper.qas"}) << false << 2 << QString()
-        << QStringLiteral("^Mindloom: The folder \"@/nowhere\" does not exist.") + mUsage;
+        << QStringLiteral("^Mindloom: The folder \"@/nowhere\" does not exist.") + mUsage << QString()
+        << false;
     QTest::newRow("Mindloom --folder missing, window")
         << M << args({"--folder", "@/nowhere"}) << true << 2 << QString()
-        << QStringLiteral("^Mindloom: The folder \"@/nowhere\" does not exist.") + mUsage;
+        << QStringLiteral("^Mindloom: The folder \"@/nowhere\" does not exist.") + mUsage << QString()
+        << false;
     QTest::newRow("Mindloom --folder a file")
         << M << args({"--folder", "@/notes.txt"}) << true << 2 << QString()
-        << QStringLiteral("^Mindloom: \"@/notes.txt\" is not a folder.") + mUsage;
-    QTest::newRow("Mindloom --folder")
-        << M << args({"--folder", "@"}) << true << StillRunning << QString() << QString();
+        << QStringLiteral("^Mindloom: \"@/notes.txt\" is not a folder.") + mUsage << QString() << false;
+    QTest::newRow("Mindloom --folder") << M << args({"--folder", "@"}) << true << StillRunning << QString()
+                                       << QString() << QString() << false;
     QTest::newRow("Mindloom with an argument")
         << M << args({"@/Juniper.mem"}) << true << 2 << QString()
-        << QStringLiteral("^Mindloom: Unexpected argument '@/Juniper.mem'.") + mUsage;
+        << QStringLiteral("^Mindloom: Unexpected argument '@/Juniper.mem'.") + mUsage << QString() << false;
+
+    // Frameloft
+    const QString F = QStringLiteral("Frameloft");
+    const QString fUsage = QStringLiteral("\\nTry 'Frameloft --help' for more information.\\n$");
+    const QString out = QStringLiteral("@/out.png");
+    QTest::newRow("Frameloft --render")
+        << F << args({"--folder", "@", "--render", "@/Scene.scn", "@/out.png"}) << false << 0 << QString()
+        << QString() << out << true;
+    QTest::newRow("Frameloft --render, relative paths")
+        << F << args({"--folder", ".", "--render", "Scene.scn", "out.png"}) << false << 0 << QString()
+        << QString() << out << true;
+    QTest::newRow("Frameloft --render, a picture missing")
+        << F << args({"--folder", "@", "--render", "@/Broken.scn", "@/out.png"}) << false << 1 << QString()
+        << QStringLiteral("^Frameloft: Cannot open the picture \"@/Images/gone.jpg\": .+\\n$") << out
+        << false;
+    QTest::newRow("Frameloft --render, no scene")
+        << F << args({"--render", "@/Gone.scn", "@/out.png"}) << false << 1 << QString()
+        << QStringLiteral("^Frameloft: Cannot open \"@/Gone.scn\": .+\\n$") << out << false;
+    QTest::newRow("Frameloft --render into a folder")
+        << F << args({"--render", "@/Scene.scn", "@/Images"}) << false << 1 << QString()
+        << QStringLiteral("^Frameloft: Cannot write \"@/Images\": .+\\n$") << out << false;
+    QTest::newRow("Frameloft --render without OUT.png")
+        << F << args({"--render", "@/Scene.scn"}) << false << 2 << QString()
+        << QStringLiteral("^Frameloft: --render needs FILE.scn and OUT.png.") + fUsage << out << false;
+    QTest::newRow("Frameloft --render, folder missing")
+        << F << args({"--folder", "@/nowhere", "--render", "@/Scene.scn", "@/out.png"}) << false << 2
+        << QString() << QStringLiteral("^Frameloft: The folder \"@/nowhere\" does not exist.") + fUsage << out
+        << false;
+    QTest::newRow("Frameloft --check clean") << F << args({"--folder", "@", "--check", "@/Scene.scn"})
+                                             << false << 0 << QString() << QString() << QString() << false;
+    QTest::newRow("Frameloft --check findings")
+        << F << args({"--folder", "@", "--check", "@/Broken.scn"}) << false << 1
+        << QStringLiteral("^@/Broken.scn:1: the picture \"gone.jpg\" is missing from Images\\n$") << QString()
+        << QString() << false;
+    QTest::newRow("Frameloft --check a missing file")
+        << F << args({"--check", "@/Gone.scn"}) << false << 2 << QString()
+        << QStringLiteral("^Frameloft: Cannot open \"@/Gone.scn\": .+\\n$") << QString() << false;
+    QTest::newRow("Frameloft FILE.scn") << F << args({"--folder", "@", "@/Scene.scn"}) << true << StillRunning
+                                        << QString() << QString() << QString() << false;
+    QTest::newRow("Frameloft with two scenes")
+        << F << args({"@/Scene.scn", "@/Broken.scn"}) << true << 2 << QString()
+        << QStringLiteral("^Frameloft: Unexpected argument '@/Broken.scn'.") + fUsage << QString() << false;
 }
 
 void TestPrograms::commandLine()
@@ -146,8 +202,13 @@ void TestPrograms::commandLine()
     QFETCH(int, exitCode);
     QFETCH(QString, output);
     QFETCH(QString, errors);
+    QFETCH(QString, picture);
+    QFETCH(bool, written);
 
     const QString folder = kit(m_dir);
+    picture = expand(picture, folder);
+    if (!picture.isEmpty())
+        QFile::remove(picture);
     for (QString &argument : arguments)
         argument = expand(argument, folder);
     const QString escaped = QRegularExpression::escape(folder);
@@ -190,6 +251,11 @@ void TestPrograms::commandLine()
             QStringLiteral("exit code %1\nstdout: %2\nstderr: %3").arg(process.exitCode()).arg(out, err)));
     QVERIFY2(matches(out, output), qPrintable(out));
     QVERIFY2(matches(err, errors), qPrintable(err));
+    if (!picture.isEmpty()) {
+        QCOMPARE(QFileInfo::exists(picture), written);
+        if (written)
+            QCOMPARE(QImage(picture).size(), QSize(700, 500));
+    }
     // Nothing was written into the user's data folder.
     QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }

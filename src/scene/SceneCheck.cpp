@@ -1,0 +1,304 @@
+#include "SceneCheck.h"
+
+#include "CanvasPicture.h"
+#include "Cp1252.h"
+#include "ProgramFolder.h"
+#include "SceneFile.h"
+#include "SceneRecord.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QImageReader>
+#include <QStringList>
+
+#include <algorithm>
+#include <iterator>
+
+namespace SceneCheck {
+namespace {
+
+using FileCheck::Finding;
+
+const char *const Prefixes[ScenePart::Count] = {"ZM", "ZB", "UM", "UB", "MP"};
+const char *const Flags[ScenePart::Count] = {nullptr, "ZumiBlinkOn", "UserMouthOn", "UserBlinkOn", "MiscOn"};
+const char *const Names[ScenePart::Count] = {"Zumi mouth", "Zumi blink", "user mouth", "user blink",
+                                             "miscellaneous part"};
+const char NumberSuffixes[] = {'h', 'w', 'x', 'y'};
+const char *const AnimationKeys[] = {"MR=", "MF=", "MD=", "MS="};
+
+QString pictureKey(int part)
+{
+    return QLatin1String(Prefixes[part]) + QLatin1Char('=');
+}
+
+QString numberKey(int part, int number)
+{
+    return QLatin1String(Prefixes[part]) + QLatin1Char(NumberSuffixes[number]) + QLatin1Char('=');
+}
+
+// Every key of the format, longest first where one starts another.
+QStringList allKeys()
+{
+    QStringList keys{QStringLiteral("BG="), QStringLiteral("NI=")};
+    for (int part = 0; part < ScenePart::Count; ++part) {
+        for (int number = 0; number < 4; ++number)
+            keys << numberKey(part, number);
+        keys << pictureKey(part);
+    }
+    for (const char *key : AnimationKeys)
+        keys << QLatin1String(key);
+    return keys;
+}
+
+QString quoted(QStringView text)
+{
+    constexpr qsizetype shownLength = 40;
+    const QString shown = text.size() <= shownLength
+                              ? text.toString()
+                              : text.left(shownLength).toString() + QStringLiteral("...");
+    return QLatin1Char('"') +
+           QString(shown)
+               .replace(QLatin1Char('\r'), QStringLiteral("\\r"))
+               .replace(QLatin1Char('\n'), QStringLiteral("\\n")) +
+           QLatin1Char('"');
+}
+
+class Checker
+{
+public:
+    Checker(const QByteArray &bytes, const QString &programFolder)
+        : m_text(Cp1252::decode(bytes)), m_lines(m_text),
+          m_images(ProgramFolder::subfolder(ProgramFolder::withTrailingSeparator(programFolder),
+                                            QStringLiteral("Images")))
+    {
+        m_findings = FileCheck::codePage(bytes, m_text, m_lines);
+    }
+
+    QList<Finding> run()
+    {
+        m_content = SceneFile::readScene(m_text);
+        checkLines();
+        checkContent();
+        return FileCheck::inLineOrder(m_findings);
+    }
+
+private:
+    // Where the reader takes a key from: the line of its first occurrence, 0
+    // when it does not occur.
+    qsizetype lineOfKey(const QString &key) const
+    {
+        const SceneFile::EntryPosition entry = SceneFile::findEntry(m_text, key);
+        return entry.found ? m_lines.lineOf(entry.valueStart - 1 - key.size()) : 0;
+    }
+
+    void add(qsizetype line, const QString &message) { m_findings << Finding{line, message}; }
+
+    void checkLines()
+    {
+        const QStringList keys = allKeys();
+        qsizetype start = 0;
+        while (start < m_text.size()) {
+            qsizetype end = start;
+            while (end < m_text.size() && m_text.at(end) != QLatin1Char('\r') &&
+                   m_text.at(end) != QLatin1Char('\n'))
+                ++end;
+            checkLine(start, QStringView(m_text).mid(start, end - start), keys);
+            if (end + 1 < m_text.size() && m_text.at(end) == QLatin1Char('\r') &&
+                m_text.at(end + 1) == QLatin1Char('\n'))
+                ++end;
+            start = end + 1;
+        }
+    }
+
+    void checkLine(qsizetype start, QStringView line, const QStringList &keys)
+    {
+        if (line.isEmpty())
+            return;
+        const qsizetype number = m_lines.lineOf(start);
+        for (const char *flag : Flags) {
+            if (flag && line == QString(QLatin1String(flag) + QLatin1Char(';'))) {
+                m_flagLines.insert(QString::fromLatin1(flag), number);
+                return;
+            }
+        }
+        QString key;
+        for (const QString &candidate : keys) {
+            if (line.startsWith(candidate)) {
+                key = candidate;
+                break;
+            }
+        }
+        if (key.isEmpty()) {
+            add(number, QStringLiteral("%1 is no entry, and saving drops it").arg(quoted(line)));
+            return;
+        }
+        const SceneFile::EntryPosition first = SceneFile::findEntry(m_text, key);
+        const qsizetype firstStart = first.valueStart - 1 - key.size();
+        if (firstStart != start) {
+            add(number,
+                QStringLiteral("\"%1\" is read from line %2, not from this entry, and saving drops this one")
+                    .arg(key)
+                    .arg(m_lines.lineOf(firstStart)));
+            return;
+        }
+        // A part's numbers and the animation texts are read only with the
+        // part's picture entry.
+        for (int part = 0; part < ScenePart::Count; ++part) {
+            const bool own = key.startsWith(QLatin1String(Prefixes[part])) && key != pictureKey(part);
+            const bool animation = part == ScenePart::Misc &&
+                                   std::any_of(std::begin(AnimationKeys), std::end(AnimationKeys),
+                                               [&](const char *k) { return key == QLatin1String(k); });
+            if ((own || animation) && !m_content.parts[size_t(part)].present) {
+                add(number, QStringLiteral("\"%1\" is not read without \"%2\", and saving drops it")
+                                .arg(key, pictureKey(part)));
+                return;
+            }
+        }
+        const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
+        if (semicolon < 0) {
+            add(number, QStringLiteral("no \";\" ends the value of \"%1\" on its line").arg(key));
+        } else if (semicolon + 1 < line.size()) {
+            add(number,
+                QStringLiteral("the value of \"%1\" ends at the first \";\", so %2 after it is not read")
+                    .arg(key, quoted(line.mid(semicolon + 1))));
+        }
+    }
+
+    void checkPicture(const QString &key, const QString &name)
+    {
+        const qsizetype line = lineOfKey(key);
+        if (name.isEmpty()) {
+            add(line, QStringLiteral("\"%1\" names no picture").arg(key));
+            return;
+        }
+        const QString path = SceneFile::picturePath(m_images, name);
+        if (!QFileInfo(path).isFile())
+            add(line, QStringLiteral("the picture %1 is missing from Images").arg(quoted(name)));
+        else if (!QImageReader(path).canRead())
+            add(line, QStringLiteral("the picture %1 in Images cannot be read").arg(quoted(name)));
+    }
+
+    void checkPlace(int part, const SceneFile::PartEntry &entry)
+    {
+        const double x = entry.left, y = entry.top, w = entry.width, h = entry.height;
+        const double width = CanvasPicture::Width, height = CanvasPicture::Height;
+        const QString name = QLatin1String(Names[part]);
+        const qsizetype line = lineOfKey(pictureKey(part));
+        if (x >= width || y >= height || x + w <= 0 || y + h <= 0) {
+            add(line, QStringLiteral("the %1 lies wholly outside the 700 x 500 canvas").arg(name));
+            return;
+        }
+        // Dragging keeps a part inside the canvas; the miscellaneous part's
+        // strip of frames only inside its left and top edges.
+        const bool strip = part == ScenePart::Misc;
+        QStringList edges;
+        if (x < 0)
+            edges << QStringLiteral("left");
+        if (y < 0)
+            edges << QStringLiteral("top");
+        if (!strip && x + w > width)
+            edges << QStringLiteral("right");
+        if (!strip && y + h > height)
+            edges << QStringLiteral("bottom");
+        if (edges.isEmpty())
+            return;
+        const QString joined = edges.size() == 1 ? edges.first()
+                                                 : edges.mid(0, edges.size() - 1).join(QStringLiteral(", ")) +
+                                                       QStringLiteral(" and ") + edges.last();
+        add(line,
+            QStringLiteral("the %1 reaches past the canvas's %2 %3")
+                .arg(name, joined, edges.size() == 1 ? QStringLiteral("edge") : QStringLiteral("edges")));
+    }
+
+    void checkContent()
+    {
+        const SceneFile::SceneContent &content = m_content;
+        if (content.background.found)
+            checkPicture(QStringLiteral("BG="), content.background.value);
+        else
+            add(0, QStringLiteral("there is no \"BG=\" entry, so Frameloft keeps the background it shows"));
+        if (!content.parts[ScenePart::ZumiMouth].present)
+            add(0, QStringLiteral("there is no \"ZM=\" entry, so Frameloft keeps the Zumi mouth it shows"));
+
+        for (int part = 0; part < ScenePart::Count; ++part) {
+            const SceneFile::PartEntry &entry = content.parts[size_t(part)];
+            const char *flag = Flags[part];
+            if (flag && !entry.present && m_flagLines.contains(QLatin1String(flag))) {
+                add(m_flagLines.value(QLatin1String(flag)),
+                    QStringLiteral("\"%1\" stands without \"%2\", so the %3 stays off")
+                        .arg(QLatin1String(flag), pictureKey(part), QLatin1String(Names[part])));
+            }
+            if (!entry.present)
+                continue;
+            if (flag && !m_flagLines.contains(QLatin1String(flag))) {
+                add(lineOfKey(pictureKey(part)),
+                    QStringLiteral("\"%1\" has no \"%2\" entry, which saving adds")
+                        .arg(pictureKey(part), QLatin1String(flag)));
+            }
+            checkPicture(pictureKey(part), entry.name);
+            bool numbers = true;
+            for (int number = 0; number < 4; ++number) {
+                const QString key = numberKey(part, number);
+                const SceneFile::EntryPosition value = SceneFile::findEntry(m_text, key);
+                float read = 0;
+                if (!value.found) {
+                    add(lineOfKey(pictureKey(part)),
+                        QStringLiteral("\"%1\" is missing, so it reads as 0").arg(key));
+                } else if (!SceneFile::readNumber(value.value, &read)) {
+                    add(lineOfKey(key), QStringLiteral("\"%1\" holds %2, which is no number and reads as 0")
+                                            .arg(key, quoted(value.value)));
+                    numbers = false;
+                }
+            }
+            if (numbers)
+                checkPlace(part, entry);
+        }
+
+        if (content.parts[ScenePart::Misc].present) {
+            for (const char *key : AnimationKeys) {
+                const QString name = QLatin1String(key);
+                const SceneFile::EntryPosition value = SceneFile::findEntry(m_text, name);
+                bool whole = false;
+                value.value.trimmed().toInt(&whole);
+                if (!value.found)
+                    add(lineOfKey(pictureKey(ScenePart::Misc)),
+                        QStringLiteral(
+                            "\"%1\" is missing: its box stays empty, and saving writes its default")
+                            .arg(name));
+                else if (!whole)
+                    add(lineOfKey(name), QStringLiteral("\"%1\" holds %2, which is no whole number")
+                                             .arg(name, quoted(value.value)));
+            }
+        }
+
+        const SceneFile::EntryPosition alternative = SceneFile::findEntry(m_text, QStringLiteral("NI="));
+        if (alternative.found)
+            checkPicture(QStringLiteral("NI="), alternative.value);
+    }
+
+    const QString m_text;
+    const FileCheck::Lines m_lines;
+    const QString m_images;
+    QList<Finding> m_findings;
+    QHash<QString, qsizetype> m_flagLines; // each switch word on a line of its own, and that line
+    SceneFile::SceneContent m_content;
+};
+
+} // namespace
+
+QList<Finding> check(const QByteArray &bytes, const QString &programFolder)
+{
+    return Checker(bytes, programFolder).run();
+}
+
+FileCheck::Result checkFile(const QString &path, const QString &programFolder)
+{
+    FileCheck::Result result;
+    QByteArray bytes;
+    result.error = FileCheck::readBytes(path, &bytes);
+    if (result.ok())
+        result.findings = check(bytes, programFolder);
+    return result;
+}
+
+} // namespace SceneCheck

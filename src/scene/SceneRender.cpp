@@ -1,0 +1,91 @@
+#include "SceneRender.h"
+
+#include "ProgramFolder.h"
+#include "SceneComposition.h"
+#include "SceneDefaults.h"
+#include "SceneFile.h"
+#include "ScenePictures.h"
+#include "TextFile.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+namespace SceneRender {
+
+Result render(const QString &text, const QString &programFolder, const LoadPicture &loadPicture)
+{
+    Result result;
+    const SceneFile::SceneContent content = SceneFile::readScene(text);
+
+    // Start-up's names, then the file's entries over them.
+    SceneRecord scene;
+    scene.Background = SceneDefaults::background();
+    for (int id = 0; id < ScenePart::Count; ++id)
+        scene.part(id).name = SceneDefaults::partPicture(ScenePart::Id(id));
+    SceneFile::applyScene(scene, content);
+
+    const QString folder = ProgramFolder::subfolder(ProgramFolder::withTrailingSeparator(programFolder),
+                                                    QStringLiteral("Images"));
+    const auto load = [&](const QString &name) {
+        PictureResult loaded = loadPicture(SceneFile::picturePath(folder, name));
+        if (!loaded.ok())
+            result.errors << loaded.error;
+        return loaded.picture;
+    };
+    ScenePictures pictures;
+    pictures.background = load(scene.Background);
+    for (int id = 0; id < ScenePart::Count; ++id) {
+        if (scene.inScene(id))
+            pictures.parts[size_t(id)] = load(scene.part(id).name);
+    }
+    if (!result.ok())
+        return result;
+
+    if (!content.parts[ScenePart::ZumiMouth].present) {
+        // Start-up places the Zumi mouth by its picture's size.
+        SceneRecord defaults;
+        std::array<SceneDefaults::HimetricSize, ScenePart::Count> sizes{};
+        const Picture &mouth = pictures.parts[ScenePart::ZumiMouth];
+        sizes[ScenePart::ZumiMouth] = {mouth.Width, mouth.Height};
+        SceneDefaults::setDefaultGeometry(defaults, sizes);
+        const SceneRecord::Part &place = defaults.part(ScenePart::ZumiMouth);
+        SceneRecord::Part &part = scene.part(ScenePart::ZumiMouth);
+        part.w = place.w;
+        part.h = place.h;
+        part.x = place.x;
+        part.y = place.y;
+    }
+    result.image = composeScene(scene, pictures);
+    return result;
+}
+
+Result renderFile(const QString &path, const QString &programFolder)
+{
+    const TextFile::ReadResult read = TextFile::read(path);
+    if (!read.ok()) {
+        Result result;
+        result.errors << read.error;
+        return result;
+    }
+    return render(read.text, programFolder);
+}
+
+QString writePng(const QImage &image, const QString &path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("Cannot write \"%1\": %2").arg(shown, file.errorString());
+    if (!image.save(&file, "PNG")) {
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QStringLiteral("the picture could not be encoded");
+        file.cancelWriting();
+        return QStringLiteral("Cannot write \"%1\": %2").arg(shown, reason);
+    }
+    if (!file.commit())
+        return QStringLiteral("Cannot write \"%1\": %2").arg(shown, file.errorString());
+    return QString();
+}
+
+} // namespace SceneRender

@@ -1,0 +1,200 @@
+#include "SceneCheck.h"
+#include "TestFiles.h"
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// What --check reports for a scene file: a fixture per finding. The program
+// folder's Images holds "bg.jpg", "m.jpg" and the unreadable "broken.jpg".
+class TestSceneCheck : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void check_data();
+    void check();
+    void unreadableFile();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+namespace {
+
+QString shown(const QList<FileCheck::Finding> &findings)
+{
+    QString text;
+    for (const FileCheck::Finding &finding : findings)
+        text += QString::number(finding.line) + QStringLiteral(": ") + finding.message + QLatin1Char('\n');
+    return text;
+}
+
+QString shown(const QStringList &findings)
+{
+    return findings.isEmpty() ? QString() : findings.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+// The lines of a file, each ended by CR LF, then the empty last line.
+QByteArray file(std::initializer_list<const char *> lines)
+{
+    QByteArray bytes;
+    for (const char *line : lines)
+        bytes += QByteArray(line) + "\r\n";
+    return bytes + "\r\n";
+}
+
+const char *const Start[] = {"BG=bg.jpg;", "ZM=m.jpg;", "ZMh=90;", "ZMw=120;", "ZMx=120;", "ZMy=90;"};
+
+// The start-up scene, then more lines.
+QByteArray startUpAnd(std::initializer_list<const char *> more)
+{
+    QByteArray bytes;
+    for (const char *line : Start)
+        bytes += QByteArray(line) + "\r\n";
+    for (const char *line : more)
+        bytes += QByteArray(line) + "\r\n";
+    return bytes + "\r\n";
+}
+
+} // namespace
+
+void TestSceneCheck::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("Images/faces")));
+    for (const char *name : {"bg.jpg", "m.jpg", "faces/u.jpg"}) {
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(m_dir.filePath(QStringLiteral("Images/") + QLatin1String(name)), "JPG"));
+    }
+    TestFiles::writeBytes(m_dir.filePath(QStringLiteral("Images/broken.jpg")), "no picture");
+}
+
+void TestSceneCheck::check_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("findings");
+
+    QTest::newRow("start-up scene") << startUpAnd({}) << QStringList();
+    QTest::newRow("every part on, a picture in a subfolder named the Windows way")
+        << startUpAnd({"ZumiBlinkOn;", "ZB=m.jpg;",    "ZBh=10;",          "ZBw=10;",   "ZBx=0;",
+                       "ZBy=0;",       "UserMouthOn;", "UM=faces\\u.jpg;", "UMh=10;",   "UMw=10;",
+                       "UMx=690;",     "UMy=490;",     "UserBlinkOn;",     "UB=m.jpg;", "UBh=1.5;",
+                       "UBw=2,5;",     "UBx=3;",       "UBy=4;",           "MiscOn;",   "MP=m.jpg;",
+                       "MPh=40;",      "MPw=200;",     "MPx=600;",         "MPy=480;",  "MR=990;",
+                       "MF=8;",        "MD=3;",        "MS=100;"})
+        << QStringList();
+
+    // Characters
+    QTest::newRow("undefined byte")
+        << startUpAnd({"NI=\x8D.jpg;"})
+        << QStringList{QStringLiteral("7: the byte 8D is no character of Windows-1252"),
+                       QStringLiteral("7: the picture \"\u008D.jpg\" is missing from Images")};
+    QTest::newRow("UTF-8")
+        << file({"BG=caf\xC3\xA9.jpg;", "ZM=m.jpg;", "ZMh=1;", "ZMw=1;", "ZMx=1;", "ZMy=1;"})
+        << QStringList{QStringLiteral("1: the file is UTF-8 text: read as Windows-1252, \"\u00E9\" "
+                                      "becomes \"\u00C3\u00A9\""),
+                       QStringLiteral("1: the picture \"caf\u00C3\u00A9.jpg\" is missing from Images")};
+
+    // Lines and values
+    QTest::newRow("a line that is no entry")
+        << startUpAnd({"; made by hand"})
+        << QStringList{QStringLiteral("7: \"; made by hand\" is no entry, and saving drops it")};
+    QTest::newRow("text after the \";\"")
+        << file({"BG=bg.jpg;", "ZM=m.jpg;", "ZMh=90;", "ZMw=120;", "ZMx=120;", "ZMy=90;", "MiscOn;",
+                 "MP=m.jpg;", "MPh=4;", "MPw=4;", "MPx=0;", "MPy=0;", "MR=990;", "MF=7;8;", "MD=3;",
+                 "MS=100;"})
+        << QStringList{QStringLiteral(
+               "14: the value of \"MF=\" ends at the first \";\", so \"8;\" after it is not read")};
+    QTest::newRow("no \";\" on the line: the value runs on")
+        << file({"BG=bg.jpg", "ZM=m.jpg;", "ZMh=90;", "ZMw=120;", "ZMx=120;", "ZMy=90;"})
+        << QStringList{QStringLiteral("1: no \";\" ends the value of \"BG=\" on its line"),
+                       QStringLiteral("1: the picture \"bg.jpg\\r\\nZM=m.jpg\" is missing from Images")};
+    QTest::newRow("last entry without \";\"")
+        << QByteArray("BG=bg.jpg;\r\nZM=m.jpg;\r\nZMh=90;\r\nZMw=120;\r\nZMx=120;\r\nZMy=90")
+        << QStringList{QStringLiteral("6: no \";\" ends the value of \"ZMy=\" on its line")};
+    QTest::newRow("a second entry of a key")
+        << startUpAnd({"BG=m.jpg;"})
+        << QStringList{QStringLiteral(
+               "7: \"BG=\" is read from line 1, not from this entry, and saving drops this one")};
+    QTest::newRow("a key inside another value")
+        << file({"BG=MR=.jpg;", "ZM=m.jpg;", "ZMh=90;", "ZMw=120;", "ZMx=120;", "ZMy=90;", "MiscOn;",
+                 "MP=m.jpg;", "MPh=4;", "MPw=4;", "MPx=0;", "MPy=0;", "MR=990;", "MF=8;", "MD=3;", "MS=100;"})
+        << QStringList{
+               QStringLiteral("1: the picture \"MR=.jpg\" is missing from Images"),
+               QStringLiteral("1: \"MR=\" holds \".jpg\", which is no whole number"),
+               QStringLiteral(
+                   "13: \"MR=\" is read from line 1, not from this entry, and saving drops this one")};
+
+    // What is missing or not read
+    QTest::newRow("no background, no mouth")
+        << file({"ZumiBlinkOn;"})
+        << QStringList{
+               QStringLiteral("0: there is no \"BG=\" entry, so Frameloft keeps the background it shows"),
+               QStringLiteral("0: there is no \"ZM=\" entry, so Frameloft keeps the Zumi mouth it shows"),
+               QStringLiteral("1: \"ZumiBlinkOn\" stands without \"ZB=\", so the Zumi blink stays off")};
+    QTest::newRow("a part without its flag")
+        << startUpAnd({"UM=m.jpg;", "UMh=1;", "UMw=1;", "UMx=1;", "UMy=1;"})
+        << QStringList{QStringLiteral("7: \"UM=\" has no \"UserMouthOn\" entry, which saving adds")};
+    QTest::newRow("numbers without their part")
+        << startUpAnd({"UBx=5;", "MR=990;"})
+        << QStringList{QStringLiteral("7: \"UBx=\" is not read without \"UB=\", and saving drops it"),
+                       QStringLiteral("8: \"MR=\" is not read without \"MP=\", and saving drops it")};
+    QTest::newRow("numbers missing or no numbers")
+        << file({"BG=bg.jpg;", "ZM=m.jpg;", "ZMh=ninety;", "ZMw=;", "ZMx=1 000;"})
+        << QStringList{QStringLiteral("2: \"ZMy=\" is missing, so it reads as 0"),
+                       QStringLiteral("3: \"ZMh=\" holds \"ninety\", which is no number and reads as 0"),
+                       QStringLiteral("4: \"ZMw=\" holds \"\", which is no number and reads as 0"),
+                       QStringLiteral("5: \"ZMx=\" holds \"1 000\", which is no number and reads as 0")};
+    QTest::newRow("animation texts missing or not whole numbers")
+        << startUpAnd(
+               {"MiscOn;", "MP=m.jpg;", "MPh=4;", "MPw=4;", "MPx=0;", "MPy=0;", "MR=;", "MF=eight;", "MD=3;"})
+        << QStringList{
+               QStringLiteral("8: \"MS=\" is missing: its box stays empty, and saving writes its default"),
+               QStringLiteral("13: \"MR=\" holds \"\", which is no whole number"),
+               QStringLiteral("14: \"MF=\" holds \"eight\", which is no whole number")};
+
+    // Pictures
+    QTest::newRow("pictures missing, unreadable, unnamed")
+        << file({"BG=;", "ZM=broken.jpg;", "ZMh=1;", "ZMw=1;", "ZMx=1;", "ZMy=1;", "NI=gone.jpg;"})
+        << QStringList{QStringLiteral("1: \"BG=\" names no picture"),
+                       QStringLiteral("2: the picture \"broken.jpg\" in Images cannot be read"),
+                       QStringLiteral("7: the picture \"gone.jpg\" is missing from Images")};
+
+    // Places
+    QTest::newRow("parts past the edges")
+        << file({"BG=bg.jpg;",   "ZM=m.jpg;", "ZMh=90;", "ZMw=120;", "ZMx=-1;",  "ZMy=411;",
+                 "UserMouthOn;", "UM=m.jpg;", "UMh=10;", "UMw=10;",  "UMx=691;", "UMy=0;",
+                 "MiscOn;",      "MP=m.jpg;", "MPh=40;", "MPw=200;", "MPx=-5;",  "MPy=-5;",
+                 "MR=990;",      "MF=8;",     "MD=3;",   "MS=100;"})
+        << QStringList{
+               QStringLiteral("2: the Zumi mouth reaches past the canvas's left and bottom edges"),
+               QStringLiteral("8: the user mouth reaches past the canvas's right edge"),
+               QStringLiteral("14: the miscellaneous part reaches past the canvas's left and top edges")};
+    QTest::newRow("parts wholly outside")
+        << file({"BG=bg.jpg;", "ZM=m.jpg;", "ZMh=90;", "ZMw=120;", "ZMx=700;", "ZMy=0;", "MiscOn;",
+                 "MP=m.jpg;", "MPh=40;", "MPw=200;", "MPx=0;", "MPy=500;", "MR=990;", "MF=8;", "MD=3;",
+                 "MS=100;"})
+        << QStringList{QStringLiteral("2: the Zumi mouth lies wholly outside the 700 x 500 canvas"),
+                       QStringLiteral("8: the miscellaneous part lies wholly outside the 700 x 500 canvas")};
+}
+
+void TestSceneCheck::check()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, findings);
+    QCOMPARE(shown(SceneCheck::check(bytes, m_dir.path() + QLatin1Char('/'))), shown(findings));
+}
+
+void TestSceneCheck::unreadableFile()
+{
+    const FileCheck::Result result =
+        SceneCheck::checkFile(m_dir.filePath(QStringLiteral("none.scn")), m_dir.path() + QLatin1Char('/'));
+    QVERIFY(!result.ok());
+    QVERIFY2(result.error.contains(QStringLiteral("none.scn")), qPrintable(result.error));
+}
+
+QTEST_GUILESS_MAIN(TestSceneCheck)
+#include "tst_scene_check.moc"
