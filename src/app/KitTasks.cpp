@@ -2,6 +2,8 @@
 
 #include "FileCheck.h"
 #include "KnowledgeCheck.h"
+#include "LocationCheck.h"
+#include "LocationSettings.h"
 #include "PersonalityCheck.h"
 #include "SceneCheck.h"
 #include "SceneRender.h"
@@ -61,6 +63,8 @@ Result check(KitProgram program, const QString &file, const QString &folder)
         checked = PersonalityCheck::checkQandAFile(file);
     } else if (hasExtension(file, ".kba")) {
         checked = KnowledgeCheck::checkFile(file);
+    } else if (QFileInfo(file).fileName().compare(LocationSettings::fileName(), Qt::CaseInsensitive) == 0) {
+        checked = LocationCheck::checkFile(file, folder);
     } else {
         return usageError(program, QStringLiteral("--check takes a personality's .mem or .qas file, a .kba "
                                                   "knowledge base or Options.Cfg, not \"%1\".")

@@ -96,11 +96,18 @@ void TestPrograms::commandLine_data()
     const QString mUsage = QStringLiteral("\\nTry 'Mindloom --help' for more information.\\n$");
 
     // Mindloom --check: the shipped samples are clean.
-    for (const char *sample : {"Juniper.mem", "Juniper.qas", "Astronomy.kba"}) {
+    for (const char *sample : {"Juniper.mem", "Juniper.qas", "Astronomy.kba", "Options.Cfg"}) {
         QTest::addRow("Mindloom --check %s", sample)
             << M << QStringList{QStringLiteral("--check"), QStringLiteral("@/") + QString::fromUtf8(sample)}
             << false << 0 << QString() << QString() << QString() << false;
     }
+    // Options.Cfg looks for its pictures in the folder's Locations.
+    QTest::newRow("Mindloom --check Options.Cfg, pictures elsewhere")
+        << M << args({"--folder", "@/Images", "--check", "@/Options.Cfg"}) << false << 1
+        << QStringLiteral(
+               "^(@/Options.Cfg:[3-7]: the picture \"[A-Za-z ]+.jpg\" of location [1-5] is missing "
+               "from Locations\\n){5}$")
+        << QString() << QString() << false;
     QTest::newRow("Mindloom --check findings")
         << M << args({"--check", "@/Broken.qas"}) << false << 1
         << QStringLiteral("^@/Broken.qas:2: the question \"Why\\?\" has no answer\\n$") << QString()

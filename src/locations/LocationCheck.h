@@ -1,0 +1,19 @@
+#pragma once
+
+#include "FileCheck.h"
+
+// What in "Options.Cfg" would not load as meant or would not come back
+// unchanged from the Locations window: bytes that are no characters of the
+// code page and UTF-8 text; a key ("Location1=" to "Location5=", in any letter
+// case) without its two commas on its line, which is no entry; a second entry
+// of a location, which is not read and which saving drops; a location without
+// an entry; a location that names no picture, or a picture missing from the
+// folder's "Locations" or unreadable there.
+namespace LocationCheck {
+
+// programFolder ends in a separator; pictures are looked for in its "Locations".
+QList<FileCheck::Finding> check(const QByteArray &bytes, const QString &programFolder);
+
+FileCheck::Result checkFile(const QString &path, const QString &programFolder);
+
+} // namespace LocationCheck

@@ -1,0 +1,118 @@
+#include "LocationCheck.h"
+#include "TestFiles.h"
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// What --check reports for "Options.Cfg": a fixture per finding. The program
+// folder's Locations holds "a.jpg" to "e.jpg" and the unreadable "broken.jpg".
+class TestLocationCheck : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void check_data();
+    void check();
+    void shippedSettingsAreClean();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+namespace {
+
+QString shown(const QList<FileCheck::Finding> &findings)
+{
+    QString text;
+    for (const FileCheck::Finding &finding : findings)
+        text += QString::number(finding.line) + QStringLiteral(": ") + finding.message + QLatin1Char('\n');
+    return text;
+}
+
+QString shown(const QStringList &findings)
+{
+    return findings.isEmpty() ? QString() : findings.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+const QByteArray Entries = "Location1=a.jpg,One,\r\nLocation2=b.jpg,Two,\r\nLocation3=c.jpg,Three,\r\n"
+                           "Location4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\n\r\n";
+
+} // namespace
+
+void TestLocationCheck::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("Locations")));
+    for (const char *name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"}) {
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::green);
+        QVERIFY(picture.save(m_dir.filePath(QStringLiteral("Locations/") + QLatin1String(name)), "JPG"));
+    }
+    TestFiles::writeBytes(m_dir.filePath(QStringLiteral("Locations/broken.jpg")), "no picture");
+}
+
+void TestLocationCheck::check_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("findings");
+
+    QTest::newRow("as the window writes it") << QByteArray("UserName=Friend\r\n") + Entries << QStringList();
+    QTest::newRow("any order, any case, within lines")
+        << QByteArray(
+               "x LOCATION5=e.jpg,Five, location4=d.jpg,Four,\r\nLocation3=c.jpg,Three,Location2=b.jpg,"
+               "Two,Location1=a.jpg,One,")
+        << QStringList();
+    QTest::newRow("a key without its commas")
+        << QByteArray("; old: Location2=beach\r\n") + Entries
+        << QStringList{
+               QStringLiteral("1: \"Location2=\" has no two commas after it on its line, so it is no entry")};
+    QTest::newRow("a key whose commas are on the next line")
+        << QByteArray("Location2=b.jpg\r\n,Two,\r\n") + Entries
+        << QStringList{
+               QStringLiteral("1: \"Location2=\" has no two commas after it on its line, so it is no entry")};
+    QTest::newRow("a second entry") << Entries + "location3=x.jpg,Other,\r\n"
+                                    << QStringList{
+                                           QStringLiteral("7: a second entry of location 3: only the one on "
+                                                          "line 3 is read, and saving drops this one")};
+    // The values of an entry are text, whatever they hold.
+    QTest::newRow("a key inside a value")
+        << QByteArray(
+               "Location1=a.jpg,See Location2=x.jpg,\r\nLocation2=b.jpg,Two,\r\nLocation3=c.jpg,Three,\r\n"
+               "Location4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\n")
+        << QStringList();
+    QTest::newRow("locations without entries")
+        << QByteArray("Location1=a.jpg,One,\r\nLocation5=e.jpg,Five,\r\n")
+        << QStringList{QStringLiteral("0: there is no entry of location 2 (\"Location2=\"), so it is empty"),
+                       QStringLiteral("0: there is no entry of location 3 (\"Location3=\"), so it is empty"),
+                       QStringLiteral("0: there is no entry of location 4 (\"Location4=\"), so it is empty")};
+    QTest::newRow("pictures unnamed, missing, unreadable")
+        << QByteArray("Location1=,One,\r\nLocation2=gone.jpg,Two,\r\nLocation3=broken.jpg,Three,\r\n"
+                      "Location4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\n")
+        << QStringList{
+               QStringLiteral("1: location 1 names no picture"),
+               QStringLiteral("2: the picture \"gone.jpg\" of location 2 is missing from Locations"),
+               QStringLiteral("3: the picture \"broken.jpg\" of location 3 in Locations cannot be read")};
+    QTest::newRow("undefined byte") << QByteArray("Name=\x90\r\n") + Entries
+                                    << QStringList{
+                                           QStringLiteral("1: the byte 90 is no character of Windows-1252")};
+}
+
+void TestLocationCheck::check()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, findings);
+    QCOMPARE(shown(LocationCheck::check(bytes, m_dir.path() + QLatin1Char('/'))), shown(findings));
+}
+
+void TestLocationCheck::shippedSettingsAreClean()
+{
+    const QString assets = QStringLiteral(MINDLOOM_ASSETS_DIR "/");
+    const FileCheck::Result result = LocationCheck::checkFile(assets + QStringLiteral("Options.Cfg"), assets);
+    QVERIFY2(result.ok(), qPrintable(result.error));
+    QCOMPARE(shown(result.findings), QString());
+}
+
+QTEST_GUILESS_MAIN(TestLocationCheck)
+#include "tst_location_check.moc"
