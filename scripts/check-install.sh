@@ -2,7 +2,9 @@
 # Installs a built tree into a temporary prefix and checks what a desktop
 # sees: the desktop entries, the AppStream metadata, the MIME types and the
 # manual pages validate, the installed programs answer --version and --help
-# without a display, and the .deb and .tar.gz packages build.
+# without a display, start in a folder given with --folder, find the shipped
+# samples clean with --check and draw a scene with --render, and the .deb and
+# .tar.gz packages build.
 #   scripts/check-install.sh <build-dir>
 set -euo pipefail
 build=${1:?usage: scripts/check-install.sh <build-dir>}
@@ -20,16 +22,37 @@ for page in "$prefix"/share/man/man1/*.1; do
   [ -z "$warnings" ] || { echo "$page: $warnings" >&2; exit 1; }
 done
 
+content="$prefix/share/mindloom"
+folder="$work/folder"
+mkdir -p "$folder"
+# Nothing here may touch the user's own data folder.
+export XDG_DATA_HOME="$work/data"
 for program in Mindloom Frameloft; do
   version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/$program" --version)
   [[ $version == "$program "[0-9]* ]] || { echo "$program --version printed: $version" >&2; exit 1; }
   help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/$program" --help)
   [[ $help == "Usage: $program "* ]] || { echo "$program --help printed: $help" >&2; exit 1; }
-  # The installed program starts its window offscreen and keeps running.
+  # The installed program starts its window offscreen in the folder given
+  # and keeps running.
   status=0
-  QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/$program" >/dev/null 2>&1 || status=$?
-  [ "$status" -eq 124 ] || { echo "installed $program ended at once with status $status" >&2; exit 1; }
+  QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/$program" --folder "$folder" >/dev/null 2>&1 || status=$?
+  [ "$status" -eq 124 ] || { echo "installed $program --folder ended at once with status $status" >&2; exit 1; }
 done
+
+# The shipped samples check clean (exit 0, nothing printed), with no display.
+nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+for sample in "$content"/*.mem "$content"/*.qas "$content"/*.kba "$content/Options.Cfg"; do
+  report=$("${nodisplay[@]}" "$prefix/bin/Mindloom" --folder "$content" --check "$sample") ||
+    { echo "Mindloom --check $sample: $report" >&2; exit 1; }
+  [ -z "$report" ] || { echo "Mindloom --check $sample: $report" >&2; exit 1; }
+done
+# No scene is shipped: the start-up scene names the shipped pictures.
+printf 'BG=bg.jpg;\r\nZM=zumimouth.jpg;\r\nZMh=90;\r\nZMw=120;\r\nZMx=120;\r\nZMy=90;\r\n\r\n' >"$work/start.scn"
+report=$("${nodisplay[@]}" "$prefix/bin/Frameloft" --folder "$content" --check "$work/start.scn") ||
+  { echo "Frameloft --check: $report" >&2; exit 1; }
+[ -z "$report" ] || { echo "Frameloft --check: $report" >&2; exit 1; }
+"${nodisplay[@]}" "$prefix/bin/Frameloft" --folder "$content" --render "$work/start.scn" "$work/start.png"
+[ -s "$work/start.png" ] || { echo "Frameloft --render wrote no picture" >&2; exit 1; }
 
 (cd "$build" && cpack -B "$work/packages" >/dev/null)
 deb=$(ls "$work"/packages/*.deb)
