@@ -605,7 +605,7 @@ void Form1::closeEvent(QCloseEvent *event)
         return;
     }
     const Platform::Answer answer =
-        m_platform.ask(this, QStringLiteral("The scene has changed since it was last saved. Save it?"), Title,
+        m_platform.ask(this, QStringLiteral("The scene has changed. Save it before closing?"), Title,
                        Platform::Question::SaveDiscardCancel, Platform::Answer::Save);
     // A save that fails or is cancelled keeps the window open.
     if (answer == Platform::Answer::Discard || (answer == Platform::Answer::Save && saveScene()))
