@@ -27,6 +27,7 @@ private slots:
     void oneWindowOfEachKind_data();
     void oneWindowOfEachKind();
     void editorsOutliveTheLauncher();
+    void ctrlLBringsTheLauncherBack_data();
     void ctrlLBringsTheLauncherBack();
     void screenReaderNames();
     void focusMarker();
@@ -266,11 +267,22 @@ void TestSuiteMain::editorsOutliveTheLauncher()
     QVERIFY(memoryEd && memoryEd->isVisible());
 }
 
+void TestSuiteMain::ctrlLBringsTheLauncherBack_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QByteArray>("window");
+    QTest::newRow("Knowledge Base Editor") << 2 << QByteArray("KBEd");
+    QTest::newRow("Personality Editor") << 3 << QByteArray("MemoryEd");
+    QTest::newRow("Locations") << 4 << QByteArray("Locs");
+}
+
 void TestSuiteMain::ctrlLBringsTheLauncherBack()
 {
+    QFETCH(int, button);
+    QFETCH(QByteArray, window);
     Launcher launcher;
-    picture(*launcher.window, 3)->click();
-    QWidget *editor = windowsOf("MemoryEd").value(0);
+    picture(*launcher.window, button)->click();
+    QWidget *editor = windowsOf(window).value(0);
     QVERIFY(editor);
     launcher.window->close();
     QVERIFY(!launcher.window->isVisible());
@@ -281,7 +293,7 @@ void TestSuiteMain::ctrlLBringsTheLauncherBack()
     QVERIFY(launcher.window->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(launcher.window.get()));
     // Still one editor: the launcher only came forward.
-    QCOMPARE(windowsOf("MemoryEd").size(), 1);
+    QCOMPARE(windowsOf(window).size(), 1);
 }
 
 void TestSuiteMain::screenReaderNames()
