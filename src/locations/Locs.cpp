@@ -109,7 +109,11 @@ Locs::Locs(Platform &platform, QWidget *parent)
     loadSettings();
 }
 
-Locs::~Locs() = default;
+Locs::~Locs()
+{
+    // The focus moves while the controls go; this window no longer follows it.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void Locs::paintEvent(QPaintEvent *)
 {
