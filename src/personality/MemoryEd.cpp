@@ -1,35 +1,41 @@
 #include "MemoryEd.h"
 
+#include "CaptionTarget.h"
 #include "EntryLine.h"
-
 #include "FileDialog.h"
+#include "FileQuestions.h"
 #include "MemoryEdLayout.h"
 #include "PersonalityFile.h"
-#include "PhraseModule.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
 #include "TextArea.h"
-#include "TextFile.h"
 
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include <algorithm>
-#include <utility>
+#include <QShortcut>
+#include <QSignalBlocker>
 
 namespace {
 
-const QLatin1String kCrLf("\r\n");
+using View = PersonalityDocument::View;
 
 QString errorTitle()
 {
     return QStringLiteral("Error!!");
 }
+
+// Places come from the layout table the background picture is painted for.
+QRect placeOf(const char *name)
+{
+    return WindowLayout::find(MemoryEdLayout::Controls, name).place;
+}
+
+const QString kMemoryFilter = QStringLiteral("MEM Files (*.mem)|*.mem");
+const QString kQandAFilter = QStringLiteral("QAS Files (*.qas)|*.qas");
 
 } // namespace
 
@@ -41,7 +47,9 @@ MemoryEd::MemoryEd(Platform &platform, QWidget *parent)
     setWindowTitle(QStringLiteral("Personality Editor"));
     setFixedSize(MemoryEdLayout::ClientSize);
     createControls();
+    createKeys();
     styleControls();
+    RichTextBox1->showDocument(m_document.shownText());
 
     connect(Command1, &QPushButton::clicked, this, &MemoryEd::loadPersonality);
     connect(Command5, &QPushButton::clicked, this, &MemoryEd::savePersonality);
@@ -49,34 +57,44 @@ MemoryEd::MemoryEd(Platform &platform, QWidget *parent)
     connect(Command4, &QPushButton::clicked, this, &MemoryEd::saveQandAAs);
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            showGeneralView();
+            m_document.setView(View::General);
     });
     connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            showQuestionAnswerView();
+            m_document.setView(View::QuestionAnswer);
     });
-    connect(RichTextBox1, &TextArea::textChanged, this, &MemoryEd::keepTextsInStep);
+    connect(Check1, &QCheckBox::toggled, this, [this](bool on) { m_document.setSecondPerson(on); });
     connect(Text2, &EntryLine::entered, this, &MemoryEd::takeEntryLine);
-    Text2->installEventFilter(this);
+
+    connect(&m_document, &PersonalityDocument::viewChanged, this, &MemoryEd::showState);
+    connect(&m_document, &PersonalityDocument::entryStateChanged, this, &MemoryEd::showState);
+    connect(&m_document, &PersonalityDocument::shownTextReplaced, this,
+            [this] { RichTextBox1->moveCursor(QTextCursor::Start); });
 
     // Window load.
     listPersonalities();
-    Label3->hide();
+    showState();
 }
 
-MemoryEd::~MemoryEd() = default;
+MemoryEd::~MemoryEd()
+{
+    // The document goes before the area that shows it.
+    RichTextBox1->showDocument(nullptr);
+}
 
 void MemoryEd::createControls()
 {
-    // Places (and the buttons' captions) come from the layout table the
-    // background picture is painted for.
+    // Places come from the layout table the background picture is painted for.
     auto place = [this](QWidget *control, const char *name) {
         control->setParent(this);
         control->setObjectName(QLatin1String(name));
-        control->setGeometry(WindowLayout::find(MemoryEdLayout::Controls, name).place);
+        control->setGeometry(placeOf(name));
     };
-    auto button = [&](const char *name) {
-        auto *b = new QPushButton(QLatin1String(WindowLayout::find(MemoryEdLayout::Controls, name).caption));
+    // The captions carry their mnemonics: the letter is underlined, no "&"
+    // shows, and none clashes with another or with Alt+G, Alt+Q and Alt+U of
+    // the painted captions.
+    auto button = [&](const char *name, const char *caption) {
+        auto *b = new QPushButton(QLatin1String(caption));
         place(b, name);
         b->setFocusPolicy(Qt::TabFocus);
         return b;
@@ -86,12 +104,13 @@ void MemoryEd::createControls()
     place(RichTextBox1, "RichTextBox1");
     List1 = new QListWidget;
     place(List1, "List1");
-    Command1 = button("Command1");
-    Command5 = button("Command5");
-    Command3 = button("Command3");
-    Command4 = button("Command4");
+    Command1 = button("Command1", "&Load Personality");
+    Command5 = button("Command5", "&Save Personality");
+    Command3 = button("Command3", "Save &Personality As...");
+    Command4 = button("Command4", "Save Q/A &As...");
     // The option buttons and the check box are only as large as their marks;
-    // their labels are painted in the background picture.
+    // their labels are painted in the background picture beside them, and a
+    // click on a painted label clicks its control.
     Option1 = new QRadioButton;
     place(Option1, "Option1");
     Option1->setChecked(true);
@@ -103,6 +122,32 @@ void MemoryEd::createControls()
     place(Label3, "Label3");
     Check1 = new QCheckBox(QStringLiteral("Use 2nd  Person (You,Your)"));
     place(Check1, "Check1");
+    // From just right of the mark over the painted caption's text.
+    const auto beside = [](const char *name, int width) {
+        const QRect mark = placeOf(name);
+        return QRect(mark.x() + mark.width() + 1, mark.y() - 2, width, 17);
+    };
+    new CaptionTarget(Option1, beside("Option1", 60), this);
+    new CaptionTarget(Option2, beside("Option2", 122), this);
+    new CaptionTarget(Check1, beside("Check1", 190), this);
+
+    // What a screen reader says. The text area and the entry line are named
+    // after what they hold and take at the moment (showState()).
+    List1->setAccessibleName(QStringLiteral("Personalities"));
+    List1->setAccessibleDescription(
+        QStringLiteral("The personalities in the program folder. Load Personality loads the chosen one."));
+    Option1->setAccessibleName(QStringLiteral("General"));
+    Option1->setAccessibleDescription(QStringLiteral("Shows the memory."));
+    Option2->setAccessibleName(QStringLiteral("Question/Answer"));
+    Option2->setAccessibleDescription(QStringLiteral("Shows the questions and answers."));
+    Check1->setAccessibleName(QStringLiteral("Use 2nd Person (You,Your)"));
+    Check1->setAccessibleDescription(
+        QStringLiteral("Statements and questions from the entry line are turned into the second person."));
+    Command3->setAccessibleDescription(
+        QStringLiteral("Writes the memory as plain text into the program folder."));
+    Command4->setAccessibleDescription(
+        QStringLiteral("Writes the questions and answers as plain text into the program folder."));
+    Label3->setAccessibleName(QStringLiteral("Entry indicator"));
 
     // Tab order follows the way the window is used.
     setTabOrder(List1, Command1);
@@ -116,6 +161,26 @@ void MemoryEd::createControls()
     setTabOrder(Command3, Command4);
 }
 
+void MemoryEd::createKeys()
+{
+    const auto key = [this](QKeySequence sequence, auto action) {
+        connect(new QShortcut(sequence, this), &QShortcut::activated, this, action);
+    };
+    key(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { Command5->click(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { Command1->click(); });
+    // The painted captions' mnemonics: focus the control and click it, as a
+    // control's own mnemonic does.
+    const auto mnemonic = [&](Qt::Key letter, QAbstractButton *control) {
+        key(QKeySequence(Qt::ALT | letter), [control] {
+            control->setFocus(Qt::ShortcutFocusReason);
+            control->click();
+        });
+    };
+    mnemonic(Qt::Key_G, Option1);
+    mnemonic(Qt::Key_Q, Option2);
+    mnemonic(Qt::Key_U, Check1);
+}
+
 void MemoryEd::styleControls()
 {
     // Buttons in RGB(255,192,255); text boxes, the list and the label on
@@ -125,10 +190,12 @@ void MemoryEd::styleControls()
         " border-radius: 3px; padding: 0px 4px; }"
         "QPushButton:hover { background-color: rgb(255,206,255); }"
         "QPushButton:pressed { background-color: rgb(235,165,235); }"
-        "QPushButton:focus { border: 1px solid rgb(90,30,90); }"
+        // The keyboard focus shows as a heavier, darker frame.
+        "QPushButton:focus { border: 2px solid rgb(90,30,90); }"
         "QPlainTextEdit, QLineEdit, QListWidget { background-color: rgb(255,227,249); color: black;"
         " border: 1px solid rgb(150,80,150); selection-background-color: rgb(190,90,170);"
         " selection-color: white; }"
+        "QPlainTextEdit:focus, QLineEdit:focus, QListWidget:focus { border: 2px solid rgb(112,52,170); }"
         "QLabel#Label3 { background-color: rgb(255,227,249); color: black; }"));
     QFont big = Label3->font();
     big.setPointSize(18);
@@ -142,43 +209,35 @@ void MemoryEd::paintEvent(QPaintEvent *)
     painter.drawPixmap(rect(), m_background);
 }
 
-// The texts.
-
-QString MemoryEd::Memory() const
+// Mirrors the document's view and entry state into the controls.
+void MemoryEd::showState()
 {
-    return m_held == HeldByArea::Memory ? RichTextBox1->text() : m_memory;
-}
-
-QString MemoryEd::QandAFile() const
-{
-    return m_held == HeldByArea::QandAFile ? RichTextBox1->text() : m_qandAFile;
-}
-
-void MemoryEd::setMemory(QString text)
-{
-    m_memory = std::move(text);
-    if (m_held == HeldByArea::Memory)
-        m_held = HeldByArea::None;
-}
-
-void MemoryEd::setQandAFile(QString text)
-{
-    m_qandAFile = std::move(text);
-    if (m_held == HeldByArea::QandAFile)
-        m_held = HeldByArea::None;
-}
-
-void MemoryEd::keepTextsInStep()
-{
-    // The text of the shown view becomes the text area's; its own copy is let
-    // go, and it is read from the area when it is next needed.
-    if (m_view == View::General) {
-        m_held = HeldByArea::Memory;
-        m_memory.clear();
-    } else {
-        m_held = HeldByArea::QandAFile;
-        m_qandAFile.clear();
+    const bool general = m_document.view() == View::General;
+    {
+        const QSignalBlocker blockOption1(Option1), blockOption2(Option2), blockCheck1(Check1);
+        Option1->setChecked(general);
+        Option2->setChecked(!general);
+        Check1->setChecked(m_document.secondPerson());
     }
+    Label3->setVisible(!general);
+    Label3->setText(m_document.entryMark());
+
+    RichTextBox1->setAccessibleName(general ? QStringLiteral("Memory")
+                                            : QStringLiteral("Questions and answers"));
+    if (general)
+        Text2->setAccessibleName(QStringLiteral("New statement"));
+    else
+        Text2->setAccessibleName(m_document.quest() == 1 ? QStringLiteral("Answer")
+                                                         : QStringLiteral("New question"));
+    Text2->setAccessibleDescription(QStringLiteral("Press Enter to add it."));
+}
+
+QString MemoryEd::unsavedWorkQuestion() const
+{
+    const QString name = m_document.personalityName();
+    if (name.isEmpty())
+        return QStringLiteral("Save the changes as a new personality?");
+    return QStringLiteral("Save the changes to the personality \"%1\"?").arg(name);
 }
 
 // Listing and loading.
@@ -186,116 +245,110 @@ void MemoryEd::keepTextsInStep()
 void MemoryEd::listPersonalities()
 {
     List1->clear();
-    List1->addItems(PersonalityFile::list(m_platform.programFolder()));
+    List1->addItems(PersonalityDocument::list(m_platform.programFolder()));
+}
+
+void MemoryEd::addToList(const QString &fileName)
+{
+    // A file this window wrote into the program folder shows in the list at
+    // once, as it would after the window was opened again.
+    if (!PersonalityDocument::listed(fileName))
+        return;
+    const QString entry = PersonalityFile::listEntry(fileName);
+    if (List1->findItems(entry, Qt::MatchExactly).isEmpty())
+        List1->addItem(entry);
 }
 
 void MemoryEd::loadPersonality()
 {
+    if (!mayDiscardWork())
+        return;
     const QList<QListWidgetItem *> selected = List1->selectedItems();
     const QString name = selected.isEmpty() ? QString() : selected.first()->text();
-    if (name.isEmpty()) {
-        m_personalityName.clear();
-        setMemory(QString());
-        setQandAFile(QString());
-        m_matchWords.clear();
-        m_wontSayData.clear();
-        return;
-    }
-
-    PersonalityFile::ReadResult read = PersonalityFile::read(m_platform.programFolder(), name);
-    using Status = PersonalityFile::ReadResult::Status;
-    switch (read.status) {
-    case Status::QandAMissing:
-        showError(
-            QStringLiteral("The Personality's .qas file is missing! Unable to load Personality. Sorry!"));
-        return;
-    case Status::MemoryUnreadable:
-    case Status::QandAUnreadable:
-        // Nothing in the window changes when a file cannot be read.
-        showError(read.error + QStringLiteral("\nUnable to load Personality."));
-        return;
-    case Status::Loaded:
-        break;
-    }
-
-    m_personalityName = name;
-    m_matchWords.clear();
-    m_wontSayData.clear();
-    setMemory(std::move(read.memory));
-    setQandAFile(std::move(read.qandA));
-    GetStoredMatchWords();
-    GetWontSayData();
-    // A copy, since showing it hands the shown text over to the text area.
-    const QString shown = m_view == View::General ? m_memory : m_qandAFile;
-    RichTextBox1->setText(shown);
-}
-
-void MemoryEd::GetStoredMatchWords()
-{
-    takeOutSection(m_matchWords, PersonalityFile::kMatchWordsMarker);
-}
-
-void MemoryEd::GetWontSayData()
-{
-    takeOutSection(m_wontSayData, PersonalityFile::kWontSayMarker);
-}
-
-void MemoryEd::takeOutSection(QString &section, QLatin1String marker)
-{
-    // Moved out rather than copied, so that cutting the section out of a large
-    // memory text does not copy it first.
-    QString memory = m_held == HeldByArea::Memory ? RichTextBox1->text() : std::exchange(m_memory, QString());
-    const bool found = PersonalityFile::takeOutSection(memory, section, marker);
-    if (found || m_held != HeldByArea::Memory)
-        setMemory(std::move(memory));
+    const QString error = m_document.load(m_platform.programFolder(), name);
+    if (!error.isEmpty())
+        showError(error);
 }
 
 // Saving.
 
-void MemoryEd::savePersonality()
+bool MemoryEd::savePersonality()
 {
-    if (m_personalityName.isEmpty())
-        return;
-    const QString error = PersonalityFile::save(m_platform.programFolder(), m_personalityName, Memory(),
-                                                m_matchWords, m_wontSayData, QandAFile());
+    const QString folder = m_platform.programFolder();
+    QString name = m_document.personalityName();
+    const bool isNew = name.isEmpty();
+    if (isNew) {
+        name = askNewPersonalityName(folder);
+        if (name.isEmpty())
+            return false;
+    }
+    const QString error = m_document.save(folder, name);
     if (!error.isEmpty()) {
         showError(error);
-        return;
+        return false;
     }
+    if (isNew)
+        addToList(name + QLatin1String(".mem"));
     m_platform.showMessage(this, QStringLiteral("Personality Saved"), QStringLiteral("Personality Saved"),
                            Platform::MessageIcon::None);
+    return true;
+}
+
+QString MemoryEd::askNewPersonalityName(const QString &folder)
+{
+    // Nothing was loaded, so there is no name to save under yet: the user
+    // gives one, and the personality is saved in its stored form under it.
+    const QString chosen = cdl->askSave(kMemoryFilter, folder);
+    if (chosen.isEmpty())
+        return QString();
+    const QString name = PersonalityDocument::nameForSave(chosen);
+    if (name.isEmpty()) {
+        showError(QStringLiteral("A personality needs a name in front of \".mem\". Nothing was saved."));
+        return QString();
+    }
+    for (const QString &path :
+         {PersonalityFile::memoryPath(folder, name), PersonalityFile::qandAPath(folder, name)}) {
+        if (!FileQuestions::mayReplace(m_platform, this, windowTitle(), path))
+            return QString();
+    }
+    return name;
 }
 
 void MemoryEd::savePersonalityAs()
 {
-    const QString target = chooseSaveTarget(QStringLiteral("MEM Files (*.mem)|*.mem"));
+    const QString target = chooseExportTarget(kMemoryFilter);
     if (!target.isEmpty())
-        writeExport(target, PersonalityFile::memoryContent(Memory(), m_matchWords, m_wontSayData));
+        exported(m_document.exportMemory(target), target);
 }
 
 void MemoryEd::saveQandAAs()
 {
-    const QString target = chooseSaveTarget(QStringLiteral("QAS Files (*.qas)|*.qas"));
+    const QString target = chooseExportTarget(kQandAFilter);
     if (!target.isEmpty())
-        writeExport(target, QandAFile());
+        exported(m_document.exportQandA(target), target);
 }
 
-QString MemoryEd::chooseSaveTarget(const QString &filter)
+QString MemoryEd::chooseExportTarget(const QString &filter)
 {
     // Whatever folder the dialog ends in, the file goes into the program
-    // folder; the dialog opens there so that the folder shown is the one written.
+    // folder; the dialog opens there so that the folder shown is the one
+    // written, and the question names the file really written.
     const QString folder = m_platform.programFolder();
     const QString chosen = cdl->askSave(filter, folder);
     if (chosen.isEmpty())
         return QString();
-    return folder + ProgramFolder::fileNameWithoutFolder(chosen);
+    const QString target = PersonalityDocument::exportTarget(folder, chosen);
+    if (!FileQuestions::mayReplace(m_platform, this, windowTitle(), target))
+        return QString();
+    return target;
 }
 
-void MemoryEd::writeExport(const QString &path, const QString &text)
+void MemoryEd::exported(const QString &error, const QString &target)
 {
-    const QString error = TextFile::write(path, text);
     if (!error.isEmpty())
         showError(error);
+    else
+        addToList(ProgramFolder::fileNameWithoutFolder(target));
 }
 
 void MemoryEd::showError(const QString &text)
@@ -303,67 +356,11 @@ void MemoryEd::showError(const QString &text)
     m_platform.showMessage(this, text, errorTitle(), Platform::MessageIcon::Critical);
 }
 
-// The views and the entry line.
-
-void MemoryEd::showGeneralView()
-{
-    if (m_view == View::General)
-        return;
-    m_view = View::General;
-    setQandAFile(RichTextBox1->text());
-    const QString memory = m_memory;
-    RichTextBox1->setText(memory);
-    Label3->hide();
-}
-
-void MemoryEd::showQuestionAnswerView()
-{
-    if (m_view == View::QuestionAnswer)
-        return;
-    m_view = View::QuestionAnswer;
-    m_quest = 0;
-    setMemory(RichTextBox1->text());
-    const QString qandA = m_qandAFile;
-    RichTextBox1->setText(qandA);
-    // The caption stays as it was: it may still show "!" from an unanswered
-    // question although a question comes next.
-    Label3->show();
-}
-
-bool MemoryEd::eventFilter(QObject *watched, QEvent *event)
-{
-    // Every key released in the entry line keeps the texts in step, before an
-    // Enter takes the line (EntryLine::entered follows this filter).
-    if (watched == Text2 && event->type() == QEvent::KeyRelease &&
-        !static_cast<QKeyEvent *>(event)->isAutoRepeat())
-        keepTextsInStep();
-    return EditorWindow::eventFilter(watched, event);
-}
+// The entry line.
 
 void MemoryEd::takeEntryLine()
 {
-    m_inText = Text2->text();
-    if (m_view == View::General) {
-        if (Check1->isChecked())
-            PhraseModule::SwapPerson(m_inText);
-        // Appending leaves the text before it as it is: the same as setting the
-        // old text followed by the line, without rebuilding the whole area.
-        RichTextBox1->appendText(m_inText + kCrLf + kCrLf);
-        RichTextBox1->moveCaretToEnd();
-        Text2->clear();
-    } else if (m_quest == 1) {
-        RichTextBox1->appendText(m_inText + QLatin1Char('%'));
-        RichTextBox1->moveCaretToEnd();
-        m_quest = 0;
-        Text2->clear();
-        Label3->setText(QStringLiteral("?"));
-    } else {
-        if (Check1->isChecked())
-            PhraseModule::SwapPerson(m_inText);
-        RichTextBox1->appendText(QStringLiteral("\r\n#") + m_inText + QLatin1Char('&'));
-        RichTextBox1->moveCaretToEnd();
-        m_quest = 1;
-        Text2->clear();
-        Label3->setText(QStringLiteral("!"));
-    }
+    m_document.takeEntry(Text2->text());
+    RichTextBox1->moveCaretToEnd();
+    Text2->clear();
 }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "EditorWindow.h"
+#include "PersonalityDocument.h"
 
 #include <QPixmap>
 
 #include <memory>
 
 class FileDialog;
-class Platform;
 class QCheckBox;
 class QLabel;
 class EntryLine;
@@ -18,7 +18,8 @@ class TextArea;
 
 // The Personality Editor: lists the personalities of the program folder, loads
 // one, shows its memory (general view) or its questions and answers in one text
-// area, extends them from the entry line and saves them.
+// area, extends them from the entry line and saves them. The personality is a
+// PersonalityDocument; the window shows it and forwards the user's actions.
 class MemoryEd : public EditorWindow
 {
     Q_OBJECT
@@ -26,52 +27,48 @@ public:
     explicit MemoryEd(Platform &platform, QWidget *parent = nullptr);
     ~MemoryEd() override;
 
-    // The window's texts. Memory and QandAFile always agree with the text area
-    // while their view is shown.
-    QString Memory() const;
-    QString MatchWords() const { return m_matchWords; }
-    QString WontSayData() const { return m_wontSayData; }
-    QString QandAFile() const;
-    QString PersonalityName() const { return m_personalityName; }
-    QString InText() const { return m_inText; }
-    int quest() const { return m_quest; }
+    PersonalityDocument &document() { return m_document; }
+    const PersonalityDocument &document() const { return m_document; }
+
+    // The window's texts, as the document holds them.
+    QString Memory() const { return m_document.memory(); }
+    QString MatchWords() const { return m_document.matchWords(); }
+    QString WontSayData() const { return m_document.wontSayData(); }
+    QString QandAFile() const { return m_document.qandA(); }
+    QString PersonalityName() const { return m_document.personalityName(); }
+    QString InText() const { return m_document.inText(); }
+    int quest() const { return m_document.quest(); }
 
     // Take the "* MatchWords:" and the "* WontSay:" section out of Memory.
-    void GetStoredMatchWords();
-    void GetWontSayData();
+    void GetStoredMatchWords() { m_document.takeOutMatchWords(); }
+    void GetWontSayData() { m_document.takeOutWontSay(); }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool hasUnsavedWork() const override { return m_document.modified(); }
+    bool saveWork() override { return savePersonality(); }
+    QString unsavedWorkQuestion() const override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    enum class View { General, QuestionAnswer };
-    // Which of Memory and QandAFile is, for now, simply the text area's text.
-    // That one is read from the area when asked for instead of being copied
-    // on every change.
-    enum class HeldByArea { None, Memory, QandAFile };
-
     void createControls();
+    void createKeys();
     void styleControls();
+    void showState();
 
     void listPersonalities();
+    void addToList(const QString &fileName);
     void loadPersonality();
-    void savePersonality();
+    bool savePersonality();
+    QString askNewPersonalityName(const QString &folder);
     void savePersonalityAs();
     void saveQandAAs();
-    QString chooseSaveTarget(const QString &filter);
-    void writeExport(const QString &path, const QString &text);
+    QString chooseExportTarget(const QString &filter);
+    void exported(const QString &error, const QString &target);
 
-    void showGeneralView();
-    void showQuestionAnswerView();
-    void keepTextsInStep();
     void takeEntryLine();
-
-    void setMemory(QString text);
-    void setQandAFile(QString text);
-    void takeOutSection(QString &section, QLatin1String marker);
     void showError(const QString &text);
 
+    PersonalityDocument m_document;
     std::unique_ptr<FileDialog> cdl;
     QPixmap m_background;
 
@@ -86,14 +83,4 @@ private:
     EntryLine *Text2 = nullptr;
     QLabel *Label3 = nullptr;
     QCheckBox *Check1 = nullptr;
-
-    View m_view = View::General;
-    HeldByArea m_held = HeldByArea::None;
-    QString m_memory;
-    QString m_matchWords;
-    QString m_wontSayData;
-    QString m_qandAFile;
-    QString m_personalityName;
-    QString m_inText;
-    int m_quest = 0;
 };

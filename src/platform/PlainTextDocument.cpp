@@ -9,11 +9,14 @@ const char16_t kLine = QChar::LineSeparator;           // U+2028: a lone LF
 
 PlainTextDocument::PlainTextDocument(QObject *parent) : QTextDocument(parent)
 {
-    // Connected first, so every other receiver of a change sees the new text.
-    connect(this, &QTextDocument::contentsChanged, this, [this] {
+    // Connected first, so every other receiver of a change sees the new text,
+    // whichever of the two change signals it listens to.
+    const auto forget = [this] {
         if (!m_settingText)
             forgetText();
-    });
+    };
+    connect(this, &QTextDocument::contentsChange, this, forget);
+    connect(this, &QTextDocument::contentsChanged, this, forget);
 }
 
 void PlainTextDocument::forgetText()

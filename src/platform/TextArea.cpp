@@ -46,7 +46,8 @@ void TextArea::showDocument(PlainTextDocument *document)
 {
     if (!document)
         document = m_ownDocument;
-    if (!qobject_cast<QPlainTextDocumentLayout *>(document->documentLayout()))
+    // Asking documentLayout() would make a layout of the wrong kind first.
+    if (!document->findChild<QPlainTextDocumentLayout *>(QString(), Qt::FindDirectChildrenOnly))
         document->setDocumentLayout(new QPlainTextDocumentLayout(document));
     m_document = document;
     setDocument(document);

@@ -1,4 +1,6 @@
+#include "AccessibilityWalk.h"
 #include "Controls.h"
+#include "Keyboard.h"
 #include "MemoryEd.h"
 #include "PersonalityFile.h"
 #include "ProgramFolderFixture.h"
@@ -14,11 +16,14 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>
 
 using namespace TestFiles;
+using Answer = Platform::Answer;
 
 namespace {
 
@@ -46,10 +51,31 @@ public:
         return *window;
     }
 
+    // Opened, shown and active, for the keyboard.
+    MemoryEd &openActive()
+    {
+        open();
+        window->show();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get()))
+            QTest::qFail("the window did not become active", __FILE__, __LINE__);
+        return *window;
+    }
+
     template <class T> T *get(const char *name) const { return Controls::find<T>(*window, name); }
     TextArea *area() const { return get<TextArea>("RichTextBox1"); }
     QLineEdit *entry() const { return get<QLineEdit>("Text2"); }
     QLabel *label3() const { return get<QLabel>("Label3"); }
+    QListWidget *list() const { return get<QListWidget>("List1"); }
+
+    QStringList listed() const
+    {
+        QStringList entries;
+        for (int i = 0; i < list()->count(); ++i)
+            entries << list()->item(i)->text();
+        entries.sort();
+        return entries;
+    }
 
     void click(const char *name) const
     {
@@ -60,10 +86,9 @@ public:
     // Chooses a list entry by its text, as a click on it does.
     void select(const QString &entry) const
     {
-        auto *list = get<QListWidget>("List1");
-        const QList<QListWidgetItem *> items = list->findItems(entry, Qt::MatchExactly);
+        const QList<QListWidgetItem *> items = list()->findItems(entry, Qt::MatchExactly);
         QVERIFY2(!items.isEmpty(), qPrintable(entry));
-        list->setCurrentItem(items.first());
+        list()->setCurrentItem(items.first());
     }
 
     void load(const QString &entry) const
@@ -77,6 +102,18 @@ public:
     {
         QTest::keyClicks(entry(), line);
         QTest::keyClick(entry(), Qt::Key_Return);
+    }
+
+    // Types at the end of the text area, characters beyond ASCII too.
+    void type(const QString &text) const
+    {
+        area()->moveCaretToEnd();
+        for (const QChar c : text) {
+            if (c.unicode() < 0x80)
+                QTest::keyClick(area(), c.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, area(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
     }
 
     std::unique_ptr<MemoryEd> window;
@@ -99,9 +136,21 @@ Texts texts(const Editor &e)
             w.QandAFile(), w.PersonalityName(), e.area()->text()};
 }
 
+// The painted captions: a point on each, and the control it belongs to.
+struct Caption
+{
+    const char *text;
+    QPoint at;
+    const char *control;
+};
+const Caption kCaptions[] = {{"General", {65, 52}, "Option1"},
+                             {"Question/Answer", {258, 53}, "Option2"},
+                             {"Use 2nd  Person (You,Your)", {130, 452}, "Check1"}};
+
 } // namespace
 
-// The Personality Editor window, driven through its controls.
+// The Personality Editor window, driven through its controls and keys. The
+// rules of the personality itself are tested on PersonalityDocument.
 class TestMemoryEd : public QObject
 {
     Q_OBJECT
@@ -109,29 +158,33 @@ private slots:
     void initialState_data();
     void initialState();
     void colours();
-    void listsPersonalitiesOnce();
-    void loadTakesOutSections();
-    void loadWithNothingSelected();
-    void loadFailuresChangeNothing_data();
-    void loadFailuresChangeNothing();
-    void loneLineBreaksInLoadedFile();
-    void saveAndLoadRoundTrip();
-    void saveBeforeLoadDoesNothing();
-    void exportsIntoProgramFolder_data();
-    void exportsIntoProgramFolder();
-    void cancellingDialogsDoesNothing();
-    void failedWritesKeepFilesAndTexts_data();
-    void failedWritesKeepFilesAndTexts();
-    void unstorableCharacterSavesNothing();
-    void statementEntry_data();
-    void statementEntry();
-    void questionAnswerEntries();
-    void switchingViewsBetweenQuestionAndAnswer();
-    void typingKeepsTextsInStep();
+    void paintedCaptionsClick_data();
+    void paintedCaptionsClick();
+    void paintedCaptionsLookTheSame();
+    void listShowsWrittenFiles();
+    void loadShowsTheViewsText();
+    void loadFailureIsReported();
+    void entryLineAddsToTheShownText();
     void enterKeyReleases_data();
     void enterKeyReleases();
     void entryLinePasteKeepsFirstLine_data();
     void entryLinePasteKeepsFirstLine();
+    void saveMessages_data();
+    void saveMessages();
+    void unsavedWorkQuestion_data();
+    void unsavedWorkQuestion();
+    void failedSaveKeepsTheWindowOpen_data();
+    void failedSaveKeepsTheWindowOpen();
+    void saveWithoutPersonalityAsksForName_data();
+    void saveWithoutPersonalityAsksForName();
+    void exportsAskAboutTheRealTarget_data();
+    void exportsAskAboutTheRealTarget();
+    void cancellingDialogsDoesNothing();
+    void tabOrder();
+    void keys_data();
+    void keys();
+    void mnemonicsDoNotClash();
+    void screenReaderNames();
     void screenshot();
 };
 
@@ -139,25 +192,30 @@ void TestMemoryEd::initialState_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("caption"); // as shown
+    QTest::addColumn<QString>("mnemonic");
 
-    QTest::newRow("RichTextBox1") << QStringLiteral("RichTextBox1") << QRect(15, 101, 365, 281) << QString();
-    QTest::newRow("List1") << QStringLiteral("List1") << QRect(410, 3, 135, 173) << QString();
+    const QString none;
+    QTest::newRow("RichTextBox1") << QStringLiteral("RichTextBox1") << QRect(15, 101, 365, 281) << QString()
+                                  << none;
+    QTest::newRow("List1") << QStringLiteral("List1") << QRect(410, 3, 135, 173) << QString() << none;
     QTest::newRow("Command1") << QStringLiteral("Command1") << QRect(396, 184, 167, 18)
-                              << QStringLiteral("Load Personality");
+                              << QStringLiteral("Load Personality") << QStringLiteral("Alt+L");
     QTest::newRow("Command5") << QStringLiteral("Command5") << QRect(396, 204, 167, 18)
-                              << QStringLiteral("Save Personality");
+                              << QStringLiteral("Save Personality") << QStringLiteral("Alt+S");
     QTest::newRow("Command3") << QStringLiteral("Command3") << QRect(396, 227, 171, 18)
-                              << QStringLiteral("Save Personality As...");
+                              << QStringLiteral("Save Personality As...") << QStringLiteral("Alt+P");
     QTest::newRow("Command4") << QStringLiteral("Command4") << QRect(396, 246, 172, 18)
-                              << QStringLiteral("Save Q/A As...");
-    QTest::newRow("Option1") << QStringLiteral("Option1") << QRect(20, 46, 14, 13) << QString();
+                              << QStringLiteral("Save Q/A As...") << QStringLiteral("Alt+A");
+    // The hidden captions carry no "&": their mnemonics are the window's keys.
+    QTest::newRow("Option1") << QStringLiteral("Option1") << QRect(20, 46, 14, 13) << QString() << none;
     QTest::newRow("Option2") << QStringLiteral("Option2") << QRect(181, 47, 16, 14)
-                             << QStringLiteral("Question/Answer");
-    QTest::newRow("Text2") << QStringLiteral("Text2") << QRect(14, 408, 368, 23) << QString();
-    QTest::newRow("Label3") << QStringLiteral("Label3") << QRect(387, 407, 16, 24) << QStringLiteral("?");
+                             << QStringLiteral("Question/Answer") << none;
+    QTest::newRow("Text2") << QStringLiteral("Text2") << QRect(14, 408, 368, 23) << QString() << none;
+    QTest::newRow("Label3") << QStringLiteral("Label3") << QRect(387, 407, 16, 24) << QStringLiteral("?")
+                            << none;
     QTest::newRow("Check1") << QStringLiteral("Check1") << QRect(22, 446, 13, 13)
-                            << QStringLiteral("Use 2nd  Person (You,Your)");
+                            << QStringLiteral("Use 2nd  Person (You,Your)") << none;
 }
 
 void TestMemoryEd::initialState()
@@ -165,6 +223,7 @@ void TestMemoryEd::initialState()
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
     QFETCH(QString, caption);
+    QFETCH(QString, mnemonic);
     Editor e;
     MemoryEd &w = e.open();
     QCOMPARE(w.windowTitle(), QStringLiteral("Personality Editor"));
@@ -173,8 +232,10 @@ void TestMemoryEd::initialState()
     auto *control = w.findChild<QWidget *>(name);
     QVERIFY(control);
     QCOMPARE(control->geometry(), geometry);
-    if (auto *button = qobject_cast<QAbstractButton *>(control))
-        QCOMPARE(button->text(), caption);
+    if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+        QCOMPARE(Keyboard::visibleCaption(button->text()), caption);
+        QCOMPARE(QKeySequence::mnemonic(button->text()).toString(), mnemonic);
+    }
     if (auto *label = qobject_cast<QLabel *>(control)) {
         QCOMPARE(label->text(), caption);
         QVERIFY(label->isHidden());
@@ -211,443 +272,153 @@ void TestMemoryEd::colours()
     }
 }
 
-void TestMemoryEd::listsPersonalitiesOnce()
+void TestMemoryEd::paintedCaptionsClick_data()
+{
+    QTest::addColumn<int>("caption");
+    for (int i = 0; i < 3; ++i)
+        QTest::newRow(kCaptions[i].text) << i;
+}
+
+void TestMemoryEd::paintedCaptionsClick()
+{
+    QFETCH(int, caption);
+    const Caption &c = kCaptions[caption];
+    Editor e;
+    MemoryEd &w = e.openActive();
+    // Start where a click on the caption changes something.
+    if (caption == 0)
+        e.click("Option2");
+    QWidget *target = w.childAt(c.at);
+    QVERIFY(target);
+    QVERIFY2(qobject_cast<QAbstractButton *>(target) == nullptr, target->metaObject()->className());
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&w, c.at));
+    auto *control = e.get<QAbstractButton>(c.control);
+    QVERIFY(control->isChecked());
+    QVERIFY(control->hasFocus());
+    const PersonalityDocument &doc = w.document();
+    if (caption == 2) {
+        QVERIFY(doc.secondPerson());
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&w, c.at));
+        QVERIFY(!control->isChecked());
+        QVERIFY(!doc.secondPerson());
+    } else {
+        QCOMPARE(doc.view(), caption == 0 ? PersonalityDocument::View::General
+                                          : PersonalityDocument::View::QuestionAnswer);
+    }
+}
+
+void TestMemoryEd::paintedCaptionsLookTheSame()
+{
+    // The click targets paint nothing and lie beside the controls, not over them.
+    Editor e;
+    MemoryEd &w = e.open();
+    const QImage shot = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage background =
+        QImage(QStringLiteral(":/personality/memoryed_background.png")).convertToFormat(QImage::Format_RGB32);
+    const QList<QWidget *> controls = AccessibilityWalk::interactiveControls(w);
+    for (const Caption &c : kCaptions) {
+        QWidget *target = w.childAt(c.at);
+        QVERIFY(target && !controls.contains(target));
+        const QRect area = target->geometry();
+        QCOMPARE(shot.copy(area), background.copy(area));
+        for (QWidget *control : controls)
+            QVERIFY2(!control->geometry().intersects(area), qPrintable(control->objectName()));
+    }
+}
+
+void TestMemoryEd::listShowsWrittenFiles()
 {
     Editor e;
     for (const char *name : {"Alice.mem", ".mem", "notes.memo", "Alice.qas", "readme.txt"})
-        writeBytes(e.folder() + QLatin1String(name), "x\r\n");
+        writeBytes(e.path(QLatin1String(name)), "x\r\n");
     e.open();
-    auto *list = e.get<QListWidget>("List1");
-    QStringList entries;
-    for (int i = 0; i < list->count(); ++i)
-        entries << list->item(i)->text();
-    entries.sort();
-    QCOMPARE(entries, (QStringList{QString(), QStringLiteral("Alice"), QStringLiteral("notes.")}));
-    // Saving under a new name does not refresh the list.
-    e.save(QStringLiteral("Later"), QStringLiteral("x"));
-    e.platform.dialogAnswers << e.folder() + QStringLiteral("Other.mem");
-    e.click("Command3");
-    QCOMPARE(list->count(), 3);
+    QCOMPARE(e.listed(), (QStringList{QString(), QStringLiteral("Alice"), QStringLiteral("notes.")}));
+
+    // What the window writes shows at once, as the list would show it when
+    // the window opens again: once, and only what the list shows.
+    e.platform.dialogAnswers << e.elsewhere(QStringLiteral("Export.mem")) << QStringLiteral("Plain")
+                             << QStringLiteral("Export.qas") << QStringLiteral("Export.mem");
+    e.platform.answers << Answer::Yes;
+    for (const char *button : {"Command3", "Command3", "Command4", "Command3"})
+        e.click(button);
+    QCOMPARE(e.listed(), (QStringList{QString(), QStringLiteral("Alice"), QStringLiteral("Export"),
+                                      QStringLiteral("notes.")}));
+    QCOMPARE(e.platform.questions.size(), 1); // the second Export.mem
+    QVERIFY(e.platform.messages.isEmpty());
+
+    // So does a new personality.
+    e.type(QStringLiteral("typed"));
+    e.platform.dialogAnswers << QStringLiteral("Fresh.mem");
+    e.click("Command5");
+    QVERIFY(e.listed().contains(QStringLiteral("Fresh")));
 }
 
-void TestMemoryEd::loadTakesOutSections()
+void TestMemoryEd::loadShowsTheViewsText()
 {
     Editor e;
     e.copySample();
     MemoryEd &w = e.open();
     e.load(SamplePersonality::name());
     QVERIFY(e.platform.messages.isEmpty());
-    // A file written by Save Personality: seven more CR LF pairs at the end of
-    // the memory text, one at the end of the question/answer text.
-    QCOMPARE(w.Memory(), SamplePersonality::memory() + crlfs(7));
+    QCOMPARE(e.area()->text(), SamplePersonality::memory() + crlfs(7));
+    QCOMPARE(e.area()->textCursor().position(), 0);
     QCOMPARE(w.MatchWords(), SamplePersonality::matchWords());
-    QCOMPARE(w.WontSayData(), SamplePersonality::wontSay());
-    QCOMPARE(w.QandAFile(), SamplePersonality::qandA() + kCrLf);
-    QCOMPARE(w.PersonalityName(), SamplePersonality::name());
-    QCOMPARE(e.area()->text(), w.Memory());
 
     // In the question/answer view a load shows the question/answer text.
     e.click("Option2");
-    QCOMPARE(e.area()->text(), w.QandAFile());
+    QCOMPARE(e.area()->text(), SamplePersonality::qandA() + kCrLf);
     e.area()->setText(QStringLiteral("edited"));
+    e.platform.answers << Answer::Discard;
     e.load(SamplePersonality::name());
     QCOMPARE(e.area()->text(), SamplePersonality::qandA() + kCrLf);
-    QCOMPARE(w.QandAFile(), SamplePersonality::qandA() + kCrLf);
     QCOMPARE(w.Memory(), SamplePersonality::memory() + crlfs(7));
 }
 
-void TestMemoryEd::loadWithNothingSelected()
+void TestMemoryEd::loadFailureIsReported()
 {
-    for (const bool emptyEntry : {false, true}) {
-        Editor e;
-        e.copySample();
-        writeBytes(e.folder() + QStringLiteral(".mem"), "x\r\n");
-        MemoryEd &w = e.open();
-        e.load(SamplePersonality::name());
-        const QString shown = e.area()->text();
-        if (emptyEntry)
-            e.select(QString());
-        else
-            e.get<QListWidget>("List1")->clearSelection();
-        e.click("Command1");
-        QCOMPARE(texts(e), (Texts{QString(), QString(), QString(), QString(), QString(), shown}));
-        QVERIFY(e.platform.messages.isEmpty());
-        // Any key in the entry line brings Memory back in step with the text area.
-        QTest::keyClick(e.entry(), Qt::Key_A);
-        QCOMPARE(w.Memory(), shown);
-    }
-}
-
-void TestMemoryEd::loadFailuresChangeNothing_data()
-{
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("q/a file missing")
-        << QStringLiteral("NoQandA")
-        << QStringLiteral("The Personality's .qas file is missing! Unable to load Personality. Sorry!");
-    QTest::newRow("q/a file is a folder")
-        << QStringLiteral("QandAFolder")
-        << QStringLiteral("The Personality's .qas file is missing! Unable to load Personality. Sorry!");
-    QTest::newRow("entry from a name not ending in .mem")
-        << QStringLiteral("notes.") << QStringLiteral("notes..mem");
-    QTest::newRow("memory file deleted after listing")
-        << QStringLiteral("Gone") << QStringLiteral("Gone.mem");
-}
-
-void TestMemoryEd::loadFailuresChangeNothing()
-{
-    QFETCH(QString, entry);
-    QFETCH(QString, text);
     Editor e;
-    e.copySample();
     e.save(QStringLiteral("NoQandA"), QStringLiteral("x"));
-    e.save(QStringLiteral("QandAFolder"), QStringLiteral("x"));
-    e.save(QStringLiteral("Gone"), QStringLiteral("x"));
-    QVERIFY(QFile::remove(e.folder() + QStringLiteral("NoQandA.qas")));
-    QVERIFY(QFile::remove(e.folder() + QStringLiteral("QandAFolder.qas")));
-    QVERIFY(QDir().mkdir(e.folder() + QStringLiteral("QandAFolder.qas")));
-    writeBytes(e.folder() + QStringLiteral("notes.memo"), "x\r\n");
-    writeBytes(e.folder() + QStringLiteral("notes..qas"), "x\r\n");
+    QVERIFY(QFile::remove(e.path(QStringLiteral("NoQandA.qas"))));
     e.open();
-    QVERIFY(QFile::remove(e.folder() + QStringLiteral("Gone.mem")));
-
-    e.load(SamplePersonality::name());
-    e.click("Option2");
-    e.click("Option1");
-    const Texts before = texts(e);
-    e.load(entry);
-    QCOMPARE(texts(e), before);
+    e.area()->setText(QStringLiteral("shown"));
+    e.platform.answers << Answer::Discard;
+    e.load(QStringLiteral("NoQandA"));
     QCOMPARE(e.platform.messages.size(), 1);
     const FakePlatform::Message &message = e.platform.messages.first();
-    if (text.startsWith(QStringLiteral("The Personality")))
-        QCOMPARE(message.text, text);
-    else
-        QVERIFY2(message.text.contains(text), qPrintable(message.text));
+    QCOMPARE(message.text,
+             QStringLiteral("The Personality's .qas file is missing! Unable to load Personality. Sorry!"));
     QCOMPARE(message.title, QStringLiteral("Error!!"));
     QCOMPARE(message.icon, Platform::MessageIcon::Critical);
+    QCOMPARE(e.area()->text(), QStringLiteral("shown"));
 }
 
-void TestMemoryEd::loneLineBreaksInLoadedFile()
+void TestMemoryEd::entryLineAddsToTheShownText()
 {
-    // A plain memory file with a lone CR and a lone LF: the text area keeps the
-    // LF and shows the CR as a line break, which Memory then holds as CR LF.
-    Editor e;
-    writeBytes(e.folder() + QStringLiteral("Odd.mem"), "a\rb\nc\r\n");
-    writeBytes(e.folder() + QStringLiteral("Odd.qas"), "q\ra\n");
-    MemoryEd &w = e.open();
-    e.load(QStringLiteral("Odd"));
-    QCOMPARE(w.Memory(), QStringLiteral("a\r\nb\nc\r\n"));
-    QCOMPARE(w.QandAFile(), QStringLiteral("q\ra\n"));
-    e.click("Option2");
-    QCOMPARE(w.QandAFile(), QStringLiteral("q\r\na\n"));
-    QCOMPARE(w.Memory(), QStringLiteral("a\r\nb\nc\r\n"));
-}
-
-void TestMemoryEd::saveAndLoadRoundTrip()
-{
-    Editor e;
-    e.save(QStringLiteral("Cats"), QStringLiteral("Something else"), QStringLiteral("\r\n#q&a%"));
-    MemoryEd &w = e.open();
-    e.load(QStringLiteral("Cats"));
-    e.area()->setText(QStringLiteral("I like cats.\r\n\r\n"));
-    e.click("Option2");
-    e.area()->setText(QString());
-    e.click("Option1");
-    const Texts before = texts(e);
-
-    e.click("Command5");
-    QCOMPARE(e.platform.messages.size(), 1);
-    QCOMPARE(e.platform.messages[0].text, QStringLiteral("Personality Saved"));
-    QCOMPARE(e.platform.messages[0].title, QStringLiteral("Personality Saved"));
-    QCOMPARE(e.platform.messages[0].icon, Platform::MessageIcon::None);
-    QCOMPARE(texts(e), before); // saving works on copies
-    const QByteArray stored = readBytes(e.folder() + QStringLiteral("Cats.mem"));
-    QCOMPARE(stored.size(), 47);
-    QCOMPARE(stored, readBytes(QStringLiteral(MINDLOOM_TEST_DATA "/Cats.mem")));
-    QCOMPARE(readBytes(e.folder() + QStringLiteral("Cats.qas")), QByteArray("\r\n"));
-
-    e.load(QStringLiteral("Cats"));
-    QCOMPARE(w.Memory(), QStringLiteral("I like cats.") + crlfs(9));
-    QCOMPARE(e.area()->text(), w.Memory());
-    QCOMPARE(w.QandAFile(), kCrLf);
-}
-
-void TestMemoryEd::saveBeforeLoadDoesNothing()
-{
-    Editor e;
-    e.save(QStringLiteral("Cats"), QStringLiteral("x"));
-    e.open();
-    e.area()->setText(QStringLiteral("typed"));
-    const QByteArray old = readBytes(e.folder() + QStringLiteral("Cats.mem"));
-    e.click("Command5");
-    QVERIFY(e.platform.messages.isEmpty());
-    // A failed load does not give a name to save under either.
-    QVERIFY(QFile::remove(e.folder() + QStringLiteral("Cats.qas")));
-    e.load(QStringLiteral("Cats"));
-    QCOMPARE(e.platform.messages.size(), 1);
-    e.click("Command5");
-    QCOMPARE(e.platform.messages.size(), 1);
-    QCOMPARE(e.entries(), QStringList{QStringLiteral("Cats.mem")});
-    QCOMPARE(readBytes(e.folder() + QStringLiteral("Cats.mem")), old);
-}
-
-void TestMemoryEd::exportsIntoProgramFolder_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QByteArray>("content");
-
-    // The loaded memory text (with the empty lines a load adds) and both sections, plain.
-    const QByteArray memory = "I like cats." + QByteArray("\r\n").repeated(9) +
-                              "* MatchWords:\r\ncat dog\r\n\r\n\r\n* WontSay:\r\nno\r\n\r\n\r\n\r\n";
-    const QString otherFolder = QDir::tempPath() + QStringLiteral("/elsewhere/");
-    QTest::newRow("memory, another folder")
-        << QStringLiteral("Command3") << otherFolder + QStringLiteral("Export.mem")
-        << QStringLiteral("MEM Files (*.mem)|*.mem") << QStringLiteral("Export.mem") << memory;
-    QTest::newRow("memory, no extension")
-        << QStringLiteral("Command3") << otherFolder + QStringLiteral("Plain")
-        << QStringLiteral("MEM Files (*.mem)|*.mem") << QStringLiteral("Plain") << memory;
-    QTest::newRow("q/a, another folder")
-        << QStringLiteral("Command4") << otherFolder + QStringLiteral("Export.qas")
-        << QStringLiteral("QAS Files (*.qas)|*.qas") << QStringLiteral("Export.qas")
-        << QByteArray("\r\n#q&a%\r\n\r\n");
-}
-
-void TestMemoryEd::exportsIntoProgramFolder()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, answer);
-    QFETCH(QString, filter);
-    QFETCH(QString, file);
-    QFETCH(QByteArray, content);
-    Editor e;
-    QCOMPARE(PersonalityFile::save(e.folder(), QStringLiteral("Cats"), QStringLiteral("I like cats.\r\n\r\n"),
-                                   QStringLiteral("cat dog"), QStringLiteral("no"),
-                                   QStringLiteral("\r\n#q&a%")),
-             QString());
-    MemoryEd &w = e.open();
-    e.load(QStringLiteral("Cats"));
-    const Texts before = texts(e);
-    for (int round = 0; round < 2; ++round) {
-        e.platform.dialogAnswers << answer;
-        e.click(button.toLatin1().constData());
-        QCOMPARE(e.platform.dialogCalls.size(), round + 1);
-        const FakePlatform::DialogCall &call = e.platform.dialogCalls.last();
-        QCOMPARE(call.mode, FileDialog::Mode::Save);
-        QCOMPARE(call.filter, filter);
-        // Opens where it writes: in the program folder.
-        QCOMPARE(call.initDir, e.folder());
-        QCOMPARE(readBytes(e.folder() + file), content);
-    }
-    QVERIFY(e.platform.messages.isEmpty());
-    QVERIFY(!QFileInfo::exists(QDir::tempPath() + QStringLiteral("/elsewhere")));
-    QCOMPARE(texts(e), before);
-    QCOMPARE(w.PersonalityName(), QStringLiteral("Cats"));
-}
-
-void TestMemoryEd::cancellingDialogsDoesNothing()
-{
-    Editor e;
-    e.copySample();
-    e.open();
-    e.load(SamplePersonality::name());
-    const Texts before = texts(e);
-    const QStringList files = e.entries();
-    for (const char *button : {"Command3", "Command4"}) {
-        e.platform.dialogAnswers << QString();
-        e.click(button);
-    }
-    QCOMPARE(e.platform.dialogCalls.size(), 2);
-    QVERIFY(e.platform.messages.isEmpty());
-    QCOMPARE(e.entries(), files);
-    QCOMPARE(texts(e), before);
-}
-
-void TestMemoryEd::failedWritesKeepFilesAndTexts_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("blocked");
-    QTest::newRow("Save Personality, .qas is a folder")
-        << QStringLiteral("Command5") << QStringLiteral("Juniper.qas");
-    QTest::newRow("Save Personality, .mem is a folder")
-        << QStringLiteral("Command5") << QStringLiteral("Juniper.mem");
-    QTest::newRow("Save Personality As...") << QStringLiteral("Command3") << QStringLiteral("Blocked.mem");
-    QTest::newRow("Save Q/A As...") << QStringLiteral("Command4") << QStringLiteral("Blocked.qas");
-}
-
-void TestMemoryEd::failedWritesKeepFilesAndTexts()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, blocked);
-    Editor e;
-    e.copySample();
-    e.open();
-    e.load(SamplePersonality::name());
-    QTest::keyClicks(e.area(), QStringLiteral("New line."));
-    const Texts before = texts(e);
-    // The folder that stands where the file should go; the other file of the
-    // personality keeps its old bytes when the .qas file fails first.
-    const QByteArray oldMemory = readBytes(e.folder() + QStringLiteral("Juniper.mem"));
-    QFile::remove(e.folder() + blocked);
-    QVERIFY(QDir().mkdir(e.folder() + blocked));
-    e.platform.dialogAnswers << e.folder() + blocked;
-    e.click(button.toLatin1().constData());
-
-    QCOMPARE(e.platform.messages.size(), 1);
-    QVERIFY2(e.platform.messages[0].text.contains(blocked), qPrintable(e.platform.messages[0].text));
-    QCOMPARE(e.platform.messages[0].title, QStringLiteral("Error!!"));
-    QCOMPARE(e.platform.messages[0].icon, Platform::MessageIcon::Critical);
-    QVERIFY(QFileInfo(e.folder() + blocked).isDir());
-    if (blocked == QStringLiteral("Juniper.qas"))
-        QCOMPARE(readBytes(e.folder() + QStringLiteral("Juniper.mem")), oldMemory);
-    QCOMPARE(texts(e), before);
-}
-
-void TestMemoryEd::unstorableCharacterSavesNothing()
-{
-    Editor e;
-    e.copySample();
-    e.open();
-    e.load(SamplePersonality::name());
-    e.click("Option2");
-    e.area()->moveCaretToEnd();
-    QTest::keyClick(e.area(), Qt::Key_Return);
-    QTest::keyClicks(e.area(), QStringLiteral("#Do you like hearts?&"));
-    QTest::sendKeyEvent(QTest::Click, e.area(), Qt::Key_unknown, QString(QChar(0x2665)), Qt::NoModifier);
-    QTest::keyClicks(e.area(), QStringLiteral("%"));
-    QVERIFY(e.window->QandAFile().endsWith(QStringLiteral("\r\n#Do you like hearts?&\u2665%")));
-    e.click("Option1");
-    const Texts before = texts(e);
-    const QStringList files = e.entries();
-    const QByteArray memory = readBytes(e.folder() + QStringLiteral("Juniper.mem"));
-    const QByteArray qandA = readBytes(e.folder() + QStringLiteral("Juniper.qas"));
-
-    e.click("Command5");
-    e.platform.dialogAnswers << e.folder() + QStringLiteral("Hearts.qas");
-    e.click("Command4");
-    QCOMPARE(e.platform.messages.size(), 2);
-    for (const FakePlatform::Message &message : e.platform.messages) {
-        QVERIFY2(message.text.contains(QStringLiteral("U+2665")), qPrintable(message.text));
-        QCOMPARE(message.icon, Platform::MessageIcon::Critical);
-    }
-    QCOMPARE(readBytes(e.folder() + QStringLiteral("Juniper.mem")), memory);
-    QCOMPARE(readBytes(e.folder() + QStringLiteral("Juniper.qas")), qandA);
-    QCOMPARE(e.entries(), files);
-    QCOMPARE(texts(e), before);
-}
-
-void TestMemoryEd::statementEntry_data()
-{
-    QTest::addColumn<bool>("secondPerson");
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("appended");
-    QTest::newRow("as typed") << false << QStringLiteral("I love you.")
-                              << QStringLiteral("I love you.\r\n\r\n");
-    QTest::newRow("second person") << true << QStringLiteral("I love you.")
-                                   << QStringLiteral("You love me.\r\n\r\n");
-    QTest::newRow("empty line") << true << QStringLiteral("") << QStringLiteral("\r\n\r\n");
-}
-
-void TestMemoryEd::statementEntry()
-{
-    QFETCH(bool, secondPerson);
-    QFETCH(QString, line);
-    QFETCH(QString, appended);
     Editor e;
     MemoryEd &w = e.open();
     e.area()->setText(QStringLiteral("Before.\r\n\r\n"));
-    if (secondPerson)
-        e.click("Check1");
-    QCOMPARE(e.get<QCheckBox>("Check1")->isChecked(), secondPerson);
-    e.enter(line);
-    QCOMPARE(e.area()->text(), QStringLiteral("Before.\r\n\r\n") + appended);
+    e.click("Check1");
+    e.enter(QStringLiteral("I love you."));
+    QCOMPARE(e.area()->text(), QStringLiteral("Before.\r\n\r\nYou love me.\r\n\r\n"));
     QCOMPARE(w.Memory(), e.area()->text());
-    QCOMPARE(w.InText() + QStringLiteral("\r\n\r\n"), appended);
     QVERIFY(e.entry()->text().isEmpty());
     QCOMPARE(e.area()->textCursor().position(), e.area()->document()->characterCount() - 1);
     QVERIFY(e.label3()->isHidden());
-}
 
-void TestMemoryEd::questionAnswerEntries()
-{
-    Editor e;
-    MemoryEd &w = e.open();
-    e.area()->setText(QStringLiteral("Memory."));
+    // The question/answer view shows its indicator, which follows the entries.
     e.click("Option2");
     QVERIFY(!e.label3()->isHidden());
     QCOMPARE(e.label3()->text(), QStringLiteral("?"));
-    e.click("Check1");
-
     e.enter(QStringLiteral("Do you like me?"));
-    QCOMPARE(e.area()->text(), QStringLiteral("\r\n#Do I like you?&"));
-    QCOMPARE(w.quest(), 1);
     QCOMPARE(e.label3()->text(), QStringLiteral("!"));
-    QCOMPARE(w.QandAFile(), e.area()->text());
-    QVERIFY(e.entry()->text().isEmpty());
-
-    // The answer keeps its persons.
-    e.enter(QStringLiteral("Yes, I do."));
-    QCOMPARE(w.InText(), QStringLiteral("Yes, I do."));
-    QCOMPARE(e.area()->text(), QStringLiteral("\r\n#Do I like you?&Yes, I do.%"));
-    QCOMPARE(w.quest(), 0);
+    QCOMPARE(e.area()->text(), QStringLiteral("\r\n#Do I like you?&"));
+    e.enter(QStringLiteral("Yes."));
     QCOMPARE(e.label3()->text(), QStringLiteral("?"));
-
-    // Enter on an empty line makes an entry with an empty question and answer.
-    e.enter(QString());
-    e.enter(QString());
-    QCOMPARE(w.QandAFile(), QStringLiteral("\r\n#Do I like you?&Yes, I do.%\r\n#&%"));
+    QCOMPARE(w.QandAFile(), QStringLiteral("\r\n#Do I like you?&Yes.%"));
     QCOMPARE(e.area()->textCursor().position(), e.area()->document()->characterCount() - 1);
-    QCOMPARE(w.Memory(), QStringLiteral("Memory."));
-}
-
-void TestMemoryEd::switchingViewsBetweenQuestionAndAnswer()
-{
-    Editor e;
-    MemoryEd &w = e.open();
-    e.click("Option2");
-    e.enter(QStringLiteral("First?"));
     e.click("Option1");
     QVERIFY(e.label3()->isHidden());
-    e.click("Option2");
-    // A question comes next, though the label still shows "!".
-    QCOMPARE(w.quest(), 0);
-    QCOMPARE(e.label3()->text(), QStringLiteral("!"));
-    e.enter(QStringLiteral("Second?"));
-    QCOMPARE(w.QandAFile(), QStringLiteral("\r\n#First?&\r\n#Second?&"));
-    // Choosing the view that is already shown changes nothing.
-    e.click("Option2");
-    QCOMPARE(w.quest(), 1);
-}
-
-void TestMemoryEd::typingKeepsTextsInStep()
-{
-    Editor e;
-    MemoryEd &w = e.open();
-    QTest::keyClicks(e.area(), QStringLiteral("Hi"));
-    QTest::keyClick(e.area(), Qt::Key_Return);
-    QCOMPARE(w.Memory(), QStringLiteral("Hi\r\n"));
-    e.click("Option2");
-    QCOMPARE(e.area()->text(), QString());
-    QTest::keyClicks(e.area(), QStringLiteral("#Q"));
-    QCOMPARE(w.QandAFile(), QStringLiteral("#Q"));
-    QCOMPARE(w.Memory(), QStringLiteral("Hi\r\n"));
-    e.click("Option1");
-    QCOMPARE(e.area()->text(), QStringLiteral("Hi\r\n"));
-    QCOMPARE(w.QandAFile(), QStringLiteral("#Q"));
-
-    // Keys other than Enter in the entry line add nothing.
-    QTest::keyClicks(e.entry(), QStringLiteral("abc"));
-    QTest::keyClick(e.entry(), Qt::Key_Backspace);
-    QCOMPARE(e.entry()->text(), QStringLiteral("ab"));
-    QCOMPARE(e.area()->text(), QStringLiteral("Hi\r\n"));
-    QCOMPARE(w.Memory(), QStringLiteral("Hi\r\n"));
-    QCOMPARE(w.InText(), QString());
-    // The keypad's Enter is Enter too.
-    QTest::keyClick(e.entry(), Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(w.Memory(), QStringLiteral("Hi\r\nab\r\n\r\n"));
+    QCOMPARE(e.area()->text(), QStringLiteral("Before.\r\n\r\nYou love me.\r\n\r\n"));
 }
 
 void TestMemoryEd::enterKeyReleases_data()
@@ -748,6 +519,449 @@ void TestMemoryEd::entryLinePasteKeepsFirstLine()
     QCOMPARE(e.entry()->cursorPosition(), cursorAfter);
     QTest::keyClick(e.entry(), Qt::Key_Return);
     QCOMPARE(w.Memory(), line + QStringLiteral("\r\n\r\n"));
+}
+
+void TestMemoryEd::saveMessages_data()
+{
+    QTest::addColumn<QString>("blocked"); // a folder where a file goes
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("critical");
+    QTest::newRow("saved") << QString() << QString() << QStringLiteral("Personality Saved")
+                           << QStringLiteral("Personality Saved") << false;
+    QTest::newRow("a file cannot be written")
+        << QStringLiteral("Juniper.qas") << QString() << QStringLiteral("Juniper.qas")
+        << QStringLiteral("Error!!") << true;
+    QTest::newRow("a character the code page cannot store")
+        << QString() << QStringLiteral("\u2665") << QStringLiteral("U+2665") << QStringLiteral("Error!!")
+        << true;
+}
+
+void TestMemoryEd::saveMessages()
+{
+    QFETCH(QString, blocked);
+    QFETCH(QString, typed);
+    QFETCH(QString, text);
+    QFETCH(QString, title);
+    QFETCH(bool, critical);
+    Editor e;
+    e.copySample();
+    MemoryEd &w = e.open();
+    e.load(SamplePersonality::name());
+    e.type(QStringLiteral("New line.") + typed);
+    const Texts before = texts(e);
+    if (!blocked.isEmpty()) {
+        QVERIFY(QFile::remove(e.path(blocked)));
+        QVERIFY(QDir().mkdir(e.path(blocked)));
+    }
+    e.click("Command5");
+    QCOMPARE(e.platform.messages.size(), 1);
+    const FakePlatform::Message &message = e.platform.messages.first();
+    QVERIFY2(message.text.contains(text), qPrintable(message.text));
+    QCOMPARE(message.title, title);
+    QCOMPARE(message.icon, critical ? Platform::MessageIcon::Critical : Platform::MessageIcon::None);
+    QCOMPARE(texts(e), before);
+    QCOMPARE(w.document().modified(), critical);
+}
+
+void TestMemoryEd::unsavedWorkQuestion_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("goesOn"); // the window closes, or the other personality loads
+    QTest::addColumn<bool>("saved");
+
+    for (const char *command : {"close", "Ctrl+W", "Load Personality", "Ctrl+O"}) {
+        const QString c = QLatin1String(command);
+        QTest::addRow("%s, nothing changed", command) << c << false << -1 << true << false;
+        QTest::addRow("%s, Save", command) << c << true << int(Answer::Save) << true << true;
+        QTest::addRow("%s, Discard", command) << c << true << int(Answer::Discard) << true << false;
+        QTest::addRow("%s, Cancel", command) << c << true << int(Answer::Cancel) << false << false;
+    }
+}
+
+void TestMemoryEd::unsavedWorkQuestion()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, changed);
+    QFETCH(int, answer);
+    QFETCH(bool, goesOn);
+    QFETCH(bool, saved);
+    Editor e;
+    e.copySample();
+    e.save(QStringLiteral("Other"), QStringLiteral("Other memory.\r\n"));
+    MemoryEd &w = e.openActive();
+    e.load(SamplePersonality::name());
+    if (changed)
+        e.type(QStringLiteral("Typed."));
+    const QByteArray stored = readBytes(e.path(QStringLiteral("Juniper.mem")));
+    if (answer >= 0)
+        e.platform.answers << Answer(answer);
+    e.select(QStringLiteral("Other"));
+
+    e.entry()->setFocus();
+    if (command == QStringLiteral("close"))
+        w.close();
+    else if (command == QStringLiteral("Ctrl+W"))
+        Keyboard::press(w, QKeySequence(Qt::CTRL | Qt::Key_W));
+    else if (command == QStringLiteral("Ctrl+O"))
+        Keyboard::press(w, QKeySequence(Qt::CTRL | Qt::Key_O));
+    else
+        e.click("Command1");
+
+    QCOMPARE(e.platform.questions.size(), changed ? 1 : 0);
+    if (changed) {
+        const FakePlatform::Asked &asked = e.platform.questions.first();
+        QVERIFY2(asked.text.contains(QStringLiteral("\"Juniper\"")), qPrintable(asked.text));
+        QCOMPARE(asked.title, QStringLiteral("Personality Editor"));
+        QCOMPARE(asked.question, Platform::Question::SaveDiscardCancel);
+        QCOMPARE(asked.defaultAnswer, Answer::Save);
+    }
+    QCOMPARE(readBytes(e.path(QStringLiteral("Juniper.mem"))) != stored, saved);
+    if (command.contains(QStringLiteral("O")) || command.startsWith(QStringLiteral("Load"))) {
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.PersonalityName(), goesOn ? QStringLiteral("Other") : QStringLiteral("Juniper"));
+        QCOMPARE(w.Memory().contains(QStringLiteral("Typed.")), changed && !goesOn);
+    } else {
+        QCOMPARE(w.isVisible(), !goesOn);
+    }
+}
+
+void TestMemoryEd::failedSaveKeepsTheWindowOpen_data()
+{
+    QTest::addColumn<bool>("loaded");
+    QTest::newRow("the save fails") << true;
+    QTest::newRow("no name given for a new personality") << false;
+}
+
+void TestMemoryEd::failedSaveKeepsTheWindowOpen()
+{
+    QFETCH(bool, loaded);
+    Editor e;
+    e.copySample();
+    MemoryEd &w = e.openActive();
+    if (loaded) {
+        e.load(SamplePersonality::name());
+        QVERIFY(QFile::remove(e.path(QStringLiteral("Juniper.qas"))));
+        QVERIFY(QDir().mkdir(e.path(QStringLiteral("Juniper.qas"))));
+    }
+    e.type(QStringLiteral("Typed."));
+    e.platform.answers << Answer::Save;
+    w.close();
+    QVERIFY(w.isVisible());
+    QCOMPARE(e.platform.messages.size(), loaded ? 1 : 0);
+    QCOMPARE(e.platform.dialogCalls.size(), loaded ? 0 : 1);
+    QVERIFY(w.document().modified());
+}
+
+void TestMemoryEd::saveWithoutPersonalityAsksForName_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<QList<Answer>>("answers");
+    QTest::addColumn<QStringList>("asked"); // about these files, in this order
+    QTest::addColumn<bool>("saved");
+
+    const QList<Answer> none;
+    QTest::newRow("name with .mem, in another folder")
+        << QStringLiteral("/elsewhere/Fresh.mem") << QStringList() << none << QStringList() << true;
+    QTest::newRow("name without extension")
+        << QStringLiteral("Fresh") << QStringList() << none << QStringList() << true;
+    QTest::newRow("both files there, replaced")
+        << QStringLiteral("Fresh.mem")
+        << QStringList{QStringLiteral("Fresh.mem"), QStringLiteral("Fresh.qas")}
+        << QList<Answer>{Answer::Yes, Answer::Yes}
+        << QStringList{QStringLiteral("Fresh.mem"), QStringLiteral("Fresh.qas")} << true;
+    QTest::newRow("memory file there, kept")
+        << QStringLiteral("Fresh.mem") << QStringList{QStringLiteral("Fresh.mem")}
+        << QList<Answer>{Answer::No} << QStringList{QStringLiteral("Fresh.mem")} << false;
+    QTest::newRow("q/a file there, kept")
+        << QStringLiteral("Fresh.mem") << QStringList{QStringLiteral("Fresh.qas")}
+        << QList<Answer>{Answer::No} << QStringList{QStringLiteral("Fresh.qas")} << false;
+    QTest::newRow("dialog cancelled") << QString() << QStringList() << none << QStringList() << false;
+}
+
+void TestMemoryEd::saveWithoutPersonalityAsksForName()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, existing);
+    QFETCH(QList<Answer>, answers);
+    QFETCH(QStringList, asked);
+    QFETCH(bool, saved);
+    Editor e;
+    for (const QString &file : existing)
+        writeBytes(e.path(file), "old\r\n");
+    MemoryEd &w = e.open();
+    e.enter(QStringLiteral("I like cats."));
+    e.platform.dialogAnswers << chosen;
+    e.platform.answers = answers;
+    e.click("Command5");
+
+    QCOMPARE(e.platform.dialogCalls.size(), 1);
+    const FakePlatform::DialogCall &call = e.platform.dialogCalls.first();
+    QCOMPARE(call.mode, FileDialog::Mode::Save);
+    QCOMPARE(call.filter, QStringLiteral("MEM Files (*.mem)|*.mem"));
+    QCOMPARE(call.initDir, e.folder());
+    QStringList askedAbout;
+    for (const FakePlatform::Asked &question : e.platform.questions) {
+        QCOMPARE(question.question, Platform::Question::YesNo);
+        askedAbout << question.text;
+    }
+    QStringList expected;
+    for (const QString &file : asked)
+        expected << QStringLiteral("Replace %1?").arg(QDir::toNativeSeparators(e.path(file)));
+    QCOMPARE(askedAbout, expected);
+
+    if (saved) {
+        QCOMPARE(w.PersonalityName(), QStringLiteral("Fresh"));
+        QVERIFY(e.listed().contains(QStringLiteral("Fresh")));
+        QCOMPARE(e.platform.messages.size(), 1);
+        QCOMPARE(e.platform.messages.first().title, QStringLiteral("Personality Saved"));
+        QVERIFY(readBytes(e.path(QStringLiteral("Fresh.mem"))).startsWith("I\x01l"));
+        // From now on it is the personality saved to.
+        e.enter(QStringLiteral("More."));
+        e.click("Command5");
+        QCOMPARE(e.platform.dialogCalls.size(), 1);
+        QCOMPARE(e.platform.messages.size(), 2);
+    } else {
+        QCOMPARE(w.PersonalityName(), QString());
+        QVERIFY(e.platform.messages.isEmpty());
+        for (const QString &file : existing)
+            QCOMPARE(readBytes(e.path(file)), QByteArray("old\r\n"));
+        QCOMPARE(e.entries(), [&] {
+            QStringList sorted = existing;
+            sorted.sort();
+            return sorted;
+        }());
+        QVERIFY(w.document().modified());
+    }
+}
+
+void TestMemoryEd::exportsAskAboutTheRealTarget_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QByteArray>("content"); // of the file afterwards
+
+    // The loaded memory text (with the empty lines a load adds) and both sections, plain.
+    const QByteArray memory = "I like cats." + QByteArray("\r\n").repeated(9) +
+                              "* MatchWords:\r\ncat dog\r\n\r\n\r\n* WontSay:\r\nno\r\n\r\n\r\n\r\n";
+    const QByteArray qandA = "\r\n#q&a%\r\n\r\n";
+    const QString mem = QStringLiteral("MEM Files (*.mem)|*.mem");
+    const QString qas = QStringLiteral("QAS Files (*.qas)|*.qas");
+    QTest::newRow("memory, new file")
+        << QStringLiteral("Command3") << mem << QStringLiteral("Export.mem") << false << -1 << memory;
+    QTest::newRow("memory, replaced") << QStringLiteral("Command3") << mem << QStringLiteral("Export.mem")
+                                      << true << int(Answer::Yes) << memory;
+    QTest::newRow("memory, kept") << QStringLiteral("Command3") << mem << QStringLiteral("Export.mem") << true
+                                  << int(Answer::No) << QByteArray("old\r\n");
+    QTest::newRow("memory, no extension")
+        << QStringLiteral("Command3") << mem << QStringLiteral("Plain") << false << -1 << memory;
+    QTest::newRow("q/a, new file") << QStringLiteral("Command4") << qas << QStringLiteral("Export.qas")
+                                   << false << -1 << qandA;
+    QTest::newRow("q/a, replaced") << QStringLiteral("Command4") << qas << QStringLiteral("Export.qas")
+                                   << true << int(Answer::Yes) << qandA;
+    QTest::newRow("q/a, kept") << QStringLiteral("Command4") << qas << QStringLiteral("Export.qas") << true
+                               << int(Answer::No) << QByteArray("old\r\n");
+}
+
+void TestMemoryEd::exportsAskAboutTheRealTarget()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, filter);
+    QFETCH(QString, file);
+    QFETCH(bool, exists);
+    QFETCH(int, answer);
+    QFETCH(QByteArray, content);
+    Editor e;
+    QCOMPARE(PersonalityFile::save(e.folder(), QStringLiteral("Cats"), QStringLiteral("I like cats.\r\n\r\n"),
+                                   QStringLiteral("cat dog"), QStringLiteral("no"),
+                                   QStringLiteral("\r\n#q&a%")),
+             QString());
+    if (exists)
+        writeBytes(e.path(file), "old\r\n");
+    // The file of that name in the folder the dialog ended in is not the one written.
+    const QString chosen = TestFiles::writeBytes(e.elsewhere(file), "elsewhere\r\n");
+    MemoryEd &w = e.open();
+    e.load(QStringLiteral("Cats"));
+    const Texts before = texts(e);
+    e.platform.dialogAnswers << chosen;
+    if (answer >= 0)
+        e.platform.answers << Answer(answer);
+    e.click(button.toLatin1().constData());
+
+    const FakePlatform::DialogCall &call = e.platform.dialogCalls.value(0);
+    QCOMPARE(call.mode, FileDialog::Mode::Save);
+    QCOMPARE(call.filter, filter);
+    QCOMPARE(call.initDir, e.folder()); // opens where it writes
+    QCOMPARE(e.platform.questions.size(), exists ? 1 : 0);
+    if (exists)
+        QCOMPARE(e.platform.questions.first().text,
+                 QStringLiteral("Replace %1?").arg(QDir::toNativeSeparators(e.path(file))));
+    QCOMPARE(readBytes(e.path(file)), content);
+    QCOMPARE(readBytes(chosen), QByteArray("elsewhere\r\n"));
+    QVERIFY(e.platform.messages.isEmpty());
+    QCOMPARE(texts(e), before);
+    QCOMPARE(w.PersonalityName(), QStringLiteral("Cats"));
+}
+
+void TestMemoryEd::cancellingDialogsDoesNothing()
+{
+    // Save Personality As..., Save Q/A As..., and Save Personality of a
+    // personality that has no name yet.
+    for (const char *button : {"Command3", "Command4", "Command5"}) {
+        Editor e;
+        MemoryEd &w = e.open();
+        e.type(QStringLiteral("typed"));
+        const Texts before = texts(e);
+        e.click(button);
+        QCOMPARE(e.platform.dialogCalls.size(), 1);
+        QVERIFY(e.platform.questions.isEmpty());
+        QVERIFY(e.platform.messages.isEmpty());
+        QCOMPARE(e.entries(), QStringList());
+        QCOMPARE(texts(e), before);
+        QVERIFY(w.document().modified());
+    }
+}
+
+void TestMemoryEd::tabOrder()
+{
+    // The order the window is used in.
+    Editor e;
+    MemoryEd &w = e.open();
+    QCOMPARE(Keyboard::tabOrder(w),
+             (QStringList{QStringLiteral("List1"), QStringLiteral("Command1"), QStringLiteral("Option1"),
+                          QStringLiteral("Option2"), QStringLiteral("RichTextBox1"), QStringLiteral("Text2"),
+                          QStringLiteral("Check1"), QStringLiteral("Command5"), QStringLiteral("Command3"),
+                          QStringLiteral("Command4")}));
+}
+
+void TestMemoryEd::keys_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("focus"); // where the keyboard focus is when the keys are pressed
+    QTest::addColumn<QString>("effect");
+
+    const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
+    const auto alt = [](Qt::Key key) { return QKeySequence(Qt::ALT | key); };
+    const QString entry = QStringLiteral("Text2");
+    const QString area = QStringLiteral("RichTextBox1");
+    QTest::newRow("Ctrl+S") << ctrl(Qt::Key_S) << entry << QStringLiteral("saved");
+    QTest::newRow("Ctrl+S in the text area") << ctrl(Qt::Key_S) << area << QStringLiteral("saved");
+    QTest::newRow("Alt+S") << alt(Qt::Key_S) << entry << QStringLiteral("saved");
+    QTest::newRow("Ctrl+O") << ctrl(Qt::Key_O) << entry << QStringLiteral("loaded");
+    QTest::newRow("Alt+L") << alt(Qt::Key_L) << area << QStringLiteral("loaded");
+    QTest::newRow("Alt+P") << alt(Qt::Key_P) << entry << QStringLiteral("MEM Files (*.mem)|*.mem");
+    QTest::newRow("Alt+A") << alt(Qt::Key_A) << entry << QStringLiteral("QAS Files (*.qas)|*.qas");
+    QTest::newRow("Alt+G") << alt(Qt::Key_G) << entry << QStringLiteral("Option1");
+    QTest::newRow("Alt+Q") << alt(Qt::Key_Q) << entry << QStringLiteral("Option2");
+    QTest::newRow("Alt+Q in the text area") << alt(Qt::Key_Q) << area << QStringLiteral("Option2");
+    QTest::newRow("Alt+U") << alt(Qt::Key_U) << entry << QStringLiteral("Check1");
+    QTest::newRow("Ctrl+W") << ctrl(Qt::Key_W) << area << QStringLiteral("closed");
+    QTest::newRow("Ctrl+L") << ctrl(Qt::Key_L) << entry << QStringLiteral("launcher");
+}
+
+void TestMemoryEd::keys()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, focus);
+    QFETCH(QString, effect);
+    Editor e;
+    e.copySample();
+    e.save(QStringLiteral("Other"), QStringLiteral("Other memory.\r\n"));
+    MemoryEd &w = e.openActive();
+    e.load(SamplePersonality::name());
+    // Alt+G must have something to do.
+    if (effect == QStringLiteral("Option1"))
+        e.click("Option2");
+    e.select(QStringLiteral("Other"));
+    QSignalSpy launcher(&w, &EditorWindow::launcherRequested);
+    e.get<QWidget>(focus.toLatin1().constData())->setFocus();
+    const QString shown = e.area()->text();
+
+    Keyboard::press(w, keys);
+    // A button's mnemonic clicks it after showing it pressed for a moment.
+    const auto happened = [&] {
+        if (effect == QStringLiteral("saved"))
+            return e.platform.messages.size() == 1;
+        if (effect == QStringLiteral("loaded"))
+            return w.PersonalityName() == QStringLiteral("Other");
+        if (effect.contains(QLatin1Char('|')))
+            return e.platform.dialogCalls.size() == 1;
+        if (effect == QStringLiteral("closed"))
+            return !w.isVisible();
+        if (effect == QStringLiteral("launcher"))
+            return launcher.size() == 1;
+        return e.get<QAbstractButton>(effect.toLatin1().constData())->isChecked();
+    };
+    QTRY_VERIFY(happened());
+
+    QCOMPARE(e.platform.messages.size(), effect == QStringLiteral("saved") ? 1 : 0);
+    QCOMPARE(w.PersonalityName(),
+             effect == QStringLiteral("loaded") ? QStringLiteral("Other") : SamplePersonality::name());
+    QCOMPARE(e.platform.dialogCalls.size(), effect.contains(QLatin1Char('|')) ? 1 : 0);
+    if (effect.contains(QLatin1Char('|')))
+        QCOMPARE(e.platform.dialogCalls.first().filter, effect);
+    QCOMPARE(w.isVisible(), effect != QStringLiteral("closed"));
+    QCOMPARE(launcher.size(), effect == QStringLiteral("launcher") ? 1 : 0);
+    if (effect.startsWith(QStringLiteral("Option")) || effect == QStringLiteral("Check1")) {
+        auto *control = e.get<QAbstractButton>(effect.toLatin1().constData());
+        QVERIFY(control->isChecked());
+        QVERIFY(control->hasFocus());
+    } else {
+        QCOMPARE(e.get<QCheckBox>("Check1")->isChecked(), false);
+    }
+    // No key typed anything.
+    if (effect != QStringLiteral("loaded") && !effect.startsWith(QStringLiteral("Option")))
+        QCOMPARE(e.area()->text(), shown);
+    QVERIFY(e.entry()->text().isEmpty());
+}
+
+void TestMemoryEd::mnemonicsDoNotClash()
+{
+    // The buttons' mnemonics and the keys of the painted captions.
+    Editor e;
+    MemoryEd &w = e.open();
+    QCOMPARE(Keyboard::mnemonicClashes(w), QStringList());
+    QStringList keys;
+    for (QAbstractButton *button : w.findChildren<QAbstractButton *>())
+        keys << QKeySequence::mnemonic(button->text()).toString();
+    for (QShortcut *shortcut : w.findChildren<QShortcut *>()) {
+        if (shortcut->key()[0].keyboardModifiers() == Qt::AltModifier)
+            keys << shortcut->key().toString();
+    }
+    keys.removeAll(QString());
+    QCOMPARE(keys.size(), QSet<QString>(keys.begin(), keys.end()).size());
+    for (const char *key : {"Alt+G", "Alt+Q", "Alt+U", "Alt+L", "Alt+S", "Alt+P", "Alt+A"})
+        QVERIFY2(keys.contains(QLatin1String(key)), key);
+}
+
+void TestMemoryEd::screenReaderNames()
+{
+    Editor e;
+    MemoryEd &w = e.open();
+    QCOMPARE(AccessibilityWalk::unnamedControls(w), QStringList());
+    const auto name = [&](const char *control) {
+        return AccessibilityWalk::accessibleName(e.get<QWidget>(control));
+    };
+    QCOMPARE(name("List1"), QStringLiteral("Personalities"));
+    QCOMPARE(name("Option1"), QStringLiteral("General"));
+    QCOMPARE(name("Option2"), QStringLiteral("Question/Answer"));
+    QCOMPARE(name("Check1"), QStringLiteral("Use 2nd Person (You,Your)"));
+    QCOMPARE(name("Command3"), QStringLiteral("Save Personality As..."));
+    // The text area and the entry line say what they hold and take.
+    QCOMPARE(name("RichTextBox1"), QStringLiteral("Memory"));
+    QCOMPARE(name("Text2"), QStringLiteral("New statement"));
+    e.click("Option2");
+    QCOMPARE(name("RichTextBox1"), QStringLiteral("Questions and answers"));
+    QCOMPARE(name("Text2"), QStringLiteral("New question"));
+    e.enter(QStringLiteral("Why?"));
+    QCOMPARE(name("Text2"), QStringLiteral("Answer"));
 }
 
 void TestMemoryEd::screenshot()

@@ -1,0 +1,234 @@
+#include "PersonalityDocument.h"
+
+#include "PersonalityFile.h"
+#include "PhraseModule.h"
+#include "ProgramFolder.h"
+#include "TextFile.h"
+#include "Wildcard.h"
+
+#include <utility>
+
+namespace {
+
+const QLatin1String kCrLf("\r\n");
+
+} // namespace
+
+PersonalityDocument::PersonalityDocument(QObject *parent) : QObject(parent)
+{
+    // The shown text's own modified state follows its undo history: what
+    // the user types, pastes or enters, and undoing it back to where the text
+    // was loaded, saved or shown.
+    connect(&m_shown, &QTextDocument::modificationChanged, this, [this] {
+        if (!m_replacing)
+            updateModified();
+    });
+}
+
+QString PersonalityDocument::memory() const
+{
+    return m_view == View::General ? m_shown.text() : m_hidden;
+}
+
+QString PersonalityDocument::qandA() const
+{
+    return m_view == View::QuestionAnswer ? m_shown.text() : m_hidden;
+}
+
+void PersonalityDocument::replaceShown(const QString &text, bool changed)
+{
+    m_replacing = true;
+    m_shown.setText(text);
+    m_shown.setModified(changed);
+    m_replacing = false;
+    updateModified();
+    emit shownTextReplaced();
+}
+
+void PersonalityDocument::updateModified()
+{
+    setModified(m_hiddenModified || m_shown.isModified());
+}
+
+void PersonalityDocument::markUnmodified()
+{
+    m_hiddenModified = false;
+    m_replacing = true;
+    m_shown.setModified(false);
+    m_replacing = false;
+    updateModified();
+}
+
+void PersonalityDocument::setQuest(int quest, const QString &mark)
+{
+    if (quest == m_quest && mark == m_entryMark)
+        return;
+    m_quest = quest;
+    m_entryMark = mark;
+    emit entryStateChanged();
+}
+
+void PersonalityDocument::setModified(bool modified)
+{
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    emit modifiedChanged(modified);
+}
+
+// The views and the entry line.
+
+void PersonalityDocument::setView(View view)
+{
+    if (view == m_view)
+        return;
+    // The texts trade places, each with its changed state, before anything is
+    // announced.
+    const QString showing = std::exchange(m_hidden, m_shown.text());
+    const bool showingModified = std::exchange(m_hiddenModified, m_shown.isModified());
+    m_view = view;
+    replaceShown(showing, showingModified);
+    // The mark stays as it was: it may still show "!" from an unanswered
+    // question although a question comes next.
+    if (view == View::QuestionAnswer)
+        setQuest(0, m_entryMark);
+    emit viewChanged();
+}
+
+void PersonalityDocument::takeEntry(const QString &line)
+{
+    m_inText = line;
+    // Appending leaves the text before it as it is: the same as setting the
+    // old text followed by the line, without rebuilding the whole text.
+    if (m_view == View::General) {
+        if (m_secondPerson)
+            PhraseModule::SwapPerson(m_inText);
+        m_shown.appendText(m_inText + kCrLf + kCrLf);
+    } else if (m_quest == 1) {
+        // The answer keeps its persons.
+        m_shown.appendText(m_inText + QLatin1Char('%'));
+        setQuest(0, QStringLiteral("?"));
+    } else {
+        if (m_secondPerson)
+            PhraseModule::SwapPerson(m_inText);
+        m_shown.appendText(QStringLiteral("\r\n#") + m_inText + QLatin1Char('&'));
+        setQuest(1, QStringLiteral("!"));
+    }
+}
+
+// The sections.
+
+void PersonalityDocument::takeOutMatchWords()
+{
+    takeOutSection(m_matchWords, PersonalityFile::kMatchWordsMarker);
+}
+
+void PersonalityDocument::takeOutWontSay()
+{
+    takeOutSection(m_wontSayData, PersonalityFile::kWontSayMarker);
+}
+
+void PersonalityDocument::takeOutSection(QString &section, QLatin1String marker)
+{
+    if (m_view == View::QuestionAnswer) {
+        if (PersonalityFile::takeOutSection(m_hidden, section, marker)) {
+            m_hiddenModified = true;
+            updateModified();
+        }
+        return;
+    }
+    QString memory = m_shown.text();
+    if (PersonalityFile::takeOutSection(memory, section, marker)) {
+        replaceShown(memory, true);
+    }
+}
+
+// Listing and loading.
+
+QStringList PersonalityDocument::list(const QString &programFolder)
+{
+    return PersonalityFile::list(programFolder);
+}
+
+bool PersonalityDocument::listed(const QString &fileName)
+{
+    return Wildcard::match(fileName, u"*.mem*", Qt::CaseSensitive);
+}
+
+QString PersonalityDocument::load(const QString &programFolder, const QString &entry)
+{
+    if (entry.isEmpty()) {
+        m_personalityName.clear();
+        m_matchWords.clear();
+        m_wontSayData.clear();
+        m_hidden.clear();
+        markUnmodified();
+        return QString();
+    }
+
+    PersonalityFile::ReadResult read = PersonalityFile::read(programFolder, entry);
+    using Status = PersonalityFile::ReadResult::Status;
+    switch (read.status) {
+    case Status::QandAMissing:
+        return QStringLiteral("The Personality's .qas file is missing! Unable to load Personality. Sorry!");
+    case Status::MemoryUnreadable:
+    case Status::QandAUnreadable:
+        return read.error + QStringLiteral("\nUnable to load Personality.");
+    case Status::Loaded:
+        break;
+    }
+
+    m_personalityName = entry;
+    m_matchWords.clear();
+    m_wontSayData.clear();
+    // The sections come out of the memory text before it is shown, so that
+    // the text is put into the document once.
+    QString memory = std::move(read.memory);
+    PersonalityFile::takeOutSection(memory, m_matchWords, PersonalityFile::kMatchWordsMarker);
+    PersonalityFile::takeOutSection(memory, m_wontSayData, PersonalityFile::kWontSayMarker);
+    if (m_view == View::General) {
+        m_hidden = std::move(read.qandA);
+        replaceShown(memory, false);
+    } else {
+        m_hidden = std::move(memory);
+        replaceShown(read.qandA, false);
+    }
+    markUnmodified();
+    return QString();
+}
+
+// Saving.
+
+QString PersonalityDocument::save(const QString &programFolder, const QString &name)
+{
+    const QString error =
+        PersonalityFile::save(programFolder, name, memory(), m_matchWords, m_wontSayData, qandA());
+    if (!error.isEmpty())
+        return error;
+    m_personalityName = name;
+    markUnmodified();
+    return QString();
+}
+
+QString PersonalityDocument::nameForSave(const QString &chosen)
+{
+    QString name = ProgramFolder::fileNameWithoutFolder(chosen);
+    if (name.endsWith(QLatin1String(".mem")))
+        name.chop(4);
+    return name;
+}
+
+QString PersonalityDocument::exportTarget(const QString &programFolder, const QString &chosen)
+{
+    return programFolder + ProgramFolder::fileNameWithoutFolder(chosen);
+}
+
+QString PersonalityDocument::exportMemory(const QString &path) const
+{
+    return TextFile::write(path, PersonalityFile::memoryContent(memory(), m_matchWords, m_wontSayData));
+}
+
+QString PersonalityDocument::exportQandA(const QString &path) const
+{
+    return TextFile::write(path, qandA());
+}
