@@ -9,8 +9,8 @@ namespace PersonalityCheck {
 
 // The memory file (.mem): bytes that are no characters of the code page,
 // UTF-8 text, lone CRs in the memory text (the text area gives them back as
-// CR LF), and a section line of the memory text's own, which a later load
-// would take for the section's start.
+// CR LF), and a section marker left in the memory text, which the load after
+// a save would take for the section's start.
 QList<FileCheck::Finding> checkMemory(const QByteArray &bytes);
 
 // The question/answer file (.qas): the same for its characters, and entries

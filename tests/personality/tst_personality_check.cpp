@@ -123,6 +123,21 @@ void TestPersonalityCheck::memory_data()
     QTest::newRow("lone CR after a section")
         << stored(QStringLiteral("* MatchWords:\r\ncats\r\n\r\nI like\rdogs."), LineBreakStep::Fold)
         << QStringList{QStringLiteral("4: ") + kLoneCr};
+    // A second marker stays in the memory text; a save puts the real section
+    // after it, and the next load takes this one.
+    QTest::newRow("a marker left in the memory text")
+        << QByteArray("I like cats.\r\n\r\n* WontSay:\r\nrude\r\n\r\nMore.\r\n* WontSay:\r\nold\r\n")
+        << QStringList{
+               QStringLiteral("7: the memory text holds \"* WontSay:\": after a save, the next load takes "
+                              "it for the start of that section")};
+    // A file that ends in a marker without a line end: the save puts one there.
+    QTest::newRow("a marker at the end of the memory text")
+        << QByteArray("* WontSay:\r\nrude\r\n\r\nNotes\r\n* MatchWords:")
+        << QStringList{
+               QStringLiteral("5: the memory text holds \"* MatchWords:\": after a save, the next load "
+                              "takes it for the start of that section")};
+    QTest::newRow("a marker not followed by a line end is text")
+        << storedMemory(QStringLiteral("* MatchWords: none\r\n"), QString(), QString()) << QStringList();
     QTest::newRow("undefined byte in a section")
         << QByteArray("I like cats.\r\n\r\n* WontSay:\r\n\x9D\r\n")
         << QStringList{QStringLiteral("4: the byte 9D is no character of Windows-1252")};
