@@ -66,12 +66,22 @@ bool encode(QStringView text, QByteArray *out, qsizetype *unstorable)
     return true;
 }
 
-QString describe(QChar c)
+QString describe(char32_t c)
 {
-    const QString code = QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
-    if (c.isPrint() && !c.isSurrogate())
-        return QStringLiteral("\"%1\" (%2)").arg(c, code);
+    const QString code = QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
+    if (QChar::isPrint(c) && !QChar::isSurrogate(c))
+        return QStringLiteral("\"%1\" (%2)").arg(QString::fromUcs4(&c, 1), code);
     return code;
+}
+
+QString describeAt(QStringView text, qsizetype at)
+{
+    const char16_t unit = text[at].unicode();
+    if (QChar::isHighSurrogate(unit) && at + 1 < text.size() && text[at + 1].isLowSurrogate())
+        return describe(QChar::surrogateToUcs4(unit, text[at + 1].unicode()));
+    if (QChar::isLowSurrogate(unit) && at > 0 && text[at - 1].isHighSurrogate())
+        return describe(QChar::surrogateToUcs4(text[at - 1].unicode(), unit));
+    return describe(char32_t(unit));
 }
 
 } // namespace Cp1252

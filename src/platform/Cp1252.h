@@ -20,7 +20,14 @@ qsizetype firstUnstorable(QStringView text);
 // character the code page cannot store; *unstorable then receives its index.
 bool encode(QStringView text, QByteArray *out, qsizetype *unstorable = nullptr);
 
-// "é" (U+00E9) style description of a character, for messages.
-QString describe(QChar c);
+// "é" (U+00E9) style description of a character, for messages; one that
+// cannot be shown (a control character, a lone half of a surrogate pair) is
+// named by its code alone.
+QString describe(char32_t c);
+
+// The description of the whole character at `at`: a character outside the
+// Basic Multilingual Plane ("😀" (U+1F600)) takes two places in a QString,
+// and is named whole from either of them.
+QString describeAt(QStringView text, qsizetype at);
 
 } // namespace Cp1252

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QImageReader>
 
+#include <algorithm>
+
 namespace PictureLoader {
 
 int pixelsToHimetric(int pixels)
@@ -37,6 +39,24 @@ PictureResult load(const QString &path)
     }
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
+    // Qt's own limit (128 MB) refuses an ordinary 48-megapixel photo.
+    QImageReader::setAllocationLimit(int(kMaxDecodedBytes >> 20));
+    const QSize size = reader.size();
+    if (size.isValid()) {
+        const int depth = std::max(32, int(QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel()));
+        const qint64 bytes = qint64(size.width()) * size.height() * (depth / 8);
+        if (bytes > kMaxDecodedBytes) {
+            result.error =
+                QStringLiteral("Cannot load the picture \"%1\": at %2 \u00d7 %3 pixels it is too large "
+                               "(it would take %4 MB; at most %5 MB)")
+                    .arg(shown)
+                    .arg(size.width())
+                    .arg(size.height())
+                    .arg((bytes + (1 << 20) - 1) >> 20)
+                    .arg(kMaxDecodedBytes >> 20);
+            return result;
+        }
+    }
     const QImage image = reader.read();
     if (image.isNull()) {
         result.error = QStringLiteral("Cannot read \"%1\" as a picture: %2").arg(shown, reader.errorString());

@@ -8,7 +8,7 @@
 // whatever resolution the file records.
 struct Picture
 {
-    QImage image; // null for the empty picture
+    QImage image;   // null for the empty picture
     int Width = 0;  // hundredths of a millimetre
     int Height = 0; // hundredths of a millimetre
 
@@ -32,9 +32,14 @@ namespace PictureLoader {
 // P pixels at 96 dpi: P * 2540 / 96, rounded to the nearest whole number.
 int pixelsToHimetric(int pixels);
 
+// The most memory one decoded picture may take: pixels at 32 bits each (or at
+// the file's own depth where that is more), in bytes.
+constexpr qint64 kMaxDecodedBytes = qint64(1) << 30;
+
 // Loads a BMP or JPEG (or PNG) file, deciding the format from the content.
 // The empty path gives the empty picture and no error. A missing or
-// undecodable file gives the empty picture and an error.
+// undecodable file, or one too large to decode (see kMaxDecodedBytes; the
+// message gives its size), gives the empty picture and an error.
 PictureResult load(const QString &path);
 
 Picture fromImage(const QImage &image);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QIODevice>
+#include <QFileDevice>
 #include <QString>
 
 // Whole-file 8-bit text, lines ended by CR LF: a file is read whole into one
@@ -25,5 +25,18 @@ QString write(const QString &path, const QString &text);
 
 // The bytes write() would put into the file, or an error message.
 QString encodeForFile(const QString &text, QByteArray *bytes, const QString &path);
+
+// Replaces the file's bytes, atomically where a temporary file can be made
+// beside it and renamed to the file's name. Where that fails (a folder the user
+// may not add files to, though the file itself is writable; a name too long
+// for the temporary's), the file is written in place by overwrite(). Returns
+// an error message or "".
+QString writeBytes(const QString &path, const QByteArray &bytes);
+
+// Writes bytes over the whole of a file open for reading and writing. A failed
+// write puts the old bytes back where the device still takes them, and is
+// reported either way: the message names `name` and the reason, and says when
+// the old bytes could not be put back. Returns an error message or "".
+QString overwrite(QFileDevice &file, const QByteArray &bytes, const QString &name);
 
 } // namespace TextFile

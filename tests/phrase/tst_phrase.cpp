@@ -437,7 +437,7 @@ void TestPhrase::capitalizeFirstKeepsEveryCodePageCharacterStorable()
         QString text = original;
         PhraseModule::CapitalizeFirst(text);
         QCOMPARE(text.size(), 1);
-        QVERIFY2(Cp1252::canStore(text[0]), qPrintable(Cp1252::describe(original[0])));
+        QVERIFY2(Cp1252::canStore(text[0]), qPrintable(Cp1252::describe(original[0].unicode())));
         const QChar upper = original[0].toUpper();
         if (Cp1252::canStore(upper))
             QCOMPARE(text[0], upper);

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 using namespace TestFiles;
@@ -28,12 +29,17 @@ private slots:
     void wildcard_data();
     void wildcard();
     void codecRoundTripsEveryByte();
+    void codecNamesUnstorableCharacter_data();
     void codecNamesUnstorableCharacter();
     void readWholeFile();
     void readMissingFileNamesIt();
     void writeAppendsCrLf();
     void failedWriteLeavesOldFile_data();
     void failedWriteLeavesOldFile();
+    void writeInPlaceWhereTemporaryCannotTakeTheName_data();
+    void writeInPlaceWhereTemporaryCannotTakeTheName();
+    void failedWriteInPlaceIsReported_data();
+    void failedWriteInPlaceIsReported();
     void qtFilter_data();
     void qtFilter();
     void himetric_data();
@@ -41,6 +47,8 @@ private slots:
     void pictureIgnoresRecordedResolution_data();
     void pictureIgnoresRecordedResolution();
     void pictureFailures();
+    void pictureOverQtsDefaultLimitLoads();
+    void pictureTooLargeNamesItsSize();
     void pictureFolderCopy_data();
     void pictureFolderCopy();
     void pictureFolderHolds();
@@ -141,15 +149,33 @@ void TestPlatform::codecRoundTripsEveryByte()
     QCOMPARE(back, all);
 }
 
+void TestPlatform::codecNamesUnstorableCharacter_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qsizetype>("at");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("arrow") << QStringLiteral("caf\u00e9 \u2192 bar") << qsizetype(5)
+                           << QStringLiteral("\"\u2192\" (U+2192)");
+    QTest::newRow("emoji, whole") << QStringLiteral("hi \U0001F600!") << qsizetype(3)
+                                  << QStringLiteral("\"\U0001F600\" (U+1F600)");
+    QTest::newRow("lone half of a pair") << QString(QStringLiteral("a") + QChar(0xD83D) + QStringLiteral("b"))
+                                         << qsizetype(1) << QStringLiteral("U+D83D");
+    QTest::newRow("invisible") << QStringLiteral("a\u200bb") << qsizetype(1) << QStringLiteral("U+200B");
+}
+
 void TestPlatform::codecNamesUnstorableCharacter()
 {
-    const QString text = QStringLiteral("caf\u00e9 \u2192 bar");
+    QFETCH(QString, text);
+    QFETCH(qsizetype, at);
+    QFETCH(QString, named);
     QByteArray out("untouched");
-    qsizetype at = -1;
-    QVERIFY(!Cp1252::encode(text, &out, &at));
-    QCOMPARE(at, qsizetype(5));
+    qsizetype found = -1;
+    QVERIFY(!Cp1252::encode(text, &out, &found));
+    QCOMPARE(found, at);
     QCOMPARE(out, QByteArray("untouched"));
-    QVERIFY(Cp1252::describe(text.at(at)).contains(QStringLiteral("U+2192")));
+    QCOMPARE(Cp1252::describeAt(text, at), named);
+    if (text[at].isHighSurrogate() && text[at + 1].isLowSurrogate()) // named whole from its second half too
+        QCOMPARE(Cp1252::describeAt(text, at + 1), named);
 }
 
 void TestPlatform::readWholeFile()
@@ -191,6 +217,9 @@ void TestPlatform::failedWriteLeavesOldFile_data()
     QTest::newRow("path is a folder") << "sub"
                                       << "new"
                                       << "sub";
+    QTest::newRow("character outside the BMP") << "old.txt"
+                                               << "new \U0001F600"
+                                               << "\"\U0001F600\" (U+1F600)";
     QTest::newRow("unstorable character") << "old.txt"
                                           << "new \u4e2d"
                                           << "U+4E2D";
@@ -214,6 +243,90 @@ void TestPlatform::failedWriteLeavesOldFile()
     QCOMPARE(readBytes(inner), QByteArray("kept"));
     // No temporary file is left behind.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
+}
+
+void TestPlatform::writeInPlaceWhereTemporaryCannotTakeTheName_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("existing file") << true;
+    QTest::newRow("new file") << false;
+}
+
+void TestPlatform::writeInPlaceWhereTemporaryCannotTakeTheName()
+{
+    // A name as long as the file system allows leaves no room for the
+    // temporary file's suffix, so it cannot be put in the file's place (a new
+    // file may be linked to its name directly): the save must still happen.
+    QFETCH(bool, exists);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString(251, QLatin1Char('n')) + QStringLiteral(".kba"));
+    if (exists)
+        writeBytes(path, "a much longer old text\r\n");
+
+    QCOMPARE(TextFile::write(path, QStringLiteral("new")), QString());
+    QCOMPARE(readBytes(path), QByteArray("new\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+namespace {
+
+// A file that takes only `budget` bytes of writing (of all writes together,
+// or of the first one alone), then fails as a full disk does.
+class FailingFile : public QFile
+{
+public:
+    FailingFile(const QString &path, qint64 budget, bool firstWriteOnly)
+        : QFile(path), m_budget(budget), m_firstWriteOnly(firstWriteOnly)
+    {
+    }
+
+protected:
+    qint64 writeData(const char *data, qint64 len) override
+    {
+        if (m_firstWriteOnly && m_writes++ > 0)
+            return QFile::writeData(data, len);
+        const qint64 taken = std::min(len, m_budget);
+        m_budget -= taken;
+        if (taken > 0)
+            QFile::writeData(data, taken);
+        if (taken == len)
+            return len;
+        setErrorString(QStringLiteral("No space left on device"));
+        return -1;
+    }
+
+private:
+    qint64 m_budget;
+    bool m_firstWriteOnly;
+    int m_writes = 0;
+};
+
+} // namespace
+
+void TestPlatform::failedWriteInPlaceIsReported_data()
+{
+    QTest::addColumn<qint64>("budget");
+    QTest::addColumn<bool>("firstWriteOnly");
+    QTest::addColumn<QByteArray>("after"); // the file's bytes afterwards
+    QTest::newRow("old bytes put back") << qint64(3) << true << QByteArray("old text\r\n");
+    QTest::newRow("device full for good") << qint64(3) << false << QByteArray("new text\r\n");
+}
+
+void TestPlatform::failedWriteInPlaceIsReported()
+{
+    QFETCH(qint64, budget);
+    QFETCH(bool, firstWriteOnly);
+    QFETCH(QByteArray, after);
+    QTemporaryDir dir;
+    const QString path = writeBytes(dir.filePath(QStringLiteral("facts.kba")), "old text\r\n");
+    FailingFile file(path, budget, firstWriteOnly);
+    QVERIFY(file.open(QIODevice::ReadWrite | QIODevice::Unbuffered));
+    const QString error = TextFile::overwrite(file, "new longer text\r\n", path);
+    file.close();
+    QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
+    QVERIFY2(error.contains(QStringLiteral("No space left on device")), qPrintable(error));
+    QCOMPARE(error.contains(QStringLiteral("could not be put back")), !firstWriteOnly);
+    QCOMPARE(readBytes(path), after);
 }
 
 void TestPlatform::qtFilter_data()
@@ -303,6 +416,48 @@ void TestPlatform::pictureFailures()
     const PictureResult bad = PictureLoader::load(junk);
     QVERIFY(!bad.ok());
     QVERIFY(bad.error.contains(QStringLiteral("junk.jpg")));
+}
+
+void TestPlatform::pictureOverQtsDefaultLimitLoads()
+{
+    // A 48-megapixel photo decodes to 192 MB, over Qt's default of 128 MB.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("photo.jpg"));
+    {
+        QImage photo(8000, 6000, QImage::Format_RGB32);
+        photo.fill(Qt::darkCyan);
+        QVERIFY(photo.save(path, "JPEG", 10));
+    }
+    const PictureResult r = PictureLoader::load(path);
+    QVERIFY2(r.ok(), qPrintable(r.error));
+    QCOMPARE(r.picture.image.size(), QSize(8000, 6000));
+}
+
+void TestPlatform::pictureTooLargeNamesItsSize()
+{
+    // A photo whose header says 20000 x 15000 pixels (1.2 GB decoded); it is
+    // refused from the header, before anything is decoded.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("huge.jpg"));
+    QImage tiny(8, 8, QImage::Format_RGB32);
+    tiny.fill(Qt::white);
+    QVERIFY(tiny.save(path, "JPEG"));
+    QByteArray bytes = readBytes(path);
+    // Walk the segments to the frame header: FF C0, length, precision, height, width.
+    qsizetype at = 2;
+    while (at + 9 < bytes.size() && uchar(bytes[at + 1]) != 0xC0)
+        at += 2 + qFromBigEndian<quint16>(bytes.constData() + at + 2);
+    QVERIFY(at + 9 < bytes.size());
+    qToBigEndian<quint16>(15000, bytes.data() + at + 5);
+    qToBigEndian<quint16>(20000, bytes.data() + at + 7);
+    writeBytes(path, bytes);
+
+    const PictureResult r = PictureLoader::load(path);
+    QVERIFY(!r.ok());
+    QVERIFY(r.picture.isNull());
+    QVERIFY2(r.error.contains(QStringLiteral("huge.jpg")), qPrintable(r.error));
+    QVERIFY2(r.error.contains(QStringLiteral("20000 \u00d7 15000 pixels")), qPrintable(r.error));
+    QVERIFY2(r.error.contains(QStringLiteral("too large")), qPrintable(r.error));
 }
 
 void TestPlatform::pictureFolderCopy_data()
