@@ -13,9 +13,10 @@
 // a lone CR is shown as a new line and comes back as CR LF. Nothing else of a
 // text changes.
 //
-// text() is cheap while the text is unchanged: the document keeps the text it
-// was last given or last asked for until the next edit, so a caller may ask for
-// it after every change notification and pay for building it only once.
+// text() is cheap: the document keeps the text it was last given or last asked
+// for, and notes where each edit falls, so a call after edits takes only the
+// edited span from the document, and a caller may ask for it after every
+// change notification.
 class PlainTextDocument : public QTextDocument
 {
     Q_OBJECT
@@ -39,10 +40,25 @@ public:
     static QString toDocumentText(QStringView text, bool *exact = nullptr);
 
 private:
-    void forgetText();
+    // Notes where the document changed; takeChanges() brings the kept text in
+    // step with the noted span, which stands at [from, to) of the document.
+    void followChange(int position, int removed, int added);
+    void takeChanges(int from, int to) const;
+    // How many characters of the kept text hold this many of the document
+    // (a CR LF is one), starting at `at` or ending there.
+    qsizetype textLengthAfter(qsizetype at, qsizetype characters) const;
+    qsizetype textLengthBefore(qsizetype at, qsizetype characters) const;
 
-    // The text as text() returns it, valid while m_textKnown is set.
+    // The text as text() returns it, valid while m_textKnown is set, but for
+    // the span that changed since it was last in step, if m_changed: the
+    // document's from position m_changedFrom to m_changedTail characters
+    // before its end, where the kept text still has [m_textFrom, m_textTo).
     mutable QString m_text;
     mutable bool m_textKnown = true;
+    mutable bool m_changed = false;
+    int m_changedFrom = 0;
+    int m_changedTail = 0;
+    qsizetype m_textFrom = 0;
+    qsizetype m_textTo = 0;
     bool m_settingText = false;
 };

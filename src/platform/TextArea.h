@@ -1,7 +1,10 @@
 #pragma once
 
+#include "TextSearch.h"
+
 #include <QPlainTextEdit>
 
+class FindDialog;
 class PlainTextDocument;
 
 // The multi-line text area of the editors (their `RichTextBox1`): shows a
@@ -11,7 +14,12 @@ class PlainTextDocument;
 //
 // Shift+Enter types a CR LF like Enter does. Pasted or dropped text: the
 // clipboard carries LF line ends, so every line end of it (CR LF, CR or LF)
-// becomes a CR LF.
+// becomes a CR LF. Copied text keeps its no-break spaces.
+//
+// Keys: Tab and Shift+Tab move the focus on, as in every other control, and
+// Ctrl+Tab types a tab. Ctrl+F opens the area's Find window (a FindDialog,
+// with the selected text to find when it is on one line); F3 and Shift+F3
+// find the same text again forwards and backwards.
 class TextArea : public QPlainTextEdit
 {
     Q_OBJECT
@@ -37,6 +45,15 @@ public:
     // Places the insertion point at the end of the text and scrolls it into view.
     void moveCaretToEnd();
 
+    // Selects the next place after the selection (Forward) or the last one
+    // before it (Backward) that holds `needle`, and scrolls it into view.
+    // Nothing changes when it is not found.
+    TextSearch::Match find(const QString &needle, TextSearch::Direction direction, Qt::CaseSensitivity cs,
+                           bool wrap);
+
+    // The area's Find window, made when first asked for; Ctrl+F shows it.
+    FindDialog *findDialog();
+
     // The document's raw text (paragraph and line separators) as the text's
     // own CR LF and LF line ends; exposed for tests.
     static QString fromDocumentText(QStringView text);
@@ -44,8 +61,16 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+    QMimeData *createMimeDataFromSelection() const override;
 
 private:
+    // A document position as a position in text(), and back.
+    qsizetype textPosition(int position) const;
+    int documentPosition(qsizetype textPosition) const;
+    void openFind();
+    void findAgain(TextSearch::Direction direction);
+
+    FindDialog *m_find = nullptr;
     PlainTextDocument *m_ownDocument = nullptr;
     PlainTextDocument *m_document = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "ProgramFolder.h"
 #include "TestFiles.h"
 #include "TextFile.h"
+#include "TextSearch.h"
 #include "Wildcard.h"
 
 #include <QBuffer>
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -40,6 +42,9 @@ private slots:
     void writeInPlaceWhereTemporaryCannotTakeTheName();
     void failedWriteInPlaceIsReported_data();
     void failedWriteInPlaceIsReported();
+    void textSearch_data();
+    void textSearch();
+    void textSearchAgreesWithPlainScan();
     void qtFilter_data();
     void qtFilter();
     void himetric_data();
@@ -327,6 +332,97 @@ void TestPlatform::failedWriteInPlaceIsReported()
     QVERIFY2(error.contains(QStringLiteral("No space left on device")), qPrintable(error));
     QCOMPARE(error.contains(QStringLiteral("could not be put back")), !firstWriteOnly);
     QCOMPARE(readBytes(path), after);
+}
+
+void TestPlatform::textSearch_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("needle");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<bool>("backward");
+    QTest::addColumn<bool>("matchCase");
+    QTest::addColumn<bool>("wrap");
+    QTest::addColumn<int>("position"); // -1: not found
+    QTest::addColumn<bool>("wrapped");
+    const QString words = QStringLiteral("one two One");
+    QTest::newRow("at the start") << words << "one" << 0 << false << true << true << 0 << false;
+    QTest::newRow("after the start") << words << "one" << 1 << false << false << true << 8 << false;
+    QTest::newRow("case matters") << words << "one" << 1 << false << true << true << 0 << true;
+    QTest::newRow("no wrap") << words << "one" << 1 << false << true << false << -1 << false;
+    QTest::newRow("from the end, wrapped") << words << "two" << 11 << false << true << true << 4 << true;
+    QTest::newRow("backward") << words << "one" << 8 << true << false << true << 0 << false;
+    QTest::newRow("backward ends before from") << words << "One" << 9 << true << true << true << 8 << false;
+    QTest::newRow("backward from the start") << words << "one" << 0 << true << false << true << 8 << true;
+    QTest::newRow("backward, no wrap") << words << "two" << 3 << true << true << false << -1 << false;
+    QTest::newRow("nowhere") << words << "three" << 5 << false << false << true << -1 << false;
+    QTest::newRow("empty needle") << words << "" << 0 << false << false << true << -1 << false;
+    QTest::newRow("longer than the text") << "ab"
+                                          << "abc" << 0 << false << false << true << -1 << false;
+    QTest::newRow("overlapping") << "aaaa"
+                                 << "aa" << 1 << false << true << false << 1 << false;
+    QTest::newRow("across a line end") << "a.\r\nb"
+                                       << ".\r\nB" << 0 << false << false << false << 1 << false;
+    QTest::newRow("outside the BMP") << "x\U0001F600y\U0001F600"
+                                     << "\U0001F600y" << 0 << false << true << false << 1 << false;
+    QTest::newRow("from past the end") << words << "One" << 99 << true << true << false << 8 << false;
+}
+
+void TestPlatform::textSearch()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, needle);
+    QFETCH(int, from);
+    QFETCH(bool, backward);
+    QFETCH(bool, matchCase);
+    QFETCH(bool, wrap);
+    QFETCH(int, position);
+    QFETCH(bool, wrapped);
+    const TextSearch::Match match = TextSearch::find(
+        text, needle, from, backward ? TextSearch::Direction::Backward : TextSearch::Direction::Forward,
+        matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive, wrap);
+    QCOMPARE(match.position, qsizetype(position));
+    QCOMPARE(match.found(), position >= 0);
+    QCOMPARE(match.wrapped, wrapped);
+}
+
+void TestPlatform::textSearchAgreesWithPlainScan()
+{
+    // The skipping search against Qt's plain indexOf/lastIndexOf on many
+    // small texts over few letters, where matches overlap and skips are short.
+    QRandomGenerator random(1234);
+    // (U+0161 shares its low byte with "a", as the skip table keys them.)
+    const QString letters = QStringLiteral("aAbB\u00e9\u00c9\u0101\u0100\u0161");
+    const auto draw = [&](qsizetype length) {
+        QString s;
+        for (qsizetype i = 0; i < length; ++i)
+            s += letters[random.bounded(int(letters.size()))];
+        return s;
+    };
+    for (int round = 0; round < 4000; ++round) {
+        const QString text = draw(random.bounded(30));
+        const QString needle = draw(1 + random.bounded(4));
+        const qsizetype from = random.bounded(int(text.size()) + 1);
+        const bool backward = random.bounded(2);
+        const bool wrap = random.bounded(2);
+        const Qt::CaseSensitivity cs = random.bounded(2) ? Qt::CaseSensitive : Qt::CaseInsensitive;
+        qsizetype expected = backward ? (from > 0 ? text.lastIndexOf(needle, from - 1, cs) : -1)
+                                      : text.indexOf(needle, from, cs);
+        bool wrapped = false;
+        if (expected < 0 && wrap) {
+            expected = backward ? text.lastIndexOf(needle, -1, cs) : text.indexOf(needle, 0, cs);
+            wrapped = expected >= 0;
+        }
+        const TextSearch::Match match = TextSearch::find(
+            text, needle, from, backward ? TextSearch::Direction::Backward : TextSearch::Direction::Forward,
+            cs, wrap);
+        QVERIFY2(match.position == expected && match.wrapped == wrapped,
+                 qPrintable(QStringLiteral("\"%1\" in \"%2\" from %3 %4: %5, expected %6")
+                                .arg(needle, text)
+                                .arg(from)
+                                .arg(backward ? QStringLiteral("backwards") : QStringLiteral("forwards"))
+                                .arg(match.position)
+                                .arg(expected)));
+    }
 }
 
 void TestPlatform::qtFilter_data()

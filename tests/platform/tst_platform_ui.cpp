@@ -1,13 +1,21 @@
+#include "AccessibilityWalk.h"
+#include "Controls.h"
 #include "FakePlatform.h"
 #include "FileQuestions.h"
+#include "FindDialog.h"
 #include "LineBox.h"
 #include "PlainTextDocument.h"
 #include "TestFiles.h"
 #include "TextArea.h"
 
+#include <QCheckBox>
 #include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QtTest>
 
 // The shared text area and the fake platform's dialog script.
@@ -21,8 +29,14 @@ private slots:
     void shiftEnterTypesCrLf();
     void textAreaTextFollowsEveryChange();
     void textAreaShowsAnotherDocument();
+    void textAreaTextFollowsRandomEdits();
     void pastedLineEndsBecomeCrLf_data();
     void pastedLineEndsBecomeCrLf();
+    void tabLeavesTheArea();
+    void findSelectsEachMatch_data();
+    void findSelectsEachMatch();
+    void findKeys();
+    void findScrollsToTheMatch();
     void lineBoxKeepsFirstLine_data();
     void lineBoxKeepsFirstLine();
     void lineBoxHoldsLongTexts();
@@ -142,6 +156,77 @@ void TestPlatformUi::textAreaShowsAnotherDocument()
     QCOMPARE(area.text(), QStringLiteral("own"));
 }
 
+void TestPlatformUi::textAreaTextFollowsRandomEdits()
+{
+    // Runs of edits at random places, near each other and far apart, with
+    // text() asked for only after each run: it must be what the document holds.
+    QRandomGenerator random(77);
+    TextArea area;
+    const QString pieces[] = {QStringLiteral("a"),      QStringLiteral("bc"),       QStringLiteral("\r\n"),
+                              QStringLiteral("x\r\ny"), QStringLiteral("\n"),       QStringLiteral("\r"),
+                              QStringLiteral("\u00a0"), QStringLiteral("\r\n\r\nz")};
+    const auto somewhere = [&] { return int(random.bounded(area.document()->characterCount())); };
+    area.setText(QStringLiteral("First line.\r\nSecond\nline.\r\n\r\nThird."));
+    for (int run = 0; run < 400; ++run) {
+        const int edits = 1 + random.bounded(6);
+        QString done;
+        for (int e = 0; e < edits; ++e) {
+            QTextCursor cursor(area.document());
+            cursor.setPosition(somewhere());
+            switch (random.bounded(9)) {
+            case 0:
+            case 1: // typed here, or right after the last edit
+                area.setTextCursor(cursor);
+                QTest::keyClicks(&area, QStringLiteral("ty"));
+                done += QStringLiteral("type ");
+                break;
+            case 2:
+                cursor.insertText(
+                    QString(pieces[random.bounded(8)]).replace(QLatin1Char('\n'), QChar::LineSeparator));
+                done += QStringLiteral("insert ");
+                break;
+            case 3:
+                cursor.setPosition(somewhere(), QTextCursor::KeepAnchor);
+                cursor.removeSelectedText();
+                done += QStringLiteral("remove ");
+                break;
+            case 4:
+                area.setTextCursor(cursor);
+                QTest::keyClick(&area, random.bounded(2) ? Qt::Key_Backspace : Qt::Key_Delete);
+                done += QStringLiteral("erase ");
+                break;
+            case 5:
+                area.setTextCursor(cursor);
+                QTest::keyClick(&area, Qt::Key_Return,
+                                random.bounded(2) ? Qt::ShiftModifier : Qt::NoModifier);
+                done += QStringLiteral("enter ");
+                break;
+            case 6:
+                area.appendText(pieces[random.bounded(8)]);
+                done += QStringLiteral("append ");
+                break;
+            case 7:
+                cursor.setPosition(somewhere(), QTextCursor::KeepAnchor);
+                area.setTextCursor(cursor);
+                QGuiApplication::clipboard()->setText(pieces[random.bounded(8)]);
+                area.paste();
+                done += QStringLiteral("paste ");
+                break;
+            case 8:
+                if (random.bounded(2))
+                    area.undo();
+                else
+                    area.redo();
+                done += QStringLiteral("undo/redo ");
+                break;
+            }
+        }
+        const QString expected = TextArea::fromDocumentText(area.document()->toRawText());
+        QVERIFY2(area.text() == expected, qPrintable(QStringLiteral("run %1: %2").arg(run).arg(done)));
+        QCOMPARE(area.textLength(), expected.size());
+    }
+}
+
 void TestPlatformUi::pastedLineEndsBecomeCrLf_data()
 {
     QTest::addColumn<QString>("before");
@@ -155,6 +240,8 @@ void TestPlatformUi::pastedLineEndsBecomeCrLf_data()
     QTest::newRow("lone CR") << QStringLiteral("x") << QStringLiteral("a\rb") << QStringLiteral("xa\r\nb");
     QTest::newRow("copied from the area itself")
         << QStringLiteral("one\r\ntwo") << QString() << QStringLiteral("one\r\ntwoone\r\ntwo");
+    QTest::newRow("no-break space copied from the area itself")
+        << QStringLiteral("a\u00a0b") << QString() << QStringLiteral("a\u00a0ba\u00a0b");
 }
 
 void TestPlatformUi::pastedLineEndsBecomeCrLf()
@@ -174,6 +261,138 @@ void TestPlatformUi::pastedLineEndsBecomeCrLf()
     area.paste();
     QCOMPARE(area.text(), after);
     QCOMPARE(area.textLength(), after.size());
+}
+
+void TestPlatformUi::tabLeavesTheArea()
+{
+    QWidget window;
+    auto *area = new TextArea(&window);
+    auto *button = new QPushButton(QStringLiteral("Save"), &window);
+    button->move(0, 200);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    area->setFocus();
+    area->setText(QStringLiteral("ab"));
+    area->moveCaretToEnd();
+    QTest::keyClick(area, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(area->text(), QStringLiteral("ab\t"));
+    QCOMPARE(QApplication::focusWidget(), area);
+    QTest::keyClick(area, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), button);
+    QTest::keyClick(button, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), area);
+    QCOMPARE(area->text(), QStringLiteral("ab\t"));
+}
+
+void TestPlatformUi::findSelectsEachMatch_data()
+{
+    // The area's text holds CR LF, lone LF and lone CR line ends, which the
+    // document holds as one character each: every match must still be
+    // selected exactly, wherever it lies.
+    QTest::addColumn<QString>("steps");     // "n" find next, "p" find previous
+    QTest::addColumn<QList<int>>("starts"); // where each step's selection starts in text(), -1: not found
+    QTest::addColumn<bool>("wrap");
+    QTest::newRow("forwards, round the end") << "nnnnn" << QList<int>{7, 16, 27, 36, 7} << true;
+    QTest::newRow("backwards, round the start") << "ppppp" << QList<int>{36, 27, 16, 7, 36} << true;
+    QTest::newRow("there and back") << "nnp" << QList<int>{7, 16, 7} << true;
+    QTest::newRow("no wrap stops at the end") << "nnnnnp" << QList<int>{7, 16, 27, 36, -1, 27} << false;
+}
+
+void TestPlatformUi::findSelectsEachMatch()
+{
+    QFETCH(QString, steps);
+    QFETCH(QList<int>, starts);
+    QFETCH(bool, wrap);
+    TextArea area;
+    // text() gives the lone CR back as CR LF: "beta" stands at 7, 16, 27 and 36.
+    area.setText(QStringLiteral("Alpha\r\nbeta \r\n\r\nBETA\nGamma beta\rx\r\nbeta!"));
+    const QString text = area.text();
+    for (int i = 0; i < steps.size(); ++i) {
+        const QTextCursor before = area.textCursor();
+        const TextSearch::Match match = area.find(
+            QStringLiteral("beta"),
+            steps[i] == QLatin1Char('n') ? TextSearch::Direction::Forward : TextSearch::Direction::Backward,
+            Qt::CaseInsensitive, wrap);
+        QCOMPARE(match.position, qsizetype(starts[i]));
+        if (starts[i] < 0) {
+            QCOMPARE(area.textCursor(), before);
+            continue;
+        }
+        const QTextCursor cursor = area.textCursor();
+        QCOMPARE(cursor.selectedText().toLower(), QStringLiteral("beta"));
+        QCOMPARE(text.mid(starts[i], 4).toLower(), QStringLiteral("beta"));
+        QCOMPARE(cursor.selectionStart() + area.document()->findBlock(cursor.selectionStart()).blockNumber(),
+                 starts[i]);
+    }
+}
+
+void TestPlatformUi::findKeys()
+{
+    QWidget window;
+    auto *area = new TextArea(&window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    area->setFocus();
+    area->setText(QStringLiteral("cat dog cat\r\nDog"));
+
+    // Ctrl+F with a word selected opens the Find window on that word.
+    QTextCursor cursor = area->textCursor();
+    cursor.setPosition(4);
+    cursor.setPosition(7, QTextCursor::KeepAnchor);
+    area->setTextCursor(cursor);
+    QTest::keyClick(area, Qt::Key_F, Qt::ControlModifier);
+    FindDialog *dialog = Controls::find<FindDialog>(*area, "findDialog");
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->needle(), QStringLiteral("dog"));
+    QCOMPARE(AccessibilityWalk::unnamedControls(*dialog), QStringList());
+
+    // Enter there is Find Next; F3 and Shift+F3 there too.
+    auto *text = Controls::find<QLineEdit>(*dialog, "findText");
+    QTest::keyClick(text, Qt::Key_Return);
+    QCOMPARE(area->textCursor().selectionStart(), 12);
+    QCOMPARE(area->textCursor().selectedText(), QStringLiteral("Dog"));
+    Controls::find<QCheckBox>(*dialog, "matchCase")->setChecked(true);
+    QTest::keyClick(text, Qt::Key_F3);
+    QCOMPARE(area->textCursor().selectionStart(), 4); // round the end to the one "dog"
+    QCOMPARE(Controls::find<QLabel>(*dialog, "findStatus")->text(),
+             QStringLiteral("Continued from the start."));
+    Controls::find<QCheckBox>(*dialog, "matchCase")->setChecked(false);
+    QTest::keyClick(text, Qt::Key_F3, Qt::ShiftModifier);
+    QCOMPARE(area->textCursor().selectionStart(), 12);
+
+    // F3 and Shift+F3 in the area repeat the search.
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+    area->activateWindow();
+    area->setFocus();
+    QTest::keyClick(area, Qt::Key_F3);
+    QCOMPARE(area->textCursor().selectionStart(), 4);
+    QTest::keyClick(area, Qt::Key_F3, Qt::ShiftModifier);
+    QCOMPARE(area->textCursor().selectionStart(), 12);
+
+    // A text found nowhere changes nothing and says so.
+    dialog->setNeedle(QStringLiteral("bird"));
+    QTest::keyClick(area, Qt::Key_F3);
+    QCOMPARE(area->textCursor().selectionStart(), 12);
+    QCOMPARE(Controls::find<QLabel>(*dialog, "findStatus")->text(),
+             QStringLiteral("\"bird\" was not found."));
+    QCOMPARE(area->text(), QStringLiteral("cat dog cat\r\nDog")); // no key typed into the text
+}
+
+void TestPlatformUi::findScrollsToTheMatch()
+{
+    TextArea area;
+    area.resize(300, 200);
+    QString text;
+    for (int i = 0; i < 2000; ++i)
+        text += QStringLiteral("Line %1 of the memory.\r\n").arg(i);
+    area.setText(text + QStringLiteral("The needle."));
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    QVERIFY(area.find(QStringLiteral("needle"), TextSearch::Direction::Forward, Qt::CaseSensitive, false)
+                .found());
+    QVERIFY(area.viewport()->rect().contains(area.cursorRect()));
+    QCOMPARE(area.textCursor().selectedText(), QStringLiteral("needle"));
 }
 
 void TestPlatformUi::lineBoxKeepsFirstLine_data()
