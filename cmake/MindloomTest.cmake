@@ -1,8 +1,12 @@
 # mindloom_add_test(<name> SOURCES <files...> LIBS <targets...>)
 # One QtTest executable per module, run by CTest on the offscreen platform.
+# Its sources hold tst_<name>.cpp, so test, target and file share one name.
 function(mindloom_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   set(target tst_${name})
+  if(NOT "${target}.cpp" IN_LIST ARG_SOURCES)
+    message(FATAL_ERROR "The test ${name} is built from ${target}.cpp, which its sources do not name: ${ARG_SOURCES}")
+  endif()
   add_executable(${target} ${ARG_SOURCES})
   target_link_libraries(${target} PRIVATE ${ARG_LIBS} Qt6::Test)
   target_compile_definitions(${target} PRIVATE

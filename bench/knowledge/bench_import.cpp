@@ -5,9 +5,9 @@
 // its events, how long STOP took to take effect, and peak memory. Every
 // measurement runs in a process of its own, so that peak memory belongs to it.
 //
-//   bench_knowledge_import                 all sizes
-//   bench_knowledge_import <MB>...         the given sizes
-//   bench_knowledge_import --child <what> <MB>   one measurement (internal)
+//   bench_import                         all sizes
+//   bench_import <MB>...                 the given sizes
+//   bench_import --child <what> <MB>     one measurement (internal)
 
 #include "FakePlatform.h"
 #include "KBEd.h"
