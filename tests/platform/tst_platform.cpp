@@ -216,18 +216,12 @@ void TestPlatform::failedWriteLeavesOldFile_data()
     QTest::addColumn<QString>("target"); // relative to the temporary folder
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("reasonContains");
-    QTest::newRow("folder that does not exist") << "missing/x.txt"
-                                                << "new"
-                                                << "x.txt";
-    QTest::newRow("path is a folder") << "sub"
-                                      << "new"
-                                      << "sub";
-    QTest::newRow("character outside the BMP") << "old.txt"
-                                               << "new \U0001F600"
-                                               << "\"\U0001F600\" (U+1F600)";
-    QTest::newRow("unstorable character") << "old.txt"
-                                          << "new \u4e2d"
-                                          << "U+4E2D";
+    // clang-format off
+    QTest::newRow("folder that does not exist") << "missing/x.txt" << "new" << "x.txt";
+    QTest::newRow("path is a folder") << "sub" << "new" << "sub";
+    QTest::newRow("character outside the BMP") << "old.txt" << "new \U0001F600" << "\"\U0001F600\" (U+1F600)";
+    QTest::newRow("unstorable character") << "old.txt" << "new \u4e2d" << "U+4E2D";
+    // clang-format on
 }
 
 void TestPlatform::failedWriteLeavesOldFile()
@@ -345,6 +339,7 @@ void TestPlatform::textSearch_data()
     QTest::addColumn<int>("position"); // -1: not found
     QTest::addColumn<bool>("wrapped");
     const QString words = QStringLiteral("one two One");
+    // clang-format off
     QTest::newRow("at the start") << words << "one" << 0 << false << true << true << 0 << false;
     QTest::newRow("after the start") << words << "one" << 1 << false << false << true << 8 << false;
     QTest::newRow("case matters") << words << "one" << 1 << false << true << true << 0 << true;
@@ -356,15 +351,12 @@ void TestPlatform::textSearch_data()
     QTest::newRow("backward, no wrap") << words << "two" << 3 << true << true << false << -1 << false;
     QTest::newRow("nowhere") << words << "three" << 5 << false << false << true << -1 << false;
     QTest::newRow("empty needle") << words << "" << 0 << false << false << true << -1 << false;
-    QTest::newRow("longer than the text") << "ab"
-                                          << "abc" << 0 << false << false << true << -1 << false;
-    QTest::newRow("overlapping") << "aaaa"
-                                 << "aa" << 1 << false << true << false << 1 << false;
-    QTest::newRow("across a line end") << "a.\r\nb"
-                                       << ".\r\nB" << 0 << false << false << false << 1 << false;
-    QTest::newRow("outside the BMP") << "x\U0001F600y\U0001F600"
-                                     << "\U0001F600y" << 0 << false << true << false << 1 << false;
+    QTest::newRow("longer than the text") << "ab" << "abc" << 0 << false << false << true << -1 << false;
+    QTest::newRow("overlapping") << "aaaa" << "aa" << 1 << false << true << false << 1 << false;
+    QTest::newRow("across a line end") << "a.\r\nb" << ".\r\nB" << 0 << false << false << false << 1 << false;
+    QTest::newRow("outside the BMP") << "x\U0001F600y\U0001F600" << "\U0001F600y" << 0 << false << true << false << 1 << false;
     QTest::newRow("from past the end") << words << "One" << 99 << true << true << false << 8 << false;
+    // clang-format on
 }
 
 void TestPlatform::textSearch()
@@ -429,16 +421,13 @@ void TestPlatform::qtFilter_data()
 {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("one pattern") << "MEM Files (*.mem)|*.mem"
-                                 << "MEM Files (*.mem)";
-    QTest::newRow("two patterns") << "Images Files (*.bmp;*.jpg)|*.bmp;*.jpg"
-                                  << "Images Files (*.bmp *.jpg)";
-    QTest::newRow("two entries") << "Text|*.txt|All|*.*"
-                                 << "Text (*.txt);;All (*.*)";
-    QTest::newRow("parenthesis inside") << "Scenes (old) (*.scn)|*.scn"
-                                        << "Scenes (old) (*.scn)";
-    QTest::newRow("empty") << ""
-                           << "";
+    // clang-format off
+    QTest::newRow("one pattern") << "MEM Files (*.mem)|*.mem" << "MEM Files (*.mem)";
+    QTest::newRow("two patterns") << "Images Files (*.bmp;*.jpg)|*.bmp;*.jpg" << "Images Files (*.bmp *.jpg)";
+    QTest::newRow("two entries") << "Text|*.txt|All|*.*" << "Text (*.txt);;All (*.*)";
+    QTest::newRow("parenthesis inside") << "Scenes (old) (*.scn)|*.scn" << "Scenes (old) (*.scn)";
+    QTest::newRow("empty") << "" << "";
+    // clang-format on
 }
 
 void TestPlatform::qtFilter()
@@ -562,34 +551,15 @@ void TestPlatform::pictureFolderCopy_data()
     QTest::addColumn<QString>("sameThere");  // names in the folder holding the source's bytes, ","-separated
     QTest::addColumn<QString>("otherThere"); // names in the folder holding other bytes
     QTest::addColumn<QString>("expected");
-    QTest::newRow("free") << "m.bmp"
-                          << ""
-                          << ""
-                          << "m.bmp";
-    QTest::newRow("same file there") << "m.bmp"
-                                     << "m.bmp"
-                                     << ""
-                                     << "m.bmp";
-    QTest::newRow("other file there") << "m.bmp"
-                                      << ""
-                                      << "m.bmp"
-                                      << "m (2).bmp";
-    QTest::newRow("numbered taken") << "m.bmp"
-                                    << ""
-                                    << "m.bmp,m (2).bmp"
-                                    << "m (3).bmp";
-    QTest::newRow("earlier copy reused") << "m.bmp"
-                                         << "m (2).bmp"
-                                         << "m.bmp"
-                                         << "m (2).bmp";
-    QTest::newRow("no suffix") << "face"
-                               << ""
-                               << "face"
-                               << "face (2)";
-    QTest::newRow("two dots") << "a.b.jpg"
-                              << ""
-                              << "a.b.jpg"
-                              << "a.b (2).jpg";
+    // clang-format off
+    QTest::newRow("free") << "m.bmp" << "" << "" << "m.bmp";
+    QTest::newRow("same file there") << "m.bmp" << "m.bmp" << "" << "m.bmp";
+    QTest::newRow("other file there") << "m.bmp" << "" << "m.bmp" << "m (2).bmp";
+    QTest::newRow("numbered taken") << "m.bmp" << "" << "m.bmp,m (2).bmp" << "m (3).bmp";
+    QTest::newRow("earlier copy reused") << "m.bmp" << "m (2).bmp" << "m.bmp" << "m (2).bmp";
+    QTest::newRow("no suffix") << "face" << "" << "face" << "face (2)";
+    QTest::newRow("two dots") << "a.b.jpg" << "" << "a.b.jpg" << "a.b (2).jpg";
+    // clang-format on
 }
 
 void TestPlatform::pictureFolderCopy()
