@@ -15,10 +15,21 @@ PlainTextDocument::PlainTextDocument(QObject *parent) : QTextDocument(parent)
     // Connected first, so every other receiver of either change signal
     // (contentsChange comes first) can ask for the new text.
     connect(this, &QTextDocument::contentsChange, this, &PlainTextDocument::followChange);
+    // A document no view lays out is not told where it changed (QTextDocument
+    // says so only to a layout): its kept text is built afresh when next asked.
+    connect(this, &QTextDocument::contentsChanged, this, [this] {
+        if (!m_settingText && !m_toldWhere) {
+            m_textKnown = false;
+            m_changed = false;
+            m_text.clear();
+        }
+        m_toldWhere = false;
+    });
 }
 
 void PlainTextDocument::followChange(int position, int removed, int added)
 {
+    m_toldWhere = true;
     if (m_settingText || !m_textKnown)
         return;
     // Only the span the edits touched is noted; text() takes it from the
@@ -176,9 +187,21 @@ void PlainTextDocument::appendText(const QString &text)
 {
     if (text.isEmpty())
         return;
+    bool exact = false;
+    const QString documentText = toDocumentText(text, &exact);
+    if (m_textKnown && m_changed)
+        (void)this->text();
+    // The kept text grows in place when nobody else holds it; otherwise the
+    // change is followed like any edit.
+    const bool keep = m_textKnown && !m_changed && exact && m_text.isDetached();
     QTextCursor cursor(this);
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(toDocumentText(text));
+    if (keep) {
+        m_text += text;
+        m_settingText = true;
+    }
+    cursor.insertText(documentText);
+    m_settingText = false;
 }
 
 qsizetype PlainTextDocument::textLength() const

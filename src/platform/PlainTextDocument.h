@@ -61,4 +61,5 @@ private:
     qsizetype m_textFrom = 0;
     qsizetype m_textTo = 0;
     bool m_settingText = false;
+    bool m_toldWhere = false; // contentsChange came for the change being reported
 };

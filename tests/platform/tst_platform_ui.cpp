@@ -30,6 +30,7 @@ private slots:
     void textAreaTextFollowsEveryChange();
     void textAreaShowsAnotherDocument();
     void textAreaTextFollowsRandomEdits();
+    void documentWithoutViewFollowsEdits();
     void pastedLineEndsBecomeCrLf_data();
     void pastedLineEndsBecomeCrLf();
     void tabLeavesTheArea();
@@ -225,6 +226,20 @@ void TestPlatformUi::textAreaTextFollowsRandomEdits()
         QVERIFY2(area.text() == expected, qPrintable(QStringLiteral("run %1: %2").arg(run).arg(done)));
         QCOMPARE(area.textLength(), expected.size());
     }
+}
+
+void TestPlatformUi::documentWithoutViewFollowsEdits()
+{
+    // A model's document that no area shows is not told where it changed.
+    PlainTextDocument document;
+    document.setText(QStringLiteral("One\r\nTwo"));
+    QTextCursor cursor(&document);
+    cursor.insertText(QStringLiteral("Zero "));
+    QCOMPARE(document.text(), QStringLiteral("Zero One\r\nTwo"));
+    document.appendText(QStringLiteral("\r\nThree"));
+    QCOMPARE(document.text(), QStringLiteral("Zero One\r\nTwo\r\nThree"));
+    document.undo();
+    QCOMPARE(document.text(), QStringLiteral("Zero One\r\nTwo"));
 }
 
 void TestPlatformUi::pastedLineEndsBecomeCrLf_data()
