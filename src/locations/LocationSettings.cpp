@@ -43,41 +43,34 @@ qsizetype findKey(const QString &text, qsizetype from)
     return -1;
 }
 
-qsizetype lineEndFrom(const QString &text, qsizetype from)
+// The next position at or after a given one that holds a character of a
+// kind, or the text's length when none does. Asked with positions that never
+// decrease, it reads every character at most once over all calls.
+class NextOf
 {
-    qsizetype i = from;
-    while (i < text.size() && !isLineEnd(text.at(i)))
-        ++i;
-    return i;
-}
+public:
+    NextOf(const QString &text, bool (*is)(QChar)) : m_text(text), m_is(is) {}
 
-// The entry whose key starts at key: its two commas, when both stand on the
-// key's line. A value never runs on into the next line, so a key without its
-// commas cannot swallow the entry below it.
-struct Entry
-{
-    qsizetype comma1 = -1;
-    qsizetype comma2 = -1;
-    qsizetype lineEnd = 0;
+    qsizetype operator()(qsizetype from)
+    {
+        if (from <= m_found)
+            return m_found;
+        qsizetype i = from;
+        while (i < m_text.size() && !m_is(m_text.at(i)))
+            ++i;
+        m_found = i;
+        return i;
+    }
 
-    bool wellFormed() const { return comma2 >= 0; }
-    // Just after the second comma; for a malformed entry, the rest of its line.
-    qsizetype end() const { return wellFormed() ? comma2 + 1 : lineEnd; }
+private:
+    const QString &m_text;
+    bool (*m_is)(QChar);
+    qsizetype m_found = -1;
 };
 
-Entry entryAt(const QString &text, qsizetype key)
+bool isComma(QChar c)
 {
-    Entry entry;
-    entry.lineEnd = lineEndFrom(text, key + KeyLength);
-    const qsizetype c1 = text.indexOf(QLatin1Char(','), key + KeyLength);
-    if (c1 < 0 || c1 >= entry.lineEnd)
-        return entry;
-    const qsizetype c2 = text.indexOf(QLatin1Char(','), c1 + 1);
-    if (c2 < 0 || c2 >= entry.lineEnd)
-        return entry;
-    entry.comma1 = c1;
-    entry.comma2 = c2;
-    return entry;
+    return c == QLatin1Char(',');
 }
 
 // Length of the line end at i (CR LF, CR or LF), or 0.
@@ -111,37 +104,59 @@ QString LocationSettings::key(int n)
 LocationSettings LocationSettings::fromFileText(const QString &text)
 {
     LocationSettings settings;
-
-    // The values: the first occurrence of each key counts.
     std::array<bool, Count> found{};
-    for (qsizetype k = findKey(text, 0); k >= 0; k = findKey(text, k + 1)) {
-        const int index = keyAt(text, k) - 1;
-        if (found[index])
-            continue;
-        found[index] = true;
-        const Entry entry = entryAt(text, k);
-        if (entry.wellFormed()) {
-            settings.LocationFile[index] = text.mid(k + KeyLength, entry.comma1 - k - KeyLength);
-            settings.LocationText[index] = text.mid(entry.comma1 + 1, entry.comma2 - entry.comma1 - 1);
-        }
-    }
 
-    // The other text: everything but the entries, old and malformed ones
-    // included. An entry that filled its line takes its line end with it.
-    // The first entry takes its line end even when text stands in front of it
-    // on its line, because the entries written in its place end in a line end.
-    QString rest = text;
-    qsizetype first = -1;
-    for (qsizetype k = findKey(rest, 0); k >= 0;) {
-        qsizetype end = entryAt(rest, k).end();
-        // Where the first entry stood, the written entries end in a line end.
+    // One pass from the start: the text is copied into rest, and each entry is
+    // taken out as soon as its key has been copied, so rest ends up holding
+    // all other text. Taking an entry out can join the text on both sides into
+    // a key. Such a key is taken out as well, so that it cannot turn up in the
+    // text written back, but it supplies no values: it never stood in the file.
+    //
+    // An entry that filled its line takes its line end with it. The first
+    // entry takes its line end even when text stands in front of it on its
+    // line, because the entries written in its place end in a line end.
+    QString rest;
+    rest.reserve(text.size());
+    qsizetype first = -1;      // where the entries stood in rest
+    qsizetype copiedWhole = 0; // rest from here on was copied in one run
+    NextOf nextLineEnd(text, isLineEnd);
+    NextOf nextComma(text, isComma);
+    NextOf nextSecondComma(text, isComma);
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+    while (i < size) {
+        // Every key ends in "=": copy up to the next one and look behind it.
+        const qsizetype equals = text.indexOf(QLatin1Char('='), i);
+        const qsizetype copyEnd = equals < 0 ? size : equals + 1;
+        rest.append(QStringView(text).mid(i, copyEnd - i));
+        i = copyEnd;
+        const qsizetype k = rest.size() - KeyLength;
+        const int number = equals < 0 ? 0 : keyAt(rest, k);
+        if (number == 0)
+            continue;
+
+        // The values follow the key in text, from i on.
+        const qsizetype lineEnd = nextLineEnd(i);
+        const qsizetype comma1 = nextComma(i);
+        if (comma1 >= lineEnd)
+            continue;
+        const qsizetype comma2 = nextSecondComma(comma1 + 1);
+        if (comma2 >= lineEnd)
+            continue;
+        if (k >= copiedWhole && !found[number - 1]) {
+            found[number - 1] = true;
+            settings.LocationFile[number - 1] = text.mid(i, comma1 - i);
+            settings.LocationText[number - 1] = text.mid(comma1 + 1, comma2 - comma1 - 1);
+        }
+
+        rest.truncate(k);
+        qsizetype end = comma2 + 1;
         const bool atLineStart = k == 0 || k == first || isLineEnd(rest.at(k - 1));
-        if ((atLineStart || first < 0) && (end == rest.size() || isLineEnd(rest.at(end))))
-            end += lineEndLength(rest, end);
-        rest.remove(k, end - k);
+        if ((atLineStart || first < 0) && (end == size || isLineEnd(text.at(end))))
+            end += lineEndLength(text, end);
+        i = end;
         first = first < 0 ? k : std::min(first, k);
-        // Removing an entry may join the text on both sides into a key.
-        k = findKey(rest, k - (KeyLength - 1));
+        copiedWhole = k;
     }
 
     if (first < 0) {
@@ -193,18 +208,18 @@ QString LocationSettings::path(const QString &programFolder)
     return programFolder + fileName();
 }
 
-LocationSettings LocationSettings::load(const QString &programFolder, QString *error)
+LocationSettings::LoadResult LocationSettings::load(const QString &programFolder)
 {
-    error->clear();
+    LoadResult result;
     const QString file = path(programFolder);
     if (!QFileInfo::exists(file))
-        return LocationSettings();
-    const TextFile::ReadResult result = TextFile::read(file);
-    if (!result.ok()) {
-        *error = result.error;
-        return LocationSettings();
-    }
-    return fromFileText(result.text);
+        return result;
+    const TextFile::ReadResult read = TextFile::read(file);
+    if (!read.ok())
+        result.error = read.error;
+    else
+        result.settings = fromFileText(read.text);
+    return result;
 }
 
 QString LocationSettings::save(const QString &programFolder) const

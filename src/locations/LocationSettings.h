@@ -9,15 +9,18 @@
 // together with every other setting the file holds.
 //
 // An entry is the key "Location1=" .. "Location5=", the file name, ",", the
-// text, ",". Keys are found anywhere in the file, whatever their letter case;
-// the first occurrence of a key is the one that counts.
+// text, ",", with both commas on the key's line. Entries are found anywhere in
+// the file, whatever the letter case of their keys, and the first entry of a
+// location is the one that counts. A key without its two commas on its line
+// (a comment such as "; old: Location2=beach", a damaged line) is no entry,
+// only text; so is a key inside another entry's values.
 //
 // Writing keeps all other text of the file: whatever stood in front of the
-// entries stays in front (OptOther), whatever stood between or after them
-// follows the entries (OptAfter). The entries are written together, one a line
-// in the order 1 to 5, where the first entry stood; older or malformed entries
-// are dropped, so a file holds each key once and the values written are the
-// values read back.
+// entries stays in front byte for byte (OptOther), whatever stood between or
+// after them follows the entries (OptAfter). The entries are written together,
+// one a line in the order 1 to 5, where the first entry stood; later entries
+// of the same location are dropped, so a file holds each entry once and the
+// values written are the values read back.
 struct LocationSettings
 {
     static constexpr int Count = 5;
@@ -38,9 +41,9 @@ struct LocationSettings
     // "Location1=" .. "Location5=" for n = 1 .. 5.
     static QString key(int n);
 
-    // The settings held by the text of "Options.Cfg" (the file as read).
-    // A missing key, or one not followed by two commas on its own line, leaves
-    // that location's file name and text empty.
+    // The settings held by the text of "Options.Cfg" (the file as read). A
+    // location without an entry has an empty file name and text. Takes time in
+    // proportion to the text's length, whatever its shape.
     static LocationSettings fromFileText(const QString &text);
 
     // The complete text the file is to hold.
@@ -55,12 +58,21 @@ struct LocationSettings
 
     // "Options.Cfg" of programFolder (which ends in a separator).
     static QString path(const QString &programFolder);
+
+    struct LoadResult;
     // The settings of programFolder's "Options.Cfg". A missing file gives the
-    // empty settings; a file that cannot be read gives them too and sets *error
-    // to a message naming the file and the reason (otherwise *error is cleared).
-    static LocationSettings load(const QString &programFolder, QString *error);
+    // empty settings; a file that cannot be read gives them too, with an error
+    // naming the file and the reason.
+    static LoadResult load(const QString &programFolder);
     // Replaces programFolder's "Options.Cfg" atomically. Returns an empty string,
     // or a message naming the file and the reason; a failed write leaves the old
     // file whole.
     QString save(const QString &programFolder) const;
+};
+
+struct LocationSettings::LoadResult
+{
+    LocationSettings settings;
+    QString error; // empty on success
+    bool ok() const { return error.isEmpty(); }
 };

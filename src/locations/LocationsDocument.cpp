@@ -10,7 +10,9 @@ QString LocationsDocument::load(const QString &programFolder)
 {
     const bool wasModified = modified();
     m_folder = programFolder;
-    m_settings = LocationSettings::load(programFolder, &m_readError);
+    LocationSettings::LoadResult loaded = LocationSettings::load(programFolder);
+    m_settings = std::move(loaded.settings);
+    m_readError = std::move(loaded.error);
     m_saved = m_settings;
     if (wasModified)
         emit modifiedChanged(false);

@@ -120,19 +120,33 @@ void TestLocationSettings::read_data()
         << QByteArray("Location1=a.jpg,One,\r\nLocation2=b.jpg,Two,\r\nLocation4=d.jpg,Four,\r\n"
                       "Location5=e.jpg,Five,\r\n\r\n")
         << missing3 << QString() << crlf;
+    // A key without both commas on its line is no entry, only text, and a
+    // value never runs into the next line, so the entry below is not swallowed.
     QTest::newRow("key without commas")
         << QByteArray("Location1=a.jpg,One,\r\nLocation2=b.jpg,Two,\r\nLocation3=c.jpg\r\n"
                       "Location4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\n\r\n")
-        << missing3 << QString() << crlf;
-    // A value never runs into the next line, so the entry below is not swallowed.
+        << missing3 << QString() << QStringLiteral("Location3=c.jpg\r\n\r\n");
     QTest::newRow("key with one comma on its line")
         << QByteArray("Location1=a.jpg,One,\r\nLocation2=b.jpg,Two,\r\nLocation3=c.jpg,Three\r\n"
                       "Location4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\n\r\n")
-        << missing3 << QString() << crlf;
+        << missing3 << QString() << QStringLiteral("Location3=c.jpg,Three\r\n\r\n");
     QTest::newRow("key without commas at the end")
         << QByteArray("Location1=a.jpg,One,\r\nLocation2=b.jpg,Two,\r\n"
                       "Location4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\nLocation3=")
-        << missing3 << QString() << QString();
+        << missing3 << QString() << QStringLiteral("Location3=");
+    QTest::newRow("key in a comment in front")
+        << QByteArray("; old: Location2=beach\r\nSpeech=1 ;location4=x, was here\r\n" + oldEntries() + "\r\n")
+        << oldValues() << QStringLiteral("; old: Location2=beach\r\nSpeech=1 ;location4=x, was here\r\n")
+        << crlf;
+    QTest::newRow("damaged entry in front of the real one")
+        << QByteArray("Location3=c.jpg\r\n" + oldEntries() + "\r\n") << oldValues()
+        << QStringLiteral("Location3=c.jpg\r\n") << crlf;
+    Values keyInValue = oldValues();
+    keyInValue[0] = QStringLiteral("Location2=x.jpg");
+    QTest::newRow("key inside a value is no entry")
+        << QByteArray("Location1=Location2=x.jpg,One,\r\nLocation2=b.jpg,Two,\r\nLocation3=c.jpg,Three,\r\n"
+                      "Location4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\n\r\n")
+        << keyInValue << QString() << crlf;
 
     QTest::newRow("other settings before, between and after")
         << QByteArray(
@@ -164,9 +178,9 @@ void TestLocationSettings::read()
     QFETCH(QString, optAfter);
 
     const ProgramFolderFixture fixture;
-    QString error;
-    const LocationSettings settings = LocationSettings::load(makeFolder(fixture, file), &error);
-    QVERIFY2(error.isEmpty(), qPrintable(error));
+    const LocationSettings::LoadResult loaded = LocationSettings::load(makeFolder(fixture, file));
+    QVERIFY2(loaded.ok(), qPrintable(loaded.error));
+    const LocationSettings &settings = loaded.settings;
     QCOMPARE(valuesOf(settings), values);
     QCOMPARE(settings.OptOther, optOther);
     QCOMPARE(settings.OptAfter, optAfter);
@@ -197,9 +211,18 @@ void TestLocationSettings::save_data()
                "A=1\r\nLocation1=a.jpg,One,\r\nB=2\r\nLocation2=b.jpg,Two,\r\nLocation3=c.jpg,Three,\r\n"
                "C=3\r\nLocation4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\nD=4\r\n")
         << QByteArray("A=1\r\n" + newEntries() + "B=2\r\nC=3\r\nD=4\r\n");
-    QTest::newRow("malformed and missing entries")
+    // Damaged entries are text: in front of the entries they stay byte for
+    // byte, between and after them they follow the entries.
+    QTest::newRow("only damaged entries")
         << QByteArray("A=1\r\nLocation2=\r\nLocation4=d.jpg,Four\r\n")
-        << QByteArray("A=1\r\n" + newEntries());
+        << QByteArray("A=1\r\nLocation2=\r\nLocation4=d.jpg,Four\r\n" + newEntries() + "\r\n");
+    QTest::newRow("key in a comment in front")
+        << QByteArray("; old: Location2=beach\r\nA=1\r\n" + oldEntries() + "\r\n")
+        << QByteArray("; old: Location2=beach\r\nA=1\r\n" + newEntries() + "\r\n");
+    QTest::newRow("damaged entry between entries")
+        << QByteArray("Location1=a.jpg,One,\r\nLocation2=b.jpg,Two,\r\nLocation3=c.jpg\r\n"
+                      "Location4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\n\r\n")
+        << QByteArray(newEntries() + "Location3=c.jpg\r\n\r\n");
     QTest::newRow("no entries, no final line end")
         << QByteArray("A=1") << QByteArray("A=1\r\n" + newEntries() + "\r\n");
     QTest::newRow("entries within lines")
@@ -224,16 +247,16 @@ void TestLocationSettings::save()
 
     const ProgramFolderFixture fixture;
     const QString folder = makeFolder(fixture, file);
-    QString error;
-    LocationSettings settings = LocationSettings::load(folder, &error);
-    QVERIFY(error.isEmpty());
+    const LocationSettings::LoadResult loaded = LocationSettings::load(folder);
+    QVERIFY(loaded.ok());
+    LocationSettings settings = loaded.settings;
     const LocationSettings before = settings;
     setValues(settings, newValues());
     QCOMPARE(settings.save(folder), QString());
     QCOMPARE(readBytes(LocationSettings::path(folder)), expected);
 
     // Read back: exactly the values saved, the other text where it was.
-    const LocationSettings reread = LocationSettings::load(folder, &error);
+    const LocationSettings reread = LocationSettings::load(folder).settings;
     QCOMPARE(valuesOf(reread), newValues());
     QCOMPARE(reread.OptOther, before.OptOther);
 
@@ -258,8 +281,9 @@ void TestLocationSettings::goldenShape()
     QVERIFY(!golden.isEmpty());
     QCOMPARE(readBytes(LocationSettings::path(folder)), golden);
 
-    QString error;
-    QCOMPARE(LocationSettings::load(folder, &error), settings);
+    const LocationSettings::LoadResult loaded = LocationSettings::load(folder);
+    QVERIFY(loaded.ok());
+    QCOMPARE(loaded.settings, settings);
 }
 
 void TestLocationSettings::sampleRewritesUnchanged()
@@ -267,9 +291,9 @@ void TestLocationSettings::sampleRewritesUnchanged()
     const QByteArray sample = readBytes(ProgramFolderFixture::assetsFolder() + QStringLiteral("Options.Cfg"));
     const ProgramFolderFixture fixture;
     const QString folder = makeFolder(fixture, sample);
-    QString error;
-    const LocationSettings settings = LocationSettings::load(folder, &error);
-    QCOMPARE(error, QString());
+    const LocationSettings::LoadResult loaded = LocationSettings::load(folder);
+    QCOMPARE(loaded.error, QString());
+    const LocationSettings &settings = loaded.settings;
     QCOMPARE(settings.LocationFile[3], QStringLiteral("Night City.jpg"));
     for (int i = 0; i < LocationSettings::Count; ++i) {
         QVERIFY(!settings.LocationFile[i].isEmpty());
@@ -285,9 +309,10 @@ void TestLocationSettings::unreadableFileNamesIt()
     const ProgramFolderFixture fixture;
     const QString folder = makeFolder(fixture, QByteArray());
     QVERIFY(QDir(folder).mkdir(QStringLiteral("Options.Cfg")));
-    QString error;
-    const LocationSettings settings = LocationSettings::load(folder, &error);
-    QVERIFY(error.contains(QStringLiteral("Options.Cfg")));
+    const LocationSettings::LoadResult loaded = LocationSettings::load(folder);
+    QVERIFY(!loaded.ok());
+    QVERIFY(loaded.error.contains(QStringLiteral("Options.Cfg")));
+    const LocationSettings &settings = loaded.settings;
     QCOMPARE(settings, LocationSettings());
 
     const QString writeError = settings.save(folder);

@@ -181,7 +181,8 @@ void TestLocs::opensSettings()
         QCOMPARE(image(window, n)->text(), QString());
     }
 
-    // Saving writes back what was read, not "Text1", and keeps the other settings.
+    // Saving writes back what was read, not "Text1", and keeps the other
+    // settings; the entry without its commas is other text, kept as well.
     command(window, 6)->click();
     QVERIFY(platform.messages.isEmpty());
     QCOMPARE(folder.optionsBytes(), QByteArray("Other=1\r\n"
@@ -190,6 +191,7 @@ void TestLocs::opensSettings()
                                                "Location3=Broken.jpg,Sand,\r\n"
                                                "Location4=,,\r\n"
                                                "Location5=,,\r\n"
+                                               "Location5=Mountains.jpg\r\n"
                                                "After=2\r\n"));
 }
 
