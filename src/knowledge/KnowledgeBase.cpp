@@ -2,6 +2,7 @@
 
 #include "PlainTextDocument.h"
 #include "ProgramFolder.h"
+#include "SourceText.h"
 #include "TextFile.h"
 
 #include <QElapsedTimer>
@@ -101,7 +102,9 @@ void KnowledgeBase::addFact(const QString &fact)
 
 QString KnowledgeBase::importFile(const QString &path)
 {
-    TextFile::ReadResult file = TextFile::read(path);
+    // Sources come from any program, so UTF-8 is recognised; the knowledge
+    // base is still saved in the code page.
+    SourceText::ReadResult file = SourceText::read(path);
     if (!file.ok())
         return file.error;
     m_textData = std::move(file.text);

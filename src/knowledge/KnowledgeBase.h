@@ -54,9 +54,10 @@ public:
     // that ends a fact.
     void addFact(const QString &fact);
 
-    // Read From Text File, once a file was chosen: reads it into TextData,
-    // empties the text and runs getFacts. A file that cannot be read changes
-    // nothing and starts nothing; the message names it and the reason.
+    // Read From Text File, once a file was chosen: reads it into TextData (as
+    // UTF-8 or in the code page, see SourceText), empties the text and runs
+    // getFacts. A file that cannot be read changes nothing and starts
+    // nothing; the message names it and the reason.
     QString importFile(const QString &path);
 
     // Cuts TextData into sentences and appends each to the text as a fact,

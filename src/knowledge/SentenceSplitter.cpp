@@ -1,26 +1,38 @@
 #include "SentenceSplitter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 SentenceSplitter::SentenceSplitter(const QString &text) : m_text(text) {}
 
+bool SentenceSplitter::isSeparator(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') ||
+           c == QLatin1Char('\n');
+}
+
 bool SentenceSplitter::next(QStringView *sentence)
 {
     if (m_finished)
         return false;
+    const qsizetype size = m_text.size();
     const qsizetype stop = m_text.indexOf(QLatin1Char('.'), m_scan);
     if (stop < 0) {
+        // The rest of the text, unless only white space is left of it.
         m_finished = true;
-        return false;
+        const QStringView tail = QStringView(m_text).mid(m_scan);
+        if (std::all_of(tail.begin(), tail.end(), [](QChar c) { return c.isSpace(); }))
+            return false;
+        *sentence = tail;
+        m_scan = size;
+        return true;
     }
-    // The first sentence starts at the first character; every later one
-    // skips the character at the scan position, the one after the previous
-    // full stop. When that character is itself the full stop found, the
-    // sentence is empty.
-    const qsizetype start = m_scan == 0 ? 0 : m_scan + 1;
-    *sentence = QStringView(m_text).mid(start, stop + 1 - start);
-    m_scan = stop + 1;
+    qsizetype end = stop + 1;
+    while (end < size && m_text.at(end) == QLatin1Char('.'))
+        ++end;
+    *sentence = QStringView(m_text).mid(m_scan, end - m_scan);
+    m_scan = end < size && isSeparator(m_text.at(end)) ? end + 1 : end;
     return true;
 }
 
@@ -53,7 +65,7 @@ QString SentenceSplitter::facts(const QString &text)
     SentenceSplitter splitter(text);
     QString result;
     // Every source character lands in at most one sentence, and each sentence
-    // adds four line-end characters.
+    // adds four line-end characters; an eighth more covers ordinary prose.
     result.reserve(text.size() + text.size() / 8);
     splitter.appendFacts(&result, std::numeric_limits<qsizetype>::max() / 2);
     return result;

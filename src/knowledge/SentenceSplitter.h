@@ -4,13 +4,16 @@
 #include <QStringList>
 #include <QStringView>
 
-// Cuts a source text into facts for a knowledge base, one sentence each.
+// Cuts a source text into facts for a knowledge base, one sentence each,
+// keeping every character of the source but the separators between sentences.
 //
-// The full stop is the only sentence end. The scan starts at the first
-// character; every later sentence leaves out the one character that follows
-// the previous full stop (normally a space, or the CR of a CR LF) and runs
-// through the next full stop. Nothing is trimmed, and text after the last full
-// stop is never yielded. Two full stops in a row give an empty sentence.
+// The full stop is the only sentence end, and a run of full stops ends one
+// sentence together ("Wait..." is one sentence). The character after a
+// sentence's end is left out when it is a space, tab, CR or LF, so with CR LF
+// after a full stop the CR goes and the LF begins the next sentence; any other
+// character begins the next sentence itself. Nothing is trimmed. The text
+// after the last full stop (the whole text when it has none) is the last
+// sentence, unless it is empty or white space only.
 //
 // The splitter keeps a shallow copy of the text, so it stays valid whatever
 // happens to the string it was made from.
@@ -20,9 +23,8 @@ public:
     SentenceSplitter() = default;
     explicit SentenceSplitter(const QString &text);
 
-    // The next sentence, or false when no full stop remains at or after the
-    // scan position. The view points into text() and stays valid as long as the
-    // splitter does.
+    // The next sentence, or false when none remains. The view points into
+    // text() and stays valid as long as the splitter does.
     bool next(QStringView *sentence);
 
     // Appends sentences, each followed by factEnd(), to *out until *out has
@@ -30,11 +32,14 @@ public:
     // appends at least one sentence when one remains. Returns how many it appended.
     qsizetype appendFacts(QString *out, qsizetype minChars);
 
-    // True once next() has found no further full stop.
+    // True once no sentence remains.
     bool finished() const { return m_finished; }
 
-    // Where the search for the next full stop begins, 1-based (1 before the first sentence).
+    // Where the next sentence begins, 1-based (1 before the first sentence).
     qsizetype scanPosition() const { return m_scan + 1; }
+
+    // True for the characters left out after a sentence's end.
+    static bool isSeparator(QChar c);
 
     const QString &text() const { return m_text; }
 
@@ -51,13 +56,13 @@ public:
 
     // Progress of a split: areaLength / (dataLength / 100) in floating point,
     // rounded down and capped at 100. The output grows faster than the input is
-    // used up, so the value reaches 100 early. An empty source (which cannot
-    // yield a sentence) gives 0 for an empty area and 100 otherwise instead of
-    // dividing by zero.
+    // used up, so the value reaches 100 early. An empty source (which yields no
+    // sentence) gives 0 for an empty area and 100 otherwise instead of dividing
+    // by zero.
     static int percentage(qsizetype areaLength, qsizetype dataLength);
 
 private:
     QString m_text;
-    qsizetype m_scan = 0; // 0-based
+    qsizetype m_scan = 0; // 0-based: where the next sentence begins
     bool m_finished = false;
 };

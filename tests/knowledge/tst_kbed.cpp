@@ -61,6 +61,8 @@ private slots:
     void import();
     void importCancelledChangesNothing();
     void importFailureChangesNothing();
+    void importedUtf8SavesInCodePage_data();
+    void importedUtf8SavesInCodePage();
     void enterConfirmingTheDialogAddsNoFact();
     void percentageShownWhileSplitting();
 
@@ -641,24 +643,34 @@ void TestKBEd::newKBaseKeepsTextData()
 void TestKBEd::import_data()
 {
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("source"); // TextData
     QTest::addColumn<QString>("expected");
-    QTest::newRow("question mark inside") << QByteArray("Hello there. How are you? Fine.")
-                                          << QStringLiteral("Hello there.\r\n\r\nHow are you? Fine.\r\n\r\n");
-    QTest::newRow("fragment dropped")
-        << QByteArray("A b. C d. E f") << QStringLiteral("A b.\r\n\r\nC d.\r\n\r\n");
-    QTest::newRow("letter left out") << QByteArray("One.Two.") << QStringLiteral("One.\r\n\r\nwo.\r\n\r\n");
-    QTest::newRow("ellipsis") << QByteArray("Wait... what.")
-                              << QStringLiteral("Wait.\r\n\r\n\r\n\r\n\r\n\r\nwhat.\r\n\r\n");
-    QTest::newRow("no full stop") << QByteArray("No end here") << QString();
-    QTest::newRow("empty file") << QByteArray() << QString();
+    QTest::newRow("every rule at once")
+        << QByteArray("Hello there. How are you?\r\nFine. One.Two. Wait... what. E f")
+        << QStringLiteral("Hello there. How are you?\r\nFine. One.Two. Wait... what. E f")
+        << QStringLiteral("Hello there.\r\n\r\nHow are you?\r\nFine.\r\n\r\nOne.\r\n\r\nTwo.\r\n\r\n"
+                          "Wait...\r\n\r\nwhat.\r\n\r\nE f\r\n\r\n");
+    QTest::newRow("question mark inside")
+        << QByteArray("Hello there. How are you? Fine.") << QStringLiteral("Hello there. How are you? Fine.")
+        << QStringLiteral("Hello there.\r\n\r\nHow are you? Fine.\r\n\r\n");
+    QTest::newRow("no full stop") << QByteArray("No end here") << QStringLiteral("No end here")
+                                  << QStringLiteral("No end here\r\n\r\n");
+    QTest::newRow("empty file") << QByteArray() << QString() << QString();
     QTest::newRow("lines of a book") << QByteArray("Line one.\r\nLine\r\ntwo. Caf\xe9.\r\n")
+                                     << QStringLiteral("Line one.\r\nLine\r\ntwo. Caf\u00e9.\r\n")
                                      << QStringLiteral(
                                             "Line one.\r\n\r\n\nLine\r\ntwo.\r\n\r\nCaf\u00e9.\r\n\r\n");
+    QTest::newRow("utf-8") << QByteArray("It\xe2\x80\x99s late. Caf\xc3\xa9?")
+                           << QStringLiteral("It\u2019s late. Caf\u00e9?")
+                           << QStringLiteral("It\u2019s late.\r\n\r\nCaf\u00e9?\r\n\r\n");
+    QTest::newRow("utf-8 byte-order mark")
+        << QByteArray("\xef\xbb\xbfStars.") << QStringLiteral("Stars.") << QStringLiteral("Stars.\r\n\r\n");
 }
 
 void TestKBEd::import()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, source);
     QFETCH(QString, expected);
     showLoaded(QStringLiteral("replaced"));
     const QString path = writeFile(QStringLiteral("book.txt"), bytes);
@@ -667,7 +679,7 @@ void TestKBEd::import()
     waitIdle(*m_window);
 
     QCOMPARE(area()->text(), expected);
-    QCOMPARE(m_window->knowledgeBase().textData(), QString::fromLatin1(bytes));
+    QCOMPARE(kb().textData(), source);
     QCOMPARE(m_platform->dialogCalls.size(), 1);
     const FakePlatform::DialogCall &call = m_platform->dialogCalls.first();
     QCOMPARE(call.mode, FileDialog::Mode::Open);
@@ -709,6 +721,40 @@ void TestKBEd::importFailureChangesNothing()
     QCOMPARE(area()->text(), QStringLiteral("Mine.\r\n\r\n"));
     QVERIFY(control<QLabel>("Label1")->text().isEmpty());
     QVERIFY(control<QPushButton>("Command5")->isHidden());
+}
+
+void TestKBEd::importedUtf8SavesInCodePage_data()
+{
+    QTest::addColumn<QByteArray>("source");
+    QTest::addColumn<QByteArray>("saved"); // empty: nothing written
+    QTest::addColumn<QString>("message");  // what the message names, or empty
+    QTest::newRow("quote in the code page")
+        << QByteArray("It\xe2\x80\x99s late.") << QByteArray("It\x92s late.\r\n\r\n\r\n") << QString();
+    QTest::newRow("character outside it")
+        << QByteArray("It\xe2\x80\x99s \xe4\xb8\xad.") << QByteArray() << QStringLiteral("U+4E2D");
+}
+
+void TestKBEd::importedUtf8SavesInCodePage()
+{
+    QFETCH(QByteArray, source);
+    QFETCH(QByteArray, saved);
+    QFETCH(QString, message);
+    m_platform->dialogAnswers << writeFile(QStringLiteral("utf8.txt"), source);
+    control<QPushButton>("Command3")->click();
+    waitIdle(*m_window);
+    m_platform->dialogAnswers << folder() + QStringLiteral("facts.kba");
+    control<QPushButton>("Command2")->click();
+
+    const QString target = folder() + QStringLiteral("facts.kba");
+    if (message.isEmpty()) {
+        QVERIFY(m_platform->messages.isEmpty());
+        QCOMPARE(TestFiles::readBytes(target), saved);
+    } else {
+        QCOMPARE(m_platform->messages.size(), 1);
+        QVERIFY2(m_platform->messages.first().text.contains(message),
+                 qPrintable(m_platform->messages.first().text));
+        QVERIFY(!QFile::exists(target));
+    }
 }
 
 void TestKBEd::enterConfirmingTheDialogAddsNoFact()

@@ -1,5 +1,7 @@
 #include "SentenceSplitter.h"
+#include "SourceText.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 // Cutting a source text into facts, without any window.
@@ -13,6 +15,9 @@ private slots:
     void splitterOutlivesItsSource();
     void percentage_data();
     void percentage();
+    void decodeSource_data();
+    void decodeSource();
+    void readSource();
 };
 
 void TestKnowledgeCore::sentences_data()
@@ -20,32 +25,47 @@ void TestKnowledgeCore::sentences_data()
     QTest::addColumn<QString>("source");
     QTest::addColumn<QStringList>("expected");
 
+    QTest::newRow("every rule at once")
+        << QStringLiteral("Hello there. How are you?\r\nFine. One.Two. Wait... what. E f")
+        << QStringList{QStringLiteral("Hello there."), QStringLiteral("How are you?\r\nFine."),
+                       QStringLiteral("One."),         QStringLiteral("Two."),
+                       QStringLiteral("Wait..."),      QStringLiteral("what."),
+                       QStringLiteral("E f")};
     QTest::newRow("question mark is no end")
         << QStringLiteral("Hello there. How are you? Fine.")
         << QStringList{QStringLiteral("Hello there."), QStringLiteral("How are you? Fine.")};
-    QTest::newRow("fragment after last stop dropped")
-        << QStringLiteral("A b. C d. E f") << QStringList{QStringLiteral("A b."), QStringLiteral("C d.")};
-    QTest::newRow("letter after stop left out")
-        << QStringLiteral("One.Two.") << QStringList{QStringLiteral("One."), QStringLiteral("wo.")};
-    QTest::newRow("ellipsis gives empty facts")
-        << QStringLiteral("Wait... what.")
-        << QStringList{QStringLiteral("Wait."), QString(), QString(), QStringLiteral("what.")};
-    QTest::newRow("no full stop") << QStringLiteral("No end here! Or here?") << QStringList{};
+    QTest::newRow("fragment after last stop")
+        << QStringLiteral("A b. C d. E f")
+        << QStringList{QStringLiteral("A b."), QStringLiteral("C d."), QStringLiteral("E f")};
+    QTest::newRow("letter after stop begins the next")
+        << QStringLiteral("One.Two.") << QStringList{QStringLiteral("One."), QStringLiteral("Two.")};
+    QTest::newRow("ellipsis ends one sentence")
+        << QStringLiteral("Wait... what.") << QStringList{QStringLiteral("Wait..."), QStringLiteral("what.")};
+    QTest::newRow("no full stop: the whole text")
+        << QStringLiteral("No end here! Or here?") << QStringList{QStringLiteral("No end here! Or here?")};
     QTest::newRow("empty") << QString() << QStringList{};
+    QTest::newRow("white space only") << QStringLiteral(" \t\r\n\f") << QStringList{};
     QTest::newRow("only a stop") << QStringLiteral(".") << QStringList{QStringLiteral(".")};
-    QTest::newRow("two stops") << QStringLiteral("..") << QStringList{QStringLiteral("."), QString()};
-    QTest::newRow("stop first keeps next char")
-        << QStringLiteral(".abc.") << QStringList{QStringLiteral("."), QStringLiteral("bc.")};
-    // After a full stop ending a line, the CR is left out and the LF begins
-    // the next sentence; line ends and spaces inside sentences stay.
-    QTest::newRow("crlf after stop") << QStringLiteral("First line.\r\nSecond\r\nline.  Third.")
-                                     << QStringList{QStringLiteral("First line."),
-                                                    QStringLiteral("\nSecond\r\nline."),
-                                                    QStringLiteral(" Third.")};
+    QTest::newRow("only stops") << QStringLiteral("..") << QStringList{QStringLiteral("..")};
+    QTest::newRow("stop first") << QStringLiteral(".abc.")
+                                << QStringList{QStringLiteral("."), QStringLiteral("abc.")};
+    // One separator is left out: a second one begins the next sentence.
+    QTest::newRow("crlf after stop")
+        << QStringLiteral("First line.\r\nSecond\r\nline.  Third.\tFourth.\nFifth.")
+        << QStringList{QStringLiteral("First line."), QStringLiteral("\nSecond\r\nline."),
+                       QStringLiteral(" Third."), QStringLiteral("Fourth."), QStringLiteral("Fifth.")};
+    QTest::newRow("other characters after a stop stay")
+        << QStringLiteral("A.\u00a0B.\"C.\" D.)")
+        << QStringList{QStringLiteral("A."), QStringLiteral("\u00a0B."), QStringLiteral("\"C."),
+                       QStringLiteral("\" D."), QStringLiteral(")")};
     QTest::newRow("empty lines are no end") << QStringLiteral("Title\r\n\r\nBody text.")
                                             << QStringList{QStringLiteral("Title\r\n\r\nBody text.")};
-    QTest::newRow("stop as last char after space")
+    QTest::newRow("stop after a separator")
         << QStringLiteral("A. .") << QStringList{QStringLiteral("A."), QStringLiteral(".")};
+    QTest::newRow("white space after the last stop is dropped")
+        << QStringLiteral("A.\r\n\r\n \t") << QStringList{QStringLiteral("A.")};
+    QTest::newRow("fragment keeps its white space")
+        << QStringLiteral("A.  b \r\n") << QStringList{QStringLiteral("A."), QStringLiteral(" b \r\n")};
 }
 
 void TestKnowledgeCore::sentences()
@@ -70,7 +90,7 @@ void TestKnowledgeCore::appendFactsStopsBetweenSentences()
     // At least one sentence even when no characters are asked for.
     QCOMPARE(splitter.appendFacts(&out, 0), qsizetype(1));
     QCOMPARE(out, QStringLiteral("xAa.\r\n\r\n"));
-    QCOMPARE(splitter.scanPosition(), qsizetype(4));
+    QCOMPARE(splitter.scanPosition(), qsizetype(5));
     QVERIFY(!splitter.finished());
 
     // Goes on until the batch has grown by the requested amount: "Bb." and its
@@ -79,10 +99,10 @@ void TestKnowledgeCore::appendFactsStopsBetweenSentences()
     QCOMPARE(out, QStringLiteral("xAa.\r\n\r\nBb.\r\n\r\nCc.\r\n\r\n"));
     QVERIFY(!splitter.finished());
 
-    QCOMPARE(splitter.appendFacts(&out, 100), qsizetype(0));
+    QCOMPARE(splitter.appendFacts(&out, 100), qsizetype(1));
     QVERIFY(splitter.finished());
     QCOMPARE(splitter.appendFacts(&out, 100), qsizetype(0));
-    QCOMPARE(out, QStringLiteral("xAa.\r\n\r\nBb.\r\n\r\nCc.\r\n\r\n"));
+    QCOMPARE(out, QStringLiteral("xAa.\r\n\r\nBb.\r\n\r\nCc.\r\n\r\nDd\r\n\r\n"));
 }
 
 void TestKnowledgeCore::splitterOutlivesItsSource()
@@ -120,6 +140,71 @@ void TestKnowledgeCore::percentage()
     QFETCH(qsizetype, data);
     QFETCH(int, expected);
     QCOMPARE(SentenceSplitter::percentage(area, data), expected);
+}
+
+void TestKnowledgeCore::decodeSource_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("utf8");
+
+    QTest::newRow("ascii") << QByteArray("Plain. Text.") << QStringLiteral("Plain. Text.") << false;
+    QTest::newRow("empty") << QByteArray() << QString() << false;
+    QTest::newRow("utf-8 quote") << QByteArray("It\xe2\x80\x99s caf\xc3\xa9.")
+                                 << QStringLiteral("It\u2019s caf\u00e9.") << true;
+    QTest::newRow("utf-8 outside the basic plane")
+        << QByteArray("Smile \xf0\x9f\x98\x80.") << QStringLiteral("Smile \U0001F600.") << true;
+    QTest::newRow("utf-8 with NUL") << QByteArray("a\0\xc3\xa9", 4)
+                                    << QStringLiteral("a") + QChar(0) + QStringLiteral("\u00e9") << true;
+    QTest::newRow("mark dropped") << QByteArray("\xef\xbb\xbfHi.") << QStringLiteral("Hi.") << true;
+    QTest::newRow("mark alone") << QByteArray("\xef\xbb\xbf") << QString() << true;
+    QTest::newRow("mark, then a broken sequence") << QByteArray("\xef\xbb\xbf"
+                                                                "Caf\xe9.")
+                                                  << QStringLiteral("Caf\ufffd.") << true;
+    QTest::newRow("mark further on stays") << QByteArray("a\xef\xbb\xbf"
+                                                         "b")
+                                           << QStringLiteral("a\ufeffb") << true;
+    QTest::newRow("code page") << QByteArray("Caf\xe9 \x80 \x93quoted\x94.")
+                               << QStringLiteral("Caf\u00e9 \u20ac \u201cquoted\u201d.") << false;
+    // Valid until one byte: the whole file is read in the code page.
+    QTest::newRow("utf-8, then one code-page byte")
+        << QByteArray("It\xe2\x80\x99s caf\xe9") << QStringLiteral("It\u00e2\u20ac\u2122s caf\u00e9")
+        << false;
+    QTest::newRow("sequence cut at the end")
+        << QByteArray("It\xe2\x80") << QStringLiteral("It\u00e2\u20ac") << false;
+    QTest::newRow("overlong form") << QByteArray("\xc0\xaf") << QStringLiteral("\u00c0\u00af") << false;
+    QTest::newRow("surrogate") << QByteArray("\xed\xa0\x80") << QStringLiteral("\u00ed\u00a0\u20ac") << false;
+    QTest::newRow("past the last character")
+        << QByteArray("\xf4\x90\x80\x80") << QStringLiteral("\u00f4\u0090\u20ac\u20ac") << false;
+    QTest::newRow("byte without a character") << QByteArray("\x81") << QStringLiteral("\u0081") << false;
+}
+
+void TestKnowledgeCore::decodeSource()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QFETCH(bool, utf8);
+    QCOMPARE(SourceText::decode(bytes), text);
+    QCOMPARE(SourceText::isUtf8(bytes), utf8);
+}
+
+void TestKnowledgeCore::readSource()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("source.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("It\xe2\x80\x99s.");
+    file.close();
+    const SourceText::ReadResult read = SourceText::read(path);
+    QVERIFY(read.ok());
+    QCOMPARE(read.text, QStringLiteral("It\u2019s."));
+
+    const QString missing = dir.filePath(QStringLiteral("missing.txt"));
+    const SourceText::ReadResult failed = SourceText::read(missing);
+    QVERIFY(!failed.ok());
+    QVERIFY(failed.error.contains(QDir::toNativeSeparators(missing)));
+    QVERIFY(failed.text.isEmpty());
 }
 
 QTEST_APPLESS_MAIN(TestKnowledgeCore)
