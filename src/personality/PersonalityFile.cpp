@@ -127,30 +127,111 @@ ReadResult read(const QString &programFolder, const QString &name)
     return result;
 }
 
+namespace {
+
+// Whether the load would take a marker starting at i of the memory text: its
+// characters as they come back, then a line break, which is a CR LF, the
+// line-break character, or the end of the text (the file's layout puts a
+// CR LF there).
+bool markerAt(const QString &memory, qsizetype i, QLatin1String marker)
+{
+    const qsizetype after = i + marker.size();
+    if (after > memory.size())
+        return false;
+    for (qsizetype j = 0; j < marker.size(); ++j) {
+        if (SubstitutionTable::comesBackAs(memory.at(i + j).unicode()) != char16_t(marker.at(j).unicode()))
+            return false;
+    }
+    if (after == memory.size() || memory.at(after) == QChar(SubstitutionTable::kLineBreak))
+        return true;
+    return memory.at(after) == QLatin1Char('\r') && after + 1 < memory.size() &&
+           memory.at(after + 1) == QLatin1Char('\n');
+}
+
+} // namespace
+
+MemoryCheck checkMemory(const QString &memory)
+{
+    MemoryCheck check;
+    // A marker that starts within the memory text comes before the real
+    // section's marker, so the load takes it.
+    qsizetype found = -1;
+    QLatin1String marker;
+    for (qsizetype i = 0; i < memory.size() && found < 0; ++i) {
+        if (SubstitutionTable::comesBackAs(memory.at(i).unicode()) != u'*')
+            continue;
+        for (QLatin1String candidate : {kMatchWordsMarker, kWontSayMarker}) {
+            if (markerAt(memory, i, candidate)) {
+                found = i;
+                marker = candidate;
+                break;
+            }
+        }
+    }
+    if (found < 0)
+        return check;
+
+    // A CR LF pair, a lone CR and a lone LF each end a line, as in the text area.
+    qsizetype line = 1;
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < found; ++i) {
+        const QChar c = memory.at(i);
+        if (c == QLatin1Char('\n') ||
+            (c == QLatin1Char('\r') && (i + 1 >= memory.size() || memory.at(i + 1) != QLatin1Char('\n')))) {
+            ++line;
+            lineStart = i + 1;
+        }
+    }
+    qsizetype lineEnd = found;
+    while (lineEnd < memory.size() && memory.at(lineEnd) != QLatin1Char('\r') &&
+           memory.at(lineEnd) != QLatin1Char('\n'))
+        ++lineEnd;
+
+    check.line = line;
+    check.position = lineStart;
+    check.lineText = memory.mid(lineStart, lineEnd - lineStart);
+    check.message = QStringLiteral("Line %1 of the memory text reads \"%2\". The next load would take it for "
+                                   "the start of the \"%3\" section, and the words of that section would be "
+                                   "lost. Change or remove that line and save again. Nothing was written.")
+                        .arg(line)
+                        .arg(check.lineText, marker);
+    return check;
+}
+
+QString storedMemory(QStringView memory, QStringView matchWords, QStringView wontSay)
+{
+    // The layout of memoryContent(), encoded without building it first.
+    return SubstitutionTable::encode(
+        {memory, kBeforeMatchWords, matchWords, kBeforeWontSay, wontSay, kEmptyLine},
+        SubstitutionTable::LineBreakStep::Fold);
+}
+
+QString storedQandA(QStringView qandA)
+{
+    return SubstitutionTable::encode(qandA, SubstitutionTable::LineBreakStep::None);
+}
+
 QString save(const QString &programFolder, const QString &name, const QString &memory,
              const QString &matchWords, const QString &wontSay, const QString &qandA)
 {
-    using SubstitutionTable::LineBreakStep;
     const QString qandAName = qandAPath(programFolder, name);
     const QString memoryName = memoryPath(programFolder, name);
-    const QString storedQandA = SubstitutionTable::encode(qandA, LineBreakStep::None);
-    // The layout of memoryContent(), encoded without building it first.
-    const QString storedMemory = SubstitutionTable::encode(
-        {memory, kBeforeMatchWords, matchWords, kBeforeWontSay, wontSay, kEmptyLine}, LineBreakStep::Fold);
+    const QString storedQandAText = storedQandA(qandA);
+    const QString storedMemoryText = storedMemory(memory, matchWords, wontSay);
 
     // Both texts are checked before either file is written, so that a
     // personality is never saved by halves.
     for (const auto &[text, path] :
-         {std::pair{&storedQandA, &qandAName}, std::pair{&storedMemory, &memoryName}}) {
+         {std::pair{&storedQandAText, &qandAName}, std::pair{&storedMemoryText, &memoryName}}) {
         const QString error = unstorable(*text, *path);
         if (!error.isEmpty())
             return error + QStringLiteral("\nNeither file of the Personality was written.");
     }
 
-    QString error = TextFile::write(qandAName, storedQandA);
+    QString error = TextFile::write(qandAName, storedQandAText);
     if (!error.isEmpty())
         return error + QStringLiteral("\nNeither file of the Personality was written.");
-    error = TextFile::write(memoryName, storedMemory);
+    error = TextFile::write(memoryName, storedMemoryText);
     if (!error.isEmpty())
         return error + QStringLiteral("\nThe .qas file was written, the .mem file was not.");
     return QString();

@@ -51,6 +51,28 @@ struct ReadResult
 // the memory file is accepted: substituted (one line) or plain.
 ReadResult read(const QString &programFolder, const QString &name);
 
+// Whether a memory text comes back from Save Personality and a load as it
+// was saved. It does not when it holds a marker line of its own ("* MatchWords:"
+// or "* WontSay:" followed by a line break, or as its last line): the load
+// would take that line for the section's start, moving the real section's
+// words into the memory text or older words into the section. Characters
+// that come back as others count as what they come back as (the line-break
+// character as a line break, a stored byte value as its letter).
+struct MemoryCheck
+{
+    qsizetype line = 0;      // 1-based line of the memory text holding the marker; 0 when it can be saved
+    qsizetype position = -1; // where that line starts in the memory text
+    QString lineText;        // the line, without its line end
+    QString message;         // empty when the memory text can be saved
+    bool ok() const { return message.isEmpty(); }
+};
+MemoryCheck checkMemory(const QString &memory);
+
+// The two files' stored text as Save Personality writes it, each without the
+// final CR LF that the file writer adds.
+QString storedMemory(QStringView memory, QStringView matchWords, QStringView wontSay);
+QString storedQandA(QStringView qandA);
+
 // Save Personality: writes the substituted .qas file, then the substituted
 // .mem file. Returns an empty string on success, otherwise a message naming the
 // file and the reason. A text that the code page cannot store writes neither.

@@ -157,4 +157,9 @@ QString decode(QStringView text, LineBreakStep step)
     return out;
 }
 
+char16_t comesBackAs(char16_t c)
+{
+    return c < 256 ? maps().decode[maps().encode[c]] : c;
+}
+
 } // namespace SubstitutionTable

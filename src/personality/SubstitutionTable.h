@@ -41,4 +41,9 @@ QString encode(std::initializer_list<QStringView> pieces, LineBreakStep step);
 // then (Fold) every line-break character by CR LF.
 QString decode(QStringView text, LineBreakStep step);
 
+// The character that c comes back as after encode and decode, the
+// line-break step aside: a table byte value typed into a text comes back as
+// its character, every other character as itself.
+char16_t comesBackAs(char16_t c);
+
 } // namespace SubstitutionTable

@@ -58,6 +58,8 @@ private slots:
     void saveRefusesWithoutHalfSaving_data();
     void saveRefusesWithoutHalfSaving();
     void sampleAssetsAreWriterOutput();
+    void checkMemory_data();
+    void checkMemory();
 };
 
 void TestPersonalityCore::storedForm()
@@ -383,6 +385,68 @@ void TestPersonalityCore::sampleAssetsAreWriterOutput()
     QCOMPARE(readBytes(f + name + QStringLiteral(".mem")), readBytes(assets + name + QStringLiteral(".mem")));
     QCOMPARE(readBytes(f + name + QStringLiteral(".qas")), readBytes(assets + name + QStringLiteral(".qas")));
     QVERIFY(PersonalityFile::list(assets).contains(name));
+}
+
+void TestPersonalityCore::checkMemory_data()
+{
+    QTest::addColumn<QString>("memory");
+    QTest::addColumn<int>("line"); // 0: can be saved
+    QTest::addColumn<QString>("lineText");
+
+    QTest::newRow("statements") << QStringLiteral("I like cats.\r\n\r\nSo do I.\r\n\r\n") << 0 << QString();
+    QTest::newRow("empty") << QString() << 0 << QString();
+    QTest::newRow("marker line typed") << QStringLiteral("I like cats.\r\n\r\n* MatchWords:\r\nmice\r\n\r\n")
+                                       << 3 << QStringLiteral("* MatchWords:");
+    QTest::newRow("marker as the last line")
+        << QStringLiteral("I like cats.\r\n* WontSay:") << 2 << QStringLiteral("* WontSay:");
+    QTest::newRow("marker ending a line of text") << QStringLiteral("As the file says * MatchWords:\r\nboats")
+                                                  << 1 << QStringLiteral("As the file says * MatchWords:");
+    QTest::newRow("the earlier of two markers")
+        << QStringLiteral("a\r\n* WontSay:\r\nb\r\n* MatchWords:\r\n") << 2 << QStringLiteral("* WontSay:");
+    QTest::newRow("lines ended by LF alone")
+        << QStringLiteral("a\nb\n* WontSay:") << 3 << QStringLiteral("* WontSay:");
+    // Characters that come back as others count as what they come back as.
+    QTest::newRow("line-break character after the marker")
+        << QStringLiteral("a\u00b6b\r\n* MatchWords:\u00b6cats") << 2
+        << QStringLiteral("* MatchWords:\u00b6cats");
+    QTest::newRow("stored byte value for the space")
+        << QStringLiteral("*\x01MatchWords:\r\n") << 1 << QStringLiteral("*\x01MatchWords:");
+    QTest::newRow("text after the marker") << QStringLiteral("* MatchWords: cats\r\n") << 0 << QString();
+    QTest::newRow("other letter case") << QStringLiteral("* matchwords:\r\n* WONTSAY:") << 0 << QString();
+    QTest::newRow("lone CR after the marker") << QStringLiteral("* WontSay:\r") << 0 << QString();
+    QTest::newRow("marker without its star") << QStringLiteral("MatchWords:\r\n") << 0 << QString();
+}
+
+void TestPersonalityCore::checkMemory()
+{
+    QFETCH(QString, memory);
+    QFETCH(int, line);
+    QFETCH(QString, lineText);
+
+    const PersonalityFile::MemoryCheck check = PersonalityFile::checkMemory(memory);
+    QCOMPARE(check.ok(), line == 0);
+    QCOMPARE(check.line, qsizetype(line));
+    QCOMPARE(check.lineText, lineText);
+    if (line != 0) {
+        QCOMPARE(memory.mid(check.position, lineText.size()), lineText);
+        QVERIFY2(check.message.contains(QStringLiteral("Line %1").arg(line)), qPrintable(check.message));
+        QVERIFY2(check.message.contains(lineText), qPrintable(check.message));
+    }
+
+    // The verdict is the loader's: saved and loaded, the memory text and the
+    // sections come back exactly when the memory text passes.
+    QTemporaryDir dir;
+    const QString f = dir.path() + QLatin1Char('/');
+    QCOMPARE(PersonalityFile::save(f, QStringLiteral("P"), memory, QStringLiteral("sea\r\n"),
+                                   QStringLiteral("never\r\n"), QString()),
+             QString());
+    const Loaded loaded = load(f, QStringLiteral("P"));
+    const QString memoryBack = SubstitutionTable::decode(
+        SubstitutionTable::encode(memory, LineBreakStep::Fold), LineBreakStep::Fold);
+    const bool cameBack = loaded.memory.startsWith(memoryBack) &&
+                          loaded.matchWords == QStringLiteral("sea\r\n") &&
+                          loaded.wontSay == QStringLiteral("never\r\n");
+    QCOMPARE(cameBack, check.ok());
 }
 
 QTEST_GUILESS_MAIN(TestPersonalityCore)
