@@ -1,0 +1,289 @@
+// The core readers of "Options.Cfg", personality files and text files for
+// import, on shapes chosen to defeat them (hand-edited or damaged files): each
+// must stay linear, so that a 16 MB file of any shape opens in well under a
+// second. Every case runs in a process of its own under a time limit, so that
+// a reader gone quadratic shows as ">limit" instead of hanging the run.
+//
+//   bench_readers                      every case at 1, 4 and 16 MB
+//   bench_readers <MB>...              every case at the given sizes
+//   bench_readers --limit <s> ...      another time limit (default 60 s)
+//   bench_readers --child <case> <MB>  one measurement (internal)
+//
+// Each line gives the CPU time of the read (bytes to the settings; both files
+// of a personality to its texts, sections taken out; bytes to the facts of
+// the import) and what it produced; for a personality also the time of Save
+// Personality's check of the memory text.
+
+#include "Cp1252.h"
+#include "LocationSettings.h"
+#include "PersonalityFile.h"
+#include "SentenceSplitter.h"
+#include "SourceText.h"
+#include "SubstitutionTable.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <ctime>
+#include <functional>
+
+namespace {
+
+using Maker = std::function<QByteArray(qsizetype bytes)>;
+
+// Repeats piece until the text holds at least bytes bytes.
+QByteArray repeated(const QByteArray &piece, qsizetype bytes)
+{
+    return piece.repeated(bytes / piece.size() + 1);
+}
+
+// Options.Cfg ----------------------------------------------------------------
+
+QByteArray entriesOnOneLine(qsizetype bytes)
+{
+    return repeated("Location1=a.jpg,One,Location2=b.jpg,Two,Location3=c.jpg,Three,"
+                    "Location4=d.jpg,Four,Location5=e.jpg,Five,",
+                    bytes);
+}
+
+QByteArray keysWithoutCommas(qsizetype bytes)
+{
+    return repeated("Location1=a.jpg Location2=b.jpg Location3=c.jpg ", bytes);
+}
+
+QByteArray linesBetweenEntries(qsizetype bytes)
+{
+    return repeated("Speech=1\r\nLocation1=a.jpg,One,\r\nVoice=2\r\nLocation2=b.jpg,Two,\r\n", bytes);
+}
+
+QByteArray oldKeysInFront(qsizetype bytes)
+{
+    return repeated("; old: Location2=beach\r\n", bytes) +
+           "Location1=a.jpg,One,\r\nLocation2=b.jpg,Two,\r\nLocation3=c.jpg,Three,\r\n"
+           "Location4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\n\r\n";
+}
+
+// Every entry, once removed, joins the text around it into one more key:
+// "Loca" + ("Loca" + ... "Location1=a,b," ... + "tion1=a,b,") + "tion1=a,b,".
+QByteArray nestedJoins(qsizetype bytes)
+{
+    const qsizetype depth = bytes / 14;
+    return QByteArray("Loca").repeated(depth) + "Location1=a,b," + QByteArray("tion1=a,b,").repeated(depth);
+}
+
+QByteArray oneLongLine(qsizetype bytes)
+{
+    return QByteArray(bytes, 'x');
+}
+
+struct Measured
+{
+    double cpuMs = 0;
+    QString result;
+};
+
+double cpuMsSince(std::clock_t start)
+{
+    return 1000.0 * double(std::clock() - start) / CLOCKS_PER_SEC;
+}
+
+Measured optionsCfg(const QByteArray &bytes)
+{
+    const std::clock_t start = std::clock();
+    const LocationSettings settings = LocationSettings::fromFileText(Cp1252::decode(bytes));
+    const double cpuMs = cpuMsSince(start);
+    return {cpuMs, QStringLiteral("file1=\"%1\" other=%2+%3 chars")
+                       .arg(settings.LocationFile[0].left(12))
+                       .arg(settings.OptOther.size())
+                       .arg(settings.OptAfter.size())};
+}
+
+// Personality ----------------------------------------------------------------
+
+QByteArray markersWithoutLineEnds(qsizetype bytes)
+{
+    return repeated("* MatchWords:* WontSay:", bytes);
+}
+
+QByteArray markerAndNoEmptyLine(qsizetype bytes)
+{
+    return "* MatchWords:\r\n" + repeated("cat\r\n", bytes) + "* WontSay:\r\n";
+}
+
+QByteArray nearMissMarkers(qsizetype bytes)
+{
+    return repeated("* MatchWords:\r* WontSay:\n\r\n", bytes);
+}
+
+QByteArray lineBreakCharacters(qsizetype bytes)
+{
+    return QByteArray(bytes, '\xb6');
+}
+
+QByteArray storedStatements(qsizetype bytes)
+{
+    const QString memory =
+        QString::fromLatin1(repeated("I like cats, especially the fluffy ones.\r\n\r\n", bytes));
+    return SubstitutionTable::encode(
+               {memory, QStringLiteral("\r\n\r\n* MatchWords:\r\ncats\r\n\r\n* WontSay:\r\n\r\n")},
+               SubstitutionTable::LineBreakStep::Fold)
+        .toLatin1();
+}
+
+Measured personality(const QByteArray &bytes)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    for (const char *name : {"Big.mem", "Big.qas"}) {
+        QFile file(folder + QLatin1String(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return {0, QStringLiteral("cannot write")};
+    }
+    // Reading the two files is part of the load; the file writes above are not.
+    std::clock_t start = std::clock();
+    PersonalityFile::ReadResult read = PersonalityFile::read(folder, QStringLiteral("Big"));
+    QString matchWords;
+    QString wontSay;
+    PersonalityFile::takeOutSection(read.memory, matchWords, PersonalityFile::kMatchWordsMarker);
+    PersonalityFile::takeOutSection(read.memory, wontSay, PersonalityFile::kWontSayMarker);
+    const double cpuMs = cpuMsSince(start);
+
+    // Save Personality's check of the memory text.
+    start = std::clock();
+    const PersonalityFile::MemoryCheck check = PersonalityFile::checkMemory(read.memory);
+    const double checkMs = cpuMsSince(start);
+    return {cpuMs, QStringLiteral("memory=%1 matchWords=%2 qandA=%3 | check %4 ms: %5")
+                       .arg(read.memory.size())
+                       .arg(matchWords.size())
+                       .arg(read.qandA.size())
+                       .arg(checkMs, 0, 'f', 1)
+                       .arg(check.ok() ? QStringLiteral("savable") : QStringLiteral("line %1").arg(check.line))};
+}
+
+// Text import ----------------------------------------------------------------
+
+QByteArray onlyFullStops(qsizetype bytes)
+{
+    return QByteArray(bytes, '.');
+}
+
+QByteArray sentencePerTwoChars(qsizetype bytes)
+{
+    return repeated(". ", bytes);
+}
+
+QByteArray noFullStop(qsizetype bytes)
+{
+    return repeated("words without an end ", bytes);
+}
+
+QByteArray utf8Throughout(qsizetype bytes)
+{
+    return repeated("It\xe2\x80\x99s caf\xc3\xa9 time. ", bytes);
+}
+
+// Valid UTF-8 up to its very last byte, which sends it back to the code page.
+QByteArray utf8UntilTheEnd(qsizetype bytes)
+{
+    return utf8Throughout(bytes) + "\xff";
+}
+
+Measured textImport(const QByteArray &bytes)
+{
+    const std::clock_t start = std::clock();
+    const QString text = SourceText::decode(bytes);
+    const QString facts = SentenceSplitter::facts(text);
+    const double cpuMs = cpuMsSince(start);
+    return {cpuMs, QStringLiteral("chars=%1 facts=%2 chars").arg(text.size()).arg(facts.size())};
+}
+
+struct Case
+{
+    const char *reader;
+    const char *shape;
+    Maker make;
+    std::function<Measured(const QByteArray &)> read;
+};
+
+const std::vector<Case> &cases()
+{
+    static const std::vector<Case> all = {
+        {"Options.Cfg", "every entry on one line", entriesOnOneLine, optionsCfg},
+        {"Options.Cfg", "keys without commas", keysWithoutCommas, optionsCfg},
+        {"Options.Cfg", "other lines between entries", linesBetweenEntries, optionsCfg},
+        {"Options.Cfg", "old keys in front", oldKeysInFront, optionsCfg},
+        {"Options.Cfg", "removals joining keys", nestedJoins, optionsCfg},
+        {"Options.Cfg", "one line, no key", oneLongLine, optionsCfg},
+        {"personality", "stored statements", storedStatements, personality},
+        {"personality", "markers without line ends", markersWithoutLineEnds, personality},
+        {"personality", "marker, no empty line", markerAndNoEmptyLine, personality},
+        {"personality", "near-miss markers", nearMissMarkers, personality},
+        {"personality", "line-break characters", lineBreakCharacters, personality},
+        {"text import", "only full stops", onlyFullStops, textImport},
+        {"text import", "a sentence per 2 chars", sentencePerTwoChars, textImport},
+        {"text import", "no full stop", noFullStop, textImport},
+        {"text import", "UTF-8 throughout", utf8Throughout, textImport},
+        {"text import", "UTF-8 until the last byte", utf8UntilTheEnd, textImport},
+    };
+    return all;
+}
+
+int child(int index, int megabytes)
+{
+    const Case &c = cases().at(std::size_t(index));
+    const QByteArray bytes = c.make(qsizetype(megabytes) * 1024 * 1024);
+    const Measured measured = c.read(bytes);
+    std::printf("cpu_ms=%.1f %s\n", measured.cpuMs, qPrintable(measured.result));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.size() == 3 && args[0] == QLatin1String("--child"))
+        return child(args[1].toInt(), args[2].toInt());
+
+    int limitSeconds = 60;
+    if (args.size() >= 2 && args[0] == QLatin1String("--limit")) {
+        limitSeconds = args[1].toInt();
+        args = args.mid(2);
+    }
+    QList<int> sizes;
+    for (const QString &arg : args)
+        sizes << arg.toInt();
+    if (sizes.isEmpty())
+        sizes = {1, 4, 16};
+
+    std::printf("%-12s %-28s %5s %12s  %s\n", "reader", "shape", "MB", "CPU ms", "result");
+    for (std::size_t i = 0; i < cases().size(); ++i) {
+        for (const int mb : sizes) {
+            QProcess process;
+            process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            process.start(QCoreApplication::applicationFilePath(),
+                          {QStringLiteral("--child"), QString::number(i), QString::number(mb)});
+            QString cpu;
+            QString result;
+            if (!process.waitForFinished(limitSeconds * 1000)) {
+                process.kill();
+                process.waitForFinished();
+                cpu = QStringLiteral(">%1000").arg(limitSeconds);
+                result = QStringLiteral("(stopped at the time limit)");
+            } else {
+                const QString out = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+                const qsizetype space = out.indexOf(QLatin1Char(' '));
+                cpu = out.left(space).section(QLatin1Char('='), 1);
+                result = out.mid(space + 1);
+            }
+            std::printf("%-12s %-28s %5d %12s  %s\n", cases()[i].reader, cases()[i].shape, mb,
+                        qPrintable(cpu), qPrintable(result));
+            std::fflush(stdout);
+        }
+    }
+    return 0;
+}
