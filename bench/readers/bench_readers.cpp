@@ -272,7 +272,7 @@ int main(int argc, char *argv[])
             if (!process.waitForFinished(limitSeconds * 1000)) {
                 process.kill();
                 process.waitForFinished();
-                cpu = QStringLiteral(">%1000").arg(limitSeconds);
+                cpu = QLatin1Char('>') + QString::number(qint64(limitSeconds) * 1000);
                 result = QStringLiteral("(stopped at the time limit)");
             } else {
                 const QString out = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
