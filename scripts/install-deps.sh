@@ -4,7 +4,10 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth fonts-dejavu-core
   # checking the install and building the packages
-  desktop-file-utils appstream shared-mime-info groff-base)
+  desktop-file-utils appstream shared-mime-info groff-base
+  # building the fuzz targets of the file readers: clang and its sanitizer and
+  # libFuzzer runtimes
+  clang libclang-rt-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

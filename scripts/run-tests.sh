@@ -2,7 +2,9 @@
 # Installs what is missing, then builds and runs every test twice: a normal
 # build, and one with AddressSanitizer and UndefinedBehaviorSanitizer, where
 # any report fails the run. Widget tests use the offscreen platform. The normal
-# build is also installed, checked and packaged.
+# build is also installed, checked and packaged. Last, the file readers' fuzz
+# targets run for a few seconds each; a crash or a broken property fails the
+# run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -20,3 +22,8 @@ scripts/check-install.sh build-test
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMINDLOOM_SANITIZE=ON -DMINDLOOM_BUILD_BENCH=OFF
 cmake --build build-asan -j "$jobs"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DMINDLOOM_FUZZ=ON -DMINDLOOM_BUILD_TESTS=OFF -DMINDLOOM_BUILD_BENCH=OFF
+cmake --build build-fuzz -j "$jobs" --target fuzz
+fuzz/run-fuzz.sh build-fuzz "${MINDLOOM_FUZZ_SECONDS:-5}"
