@@ -7,6 +7,7 @@
 //   bench_readers                      every case at 1, 4 and 16 MB
 //   bench_readers <MB>...              every case at the given sizes
 //   bench_readers --limit <s> ...      another time limit (default 60 s)
+//   bench_readers --case <text> ...    only the cases whose reader and shape hold text
 //   bench_readers --child <case> <MB>  one measurement (internal)
 //
 // Each line gives the CPU time of the read (bytes to the settings; both files
@@ -50,6 +51,11 @@ QByteArray entriesOnOneLine(qsizetype bytes)
 }
 
 QByteArray keysWithoutCommas(qsizetype bytes)
+{
+    return repeated("Location1=a.jpg\r\nLocation2=b.jpg\r\nLocation3=c.jpg\r\n", bytes);
+}
+
+QByteArray keysWithoutCommasOnOneLine(qsizetype bytes)
 {
     return repeated("Location1=a.jpg Location2=b.jpg Location3=c.jpg ", bytes);
 }
@@ -155,12 +161,13 @@ Measured personality(const QByteArray &bytes)
     start = std::clock();
     const PersonalityFile::MemoryCheck check = PersonalityFile::checkMemory(read.memory);
     const double checkMs = cpuMsSince(start);
-    return {cpuMs, QStringLiteral("memory=%1 matchWords=%2 qandA=%3 | check %4 ms: %5")
-                       .arg(read.memory.size())
-                       .arg(matchWords.size())
-                       .arg(read.qandA.size())
-                       .arg(checkMs, 0, 'f', 1)
-                       .arg(check.ok() ? QStringLiteral("savable") : QStringLiteral("line %1").arg(check.line))};
+    return {cpuMs,
+            QStringLiteral("memory=%1 matchWords=%2 qandA=%3 | check %4 ms: %5")
+                .arg(read.memory.size())
+                .arg(matchWords.size())
+                .arg(read.qandA.size())
+                .arg(checkMs, 0, 'f', 1)
+                .arg(check.ok() ? QStringLiteral("savable") : QStringLiteral("line %1").arg(check.line))};
 }
 
 // Text import ----------------------------------------------------------------
@@ -213,6 +220,7 @@ const std::vector<Case> &cases()
     static const std::vector<Case> all = {
         {"Options.Cfg", "every entry on one line", entriesOnOneLine, optionsCfg},
         {"Options.Cfg", "keys without commas", keysWithoutCommas, optionsCfg},
+        {"Options.Cfg", "keys without commas, one line", keysWithoutCommasOnOneLine, optionsCfg},
         {"Options.Cfg", "other lines between entries", linesBetweenEntries, optionsCfg},
         {"Options.Cfg", "old keys in front", oldKeysInFront, optionsCfg},
         {"Options.Cfg", "removals joining keys", nestedJoins, optionsCfg},
@@ -254,6 +262,11 @@ int main(int argc, char *argv[])
         limitSeconds = args[1].toInt();
         args = args.mid(2);
     }
+    QString only;
+    if (args.size() >= 2 && args[0] == QLatin1String("--case")) {
+        only = args[1];
+        args = args.mid(2);
+    }
     QList<int> sizes;
     for (const QString &arg : args)
         sizes << arg.toInt();
@@ -262,6 +275,10 @@ int main(int argc, char *argv[])
 
     std::printf("%-12s %-28s %5s %12s  %s\n", "reader", "shape", "MB", "CPU ms", "result");
     for (std::size_t i = 0; i < cases().size(); ++i) {
+        const QString name =
+            QLatin1String(cases()[i].reader) + QLatin1Char(' ') + QLatin1String(cases()[i].shape);
+        if (!name.contains(only))
+            continue;
         for (const int mb : sizes) {
             QProcess process;
             process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
