@@ -7,6 +7,7 @@
 #include "Platform.h"
 #include "ProgramFolder.h"
 #include "SceneCanvas.h"
+#include "ScenePreviewOpener.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -64,6 +65,8 @@ Form1::Form1(Platform &platform, QWidget *parent)
 {
     buildControls();
     connectEditor();
+    // The scene with all its parts, moving: F5, or "Preview..." on the canvas.
+    new ScenePreviewOpener(*this, *m_picCanvas, *m_editor, m_platform);
 
     // The default scene. A missing default picture leaves its part empty and
     // 0 x 0; the window opens anyway and says once which pictures were missing.

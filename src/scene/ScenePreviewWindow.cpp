@@ -1,0 +1,293 @@
+#include "ScenePreviewWindow.h"
+
+#include "FileDialog.h"
+#include "FileQuestions.h"
+#include "Platform.h"
+#include "ScenePreviewPicture.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QImageWriter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+const char *const ScenePreviewWindow::Title = "Scene Preview";
+
+namespace {
+
+struct AnimationSwitch
+{
+    const char *name;
+    const char *caption;
+    const char *accessibleName;
+    const char *description;
+};
+// In the order of ScenePreview::Animation.
+const AnimationSwitch AnimationSwitches[] = {
+    {"chkTalking", "Talking", "Talking animation",
+     "The mouths open and close at a steady syllable rate; off: they are drawn steadily"},
+    {"chkBlinking", "Blinking", "Blinking animation",
+     "The blink parts appear briefly now and then; off: they are drawn steadily"},
+    {"chkStrip", "Misc. Part", "Miscellaneous part animation",
+     "The miscellaneous part's picture is played as a strip of frames; off: it is drawn whole"},
+};
+
+struct ReadingBox
+{
+    const char *name;
+    const char *caption;
+    const char *unit; // shown after the box; may be empty
+    const char *accessibleName;
+};
+// In the order of ScenePreview::Reading.
+const ReadingBox ReadingBoxes[] = {
+    {"txtFrames", "Frames", "", "Frames in the miscellaneous part's strip (preview only)"},
+    {"txtSpeed", "Speed", "ms", "Milliseconds per frame (preview only)"},
+    {"txtRndm", "Rndm", "", "One-in-N chance per second of an early run (preview only)"},
+    {"txtDelay", "Delay", "s", "Seconds between runs (preview only)"},
+};
+
+} // namespace
+
+ScenePreviewWindow::ScenePreviewWindow(SceneEditor &editor, Platform &platform, QWidget *owner)
+    : QWidget(owner, Qt::Window), m_editor(editor), m_platform(platform),
+      m_cdl(platform.createFileDialog(this))
+{
+    setObjectName(QStringLiteral("ScenePreview"));
+    setWindowTitle(QString::fromLatin1(Title));
+    // Closing the preview ends it; a new one starts afresh. The program ends
+    // with the composer, whether or not a preview is open.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    buildControls();
+
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &ScenePreviewWindow::advance);
+    connect(&m_editor, &SceneEditor::changed, this, &ScenePreviewWindow::follow);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+
+    m_clock.start();
+    follow();
+}
+
+ScenePreviewWindow::~ScenePreviewWindow() = default;
+
+void ScenePreviewWindow::buildControls()
+{
+    auto *toolbar = new QVBoxLayout;
+    toolbar->setContentsMargins(6, 4, 6, 4);
+    toolbar->setSpacing(4);
+
+    auto *animations = new QHBoxLayout;
+    for (size_t i = 0; i < m_animations.size(); ++i) {
+        const AnimationSwitch &spec = AnimationSwitches[i];
+        auto *box = new QCheckBox(QString::fromLatin1(spec.caption), this);
+        box->setObjectName(QLatin1String(spec.name));
+        box->setAccessibleName(QString::fromLatin1(spec.accessibleName));
+        box->setAccessibleDescription(QString::fromLatin1(spec.description));
+        box->setChecked(m_preview.animation(ScenePreview::Animation(i)));
+        connect(box, &QCheckBox::toggled, this, [this, i](bool on) {
+            m_preview.advanceTo(m_clock.elapsed());
+            paintChanged(m_preview.setAnimation(ScenePreview::Animation(i), on));
+            updateStatus();
+            schedule();
+        });
+        animations->addWidget(box);
+        m_animations[i] = box;
+    }
+    animations->addSpacing(12);
+    auto *paceCaption = new QLabel(QStringLiteral("Animation speed:"), this);
+    animations->addWidget(paceCaption);
+    m_pace = new QSlider(Qt::Horizontal, this);
+    m_pace->setObjectName(QStringLiteral("sldPace"));
+    m_pace->setAccessibleName(QStringLiteral("Animation speed"));
+    m_pace->setAccessibleDescription(QStringLiteral("Per cent of real time, for every animation"));
+    m_pace->setRange(ScenePreview::SlowestPace, ScenePreview::FastestPace);
+    m_pace->setSingleStep(25);
+    m_pace->setPageStep(25);
+    m_pace->setValue(m_preview.pace());
+    m_pace->setFixedWidth(120);
+    paceCaption->setBuddy(m_pace);
+    connect(m_pace, &QSlider::valueChanged, this, &ScenePreviewWindow::setPace);
+    animations->addWidget(m_pace);
+    m_paceShown = new QLabel(this);
+    m_paceShown->setObjectName(QStringLiteral("lblPace"));
+    m_paceShown->setMinimumWidth(m_paceShown->fontMetrics().horizontalAdvance(QStringLiteral("400 %")) + 4);
+    animations->addWidget(m_paceShown);
+    animations->addStretch(1);
+    m_saveFrame = new QPushButton(QStringLiteral("Save Frame..."), this);
+    m_saveFrame->setObjectName(QStringLiteral("cmdSaveFrame"));
+    m_saveFrame->setAccessibleName(QStringLiteral("Save Frame"));
+    m_saveFrame->setAccessibleDescription(QStringLiteral("Saves the picture shown now as a PNG file"));
+    connect(m_saveFrame, &QPushButton::clicked, this, &ScenePreviewWindow::saveFrame);
+    animations->addWidget(m_saveFrame);
+    toolbar->addLayout(animations);
+
+    auto *readings = new QHBoxLayout;
+    readings->addWidget(new QLabel(QStringLiteral("Misc. Part, preview only:"), this));
+    for (size_t i = 0; i < m_readings.size(); ++i) {
+        const ReadingBox &spec = ReadingBoxes[i];
+        auto *caption = new QLabel(QString::fromLatin1(spec.caption), this);
+        auto *box = new QLineEdit(this);
+        box->setObjectName(QLatin1String(spec.name));
+        box->setAccessibleName(QString::fromLatin1(spec.accessibleName));
+        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 10);
+        caption->setBuddy(box);
+        // Only what the user types here is the preview's own; the scene's
+        // texts reach the box through the preview.
+        connect(box, &QLineEdit::textEdited, this, [this, i](const QString &text) {
+            m_preview.advanceTo(m_clock.elapsed());
+            paintChanged(m_preview.setReading(ScenePreview::Reading(i), text));
+            updateStatus();
+            schedule();
+        });
+        readings->addSpacing(6);
+        readings->addWidget(caption);
+        readings->addWidget(box);
+        if (*spec.unit)
+            readings->addWidget(new QLabel(QString::fromLatin1(spec.unit), this));
+        m_readings[i] = box;
+    }
+    readings->addStretch(1);
+    toolbar->addLayout(readings);
+
+    m_picture = new ScenePreviewPicture(&m_preview.frame(), this);
+    m_picture->setAccessibleName(QStringLiteral("Scene preview, 700 by 500"));
+    m_picture->setAccessibleDescription(
+        QStringLiteral("The background with every part of the scene, as the companion shows it"));
+
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("lblStatus"));
+    m_status->setAccessibleName(QStringLiteral("Preview status"));
+    m_status->setContentsMargins(6, 2, 6, 4);
+    m_status->setWordWrap(true);
+    // One line's height always, so the picture never moves when a note appears.
+    m_status->setMinimumHeight(m_status->fontMetrics().height() * 2 + 6);
+    m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(toolbar);
+    layout->addWidget(m_picture, 0, Qt::AlignLeft);
+    layout->addWidget(m_status);
+
+    m_paceShown->setText(QStringLiteral("%1 %").arg(m_pace->value()));
+}
+
+// ---------------------------------------------------------------------------
+// Following the scene and the clock
+
+void ScenePreviewWindow::follow()
+{
+    // The animations first run up to now, so the new scene starts where they stand.
+    m_preview.advanceTo(m_clock.elapsed());
+    paintChanged(m_preview.setScene(m_editor.record(), m_editor.pictures()));
+    mirrorReadings();
+    updateStatus();
+    schedule();
+}
+
+void ScenePreviewWindow::advance()
+{
+    paintChanged(m_preview.advanceTo(m_clock.elapsed()));
+    schedule();
+}
+
+// The timer waits for the next change of the picture; with nothing moving it
+// does not run at all.
+void ScenePreviewWindow::schedule()
+{
+    const qint64 due = m_preview.nextChangeAt();
+    if (due < 0) {
+        m_timer.stop();
+        return;
+    }
+    m_timer.start(int(std::clamp<qint64>(due - m_clock.elapsed(), 0, 24 * 3600 * 1000)));
+}
+
+void ScenePreviewWindow::paintChanged(const QRegion &changed)
+{
+    if (!changed.isEmpty())
+        m_picture->update(changed);
+}
+
+void ScenePreviewWindow::setPace(int percent)
+{
+    // The time up to now ran at the old pace.
+    m_preview.advanceTo(m_clock.elapsed());
+    m_preview.setPace(percent);
+    m_paceShown->setText(QStringLiteral("%1 %").arg(m_preview.pace()));
+    schedule();
+}
+
+void ScenePreviewWindow::mirrorReadings()
+{
+    for (size_t i = 0; i < m_readings.size(); ++i) {
+        const QString &text = m_preview.reading(ScenePreview::Reading(i));
+        if (m_readings[i]->text() != text)
+            m_readings[i]->setText(text); // setText is no edit: the reading keeps following
+    }
+}
+
+void ScenePreviewWindow::updateStatus()
+{
+    const QString text = m_preview.note().isEmpty() ? m_saved : m_preview.note();
+    if (m_status->text() != text)
+        m_status->setText(text);
+}
+
+// ---------------------------------------------------------------------------
+// Save Frame
+
+void ScenePreviewWindow::saveFrame()
+{
+    const QString title = QStringLiteral("Save Frame");
+    // The frame on the screen at the click; the animations go on while the
+    // dialog is open.
+    const QImage frame = m_preview.frame().copy();
+    QString target = m_cdl->askSave(QStringLiteral("PNG Files (*.png)|*.png"), m_platform.programFolder());
+    if (target.isEmpty())
+        return;
+    // The file is a PNG whatever its name; a bare name gets the extension.
+    if (QFileInfo(target).suffix().isEmpty())
+        target += QStringLiteral(".png");
+    if (!FileQuestions::mayReplace(m_platform, this, title, target))
+        return;
+
+    const QString shown = QDir::toNativeSeparators(target);
+    QSaveFile file(target);
+    QString error;
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+    } else {
+        QImageWriter writer(&file, "png");
+        if (!writer.write(frame)) {
+            error = writer.errorString();
+            file.cancelWriting();
+        } else if (!file.commit()) {
+            error = file.errorString();
+        }
+    }
+    if (!error.isEmpty()) {
+        m_platform.showMessage(this,
+                               QStringLiteral("The frame could not be saved as \"%1\": %2").arg(shown, error),
+                               title, Platform::MessageIcon::Critical);
+        return;
+    }
+    m_saved = QStringLiteral("Frame saved as \"%1\".").arg(shown);
+    updateStatus();
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "SceneEditor.h"
+#include "ScenePreview.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class FileDialog;
+class Platform;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class ScenePreviewPicture;
+
+// "Scene Preview": the composer's scene with all its parts, moving, in a
+// window of its own. A small toolbar above the 700 x 500 picture switches the
+// animations, sets their pace and the strip's own readings, and saves the
+// frame shown; a status line below says why the strip stands still.
+//
+// The window follows every change of the editor's scene at once and never
+// changes the scene. Its timer fires only when the picture next changes, and
+// only the parts that changed are painted again.
+class ScenePreviewWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    static const char *const Title; // "Scene Preview"
+
+    // owner: the composer's window; the preview stays in front of it and goes with it.
+    ScenePreviewWindow(SceneEditor &editor, Platform &platform, QWidget *owner = nullptr);
+    ~ScenePreviewWindow() override;
+
+    const ScenePreview &preview() const { return m_preview; }
+    ScenePreviewPicture &picture() { return *m_picture; }
+
+private:
+    void buildControls();
+    void follow();
+    void advance();
+    void schedule();
+    void paintChanged(const QRegion &changed);
+    void mirrorReadings();
+    void updateStatus();
+    void setPace(int percent);
+    void saveFrame();
+
+    SceneEditor &m_editor;
+    Platform &m_platform;
+    std::unique_ptr<FileDialog> m_cdl;
+    ScenePreview m_preview;
+    QElapsedTimer m_clock;
+    QTimer m_timer;
+
+    ScenePreviewPicture *m_picture = nullptr;
+    std::array<QCheckBox *, ScenePreview::AnimationCount> m_animations{};
+    QSlider *m_pace = nullptr;
+    QLabel *m_paceShown = nullptr;
+    std::array<QLineEdit *, ScenePreview::ReadingCount> m_readings{};
+    QPushButton *m_saveFrame = nullptr;
+    QLabel *m_status = nullptr;
+    QString m_saved; // what the last Save Frame wrote, for the status line
+};
