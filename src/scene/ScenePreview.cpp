@@ -45,6 +45,13 @@ ScenePreview::RandomSource seeded(quint32 seed)
     return [generator](quint32 bound) { return generator->bounded(bound); };
 }
 
+// A text quoted in a note: a long one is cut, so the note stays one line or two.
+QString quoted(const QString &text)
+{
+    constexpr qsizetype Longest = 24;
+    return text.size() <= Longest ? text : text.left(Longest) + QStringLiteral("...");
+}
+
 // A reading as a whole number of at most `most`: digits only, with spaces
 // around them; anything else is a problem, named with the reading's caption.
 bool wholeNumber(const QString &caption, const QString &text, qint64 most, qint64 *value, QString *problem)
@@ -54,13 +61,13 @@ bool wholeNumber(const QString &caption, const QString &text, qint64 most, qint6
         return c >= QLatin1Char('0') && c <= QLatin1Char('9');
     });
     if (!digits) {
-        *problem = QStringLiteral("%1 \"%2\" is not a whole number").arg(caption, text);
+        *problem = QStringLiteral("%1 \"%2\" is not a whole number").arg(caption, quoted(text));
         return false;
     }
     bool ok = false;
     const qint64 number = trimmed.toLongLong(&ok);
     if (!ok || number > most) {
-        *problem = QStringLiteral("%1 %2 is more than %3").arg(caption, trimmed).arg(most);
+        *problem = QStringLiteral("%1 %2 is more than %3").arg(caption, quoted(trimmed)).arg(most);
         return false;
     }
     *value = number;

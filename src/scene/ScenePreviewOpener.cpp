@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QScreen>
 #include <QShortcut>
 
 ScenePreviewOpener::ScenePreviewOpener(QWidget &composer, SceneCanvas &canvas, SceneEditor &editor,
@@ -69,6 +70,12 @@ void ScenePreviewOpener::open()
 {
     if (!m_window) {
         m_window = new ScenePreviewWindow(m_editor, m_platform, &m_composer);
+        // Beside the composer where the screen has room, so neither hides the other.
+        m_window->adjustSize();
+        const QRect beside(m_composer.frameGeometry().topRight() + QPoint(8, 0), m_window->frameSize());
+        if (const QScreen *screen = m_composer.screen();
+            screen && screen->availableGeometry().contains(beside))
+            m_window->move(beside.topLeft());
         m_window->show();
     }
     m_window->raise();

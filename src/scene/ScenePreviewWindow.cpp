@@ -99,7 +99,7 @@ void ScenePreviewWindow::buildControls()
         box->setAccessibleDescription(QString::fromLatin1(spec.description));
         box->setChecked(m_preview.animation(ScenePreview::Animation(i)));
         connect(box, &QCheckBox::toggled, this, [this, i](bool on) {
-            m_preview.advanceTo(m_clock.elapsed());
+            catchUp();
             paintChanged(m_preview.setAnimation(ScenePreview::Animation(i), on));
             updateStatus();
             schedule();
@@ -148,7 +148,7 @@ void ScenePreviewWindow::buildControls()
         // Only what the user types here is the preview's own; the scene's
         // texts reach the box through the preview.
         connect(box, &QLineEdit::textEdited, this, [this, i](const QString &text) {
-            m_preview.advanceTo(m_clock.elapsed());
+            catchUp();
             paintChanged(m_preview.setReading(ScenePreview::Reading(i), text));
             updateStatus();
             schedule();
@@ -173,7 +173,8 @@ void ScenePreviewWindow::buildControls()
     m_status->setAccessibleName(QStringLiteral("Preview status"));
     m_status->setContentsMargins(6, 2, 6, 4);
     m_status->setWordWrap(true);
-    // One line's height always, so the picture never moves when a note appears.
+    m_status->setTextFormat(Qt::PlainText); // notes quote what the user typed
+    // Room for a note of two lines always, so the window never grows when one appears.
     m_status->setMinimumHeight(m_status->fontMetrics().height() * 2 + 6);
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -194,16 +195,22 @@ void ScenePreviewWindow::buildControls()
 void ScenePreviewWindow::follow()
 {
     // The animations first run up to now, so the new scene starts where they stand.
-    m_preview.advanceTo(m_clock.elapsed());
+    catchUp();
     paintChanged(m_preview.setScene(m_editor.record(), m_editor.pictures()));
     mirrorReadings();
     updateStatus();
     schedule();
 }
 
-void ScenePreviewWindow::advance()
+// Lets the animations run up to now, before anything else changes the picture.
+void ScenePreviewWindow::catchUp()
 {
     paintChanged(m_preview.advanceTo(m_clock.elapsed()));
+}
+
+void ScenePreviewWindow::advance()
+{
+    catchUp();
     schedule();
 }
 
@@ -228,7 +235,7 @@ void ScenePreviewWindow::paintChanged(const QRegion &changed)
 void ScenePreviewWindow::setPace(int percent)
 {
     // The time up to now ran at the old pace.
-    m_preview.advanceTo(m_clock.elapsed());
+    catchUp();
     m_preview.setPace(percent);
     m_paceShown->setText(QStringLiteral("%1 %").arg(m_preview.pace()));
     schedule();

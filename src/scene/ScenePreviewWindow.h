@@ -43,6 +43,7 @@ public:
 private:
     void buildControls();
     void follow();
+    void catchUp();
     void advance();
     void schedule();
     void paintChanged(const QRegion &changed);

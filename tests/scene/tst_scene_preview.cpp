@@ -286,6 +286,9 @@ void TestScenePreview::unreadableReadings_data()
                                     << QStringLiteral("Delay \"-1\" is not a whole number");
     QTest::newRow("Rndm huge") << rndm << QStringLiteral("99999999999999999999999")
                                << QStringLiteral("Rndm 99999999999999999999999 is more than 2147483647");
+    QTest::newRow("a long text is cut in the note")
+        << frames << QStringLiteral("x").repeated(5000)
+        << QStringLiteral("Frames \"%1...\" is not a whole number").arg(QStringLiteral("x").repeated(24));
 }
 
 void TestScenePreview::unreadableReadings()
