@@ -194,6 +194,15 @@ ScenePreview::StripTiming ScenePreview::readStripTiming() const
 // New readings start a run at once, so the user sees what they do.
 void ScenePreview::timingChanged()
 {
+    // Read again only when what it is read from changed (not at every step of a drag).
+    const int stripWidth = m_sources[ScenePart::Misc].width();
+    if (m_timingRead && m_readFrom == m_readings && m_readWidth == stripWidth) {
+        updateNote();
+        return;
+    }
+    m_timingRead = true;
+    m_readFrom = m_readings;
+    m_readWidth = stripWidth;
     const StripTiming timing = readStripTiming();
     if (!(timing == m_timing)) {
         m_timing = timing;

@@ -154,6 +154,9 @@ private:
     std::array<QString, ReadingCount> m_readings;
     std::array<bool, ReadingCount> m_own{};
     StripTiming m_timing;
+    bool m_timingRead = false;
+    std::array<QString, ReadingCount> m_readFrom; // the readings m_timing was read from
+    int m_readWidth = 0;                          // and the strip's width
     QString m_note;
 
     // Schedules, in animation milliseconds.

@@ -210,6 +210,7 @@ void ScenePreviewWindow::catchUp()
 
 void ScenePreviewWindow::advance()
 {
+    m_lastTick = m_clock.elapsed();
     catchUp();
     schedule();
 }
@@ -223,7 +224,11 @@ void ScenePreviewWindow::schedule()
         m_timer.stop();
         return;
     }
-    m_timer.start(int(std::clamp<qint64>(due - m_clock.elapsed(), 0, 24 * 3600 * 1000)));
+    // Frames of a few milliseconds (a Speed of 1) are shown at most about 60
+    // times a second; the ones in between are skipped, as a screen would.
+    constexpr qint64 ShortestTick = 15;
+    const qint64 at = std::max(due, m_lastTick + ShortestTick);
+    m_timer.start(int(std::clamp<qint64>(at - m_clock.elapsed(), 0, 24 * 3600 * 1000)));
 }
 
 void ScenePreviewWindow::paintChanged(const QRegion &changed)
@@ -243,8 +248,11 @@ void ScenePreviewWindow::setPace(int percent)
 
 void ScenePreviewWindow::mirrorReadings()
 {
+    // A damaged scene file can hold a text of millions of characters; a box
+    // shows its beginning, which is plenty to see that it is no number.
+    constexpr qsizetype LongestShown = 256;
     for (size_t i = 0; i < m_readings.size(); ++i) {
-        const QString &text = m_preview.reading(ScenePreview::Reading(i));
+        const QString text = m_preview.reading(ScenePreview::Reading(i)).left(LongestShown);
         if (m_readings[i]->text() != text)
             m_readings[i]->setText(text); // setText is no edit: the reading keeps following
     }

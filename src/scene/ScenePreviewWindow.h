@@ -58,6 +58,7 @@ private:
     ScenePreview m_preview;
     QElapsedTimer m_clock;
     QTimer m_timer;
+    qint64 m_lastTick = -1000; // when the timer last fired, on m_clock
 
     ScenePreviewPicture *m_picture = nullptr;
     std::array<QCheckBox *, ScenePreview::AnimationCount> m_animations{};
