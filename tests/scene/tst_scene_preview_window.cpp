@@ -5,6 +5,7 @@
 #include "ScenePreviewPicture.h"
 #include "ScenePreviewWindow.h"
 
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
 
@@ -129,6 +130,12 @@ void TestScenePreviewWindow::f5AndMenuOpenOnePreview()
     // The click moved nothing and left no drag behind: undo still works.
     QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, 120.0f);
     QVERIFY(!window.editor().dragging());
+
+    // The keyboard's menu key opens the menu too.
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(0, 0));
+    QApplication::sendEvent(f.canvas(), &menuKey);
+    QTRY_VERIFY(menu->isVisible());
+    menu->hide();
 }
 
 // Every button drags in the composer; a right-button drag stays a drag.
