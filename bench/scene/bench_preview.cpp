@@ -128,7 +128,7 @@ int main(int argc, char **argv)
 
     const std::pair<double, double> alone = dragMoves(editor);
 
-    QtPlatform platform;
+    QtPlatform platform{QStringLiteral("/bench/")};
     ScenePreviewWindow window(editor, platform);
     window.show();
     runFor(1000); // shown, painted once, running

@@ -132,7 +132,8 @@ void TestScenePreviewWindow::f5AndMenuOpenOnePreview()
     QVERIFY(!window.editor().dragging());
 
     // The keyboard's menu key opens the menu too.
-    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(0, 0));
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(0, 0),
+                              f.canvas()->mapToGlobal(QPoint(0, 0)));
     QApplication::sendEvent(f.canvas(), &menuKey);
     QTRY_VERIFY(menu->isVisible());
     menu->hide();
