@@ -277,6 +277,14 @@ bool MemoryEd::savePersonality()
     const QString folder = m_platform.programFolder();
     QString name = m_document.personalityName();
     const bool isNew = name.isEmpty();
+    // Refused before any question, and the line is shown where it can be changed.
+    const PersonalityFile::MemoryCheck check = m_document.checkMemory();
+    if (!check.ok()) {
+        if (m_document.view() == PersonalityDocument::View::General)
+            RichTextBox1->selectText(check.position, check.lineText.size());
+        showError(check.message);
+        return false;
+    }
     if (isNew) {
         name = askNewPersonalityName(folder);
         if (name.isEmpty())

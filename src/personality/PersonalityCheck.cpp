@@ -70,23 +70,16 @@ QList<Finding> checkMemory(const QByteArray &bytes)
     findings += FileCheck::loneCarriageReturns(memory.text(), lines,
                                                [&memory](qsizetype at) { return memory.inFile(at); });
 
-    // Save Personality writes the sections after the memory text, and a load
-    // takes each from the first place its marker stands followed by CR LF: a
-    // marker left in the memory text (also at its very end, where the save puts
-    // CR LF after it) would be taken instead. The decoded text comes back from
-    // a save exactly as it is, so this is the one thing that changes.
-    const QString &text = memory.text();
-    for (QLatin1String marker : {PersonalityFile::kMatchWordsMarker, PersonalityFile::kWontSayMarker}) {
-        qsizetype at = text.indexOf(marker + QStringLiteral("\r\n"));
-        if (at < 0 && text.endsWith(marker))
-            at = text.size() - marker.size();
-        if (at >= 0)
-            findings << Finding{
-                lines.lineOf(memory.inFile(at)),
-                QStringLiteral("the memory text holds \"%1\": after a save, the next load takes "
-                               "it for the start of that section")
-                    .arg(marker)};
-    }
+    // A line of the memory text that the next load after a save would take
+    // for a section's start; the decoded text comes back from a save exactly
+    // as it is, so this is the one thing that changes. Save Personality
+    // refuses such a text by the same check.
+    const PersonalityFile::MemoryCheck check = PersonalityFile::checkMemory(memory.text());
+    if (!check.ok())
+        findings << Finding{lines.lineOf(memory.inFile(check.position)),
+                            QStringLiteral("the memory text holds \"%1\": after a save, the next load takes "
+                                           "it for the start of that section")
+                                .arg(check.marker)};
     return FileCheck::inLineOrder(findings);
 }
 

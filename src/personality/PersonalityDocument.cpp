@@ -199,8 +199,16 @@ QString PersonalityDocument::load(const QString &programFolder, const QString &e
 
 // Saving.
 
+PersonalityFile::MemoryCheck PersonalityDocument::checkMemory() const
+{
+    return PersonalityFile::checkMemory(memory());
+}
+
 QString PersonalityDocument::save(const QString &programFolder, const QString &name)
 {
+    const PersonalityFile::MemoryCheck check = checkMemory();
+    if (!check.ok())
+        return check.message;
     const QString error =
         PersonalityFile::save(programFolder, name, memory(), m_matchWords, m_wontSayData, qandA());
     if (!error.isEmpty())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PersonalityFile.h"
 #include "PlainTextDocument.h"
 
 #include <QObject>
@@ -79,10 +80,15 @@ public:
     // to show; nothing changes on a failure.
     QString load(const QString &programFolder, const QString &entry);
 
+    // Whether the memory text can be saved: a line of it that reads like a
+    // section marker would take that section's place on the next load.
+    PersonalityFile::MemoryCheck checkMemory() const;
+
     // Save Personality under `name` (the loaded personality's, or a new one):
     // both files in their stored form. On success the personality is the one
     // called `name` and counts as unchanged. Returns an empty string or the
-    // message to show; the texts never change.
+    // message to show; the texts never change, and a memory text that
+    // checkMemory() refuses is not written.
     QString save(const QString &programFolder, const QString &name);
 
     // The base name a personality saved under the file name chosen in a save

@@ -190,6 +190,7 @@ MemoryCheck checkMemory(const QString &memory)
     check.line = line;
     check.position = lineStart;
     check.lineText = memory.mid(lineStart, lineEnd - lineStart);
+    check.marker = marker;
     check.message = QStringLiteral("Line %1 of the memory text reads \"%2\". The next load would take it for "
                                    "the start of the \"%3\" section, and the words of that section would be "
                                    "lost. Change or remove that line and save again. Nothing was written.")

@@ -63,6 +63,7 @@ struct MemoryCheck
     qsizetype line = 0;      // 1-based line of the memory text holding the marker; 0 when it can be saved
     qsizetype position = -1; // where that line starts in the memory text
     QString lineText;        // the line, without its line end
+    QString marker;          // the section marker the line holds
     QString message;         // empty when the memory text can be saved
     bool ok() const { return message.isEmpty(); }
 };

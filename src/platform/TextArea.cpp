@@ -126,11 +126,17 @@ TextSearch::Match TextArea::find(const QString &needle, TextSearch::Direction di
     const TextSearch::Match match = TextSearch::find(text(), needle, textPosition(from), direction, cs, wrap);
     if (!match.found())
         return match;
-    cursor.setPosition(documentPosition(match.position));
-    cursor.setPosition(documentPosition(match.position + needle.size()), QTextCursor::KeepAnchor);
+    selectText(match.position, needle.size());
+    return match;
+}
+
+void TextArea::selectText(qsizetype start, qsizetype length)
+{
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(documentPosition(start));
+    cursor.setPosition(documentPosition(start + length), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
     ensureCursorVisible();
-    return match;
 }
 
 FindDialog *TextArea::findDialog()

@@ -54,6 +54,10 @@ public:
     // The area's Find window, made when first asked for; Ctrl+F shows it.
     FindDialog *findDialog();
 
+    // Selects `length` characters of text() from `start` and scrolls them
+    // into view.
+    void selectText(qsizetype start, qsizetype length);
+
     // The document's raw text (paragraph and line separators) as the text's
     // own CR LF and LF line ends; exposed for tests.
     static QString fromDocumentText(QStringView text);

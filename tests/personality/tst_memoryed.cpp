@@ -528,14 +528,19 @@ void TestMemoryEd::saveMessages_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("critical");
+    QTest::addColumn<QString>("selected"); // what the text area shows selected afterwards
     QTest::newRow("saved") << QString() << QString() << QStringLiteral("Personality Saved")
-                           << QStringLiteral("Personality Saved") << false;
+                           << QStringLiteral("Personality Saved") << false << QString();
     QTest::newRow("a file cannot be written")
         << QStringLiteral("Juniper.qas") << QString() << QStringLiteral("Juniper.qas")
-        << QStringLiteral("Error!!") << true;
+        << QStringLiteral("Error!!") << true << QString();
     QTest::newRow("a character the code page cannot store")
         << QString() << QStringLiteral("\u2665") << QStringLiteral("U+2665") << QStringLiteral("Error!!")
-        << true;
+        << true << QString();
+    // The next load would take the typed line for the section's start.
+    QTest::newRow("a line reading a section marker")
+        << QString() << QStringLiteral("\r* WontSay:\rMore.") << QStringLiteral("Line ")
+        << QStringLiteral("Error!!") << true << QStringLiteral("* WontSay:");
 }
 
 void TestMemoryEd::saveMessages()
@@ -545,12 +550,15 @@ void TestMemoryEd::saveMessages()
     QFETCH(QString, text);
     QFETCH(QString, title);
     QFETCH(bool, critical);
+    QFETCH(QString, selected);
     Editor e;
     e.copySample();
     MemoryEd &w = e.open();
     e.load(SamplePersonality::name());
     e.type(QStringLiteral("New line.") + typed);
     const Texts before = texts(e);
+    const QString memoryFile = e.path(SamplePersonality::name() + QStringLiteral(".mem"));
+    const QByteArray storedBefore = readBytes(memoryFile);
     if (!blocked.isEmpty()) {
         QVERIFY(QFile::remove(e.path(blocked)));
         QVERIFY(QDir().mkdir(e.path(blocked)));
@@ -563,6 +571,10 @@ void TestMemoryEd::saveMessages()
     QCOMPARE(message.icon, critical ? Platform::MessageIcon::Critical : Platform::MessageIcon::None);
     QCOMPARE(texts(e), before);
     QCOMPARE(w.document().modified(), critical);
+    if (critical)
+        QCOMPARE(readBytes(memoryFile), storedBefore);
+    if (!selected.isEmpty())
+        QCOMPARE(e.area()->textCursor().selectedText(), selected);
 }
 
 void TestMemoryEd::unsavedWorkQuestion_data()

@@ -417,6 +417,8 @@ void TestPersonalityDocument::saveFailuresChangeNothing_data()
         << QStringLiteral("Juniper.mem") << QString() << QStringLiteral("Juniper.mem");
     QTest::newRow("a character the code page cannot store")
         << QString() << QStringLiteral("I \u2665 you.") << QStringLiteral("U+2665");
+    QTest::newRow("a line reading a section marker")
+        << QString() << QStringLiteral("\r\n* MatchWords:\r\nMore.") << QStringLiteral("\"* MatchWords:\"");
 }
 
 void TestPersonalityDocument::saveFailuresChangeNothing()
