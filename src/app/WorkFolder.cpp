@@ -10,6 +10,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QSet>
 #include <QStandardPaths>
 
 namespace WorkFolder {
@@ -26,6 +28,29 @@ bool taken(const QString &path)
 {
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
+}
+
+// Replaces a help file of an earlier version by the shipped one when they differ.
+void refresh(const QString &from, const QString &to, const QString &relative, FillResult &result)
+{
+    QFile shipped(from);
+    QFile present(to);
+    if (!shipped.open(QIODevice::ReadOnly)) {
+        result.errors << QStringLiteral("Cannot read \"%1\": %2")
+                             .arg(QDir::toNativeSeparators(from), shipped.errorString());
+        return;
+    }
+    const QByteArray bytes = shipped.readAll();
+    if (present.open(QIODevice::ReadOnly) && present.readAll() == bytes)
+        return;
+    present.close();
+    QSaveFile replaced(to);
+    if (!replaced.open(QIODevice::WriteOnly) || replaced.write(bytes) != bytes.size() || !replaced.commit()) {
+        result.errors << QStringLiteral("Cannot write \"%1\": %2")
+                             .arg(QDir::toNativeSeparators(to), replaced.errorString());
+        return;
+    }
+    result.copied << relative;
 }
 
 } // namespace
@@ -79,13 +104,21 @@ QString filledMarkerName()
     return QStringLiteral(".shipped-content");
 }
 
-FillResult fill(const QString &dataFolder, const QString &contentFolder)
+FillResult fill(const QString &dataFolder, const QString &contentFolder, const QString &version)
 {
     FillResult result;
     const QDir target(dataFolder);
     const QString marker = target.filePath(filledMarkerName());
-    if (taken(marker))
-        return result;
+    // What an earlier fill recorded: its version and the files it knew.
+    const bool filledBefore = taken(marker);
+    QStringList known;
+    if (filledBefore) {
+        QFile recorded(marker);
+        if (recorded.open(QIODevice::ReadOnly))
+            known = QString::fromUtf8(recorded.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        if (!known.isEmpty() && known.takeFirst() == version)
+            return result;
+    }
     if (!QDir().mkpath(dataFolder)) {
         result.errors
             << QStringLiteral("Cannot make the folder \"%1\".").arg(QDir::toNativeSeparators(dataFolder));
@@ -106,10 +139,18 @@ FillResult fill(const QString &dataFolder, const QString &contentFolder)
     // The listing order is the file system's; copying in name order makes a
     // fill the same everywhere.
     files.sort();
+    const QSet<QString> knownFiles(known.cbegin(), known.cend());
 
     for (const QString &relative : files) {
         const QString to = target.filePath(relative);
-        if (taken(to))
+        const QString from = source.filePath(relative);
+        if (taken(to)) {
+            if (filledBefore && relative.startsWith(QLatin1String("Docs/")))
+                refresh(from, to, relative, result);
+            continue;
+        }
+        // A file an earlier fill placed and the user deleted stays deleted.
+        if (knownFiles.contains(relative))
             continue;
         const QString folder = QFileInfo(to).path();
         if (!QDir().mkpath(folder)) {
@@ -117,7 +158,7 @@ FillResult fill(const QString &dataFolder, const QString &contentFolder)
                 << QStringLiteral("Cannot make the folder \"%1\".").arg(QDir::toNativeSeparators(folder));
             continue;
         }
-        QFile file(source.filePath(relative));
+        QFile file(from);
         // The copy lands under its name only when complete.
         if (!file.copy(to)) {
             if (!taken(to))
@@ -132,9 +173,9 @@ FillResult fill(const QString &dataFolder, const QString &contentFolder)
     }
 
     if (result.ok()) {
-        QFile done(marker);
-        if (!done.open(QIODevice::WriteOnly) || done.write(KitInfo::version().toUtf8() + "\n") < 0 ||
-            !done.flush())
+        QSaveFile done(marker);
+        const QByteArray record = (QStringList{version} + files).join(QLatin1Char('\n')).toUtf8() + '\n';
+        if (!done.open(QIODevice::WriteOnly) || done.write(record) < 0 || !done.commit())
             result.errors << QStringLiteral("Cannot write \"%1\": %2")
                                  .arg(QDir::toNativeSeparators(marker), done.errorString());
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KitProgram.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -53,16 +55,20 @@ struct FillResult
     bool ok() const { return errors.isEmpty(); }
 };
 
-// The file in the data folder that records a complete fill.
+// The file in the data folder that records a complete fill: the kit's
+// version, then the shipped files it knew, one relative path a line.
 QString filledMarkerName();
 
 // Fills the data folder with the shipped content: every file of
 // contentFolder, subfolders included, that the data folder does not hold yet,
-// copied with the user's read and write rights. Nothing that exists is ever
-// replaced. Once everything is there a marker records it, and later calls do
-// nothing, so samples the user deleted stay deleted; a fill that failed part
-// way is completed by the next call.
-FillResult fill(const QString &dataFolder, const QString &contentFolder);
+// copied with the user's read and write rights. Nothing of the user's is ever
+// replaced. Once everything is there the marker records it, and later calls
+// of the same version do nothing, so samples the user deleted stay deleted; a
+// fill that failed part way is completed by the next call. A later version
+// adds the files it ships new and brings the help (Docs/) up to date, which
+// is the kit's own read-only content.
+FillResult fill(const QString &dataFolder, const QString &contentFolder,
+                const QString &version = KitInfo::version());
 
 // The folder the running program works in, for the command line it has read:
 // chosen, and the data folder filled, with whatever could not be copied

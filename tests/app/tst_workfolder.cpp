@@ -22,6 +22,7 @@ private slots:
     void firstFillCopiesTheShippedContent();
     void neverReplacesTheUsersFiles();
     void secondFillChangesNothing();
+    void laterVersionAddsWhatItShipsNew();
     void failedFillIsCompletedLater();
     void missingContentIsReported();
 };
@@ -221,6 +222,37 @@ void TestWorkFolder::secondFillChangesNothing()
     QVERIFY(again.copied.isEmpty());
     QCOMPARE(filesBelow(data), before);
     QCOMPARE(QFileInfo(data + QStringLiteral("/Images/bg.jpg")).lastModified(), changed);
+}
+
+void TestWorkFolder::laterVersionAddsWhatItShipsNew()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString content = dir.filePath(QStringLiteral("content"));
+    makeContent(content);
+    QVERIFY(QDir().mkpath(content + QStringLiteral("/Docs")));
+    TestFiles::writeBytes(content + QStringLiteral("/Docs/help.html"), "help 1");
+    const QString data = dir.filePath(QStringLiteral("data"));
+    QVERIFY(WorkFolder::fill(data, content, QStringLiteral("1.0")).ok());
+
+    QVERIFY(QFile::remove(data + QStringLiteral("/Juniper.mem")));
+    TestFiles::writeBytes(data + QStringLiteral("/Options.Cfg"), "the user's settings");
+    // The next version ships new help, a new page and a new sample.
+    TestFiles::writeBytes(content + QStringLiteral("/Docs/help.html"), "help 2");
+    TestFiles::writeBytes(content + QStringLiteral("/Docs/new.png"), "new page");
+    TestFiles::writeBytes(content + QStringLiteral("/New.kba"), "new facts");
+
+    const WorkFolder::FillResult upgraded = WorkFolder::fill(data, content, QStringLiteral("1.1"));
+    QVERIFY2(upgraded.ok(), qPrintable(upgraded.errors.join(QLatin1Char('\n'))));
+    QCOMPARE(upgraded.copied, (QStringList{QStringLiteral("Docs/help.html"), QStringLiteral("Docs/new.png"),
+                                           QStringLiteral("New.kba")}));
+    QCOMPARE(TestFiles::readBytes(data + QStringLiteral("/Docs/help.html")), QByteArray("help 2"));
+    QVERIFY(!QFileInfo::exists(data + QStringLiteral("/Juniper.mem")));
+    QCOMPARE(TestFiles::readBytes(data + QStringLiteral("/Options.Cfg")), QByteArray("the user's settings"));
+
+    const QMap<QString, QByteArray> before = filesBelow(data);
+    QVERIFY(WorkFolder::fill(data, content, QStringLiteral("1.1")).copied.isEmpty());
+    QCOMPARE(filesBelow(data), before);
 }
 
 void TestWorkFolder::failedFillIsCompletedLater()
