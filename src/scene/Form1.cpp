@@ -111,10 +111,10 @@ void Form1::buildControls()
     setAutoFillBackground(true);
 
     std::vector<std::pair<int, QWidget *>> tabs;
-    for (const Form1Layout::Control &spec : Form1Layout::Controls) {
-        const QString caption = QString::fromLatin1(spec.caption);
+    for (const Form1Layout::Control &item : Form1Layout::Controls) {
+        const QString caption = QString::fromLatin1(item.caption);
         QWidget *control = nullptr;
-        switch (spec.kind) {
+        switch (item.kind) {
         case Form1Layout::Kind::Canvas:
             m_picCanvas = new SceneCanvas(this);
             m_picCanvas->setPicture(&m_editor->canvas());
@@ -149,7 +149,7 @@ void Form1::buildControls()
         }
         default: {
             auto *label = new QLabel(caption, this);
-            if (spec.role == Role::Heading) {
+            if (item.role == Role::Heading) {
                 QFont bold = label->font();
                 bold.setBold(true);
                 label->setFont(bold);
@@ -158,20 +158,20 @@ void Form1::buildControls()
             break;
         }
         }
-        control->setObjectName(QLatin1String(spec.name));
-        control->setGeometry(spec.place);
-        control->setAccessibleName(spec.accessibleName ? QString::fromUtf8(spec.accessibleName) : caption);
-        if (spec.description)
-            control->setAccessibleDescription(QString::fromUtf8(spec.description));
+        control->setObjectName(QLatin1String(item.name));
+        control->setGeometry(item.place);
+        control->setAccessibleName(item.accessibleName ? QString::fromUtf8(item.accessibleName) : caption);
+        if (item.description)
+            control->setAccessibleDescription(QString::fromUtf8(item.description));
         if (control->focusPolicy() != Qt::NoFocus)
-            tabs.emplace_back(spec.tab, control);
+            tabs.emplace_back(item.tab, control);
 
         // One user action, one call of the editor.
         auto *check = qobject_cast<QCheckBox *>(control);
         auto *button = qobject_cast<QPushButton *>(control);
         SceneEditor &editor = *m_editor;
-        const int arg = spec.arg;
-        switch (spec.role) {
+        const int arg = item.arg;
+        switch (item.role) {
         case Role::PartSwitch:
             m_partSwitches[size_t(arg)] = check;
             connect(check, &QCheckBox::toggled, this,

@@ -237,7 +237,7 @@ void SceneEditor::resetOptionalParts()
 
 // The six default pictures, their names, the canvas size and the default
 // geometry. A picture that cannot be loaded leaves its holder empty and its
-// part 0 x 0; the failures are returned.
+// part sized 0 x 0; the failures are returned.
 QStringList SceneEditor::loadDefaultScene()
 {
     QStringList failures;

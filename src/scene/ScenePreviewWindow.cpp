@@ -92,11 +92,11 @@ void ScenePreviewWindow::buildControls()
 
     auto *animations = new QHBoxLayout;
     for (size_t i = 0; i < m_animations.size(); ++i) {
-        const AnimationSwitch &spec = AnimationSwitches[i];
-        auto *box = new QCheckBox(QString::fromLatin1(spec.caption), this);
-        box->setObjectName(QLatin1String(spec.name));
-        box->setAccessibleName(QString::fromLatin1(spec.accessibleName));
-        box->setAccessibleDescription(QString::fromLatin1(spec.description));
+        const AnimationSwitch &item = AnimationSwitches[i];
+        auto *box = new QCheckBox(QString::fromLatin1(item.caption), this);
+        box->setObjectName(QLatin1String(item.name));
+        box->setAccessibleName(QString::fromLatin1(item.accessibleName));
+        box->setAccessibleDescription(QString::fromLatin1(item.description));
         box->setChecked(m_preview.animation(ScenePreview::Animation(i)));
         connect(box, &QCheckBox::toggled, this, [this, i](bool on) {
             catchUp();
@@ -138,11 +138,11 @@ void ScenePreviewWindow::buildControls()
     auto *readings = new QHBoxLayout;
     readings->addWidget(new QLabel(QStringLiteral("Misc. Part, preview only:"), this));
     for (size_t i = 0; i < m_readings.size(); ++i) {
-        const ReadingBox &spec = ReadingBoxes[i];
-        auto *caption = new QLabel(QString::fromLatin1(spec.caption), this);
+        const ReadingBox &item = ReadingBoxes[i];
+        auto *caption = new QLabel(QString::fromLatin1(item.caption), this);
         auto *box = new QLineEdit(this);
-        box->setObjectName(QLatin1String(spec.name));
-        box->setAccessibleName(QString::fromLatin1(spec.accessibleName));
+        box->setObjectName(QLatin1String(item.name));
+        box->setAccessibleName(QString::fromLatin1(item.accessibleName));
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 10);
         caption->setBuddy(box);
         // Only what the user types here is the preview's own; the scene's
@@ -156,8 +156,8 @@ void ScenePreviewWindow::buildControls()
         readings->addSpacing(6);
         readings->addWidget(caption);
         readings->addWidget(box);
-        if (*spec.unit)
-            readings->addWidget(new QLabel(QString::fromLatin1(spec.unit), this));
+        if (*item.unit)
+            readings->addWidget(new QLabel(QString::fromLatin1(item.unit), this));
         m_readings[i] = box;
     }
     readings->addStretch(1);

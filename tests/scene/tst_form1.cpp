@@ -84,8 +84,8 @@ void TestForm1::layout_data()
 void TestForm1::layout()
 {
     QFETCH(int, row);
-    const Form1Layout::Control &spec = Form1Layout::Controls[row];
-    const QString name = QLatin1String(spec.name);
+    const Form1Layout::Control &item = Form1Layout::Controls[row];
+    const QString name = QLatin1String(item.name);
     WindowFixture f;
     Form1 &window = f.open();
     QCOMPARE(window.windowTitle(), QStringLiteral("Frameloft"));
@@ -97,16 +97,16 @@ void TestForm1::layout()
     const char *classes[] = {"QPushButton", "QCheckBox", "QRadioButton", "QLabel", "LineBox", "", "", "", "",
                              "SceneCanvas"};
     QCOMPARE(QString::fromLatin1(control->metaObject()->className()),
-             QString::fromLatin1(classes[int(spec.kind)]));
-    QCOMPARE(control->geometry(), spec.place);
-    const QString caption = QLatin1String(spec.caption);
+             QString::fromLatin1(classes[int(item.kind)]));
+    QCOMPARE(control->geometry(), item.place);
+    const QString caption = QLatin1String(item.caption);
     if (auto *button = qobject_cast<QAbstractButton *>(control))
         QCOMPARE(button->text(), caption);
     else if (auto *label = qobject_cast<QLabel *>(control))
         QCOMPARE(label->text(), caption);
     else if (auto *edit = qobject_cast<QLineEdit *>(control); edit && name != QStringLiteral("Text3"))
         QCOMPARE(edit->text(), caption); // Text3 shows the selected part's name once started
-    QCOMPARE(control->font().bold(), spec.role == Form1Layout::Role::Heading);
+    QCOMPARE(control->font().bold(), item.role == Form1Layout::Role::Heading);
 }
 
 // The table itself: inside the window, one row per name and per tab place,
@@ -115,12 +115,12 @@ void TestForm1::layoutTable()
 {
     QSet<QString> names;
     QSet<int> tabs;
-    for (const Form1Layout::Control &spec : Form1Layout::Controls) {
-        QVERIFY2(QRect(QPoint(0, 0), Form1Layout::ClientSize).contains(spec.place), spec.name);
-        QVERIFY2(!names.contains(QLatin1String(spec.name)), spec.name);
-        QVERIFY2(!tabs.contains(spec.tab), spec.name);
-        names << QLatin1String(spec.name);
-        tabs << spec.tab;
+    for (const Form1Layout::Control &item : Form1Layout::Controls) {
+        QVERIFY2(QRect(QPoint(0, 0), Form1Layout::ClientSize).contains(item.place), item.name);
+        QVERIFY2(!names.contains(QLatin1String(item.name)), item.name);
+        QVERIFY2(!tabs.contains(item.tab), item.name);
+        names << QLatin1String(item.name);
+        tabs << item.tab;
     }
     QCOMPARE(names.size(), 45);
     QCOMPARE(Form1Layout::ClientSize, QSize(700, 589));
