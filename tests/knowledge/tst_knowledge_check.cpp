@@ -1,3 +1,4 @@
+#include "CheckFindings.h"
 #include "KnowledgeCheck.h"
 #include "TestFiles.h"
 
@@ -15,23 +16,7 @@ private slots:
     void unreadableFile();
 };
 
-namespace {
-
-// The findings one a line, as "line: message", so that a failed comparison shows them.
-QString shown(const QList<FileCheck::Finding> &findings)
-{
-    QString text;
-    for (const FileCheck::Finding &finding : findings)
-        text += QString::number(finding.line) + QStringLiteral(": ") + finding.message + QLatin1Char('\n');
-    return text;
-}
-
-QString shown(const QStringList &findings)
-{
-    return findings.isEmpty() ? QString() : findings.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
-
-} // namespace
+using CheckFindings::shown;
 
 void TestKnowledgeCheck::check_data()
 {

@@ -1,8 +1,8 @@
+#include "CheckFindings.h"
 #include "LocationCheck.h"
 #include "TestFiles.h"
 
 #include <QDir>
-#include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -23,18 +23,7 @@ private:
 
 namespace {
 
-QString shown(const QList<FileCheck::Finding> &findings)
-{
-    QString text;
-    for (const FileCheck::Finding &finding : findings)
-        text += QString::number(finding.line) + QStringLiteral(": ") + finding.message + QLatin1Char('\n');
-    return text;
-}
-
-QString shown(const QStringList &findings)
-{
-    return findings.isEmpty() ? QString() : findings.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
+using CheckFindings::shown;
 
 const QByteArray Entries = "Location1=a.jpg,One,\r\nLocation2=b.jpg,Two,\r\nLocation3=c.jpg,Three,\r\n"
                            "Location4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\n\r\n";
@@ -45,11 +34,9 @@ void TestLocationCheck::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("Locations")));
-    for (const char *name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"}) {
-        QImage picture(4, 4, QImage::Format_RGB32);
-        picture.fill(Qt::green);
-        QVERIFY(picture.save(m_dir.filePath(QStringLiteral("Locations/") + QLatin1String(name)), "JPG"));
-    }
+    for (const char *name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"})
+        TestFiles::writePicture(m_dir.filePath(QStringLiteral("Locations/") + QLatin1String(name)), 4, 4,
+                                qRgb(0, 255, 0));
     TestFiles::writeBytes(m_dir.filePath(QStringLiteral("Locations/broken.jpg")), "no picture");
 }
 

@@ -1,3 +1,4 @@
+#include "CheckFindings.h"
 #include "Cp1252.h"
 #include "PersonalityCheck.h"
 #include "PersonalityFile.h"
@@ -26,19 +27,7 @@ namespace {
 
 using SubstitutionTable::LineBreakStep;
 
-// The findings one a line, as "line: message", so that a failed comparison shows them.
-QString shown(const QList<FileCheck::Finding> &findings)
-{
-    QString text;
-    for (const FileCheck::Finding &finding : findings)
-        text += QString::number(finding.line) + QStringLiteral(": ") + finding.message + QLatin1Char('\n');
-    return text;
-}
-
-QString shown(const QStringList &findings)
-{
-    return findings.isEmpty() ? QString() : findings.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
+using CheckFindings::shown;
 
 // The bytes Save Personality writes for the text (characters below 256 only).
 QByteArray stored(const QString &text, LineBreakStep step)

@@ -1,8 +1,8 @@
+#include "CheckFindings.h"
 #include "SceneCheck.h"
 #include "TestFiles.h"
 
 #include <QDir>
-#include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -23,18 +23,7 @@ private:
 
 namespace {
 
-QString shown(const QList<FileCheck::Finding> &findings)
-{
-    QString text;
-    for (const FileCheck::Finding &finding : findings)
-        text += QString::number(finding.line) + QStringLiteral(": ") + finding.message + QLatin1Char('\n');
-    return text;
-}
-
-QString shown(const QStringList &findings)
-{
-    return findings.isEmpty() ? QString() : findings.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
+using CheckFindings::shown;
 
 // The lines of a file, each ended by CR LF, then the empty last line.
 QByteArray file(std::initializer_list<const char *> lines)
@@ -64,11 +53,9 @@ void TestSceneCheck::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("Images/faces")));
-    for (const char *name : {"bg.jpg", "m.jpg", "faces/u.jpg"}) {
-        QImage picture(4, 4, QImage::Format_RGB32);
-        picture.fill(Qt::red);
-        QVERIFY(picture.save(m_dir.filePath(QStringLiteral("Images/") + QLatin1String(name)), "JPG"));
-    }
+    for (const char *name : {"bg.jpg", "m.jpg", "faces/u.jpg"})
+        TestFiles::writePicture(m_dir.filePath(QStringLiteral("Images/") + QLatin1String(name)), 4, 4,
+                                qRgb(255, 0, 0));
     TestFiles::writeBytes(m_dir.filePath(QStringLiteral("Images/broken.jpg")), "no picture");
 }
 

@@ -1,6 +1,7 @@
 #include "TestFiles.h"
 
 #include <QFile>
+#include <QImage>
 #include <QtTest>
 
 namespace TestFiles {
@@ -19,6 +20,15 @@ QString writeBytes(const QString &path, const QByteArray &bytes, const char *fil
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush())
         QTest::qFail(qPrintable(QStringLiteral("cannot write %1: %2").arg(path, out.errorString())), file,
                      line);
+    return path;
+}
+
+QString writePicture(const QString &path, int width, int height, QRgb colour, const char *file, int line)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(colour);
+    if (!picture.save(path))
+        QTest::qFail(qPrintable(QStringLiteral("cannot write the picture %1").arg(path)), file, line);
     return path;
 }
 

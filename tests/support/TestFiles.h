@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QColor>
 #include <QString>
 
 // Files and texts in tests.
@@ -16,6 +17,12 @@ QByteArray readBytes(const QString &path);
 // with the path and the reason, at the caller's file and line.
 QString writeBytes(const QString &path, const QByteArray &bytes, const char *file = __builtin_FILE(),
                    int line = __builtin_LINE());
+
+// Writes a picture of one colour, in the format the path's extension names,
+// and returns the path. A picture that cannot be written fails the running
+// test as writeBytes does.
+QString writePicture(const QString &path, int width, int height, QRgb colour,
+                     const char *file = __builtin_FILE(), int line = __builtin_LINE());
 
 // n CR LF pairs.
 QString crlfs(int n);
