@@ -2,6 +2,7 @@
 
 #include "Form1Layout.h"
 #include "SceneFile.h"
+#include "scene_cases.h"
 
 #include <QLabel>
 #include <QSet>
@@ -175,12 +176,7 @@ void TestForm1::startUp()
     Form1 &window = f.open();
     const SceneRecord &scene = window.scene();
 
-    QCOMPARE(scene.Background, QStringLiteral("bg.jpg"));
-    QCOMPARE(scene.parts[ScenePart::ZumiMouth].name, QStringLiteral("zumimouth.jpg"));
-    QCOMPARE(scene.parts[ScenePart::ZumiBlink].name, QStringLiteral("zumiblink.jpg"));
-    QCOMPARE(scene.parts[ScenePart::UserMouth].name, QStringLiteral("usermouth.jpg"));
-    QCOMPARE(scene.parts[ScenePart::UserBlink].name, QStringLiteral("userblink.jpg"));
-    QCOMPARE(scene.parts[ScenePart::Misc].name, QStringLiteral("miscpart.jpg"));
+    QCOMPARE(pictureNames(scene), StartUpPictureNames);
     QVERIFY(scene.NudeImage.isEmpty());
     QVERIFY(!scene.parts[ScenePart::ZumiBlink].on && !scene.parts[ScenePart::UserMouth].on &&
             !scene.parts[ScenePart::UserBlink].on && !scene.parts[ScenePart::Misc].on && !scene.NudeImageOn);
@@ -224,8 +220,8 @@ void TestForm1::startUp()
         QVERIFY2(f.child<QWidget>(name)->isEnabled(), name);
 
     // The background with the Zumi mouth at (120, 90).
-    QCOMPARE(f.canvasImage(), WindowFixture::composite(f.decodedDefault("bg.jpg"),
-                                                       f.decodedDefault("zumimouth.jpg"), 120, 90));
+    QCOMPARE(f.canvasImage(),
+             composite(f.decodedDefault("bg.jpg"), f.decodedDefault("zumimouth.jpg"), 120, 90));
     QVERIFY(f.platform.messages.isEmpty());
     QCOMPARE(f.platform.loadedPictures.size(), 6);
     QCOMPARE(f.platform.loadedPictures.first(), f.images() + QStringLiteral("bg.jpg"));
@@ -253,7 +249,7 @@ void TestForm1::startUpMissingPictures()
     QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].w, 0.0f);
     QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].h, 0.0f);
     QCOMPARE(window.scene().parts[ScenePart::UserBlink].w, 60.0f);
-    QCOMPARE(f.canvasImage(), WindowFixture::composite(QImage()));
+    QCOMPARE(f.canvasImage(), composite(QImage()));
     QVERIFY(f.option("Option1")->isChecked());
     // Still usable: a saved scene names the defaults.
     QVERIFY(
@@ -313,8 +309,8 @@ void TestForm1::partSwitchCascade()
     QVERIFY(!f.option("Option1")->isChecked());
     QCOMPARE(f.text("Text3")->text(), picture);
     QVERIFY(f.check("Check1")->isChecked());
-    const QImage shown = WindowFixture::composite(
-        f.decodedDefault("bg.jpg"), f.decodedDefault(qPrintable(picture)), place.x(), place.y());
+    const QImage shown =
+        composite(f.decodedDefault("bg.jpg"), f.decodedDefault(qPrintable(picture)), place.x(), place.y());
     QCOMPARE(f.canvasImage(), shown);
     QVERIFY(BuildSceneText(f.window->scene()).contains(picture));
 
@@ -340,7 +336,7 @@ void TestForm1::miscSwitch()
     QVERIFY(window.scene().parts[ScenePart::Misc].on);
     QCOMPARE(f.text("Text3")->text(), QStringLiteral("miscpart.jpg"));
     QCOMPARE(f.canvasImage(),
-             WindowFixture::composite(f.decodedDefault("bg.jpg"), f.decodedDefault("miscpart.jpg"), 60, 30));
+             composite(f.decodedDefault("bg.jpg"), f.decodedDefault("miscpart.jpg"), 60, 30));
     f.check("Check3")->setChecked(false);
     for (const char *name : controls)
         QVERIFY2(!f.child<QWidget>(name)->isEnabled(), name);
@@ -352,14 +348,14 @@ void TestForm1::optionsAndShowHide()
 {
     WindowFixture f;
     Form1 &window = f.openShown();
-    const QImage background = WindowFixture::composite(f.decodedDefault("bg.jpg"));
+    const QImage background = composite(f.decodedDefault("bg.jpg"));
     f.check("Check5")->setChecked(true);
     QTest::mouseClick(f.option("Option1"), Qt::LeftButton, {}, QPoint(4, 8));
     QVERIFY(f.option("Option1")->isChecked());
     QCOMPARE(f.text("Text3")->text(), QStringLiteral("zumimouth.jpg"));
     // Only the selected part is drawn.
-    QCOMPARE(f.canvasImage(), WindowFixture::composite(f.decodedDefault("bg.jpg"),
-                                                       f.decodedDefault("zumimouth.jpg"), 120, 90));
+    QCOMPARE(f.canvasImage(),
+             composite(f.decodedDefault("bg.jpg"), f.decodedDefault("zumimouth.jpg"), 120, 90));
 
     // Hidden: the background alone, whichever part is selected and wherever it is.
     QTest::mouseClick(f.check("Check1"), Qt::LeftButton, {}, QPoint(4, 8));
@@ -389,16 +385,15 @@ void TestForm1::alternativeBackground()
 
     // No alternative picture chosen: the plain colour.
     f.check("Check7")->setChecked(true);
-    QCOMPARE(f.canvasImage(), WindowFixture::composite(QImage(), f.decodedDefault("zumimouth.jpg"), 120, 90));
+    QCOMPARE(f.canvasImage(), composite(QImage(), f.decodedDefault("zumimouth.jpg"), 120, 90));
     f.check("Check7")->setChecked(false);
     QCOMPARE(f.canvasImage(), normal);
 
     f.clickAnswering("Command14", f.images() + QStringLiteral("nude.bmp"));
     QCOMPARE(window.scene().NudeImage, QStringLiteral("nude.bmp"));
     f.check("Check7")->setChecked(true);
-    const QImage nude =
-        WindowFixture::composite(WindowFixture::decoded(f.images() + QStringLiteral("nude.bmp")),
-                                 f.decodedDefault("zumimouth.jpg"), 120, 90);
+    const QImage nude = composite(WindowFixture::decoded(f.images() + QStringLiteral("nude.bmp")),
+                                  f.decodedDefault("zumimouth.jpg"), 120, 90);
     QCOMPARE(f.canvasImage(), nude);
 
     // "Nude BG" off keeps the swap and its box ticked, but disabled.
@@ -569,11 +564,8 @@ void TestForm1::loadSizes_data()
 {
     QTest::addColumn<int>("pixels");
     QTest::addColumn<float>("stored");
-    QTest::newRow("50") << 50 << 50.0f;
-    QTest::newRow("57") << 57 << 58.0f;
-    QTest::newRow("100") << 100 << 101.0f;
-    QTest::newRow("200") << 200 << 203.0f;
-    QTest::newRow("640") << 640 << 651.0f;
+    for (const auto &[pixels, stored] : LoadedSizes)
+        QTest::addRow("%d px", pixels) << pixels << stored;
 }
 
 void TestForm1::loadSizes()
@@ -619,7 +611,7 @@ void TestForm1::loadMouth()
     QCOMPARE(cut.value, QStringLiteral("wide mouth.bmp"));
     QCOMPARE(cut.start, outside.size() - cut.value.size() + 1);
     QCOMPARE(f.canvasImage(),
-             WindowFixture::composite(f.decodedDefault("bg.jpg"), WindowFixture::decoded(outside), 120, 90));
+             composite(f.decodedDefault("bg.jpg"), WindowFixture::decoded(outside), 120, 90));
     QVERIFY(f.saveScene().contains("ZM=wide mouth.bmp;\r\nZMh=50;\r\nZMw=101;\r\nZMx=120;\r\nZMy=90;\r\n"));
 }
 
@@ -664,8 +656,8 @@ void TestForm1::loadBackground()
     QCOMPARE(f.text("Text3")->text(), QStringLiteral("zumiblink.jpg"));
     QVERIFY(f.check("Check7")->isChecked());
     QCOMPARE(window.scene().parts[ScenePart::ZumiBlink].w, 66.0f);
-    QCOMPARE(f.canvasImage(), WindowFixture::composite(WindowFixture::decoded(file),
-                                                       f.decodedDefault("zumiblink.jpg"), 66, 32));
+    QCOMPARE(f.canvasImage(),
+             composite(WindowFixture::decoded(file), f.decodedDefault("zumiblink.jpg"), 66, 32));
 }
 
 void TestForm1::loadAlternativeBackground()
@@ -699,8 +691,7 @@ void TestForm1::loadSelectsPart()
     QVERIFY(f.option("Option4")->isChecked());
     QCOMPARE(f.text("Text3")->text(), QStringLiteral("blink2.jpg"));
     QCOMPARE(window.scene().parts[ScenePart::UserBlink].w, 40.0f);
-    QCOMPARE(f.canvasImage(),
-             WindowFixture::composite(f.decodedDefault("bg.jpg"), WindowFixture::decoded(file), 60, 30));
+    QCOMPARE(f.canvasImage(), composite(f.decodedDefault("bg.jpg"), WindowFixture::decoded(file), 60, 30));
 }
 
 void TestForm1::loadFamily_data()
@@ -744,9 +735,8 @@ void TestForm1::loadFamily()
     QVERIFY(window.scene() == expected);
     QVERIFY(f.option(qPrintable(option))->isChecked());
     QCOMPARE(f.text("Text3")->text(), QStringLiteral("chosen.bmp"));
-    QCOMPARE(f.canvasImage(),
-             WindowFixture::composite(f.decodedDefault("bg.jpg"), WindowFixture::decoded(file), int(fields.x),
-                                      int(fields.y)));
+    QCOMPARE(f.canvasImage(), composite(f.decodedDefault("bg.jpg"), WindowFixture::decoded(file),
+                                        int(fields.x), int(fields.y)));
 }
 
 void TestForm1::loadUnreadable_data()
@@ -973,7 +963,7 @@ void TestForm1::loadSceneRoundTrip()
     QCOMPARE(f.text("Text1")->text(), QStringLiteral("250"));
     QCOMPARE(f.text("Text4")->text(), QStringLiteral("5"));
     QCOMPARE(f.canvasImage(),
-             WindowFixture::composite(f.decodedDefault("bg.jpg"), f.decodedDefault("miscpart.jpg"), 62, 31));
+             composite(f.decodedDefault("bg.jpg"), f.decodedDefault("miscpart.jpg"), 62, 31));
     QCOMPARE(window.editor().lastCut().start, qsizetype(4));
     QCOMPARE(window.editor().lastCut().semicolon, qsizetype(10));
     QCOMPARE(window.editor().lastCut().value, QStringLiteral("bg.jpg"));
@@ -986,9 +976,8 @@ void TestForm1::loadSceneRoundTrip()
     QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, expected.parts[ScenePart::ZumiMouth].x);
     QVERIFY(!window.scene().parts[ScenePart::Misc].on && !window.scene().parts[ScenePart::UserBlink].on);
     QVERIFY(f.option("Option1")->isChecked());
-    QCOMPARE(f.canvasImage(),
-             WindowFixture::composite(WindowFixture::decoded(f.images() + QStringLiteral("other.bmp")),
-                                      f.decodedDefault("zumimouth.jpg"), 120, 90));
+    QCOMPARE(f.canvasImage(), composite(WindowFixture::decoded(f.images() + QStringLiteral("other.bmp")),
+                                        f.decodedDefault("zumimouth.jpg"), 120, 90));
 
     // NI= is ignored; MP without MR leaves Rndm empty, and saving writes 990.
     f.check("Check6")->setChecked(false);
@@ -1016,9 +1005,8 @@ void TestForm1::loadSceneMissingPicture()
     QCOMPARE(window.scene().parts[ScenePart::UserMouth].x, 7.0f);
     QCOMPARE(window.scene().parts[ScenePart::UserMouth].h, 10.0f);
     QVERIFY(f.option("Option3")->isChecked());
-    QCOMPARE(f.canvasImage(),
-             WindowFixture::composite(f.decodedDefault("bg.jpg"),
-                                      f.decodedDefault("usermouth.jpg").copy(0, 0, 9, 10), 7, 8));
+    QCOMPARE(f.canvasImage(), composite(f.decodedDefault("bg.jpg"),
+                                        f.decodedDefault("usermouth.jpg").copy(0, 0, 9, 10), 7, 8));
     QVERIFY(f.saveScene().startsWith("BG=gone.jpg;\r\n"));
 }
 
@@ -1159,8 +1147,8 @@ void TestForm1::newSceneKeepsAlternativeBackground()
     QCOMPARE(window.sceneText(), sceneText);
     QCOMPARE(window.editor().lastCut().path, scratch.path);
     // The default background is back on the canvas even with the swap ticked.
-    QCOMPARE(f.canvasImage(), WindowFixture::composite(f.decodedDefault("bg.jpg"),
-                                                       f.decodedDefault("zumimouth.jpg"), 120, 90));
+    QCOMPARE(f.canvasImage(),
+             composite(f.decodedDefault("bg.jpg"), f.decodedDefault("zumimouth.jpg"), 120, 90));
     QVERIFY(f.saveScene().endsWith("ZMy=90;\r\nNI=nude.bmp;\r\n\r\n"));
 
     // Enabled again only by unticking and ticking "Nude BG".
@@ -1182,7 +1170,7 @@ void TestForm1::newSceneMissingPicture()
     QCOMPARE(window.scene().parts[ScenePart::UserBlink].w, 0.0f);
     QCOMPARE(window.scene().parts[ScenePart::Misc].x, 0.0f);
     f.check("Check4")->setChecked(true);
-    QCOMPARE(f.canvasImage(), WindowFixture::composite(f.decodedDefault("bg.jpg")));
+    QCOMPARE(f.canvasImage(), composite(f.decodedDefault("bg.jpg")));
 }
 
 // ---------------------------------------------------------------------------

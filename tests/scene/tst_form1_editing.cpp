@@ -196,10 +196,9 @@ void TestForm1Editing::arrowKeys()
     QCOMPARE(QPointF(moved.x, moved.y), expected);
     const QImage shown = f.canvasImage();
     QCOMPARE(shown,
-             WindowFixture::composite(
-                 f.decodedDefault("bg.jpg"),
-                 WindowFixture::decoded(f.images() + moved.name).copy(0, 0, int(moved.w), int(moved.h)),
-                 int(moved.x), int(moved.y)));
+             composite(f.decodedDefault("bg.jpg"),
+                       WindowFixture::decoded(f.images() + moved.name).copy(0, 0, int(moved.w), int(moved.h)),
+                       int(moved.x), int(moved.y)));
     // The focus stays on the canvas; a nudge is one step unless it changed nothing.
     QCOMPARE(QApplication::focusWidget(), f.canvas());
     QCOMPARE(window.editor().undoStack().count() - steps, window.editor().isModified() ? 1 : 0);
@@ -241,8 +240,7 @@ void TestForm1Editing::dropPicture()
     QCOMPARE(window.scene().part(ScenePart::UserBlink).name, QStringLiteral("blink2.jpg"));
     QCOMPARE(window.scene().part(ScenePart::UserBlink).w, 40.f);
     QCOMPARE(f.text("Text3")->text(), QStringLiteral("blink2.jpg"));
-    QCOMPARE(f.canvasImage(),
-             WindowFixture::composite(f.decodedDefault("bg.jpg"), WindowFixture::decoded(picture), 60, 30));
+    QCOMPARE(f.canvasImage(), composite(f.decodedDefault("bg.jpg"), WindowFixture::decoded(picture), 60, 30));
     // One step.
     window.editor().undo();
     QCOMPARE(window.scene().part(ScenePart::UserBlink).name, QStringLiteral("userblink.jpg"));
@@ -511,8 +509,7 @@ void TestForm1Editing::namesWithBackslashes()
                                         f.images() + QStringLiteral("faces") + QDir::separator());
     f.loadScene("ZM=faces\\m.bmp;ZMx=5;ZMy=6;ZMw=40;ZMh=30;");
     QVERIFY(f.platform.messages.isEmpty());
-    QCOMPARE(f.canvasImage(),
-             WindowFixture::composite(f.decodedDefault("bg.jpg"), WindowFixture::decoded(face), 5, 6));
+    QCOMPARE(f.canvasImage(), composite(f.decodedDefault("bg.jpg"), WindowFixture::decoded(face), 5, 6));
     QCOMPARE(window.scene().part(ScenePart::ZumiMouth).name, QStringLiteral("faces\\m.bmp"));
     QVERIFY(f.saveScene().contains("ZM=faces\\m.bmp;"));
 }

@@ -38,8 +38,8 @@ void TestForm1Mouse::pressAnywhereKeepsOffset()
     QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, 130.0f);
     QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].y, 95.0f);
     // The canvas follows every move.
-    QCOMPARE(f.canvasImage(), WindowFixture::composite(f.decodedDefault("bg.jpg"),
-                                                       f.decodedDefault("zumimouth.jpg"), 130, 95));
+    QCOMPARE(f.canvasImage(),
+             composite(f.decodedDefault("bg.jpg"), f.decodedDefault("zumimouth.jpg"), 130, 95));
     QTest::mouseRelease(f.canvas(), Qt::LeftButton, {}, QPoint(610, 405));
     // After the release moves change nothing.
     QTest::mouseMove(f.canvas(), QPoint(10, 10));
@@ -94,7 +94,7 @@ void TestForm1Mouse::partWiderThanCanvas()
     QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].x, -114.0f);
     QCOMPARE(window.scene().parts[ScenePart::ZumiMouth].y, -110.0f);
     QCOMPARE(f.canvasImage(),
-             WindowFixture::composite(f.decodedDefault("bg.jpg"), WindowFixture::decoded(wide), -114, -110));
+             composite(f.decodedDefault("bg.jpg"), WindowFixture::decoded(wide), -114, -110));
 }
 
 void TestForm1Mouse::miscPartPastRightEdge()
@@ -106,7 +106,7 @@ void TestForm1Mouse::miscPartPastRightEdge()
     drag(f.canvas(), QPoint(100, 100), {QPoint(900, 700)});
     QCOMPARE(window.scene().parts[ScenePart::Misc].x, 860.0f);
     QCOMPARE(window.scene().parts[ScenePart::Misc].y, 630.0f);
-    QCOMPARE(f.canvasImage(), WindowFixture::composite(f.decodedDefault("bg.jpg")));
+    QCOMPARE(f.canvasImage(), composite(f.decodedDefault("bg.jpg")));
     drag(f.canvas(), QPoint(100, 100), {QPoint(-2000, -2000)});
     QCOMPARE(window.scene().parts[ScenePart::Misc].x, 0.0f);
     QCOMPARE(window.scene().parts[ScenePart::Misc].y, 0.0f);
@@ -159,8 +159,8 @@ void TestForm1Mouse::outlineDrag()
     QTest::mouseRelease(f.canvas(), Qt::LeftButton, {}, QPoint(250, 260));
     QCOMPARE(window.editor().drawCounts().redraws, start.redraws + 1);
     // No outline pixel is left, and the part is at its new place.
-    QCOMPARE(f.canvasImage(), WindowFixture::composite(f.decodedDefault("bg.jpg"),
-                                                       f.decodedDefault("zumimouth.jpg"), 170, 150));
+    QCOMPARE(f.canvasImage(),
+             composite(f.decodedDefault("bg.jpg"), f.decodedDefault("zumimouth.jpg"), 170, 150));
 }
 
 void TestForm1Mouse::disabledSelectedPartDrags()

@@ -1,6 +1,7 @@
 #include "SceneDefaults.h"
 #include "SceneEditor.h"
 #include "ScenePlacement.h"
+#include "expected_canvas.h"
 
 #include <QFile>
 #include <QMap>
@@ -62,21 +63,6 @@ struct PictureFiles
                 }};
     }
 };
-
-// The canvas as it must look: the plain colour, the background unscaled, and
-// the part's picture at (x, y), clipped.
-QImage composite(const QImage &background, const QImage &part = QImage(), int x = 0, int y = 0)
-{
-    QImage expected = CanvasPicture().image();
-    for (int row = 0; row < std::min(background.height(), expected.height()); ++row)
-        for (int column = 0; column < std::min(background.width(), expected.width()); ++column)
-            expected.setPixel(column, row, background.pixel(column, row));
-    for (int row = 0; row < part.height(); ++row)
-        for (int column = 0; column < part.width(); ++column)
-            if (expected.valid(x + column, y + row))
-                expected.setPixel(x + column, y + row, part.pixel(column, row));
-    return expected;
-}
 
 // An editor over the default pictures, started up.
 struct Fixture

@@ -1,6 +1,7 @@
 #include "SceneDefaults.h"
 #include "SceneFile.h"
 #include "SceneRecord.h"
+#include "scene_cases.h"
 
 #include <QFile>
 #include <QLocale>
@@ -126,12 +127,7 @@ private slots:
 void TestSceneFile::defaultRecordIsTheStartupState()
 {
     const SceneRecord scene;
-    QCOMPARE(scene.Background, QStringLiteral("bg.jpg"));
-    QCOMPARE(scene.parts[ScenePart::ZumiMouth].name, QStringLiteral("zumimouth.jpg"));
-    QCOMPARE(scene.parts[ScenePart::ZumiBlink].name, QStringLiteral("zumiblink.jpg"));
-    QCOMPARE(scene.parts[ScenePart::UserMouth].name, QStringLiteral("usermouth.jpg"));
-    QCOMPARE(scene.parts[ScenePart::UserBlink].name, QStringLiteral("userblink.jpg"));
-    QCOMPARE(scene.parts[ScenePart::Misc].name, QStringLiteral("miscpart.jpg"));
+    QCOMPARE(pictureNames(scene), StartUpPictureNames);
     QVERIFY(scene.NudeImage.isEmpty());
     QCOMPARE(scene.MiscFrames, QStringLiteral("8"));
     QCOMPARE(scene.MiscSpeed, QStringLiteral("100"));
@@ -562,14 +558,10 @@ void TestSceneFile::defaultSize()
 
 void TestSceneFile::loadedSize_data()
 {
-    // Picture sizes in pixels, reported at 96 dpi: P * 2540 / 96 rounded.
     QTest::addColumn<int>("himetric");
     QTest::addColumn<float>("size");
-    QTest::newRow("50 px") << 1323 << 50.f;
-    QTest::newRow("57 px") << 1508 << 58.f;
-    QTest::newRow("100 px") << 2646 << 101.f;
-    QTest::newRow("200 px") << 5292 << 203.f;
-    QTest::newRow("640 px") << 16933 << 651.f;
+    for (const auto &[pixels, stored] : LoadedSizes)
+        QTest::addRow("%d px", pixels) << himetricAt96Dpi(pixels) << stored;
     QTest::newRow("exact multiple") << 2600 << 100.f;
     QTest::newRow("empty picture") << 0 << 0.f;
 }

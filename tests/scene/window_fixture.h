@@ -9,6 +9,7 @@
 #include "ProgramFolderFixture.h"
 #include "SceneCanvas.h"
 #include "TestFiles.h"
+#include "expected_canvas.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -136,22 +137,6 @@ public:
             platform.answers << Platform::Answer::Yes; // "Replace ...?"
         clickAnswering("Command10", file);
         return TestFiles::readBytes(file);
-    }
-
-    // The canvas as it must look: the plain colour, the background unscaled,
-    // and the part's picture at (x, y) (whole pixels), clipped.
-    static QImage composite(const QImage &background, const QImage &part = QImage(), int x = 0, int y = 0)
-    {
-        QImage expected(CanvasPicture::Width, CanvasPicture::Height, QImage::Format_RGB32);
-        expected.fill(CanvasPicture::plainColour());
-        for (int row = 0; row < std::min(background.height(), expected.height()); ++row)
-            for (int column = 0; column < std::min(background.width(), expected.width()); ++column)
-                expected.setPixel(column, row, background.pixel(column, row));
-        for (int row = 0; row < part.height(); ++row)
-            for (int column = 0; column < part.width(); ++column)
-                if (expected.valid(x + column, y + row))
-                    expected.setPixel(x + column, y + row, part.pixel(column, row));
-        return expected.convertToFormat(QImage::Format_RGB32);
     }
 
     std::unique_ptr<Form1> window;
