@@ -57,6 +57,17 @@ void makeContent(const QString &folder)
     TestFiles::writeBytes(folder + QStringLiteral("/Images/bg.jpg"), "shipped background");
 }
 
+// In a fresh temporary folder: a small shipped content in "content", and the
+// data folder "data" it is to fill, not made yet.
+struct FillFolders
+{
+    FillFolders() { makeContent(content); }
+
+    QTemporaryDir dir;
+    const QString content = dir.filePath(QStringLiteral("content"));
+    const QString data = dir.filePath(QStringLiteral("data"));
+};
+
 } // namespace
 
 void TestWorkFolder::choose_data()
@@ -180,48 +191,42 @@ void TestWorkFolder::firstFillCopiesTheShippedContent()
 
 void TestWorkFolder::neverReplacesTheUsersFiles()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString content = dir.filePath(QStringLiteral("content"));
-    makeContent(content);
-    const QString data = dir.filePath(QStringLiteral("data"));
-    QVERIFY(QDir().mkpath(data + QStringLiteral("/Images")));
-    TestFiles::writeBytes(data + QStringLiteral("/Juniper.mem"), "the user's memory");
-    TestFiles::writeBytes(data + QStringLiteral("/Images/bg.jpg"), "the user's background");
-    TestFiles::writeBytes(data + QStringLiteral("/Mine.kba"), "the user's facts");
+    const FillFolders f;
+    QVERIFY(f.dir.isValid());
+    QVERIFY(QDir().mkpath(f.data + QStringLiteral("/Images")));
+    TestFiles::writeBytes(f.data + QStringLiteral("/Juniper.mem"), "the user's memory");
+    TestFiles::writeBytes(f.data + QStringLiteral("/Images/bg.jpg"), "the user's background");
+    TestFiles::writeBytes(f.data + QStringLiteral("/Mine.kba"), "the user's facts");
     // A link that leads nowhere still holds the name.
-    QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")), data + QStringLiteral("/Options.Cfg")));
+    QVERIFY(QFile::link(f.dir.filePath(QStringLiteral("gone")), f.data + QStringLiteral("/Options.Cfg")));
 
-    const WorkFolder::FillResult result = WorkFolder::fill(data, content);
+    const WorkFolder::FillResult result = WorkFolder::fill(f.data, f.content);
     QVERIFY2(result.ok(), qPrintable(result.errors.join(QLatin1Char('\n'))));
     QVERIFY(result.copied.isEmpty());
-    QCOMPARE(TestFiles::readBytes(data + QStringLiteral("/Juniper.mem")), QByteArray("the user's memory"));
-    QCOMPARE(TestFiles::readBytes(data + QStringLiteral("/Images/bg.jpg")),
+    QCOMPARE(TestFiles::readBytes(f.data + QStringLiteral("/Juniper.mem")), QByteArray("the user's memory"));
+    QCOMPARE(TestFiles::readBytes(f.data + QStringLiteral("/Images/bg.jpg")),
              QByteArray("the user's background"));
-    QCOMPARE(TestFiles::readBytes(data + QStringLiteral("/Mine.kba")), QByteArray("the user's facts"));
-    QVERIFY(QFileInfo(data + QStringLiteral("/Options.Cfg")).isSymLink());
+    QCOMPARE(TestFiles::readBytes(f.data + QStringLiteral("/Mine.kba")), QByteArray("the user's facts"));
+    QVERIFY(QFileInfo(f.data + QStringLiteral("/Options.Cfg")).isSymLink());
 }
 
 void TestWorkFolder::secondFillChangesNothing()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString content = dir.filePath(QStringLiteral("content"));
-    makeContent(content);
-    const QString data = dir.filePath(QStringLiteral("data"));
-    QVERIFY(WorkFolder::fill(data, content).ok());
+    const FillFolders f;
+    QVERIFY(f.dir.isValid());
+    QVERIFY(WorkFolder::fill(f.data, f.content).ok());
 
     // The user works in the folder: a sample deleted, another changed.
-    QVERIFY(QFile::remove(data + QStringLiteral("/Juniper.mem")));
-    TestFiles::writeBytes(data + QStringLiteral("/Options.Cfg"), "the user's settings");
-    const QMap<QString, QByteArray> before = filesBelow(data);
-    const QDateTime changed = QFileInfo(data + QStringLiteral("/Images/bg.jpg")).lastModified();
+    QVERIFY(QFile::remove(f.data + QStringLiteral("/Juniper.mem")));
+    TestFiles::writeBytes(f.data + QStringLiteral("/Options.Cfg"), "the user's settings");
+    const QMap<QString, QByteArray> before = filesBelow(f.data);
+    const QDateTime changed = QFileInfo(f.data + QStringLiteral("/Images/bg.jpg")).lastModified();
 
-    const WorkFolder::FillResult again = WorkFolder::fill(data, content);
+    const WorkFolder::FillResult again = WorkFolder::fill(f.data, f.content);
     QVERIFY(again.ok());
     QVERIFY(again.copied.isEmpty());
-    QCOMPARE(filesBelow(data), before);
-    QCOMPARE(QFileInfo(data + QStringLiteral("/Images/bg.jpg")).lastModified(), changed);
+    QCOMPARE(filesBelow(f.data), before);
+    QCOMPARE(QFileInfo(f.data + QStringLiteral("/Images/bg.jpg")).lastModified(), changed);
 }
 
 void TestWorkFolder::laterVersionAddsWhatItShipsNew()
@@ -257,27 +262,24 @@ void TestWorkFolder::laterVersionAddsWhatItShipsNew()
 
 void TestWorkFolder::failedFillIsCompletedLater()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString content = dir.filePath(QStringLiteral("content"));
-    makeContent(content);
-    const QString data = dir.filePath(QStringLiteral("data"));
+    const FillFolders f;
+    QVERIFY(f.dir.isValid());
     // A file where the fill needs a folder makes the fill fail part way.
-    QVERIFY(QDir().mkpath(data));
-    TestFiles::writeBytes(data + QStringLiteral("/Images"), "in the way");
+    QVERIFY(QDir().mkpath(f.data));
+    TestFiles::writeBytes(f.data + QStringLiteral("/Images"), "in the way");
 
-    const WorkFolder::FillResult failed = WorkFolder::fill(data, content);
+    const WorkFolder::FillResult failed = WorkFolder::fill(f.data, f.content);
     QCOMPARE(failed.errors.size(), 1);
-    QVERIFY2(failed.errors.first().contains(native(data + QStringLiteral("/Images"))),
+    QVERIFY2(failed.errors.first().contains(native(f.data + QStringLiteral("/Images"))),
              qPrintable(failed.errors.first()));
     QCOMPARE(failed.copied, (QStringList{QStringLiteral("Juniper.mem"), QStringLiteral("Options.Cfg")}));
-    QVERIFY(!QFileInfo::exists(data + QLatin1Char('/') + WorkFolder::filledMarkerName()));
+    QVERIFY(!QFileInfo::exists(f.data + QLatin1Char('/') + WorkFolder::filledMarkerName()));
 
-    QVERIFY(QFile::remove(data + QStringLiteral("/Images")));
-    const WorkFolder::FillResult completed = WorkFolder::fill(data, content);
+    QVERIFY(QFile::remove(f.data + QStringLiteral("/Images")));
+    const WorkFolder::FillResult completed = WorkFolder::fill(f.data, f.content);
     QVERIFY(completed.ok());
     QCOMPARE(completed.copied, QStringList{QStringLiteral("Images/bg.jpg")});
-    QVERIFY(QFileInfo::exists(data + QLatin1Char('/') + WorkFolder::filledMarkerName()));
+    QVERIFY(QFileInfo::exists(f.data + QLatin1Char('/') + WorkFolder::filledMarkerName()));
 }
 
 void TestWorkFolder::missingContentIsReported()
