@@ -15,12 +15,7 @@ QList<FileCheck::Finding> check(const QByteArray &bytes)
 
 FileCheck::Result checkFile(const QString &path)
 {
-    FileCheck::Result result;
-    QByteArray bytes;
-    result.error = FileCheck::readBytes(path, &bytes);
-    if (result.ok())
-        result.findings = check(bytes);
-    return result;
+    return FileCheck::checkFile(path, check);
 }
 
 } // namespace KnowledgeCheck

@@ -14,26 +14,7 @@ namespace {
 
 using FileCheck::Finding;
 
-constexpr qsizetype KeyLength = 10; // "Location1="
-
-// The location (1 to 5) of a key at i, whatever the case of its ASCII letters, or 0.
-int keyAt(const QString &text, qsizetype i)
-{
-    static const char word[] = "location";
-    if (i + KeyLength > text.size())
-        return 0;
-    for (int j = 0; j < 8; ++j) {
-        char16_t c = text.at(i + j).unicode();
-        if (c >= u'A' && c <= u'Z')
-            c = char16_t(c + (u'a' - u'A'));
-        if (c != char16_t(word[j]))
-            return 0;
-    }
-    const char16_t digit = text.at(i + 8).unicode();
-    if (digit < u'1' || digit > u'5' || text.at(i + 9) != QLatin1Char('='))
-        return 0;
-    return digit - u'0';
-}
+constexpr qsizetype KeyLength = LocationSettings::KeyLength;
 
 qsizetype lineEnd(const QString &text, qsizetype from)
 {
@@ -59,7 +40,7 @@ QList<Finding> check(const QByteArray &bytes, const QString &programFolder)
     std::array<Entry, LocationSettings::Count> entries;
     qsizetype i = 0;
     while (i + KeyLength <= text.size()) {
-        const int n = keyAt(text, i);
+        const int n = LocationSettings::keyAt(text, i);
         if (n == 0) {
             ++i;
             continue;
@@ -121,12 +102,8 @@ QList<Finding> check(const QByteArray &bytes, const QString &programFolder)
 
 FileCheck::Result checkFile(const QString &path, const QString &programFolder)
 {
-    FileCheck::Result result;
-    QByteArray bytes;
-    result.error = FileCheck::readBytes(path, &bytes);
-    if (result.ok())
-        result.findings = check(bytes, programFolder);
-    return result;
+    return FileCheck::checkFile(
+        path, [&programFolder](const QByteArray &bytes) { return check(bytes, programFolder); });
 }
 
 } // namespace LocationCheck

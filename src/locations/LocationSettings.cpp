@@ -6,38 +6,16 @@
 
 namespace {
 
-constexpr qsizetype KeyLength = 10; // "Location1="
-
 bool isLineEnd(QChar c)
 {
     return c == QLatin1Char('\r') || c == QLatin1Char('\n');
 }
 
-// The location number (1 to 5) of a key starting at i, or 0. Letter case is
-// ignored for the ASCII letters only, so no other character stands in for one.
-int keyAt(const QString &text, qsizetype i)
-{
-    static const char word[] = "location";
-    if (i < 0 || i + KeyLength > text.size())
-        return 0;
-    for (int j = 0; j < 8; ++j) {
-        char16_t c = text.at(i + j).unicode();
-        if (c >= u'A' && c <= u'Z')
-            c = char16_t(c + (u'a' - u'A'));
-        if (c != char16_t(word[j]))
-            return 0;
-    }
-    const char16_t digit = text.at(i + 8).unicode();
-    if (digit < u'1' || digit > u'5' || text.at(i + 9) != QLatin1Char('='))
-        return 0;
-    return digit - u'0';
-}
-
 // The first key at or after from, or -1.
 qsizetype findKey(const QString &text, qsizetype from)
 {
-    for (qsizetype i = std::max<qsizetype>(from, 0); i + KeyLength <= text.size(); ++i) {
-        if (keyAt(text, i) != 0)
+    for (qsizetype i = std::max<qsizetype>(from, 0); i + LocationSettings::KeyLength <= text.size(); ++i) {
+        if (LocationSettings::keyAt(text, i) != 0)
             return i;
     }
     return -1;
@@ -99,6 +77,24 @@ QString LocationSettings::fileName()
 QString LocationSettings::key(int n)
 {
     return QStringLiteral("Location%1=").arg(n);
+}
+
+int LocationSettings::keyAt(const QString &text, qsizetype i)
+{
+    static const char word[] = "location";
+    if (i < 0 || i + KeyLength > text.size())
+        return 0;
+    for (int j = 0; j < 8; ++j) {
+        char16_t c = text.at(i + j).unicode();
+        if (c >= u'A' && c <= u'Z')
+            c = char16_t(c + (u'a' - u'A'));
+        if (c != char16_t(word[j]))
+            return 0;
+    }
+    const char16_t digit = text.at(i + 8).unicode();
+    if (digit < u'1' || digit > u'5' || text.at(i + 9) != QLatin1Char('='))
+        return 0;
+    return digit - u'0';
 }
 
 LocationSettings LocationSettings::fromFileText(const QString &text)

@@ -40,6 +40,12 @@ struct LocationSettings
     static QString fileName();
     // "Location1=" .. "Location5=" for n = 1 .. 5.
     static QString key(int n);
+    // The length of every key.
+    static constexpr qsizetype KeyLength = 10;
+    // The location (1 to 5) of a key starting at position i of text, or 0.
+    // Letter case is ignored for the ASCII letters only, so no other character
+    // stands in for one.
+    static int keyAt(const QString &text, qsizetype i);
 
     // The settings held by the text of "Options.Cfg" (the file as read). A
     // location without an entry has an empty file name and text. Takes time in

@@ -126,30 +126,22 @@ QList<Finding> checkQandA(const QByteArray &bytes)
 
 FileCheck::Result checkMemoryFile(const QString &path)
 {
-    FileCheck::Result result;
-    QByteArray bytes;
-    result.error = FileCheck::readBytes(path, &bytes);
+    FileCheck::Result result = FileCheck::checkFile(path, checkMemory);
     if (!result.ok())
         return result;
     // The load looks for the name without its last four characters, then ".qas".
     const QString qandA = path.chopped(4) + QStringLiteral(".qas");
     if (!QFileInfo(qandA).isFile())
-        result.findings << Finding{0, QStringLiteral("the question/answer file \"%1\" is missing, so the "
-                                                     "personality does not load")
-                                          .arg(QFileInfo(qandA).fileName())};
-    result.findings += checkMemory(bytes);
+        result.findings.prepend(Finding{0, QStringLiteral("the question/answer file \"%1\" is missing, so "
+                                                          "the personality does not load")
+                                               .arg(QFileInfo(qandA).fileName())});
     result.findings = FileCheck::inLineOrder(result.findings);
     return result;
 }
 
 FileCheck::Result checkQandAFile(const QString &path)
 {
-    FileCheck::Result result;
-    QByteArray bytes;
-    result.error = FileCheck::readBytes(path, &bytes);
-    if (result.ok())
-        result.findings = checkQandA(bytes);
-    return result;
+    return FileCheck::checkFile(path, checkQandA);
 }
 
 } // namespace PersonalityCheck

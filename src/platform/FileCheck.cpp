@@ -53,6 +53,16 @@ QString readBytes(const QString &path, QByteArray *bytes)
     return QString();
 }
 
+Result checkFile(const QString &path, const std::function<QList<Finding>(const QByteArray &bytes)> &check)
+{
+    Result result;
+    QByteArray bytes;
+    result.error = readBytes(path, &bytes);
+    if (result.ok())
+        result.findings = check(bytes);
+    return result;
+}
+
 QList<Finding> codePage(const QByteArray &bytes, QStringView text, const Lines &lines)
 {
     return utf8Text(bytes, text, lines) + undefinedCharacters(text, lines);

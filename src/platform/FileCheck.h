@@ -50,6 +50,10 @@ private:
 // and the reason.
 QString readBytes(const QString &path, QByteArray *bytes);
 
+// Reads the whole file and checks its bytes with check. A file that cannot be
+// read gives no findings, only the error naming the file and the reason.
+Result checkFile(const QString &path, const std::function<QList<Finding>(const QByteArray &bytes)> &check);
+
 // The findings of every 8-bit text file: undefined bytes and UTF-8 text.
 // text is the decoded file; lines counts its lines.
 QList<Finding> codePage(const QByteArray &bytes, QStringView text, const Lines &lines);

@@ -293,12 +293,8 @@ QList<Finding> check(const QByteArray &bytes, const QString &programFolder)
 
 FileCheck::Result checkFile(const QString &path, const QString &programFolder)
 {
-    FileCheck::Result result;
-    QByteArray bytes;
-    result.error = FileCheck::readBytes(path, &bytes);
-    if (result.ok())
-        result.findings = check(bytes, programFolder);
-    return result;
+    return FileCheck::checkFile(
+        path, [&programFolder](const QByteArray &bytes) { return check(bytes, programFolder); });
 }
 
 } // namespace SceneCheck
