@@ -1,0 +1,39 @@
+#include "KitMain.h"
+
+#include "KitTasks.h"
+#include "ProgramIdentity.h"
+#include "QtPlatform.h"
+#include "WorkFolder.h"
+
+#include <QApplication>
+
+namespace KitMain {
+
+int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow)
+{
+    AppCommandLine commandLine(program);
+    if (!commandLine.read(AppCommandLine::arguments(argc, argv), AppCommandLine::Stage::BeforeApplication))
+        return commandLine.finish();
+    if (commandLine.request().task != AppCommandLine::Request::Task::OpenWindow) {
+        // No window, so no display is needed.
+        QCoreApplication app(argc, argv);
+        KitInfo::setApplicationIdentity();
+        const QString folder = WorkFolder::prepare(commandLine);
+        if (folder.isEmpty())
+            return commandLine.finish();
+        return KitTasks::run(program, commandLine.request(), folder).finish();
+    }
+
+    QApplication app(argc, argv);
+    ProgramIdentity::apply(program);
+    if (!commandLine.read(QCoreApplication::arguments(), AppCommandLine::Stage::WithApplication))
+        return commandLine.finish();
+    const QString folder = WorkFolder::prepare(commandLine);
+    if (folder.isEmpty())
+        return commandLine.finish();
+
+    QtPlatform platform(folder);
+    return openWindow(platform, commandLine.request());
+}
+
+} // namespace KitMain

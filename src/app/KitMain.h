@@ -1,0 +1,23 @@
+#pragma once
+
+#include "AppCommandLine.h"
+#include "KitProgram.h"
+
+#include <functional>
+
+class Platform;
+
+// What both programs do from main(): read the command line, run a task that
+// needs no window without a display, or choose the folder to work in and open
+// the program's window on the desktop.
+namespace KitMain {
+
+// Shows the program's first window on platform, runs the event loop
+// (QApplication::exec()) and returns its exit code. request is what the
+// command line asked for.
+using OpenWindow = std::function<int(Platform &platform, const AppCommandLine::Request &request)>;
+
+// The program's exit code.
+int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow);
+
+} // namespace KitMain
