@@ -2,13 +2,13 @@
 // into the text area alone, Save Personality, and a keystroke in a large text.
 // Run by hand: bench_personality [sizes in MB...]  (default 2 20 40)
 
+#include "BenchApplication.h"
+#include "BenchSupport.h"
 #include "FakePlatform.h"
 #include "MemoryEd.h"
 #include "PersonalityFile.h"
 #include "TextArea.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -24,27 +24,14 @@ namespace {
 
 const QSize kAreaSize(365, 281);
 
+using BenchSupport::ms;
+
 QString statements(qsizetype size)
 {
-    const QString lines[] = {
-        QStringLiteral("I like cats, especially the fluffy ones that sleep in the sun."),
-        QStringLiteral("My favourite colour is the soft purple of lavender."),
-        QStringLiteral("You told me that your sister lives by the sea."),
-        QStringLiteral("I am a little afraid of thunderstorms, but I love to watch the lightning."),
-    };
     QString text;
     text.reserve(size + 100);
-    for (int i = 0; text.size() < size; ++i)
-        text += lines[i % 4] + QStringLiteral(" (%1)\r\n\r\n").arg(i);
+    BenchSupport::appendStatements(text, size);
     return text;
-}
-
-double ms(const std::function<void()> &work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e6;
 }
 
 // The fastest of a few runs.
@@ -179,9 +166,7 @@ void keystrokes()
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    BenchApplication app(argc, argv);
     QList<int> sizes;
     for (int i = 1; i < argc; ++i)
         sizes << QString::fromLocal8Bit(argv[i]).toInt();

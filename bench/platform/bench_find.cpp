@@ -4,12 +4,12 @@
 // in step. Run by hand: bench_find [size in MB]  (default 20; the target is
 // under 100 ms to the next match)
 
+#include "BenchApplication.h"
+#include "BenchSupport.h"
 #include "FindDialog.h"
 #include "TextArea.h"
 #include "TextSearch.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QTest>
 
 #include <algorithm>
@@ -20,6 +20,7 @@
 
 namespace {
 
+using BenchSupport::ms;
 using TextSearch::Direction;
 
 const QString kFirst = QStringLiteral("Haystack start");
@@ -29,26 +30,11 @@ const QString kLast = QStringLiteral("Needle in the haystack");
 // after them, each found once.
 QString memoryText(qsizetype size)
 {
-    const QString lines[] = {
-        QStringLiteral("I like cats, especially the fluffy ones that sleep in the sun."),
-        QStringLiteral("My favourite colour is the soft purple of lavender."),
-        QStringLiteral("You told me that your sister lives by the sea."),
-        QStringLiteral("I am a little afraid of thunderstorms, but I love to watch the lightning."),
-    };
     QString text;
     text.reserve(size + 200);
     text += kFirst + QStringLiteral(".\r\n\r\n");
-    for (int i = 0; text.size() < size; ++i)
-        text += lines[i % 4] + QStringLiteral(" (%1)\r\n\r\n").arg(i);
+    BenchSupport::appendStatements(text, size);
     return text + kLast + QStringLiteral(".\r\n\r\n");
-}
-
-double ms(const std::function<void()> &work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e6;
 }
 
 // The slowest of a few runs: the figure a user may meet.
@@ -65,8 +51,7 @@ double median(int runs, const std::function<double()> &run)
     std::vector<double> times;
     for (int i = 0; i < runs; ++i)
         times.push_back(run());
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return BenchSupport::median(times);
 }
 
 void core(const QString &text, int megabytes)
@@ -168,9 +153,7 @@ void area(QString text, int megabytes)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    BenchApplication app(argc, argv);
     const int megabytes = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 20;
     QString text = memoryText(qsizetype(megabytes) * 1000 * 1000);
     core(text, megabytes);

@@ -3,18 +3,17 @@
 // RedrawCanvas median under 0.1 ms.
 //
 // bench_scene_canvas [program folder]
+#include "BenchApplication.h"
 #include "BenchProgramFolder.h"
+#include "BenchSupport.h"
 #include "CanvasPicture.h"
 #include "SceneCanvas.h"
 #include "SceneEditor.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QImage>
 
-#include <algorithm>
 #include <cstdio>
-#include <vector>
 
 namespace {
 
@@ -32,29 +31,11 @@ QImage noise(int width, int height, quint32 seed)
     return image;
 }
 
-template <typename Work> void report(const char *what, int runs, Work work)
-{
-    std::vector<qint64> times;
-    times.reserve(size_t(runs));
-    QElapsedTimer timer;
-    for (int i = 0; i < runs; ++i) {
-        timer.start();
-        work(i);
-        times.push_back(timer.nsecsElapsed());
-    }
-    std::sort(times.begin(), times.end());
-    std::printf("%-52s median %8.3f ms   p95 %8.3f ms   max %8.3f ms  (%d runs)\n", what,
-                double(times[times.size() / 2]) / 1e6, double(times[times.size() * 95 / 100]) / 1e6,
-                double(times.back()) / 1e6, runs);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    BenchApplication app(argc, argv);
     BenchProgramFolder platform(argc, argv);
     CanvasPicture canvas;
     SceneCanvas widget;
@@ -67,15 +48,15 @@ int main(int argc, char **argv)
     const QImage bigBackground = noise(1600, 1200, 3);
     const int runs = 1000;
 
-    report("redraw: base 700x500 + a 120x90 overlay", runs, [&](int i) {
+    BenchSupport::printTimes("redraw: base 700x500 + a 120x90 overlay", runs, [&](int i) {
         canvas.setBasePicture(background);
         canvas.copyPicture(part, float(i % 600), float(i % 400), 120, 90);
     });
-    report("redraw: base 1600x1200 (cut) + a 120x90 overlay", runs, [&](int i) {
+    BenchSupport::printTimes("redraw: base 1600x1200 (cut) + a 120x90 overlay", runs, [&](int i) {
         canvas.setBasePicture(bigBackground);
         canvas.copyPicture(part, float(i % 600), float(i % 400), 120, 90);
     });
-    report("outline drag step: two inversions 120x90", runs, [&](int i) {
+    BenchSupport::printTimes("outline drag step: two inversions 120x90", runs, [&](int i) {
         canvas.invertOutline(float(i % 600), float(i % 400), 120, 90);
         canvas.invertOutline(float(i % 600), float(i % 400), 120, 90);
     });
@@ -84,13 +65,16 @@ int main(int argc, char **argv)
     SceneEditor editor({[&platform] { return platform.programFolder(); },
                         [&platform](const QString &path) { return platform.loadPicture(path); }});
     editor.startUp();
-    report("RedrawCanvas, default scene, Zumi mouth", runs, [&](int) { editor.RedrawCanvas(); });
+    BenchSupport::printTimes("RedrawCanvas, default scene, Zumi mouth", runs,
+                             [&](int) { editor.RedrawCanvas(); });
     editor.switchPart(ScenePart::Misc, true);
-    report("RedrawCanvas, default scene, misc part", runs, [&](int) { editor.RedrawCanvas(); });
+    BenchSupport::printTimes("RedrawCanvas, default scene, misc part", runs,
+                             [&](int) { editor.RedrawCanvas(); });
     editor.setShowPart(false);
-    report("RedrawCanvas, default scene, part hidden", runs, [&](int) { editor.RedrawCanvas(); });
+    BenchSupport::printTimes("RedrawCanvas, default scene, part hidden", runs,
+                             [&](int) { editor.RedrawCanvas(); });
 
-    report("redraw + paint on screen (repaint)", runs / 4, [&](int i) {
+    BenchSupport::printTimes("redraw + paint on screen (repaint)", runs / 4, [&](int i) {
         canvas.setBasePicture(background);
         canvas.copyPicture(part, float(i % 600), float(i % 400), 120, 90);
         widget.repaint();

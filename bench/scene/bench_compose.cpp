@@ -6,36 +6,14 @@
 //
 // bench_scene_compose [program folder]
 #include "BenchProgramFolder.h"
+#include "BenchSupport.h"
 #include "CanvasPicture.h"
 #include "SceneComposition.h"
 #include "SceneRender.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
-#include <algorithm>
 #include <cstdio>
-#include <vector>
-
-namespace {
-
-template <typename Work> void report(const char *what, int runs, Work work)
-{
-    std::vector<qint64> times;
-    times.reserve(size_t(runs));
-    QElapsedTimer timer;
-    for (int i = 0; i < runs; ++i) {
-        timer.start();
-        work(i);
-        times.push_back(timer.nsecsElapsed());
-    }
-    std::sort(times.begin(), times.end());
-    std::printf("%-52s median %8.3f ms   p95 %8.3f ms   max %8.3f ms  (%d runs)\n", what,
-                double(times[times.size() / 2]) / 1e6, double(times[times.size() * 95 / 100]) / 1e6,
-                double(times.back()) / 1e6, runs);
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -76,16 +54,16 @@ int main(int argc, char **argv)
 
     const int runs = 1000;
     CanvasPicture canvas;
-    report("compose all parts into a kept canvas", runs, [&](int i) {
+    BenchSupport::printTimes("compose all parts into a kept canvas", runs, [&](int i) {
         scene.part(ScenePart::ZumiMouth).x = float(i % 300);
         composeScene(canvas, scene, pictures);
     });
-    report("compose all parts into a new picture", runs, [&](int i) {
+    BenchSupport::printTimes("compose all parts into a new picture", runs, [&](int i) {
         scene.part(ScenePart::ZumiMouth).x = float(i % 300);
         const QImage image = composeScene(scene, pictures);
         Q_UNUSED(image);
     });
-    report("--render: scene text to picture, pictures decoded", 50,
-           [&](int) { Q_UNUSED(SceneRender::render(text, folder)); });
+    BenchSupport::printTimes("--render: scene text to picture, pictures decoded", 50,
+                             [&](int) { Q_UNUSED(SceneRender::render(text, folder)); });
     return 0;
 }

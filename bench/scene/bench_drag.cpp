@@ -6,34 +6,21 @@
 // Without a folder the default pictures are generated in a temporary one, in
 // the sizes of the shipped art.
 
+#include "BenchApplication.h"
 #include "BenchProgramFolder.h"
+#include "CanvasMouse.h"
 #include "Form1.h"
 #include "SceneCanvas.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QMouseEvent>
 
 #include <cmath>
 #include <cstdio>
 #include <ctime>
 
 namespace {
-
-void send(QWidget *canvas, QEvent::Type type, QPointF position)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, position, canvas->mapToGlobal(position), button, held, Qt::NoModifier);
-    QApplication::sendEvent(canvas, &event);
-}
-
-QPointF pathPoint(int i)
-{
-    return QPointF(350 + 300 * std::sin(i / 37.0), 250 + 220 * std::cos(i / 23.0));
-}
 
 struct Run
 {
@@ -51,13 +38,13 @@ struct Run
 Run drag(QApplication &app, Form1 &window, int moves, bool paint)
 {
     auto *canvas = window.findChild<SceneCanvas *>(QStringLiteral("picCanvas"));
-    send(canvas, QEvent::MouseButtonPress, pathPoint(0));
+    sendMouse(canvas, QEvent::MouseButtonPress, wanderingPoint(0));
     const SceneEditor::DrawCounts before = window.editor().drawCounts();
     QElapsedTimer timer;
     timer.start();
     const std::clock_t cpu = std::clock();
     for (int i = 1; i <= moves; ++i) {
-        send(canvas, QEvent::MouseMove, pathPoint(i));
+        sendMouse(canvas, QEvent::MouseMove, wanderingPoint(i));
         if (paint)
             app.processEvents();
     }
@@ -67,7 +54,7 @@ Run drag(QApplication &app, Form1 &window, int moves, bool paint)
     run.redraws = window.editor().drawCounts().redraws - before.redraws;
     run.outlines = window.editor().drawCounts().outlines - before.outlines;
     timer.restart();
-    send(canvas, QEvent::MouseButtonRelease, pathPoint(moves));
+    sendMouse(canvas, QEvent::MouseButtonRelease, wanderingPoint(moves));
     if (paint)
         app.processEvents();
     run.releaseMs = double(timer.nsecsElapsed()) / 1e6;
@@ -101,10 +88,10 @@ void oneStep(Form1 &window)
             const double turn = 6.283185307 * i / moves;
             return QPointF(300 + 7.0 * i / moves + 40 * std::sin(turn), 300 + 40 * (1 - std::cos(turn)));
         };
-        send(canvas, QEvent::MouseButtonPress, at(0));
+        sendMouse(canvas, QEvent::MouseButtonPress, at(0));
         for (int i = 1; i <= moves; ++i)
-            send(canvas, QEvent::MouseMove, at(i));
-        send(canvas, QEvent::MouseButtonRelease, at(moves));
+            sendMouse(canvas, QEvent::MouseMove, at(i));
+        sendMouse(canvas, QEvent::MouseButtonRelease, at(moves));
         std::printf("Drag of %4d moves: %d undo step(s) added, heap %+lld bytes\n", moves,
                     steps.count() - count, static_cast<long long>(BenchProgramFolder::heapInUse() - heap));
     }
@@ -114,9 +101,7 @@ void oneStep(Form1 &window)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    BenchApplication app(argc, argv);
     BenchProgramFolder platform(argc, argv);
 
     constexpr int Moves = 1000;

@@ -9,12 +9,12 @@
 //
 // bench_scene_preview [seconds for CPU, default 10] [seconds for memory, default 60]
 
+#include "BenchApplication.h"
 #include "QtPlatform.h"
 #include "SceneEditor.h"
 #include "ScenePreviewPicture.h"
 #include "ScenePreviewWindow.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -111,9 +111,7 @@ std::pair<double, double> dragMoves(SceneEditor &editor)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    BenchApplication app(argc, argv);
     const int cpuTime = argc > 1 ? std::max(1, atoi(argv[1])) : 10;
     const int memoryTime = argc > 2 ? std::max(1, atoi(argv[2])) : 60;
 

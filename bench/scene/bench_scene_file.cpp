@@ -6,13 +6,13 @@
 //
 // bench_scene_file [program folder]
 
+#include "BenchApplication.h"
 #include "BenchProgramFolder.h"
+#include "BenchSupport.h"
 #include "Form1.h"
 #include "SceneFile.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 
 #include <cstdio>
 #include <ctime>
@@ -87,9 +87,7 @@ const Shape Shapes[] = {
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    BenchApplication app(argc, argv);
     BenchProgramFolder platform(argc, argv);
     Form1 window(platform);
     SceneEditor editor({[&platform] { return platform.programFolder(); },
@@ -102,11 +100,7 @@ int main(int argc, char *argv[])
     for (const Shape &shape : Shapes) {
         for (qsizetype megabytes : {1, 4, 16}) {
             const QByteArray bytes = shape.make(megabytes * 1024 * 1024);
-            {
-                QFile file(path);
-                file.open(QIODevice::WriteOnly);
-                file.write(bytes);
-            }
+            BenchSupport::writeFile(path, bytes);
             const QString text = QString::fromLatin1(bytes);
             Timer timer;
             timer.start();

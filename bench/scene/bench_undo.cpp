@@ -4,14 +4,14 @@
 //
 // bench_scene_undo [program folder]
 
+#include "BenchApplication.h"
 #include "BenchProgramFolder.h"
+#include "BenchSupport.h"
+#include "CanvasMouse.h"
 #include "Form1.h"
 #include "SceneCanvas.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QMouseEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -20,20 +20,6 @@
 #include <vector>
 
 namespace {
-
-void send(QWidget *canvas, QEvent::Type type, QPointF position)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, position, canvas->mapToGlobal(position), button, held, Qt::NoModifier);
-    QApplication::sendEvent(canvas, &event);
-}
-
-double median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 struct Kind
 {
@@ -45,9 +31,7 @@ struct Kind
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    BenchApplication app(argc, argv);
     BenchProgramFolder platform(argc, argv);
     Form1 window(platform);
     window.show();
@@ -56,21 +40,16 @@ int main(int argc, char *argv[])
     auto *canvas = window.findChild<SceneCanvas *>(QStringLiteral("picCanvas"));
 
     const QString sceneFile = platform.programFolder() + QStringLiteral("bench.scn");
-    {
-        QFile file(sceneFile);
-        file.open(QIODevice::WriteOnly);
-        file.write("BG=bg.jpg;\r\nZM=zumimouth.jpg;\r\nZMh=96;\r\nZMw=114;\r\nZMx=200;\r\nZMy=150;\r\n"
+    BenchSupport::writeFile(
+        sceneFile, "BG=bg.jpg;\r\nZM=zumimouth.jpg;\r\nZMh=96;\r\nZMw=114;\r\nZMx=200;\r\nZMy=150;\r\n"
                    "UserMouthOn;\r\nUM=usermouth.jpg;\r\nUMh=96;\r\nUMw=42;\r\nUMx=400;\r\nUMy=300;\r\n"
                    "MiscOn;\r\nMP=miscpart.jpg;\r\nMPh=12;\r\nMPw=96;\r\nMPx=40;\r\nMPy=40;\r\n"
                    "MR=990;\r\nMF=8;\r\nMD=5;\r\nMS=100;\r\n\r\n");
-    }
     const QString otherScene = platform.programFolder() + QStringLiteral("other.scn");
-    {
-        QFile file(otherScene);
-        file.open(QIODevice::WriteOnly);
-        file.write("BG=bg.jpg;\r\nZM=zumimouth.jpg;\r\nZMh=96;\r\nZMw=114;\r\nZMx=20;\r\nZMy=15;\r\n"
-                   "UserBlinkOn;\r\nUB=userblink.jpg;\r\nUBh=48;\r\nUBw=42;\r\nUBx=300;\r\nUBy=100;\r\n\r\n");
-    }
+    BenchSupport::writeFile(
+        otherScene,
+        "BG=bg.jpg;\r\nZM=zumimouth.jpg;\r\nZMh=96;\r\nZMw=114;\r\nZMx=20;\r\nZMy=15;\r\n"
+        "UserBlinkOn;\r\nUB=userblink.jpg;\r\nUBh=48;\r\nUBw=42;\r\nUBx=300;\r\nUBy=100;\r\n\r\n");
     const Picture picture =
         platform.loadPicture(editor.pictureFolder() + QStringLiteral("usermouth.jpg")).picture;
 
@@ -78,11 +57,10 @@ int main(int argc, char *argv[])
         {"nudge", [](Form1 &w) { w.editor().nudge(1, 0); }},
         {"drag of 1,000 moves",
          [canvas](Form1 &) {
-             send(canvas, QEvent::MouseButtonPress, QPointF(300, 300));
+             sendMouse(canvas, QEvent::MouseButtonPress, QPointF(300, 300));
              for (int i = 1; i <= 1000; ++i)
-                 send(canvas, QEvent::MouseMove,
-                      QPointF(350 + 300 * std::sin(i / 37.0), 250 + 220 * std::cos(i / 23.0)));
-             send(canvas, QEvent::MouseButtonRelease, QPointF(300, 300));
+                 sendMouse(canvas, QEvent::MouseMove, wanderingPoint(i));
+             sendMouse(canvas, QEvent::MouseButtonRelease, QPointF(300, 300));
          }},
         {"part switched on", [](Form1 &w) { w.editor().switchPart(ScenePart::UserBlink, true); }},
         {"part chosen", [](Form1 &w) { w.editor().selectPart(ScenePart::ZumiMouth); }},
@@ -130,7 +108,8 @@ int main(int argc, char *argv[])
         }
         const double worst = std::max(*std::max_element(undos.begin(), undos.end()),
                                       *std::max_element(redos.begin(), redos.end()));
-        std::printf("%-22s %12.3f %12.3f %12.3f\n", kind.name, median(undos), median(redos), worst);
+        std::printf("%-22s %12.3f %12.3f %12.3f\n", kind.name, BenchSupport::median(undos),
+                    BenchSupport::median(redos), worst);
     }
     return 0;
 }
