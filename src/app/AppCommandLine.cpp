@@ -33,6 +33,36 @@ QString checkDescription(KitProgram program)
     Q_UNREACHABLE();
 }
 
+// The options every program of the toolkit takes, whatever their platform.
+bool isToolkitOption(const QString &name)
+{
+    static const QStringList names = {QStringLiteral("style"),
+                                      QStringLiteral("stylesheet"),
+                                      QStringLiteral("widgetcount"),
+                                      QStringLiteral("reverse"),
+                                      QStringLiteral("qmljsdebugger"),
+                                      QStringLiteral("platform"),
+                                      QStringLiteral("platformpluginpath"),
+                                      QStringLiteral("platformtheme"),
+                                      QStringLiteral("plugin"),
+                                      QStringLiteral("qwindowgeometry"),
+                                      QStringLiteral("qwindowicon"),
+                                      QStringLiteral("qwindowtitle"),
+                                      QStringLiteral("session"),
+                                      QStringLiteral("display"),
+                                      QStringLiteral("geometry"),
+                                      QStringLiteral("dialogs"),
+                                      QStringLiteral("fontengine"),
+                                      QStringLiteral("name"),
+                                      QStringLiteral("visual"),
+                                      QStringLiteral("ncols"),
+                                      QStringLiteral("cmap"),
+                                      QStringLiteral("nograb"),
+                                      QStringLiteral("dograb"),
+                                      QStringLiteral("sync")};
+    return names.contains(name);
+}
+
 void write(FILE *stream, const QString &text)
 {
     const QByteArray bytes = text.toLocal8Bit();
@@ -90,8 +120,25 @@ bool AppCommandLine::read(const QStringList &arguments, Stage stage)
         return false;
     }
     const bool windowFree = given(m_check) || given(m_render);
-    if (stage == Stage::BeforeApplication && !windowFree)
+    if (stage == Stage::BeforeApplication && !windowFree) {
+        // The toolkit takes its own options out once the application starts,
+        // and the rest of the command line is read then; what neither the kit
+        // nor the toolkit knows is refused now, before a display is needed.
+        if (!parsed) {
+            const QStringList unknown = m_parser.unknownOptionNames();
+            if (unknown.isEmpty()) {
+                refuse(m_parser.errorText());
+                return false;
+            }
+            for (const QString &name : unknown) {
+                if (!isToolkitOption(name)) {
+                    refuse(QStringLiteral("Unknown option '%1'.").arg(name));
+                    return false;
+                }
+            }
+        }
         return true;
+    }
 
     const QString error = problem(parsed);
     if (!error.isEmpty()) {

@@ -154,6 +154,17 @@ void TestPrograms::commandLine_data()
         << QStringLiteral("^Mindloom: \"@/notes.txt\" is not a folder.") + mUsage << QString() << false;
     QTest::newRow("Mindloom --folder") << M << args({"--folder", "@"}) << true << StillRunning << QString()
                                        << QString() << QString() << false;
+    // An option nobody knows is refused before the window needs a display;
+    // the toolkit's own options still reach it.
+    QTest::newRow("Mindloom with an unknown option, no display")
+        << M << args({"--folder", "@", "--bogus"}) << false << 2 << QString()
+        << QStringLiteral("^Mindloom: Unknown option 'bogus'.") + mUsage << QString() << false;
+    QTest::newRow("Mindloom with the toolkit's -platform")
+        << M << args({"-platform", "offscreen", "--folder", "@"}) << false << StillRunning << QString()
+        << QString() << QString() << false;
+    QTest::newRow("Mindloom with the toolkit's -platform and an unknown option")
+        << M << args({"-platform", "offscreen", "-bogus"}) << false << 2 << QString()
+        << QStringLiteral("^Mindloom: Unknown option 'bogus'.") + mUsage << QString() << false;
     QTest::newRow("Mindloom with an argument")
         << M << args({"@/Juniper.mem"}) << true << 2 << QString()
         << QStringLiteral("^Mindloom: Unexpected argument '@/Juniper.mem'.") + mUsage << QString() << false;
@@ -196,6 +207,9 @@ void TestPrograms::commandLine_data()
         << QStringLiteral("^Frameloft: Cannot open \"@/Gone.scn\": .+\\n$") << QString() << false;
     QTest::newRow("Frameloft FILE.scn") << F << args({"--folder", "@", "@/Scene.scn"}) << true << StillRunning
                                         << QString() << QString() << QString() << false;
+    QTest::newRow("Frameloft with an unknown option, no display")
+        << F << args({"@/Scene.scn", "--bogus"}) << false << 2 << QString()
+        << QStringLiteral("^Frameloft: Unknown option 'bogus'.") + fUsage << QString() << false;
     QTest::newRow("Frameloft with two scenes")
         << F << args({"@/Scene.scn", "@/Broken.scn"}) << true << 2 << QString()
         << QStringLiteral("^Frameloft: Unexpected argument '@/Broken.scn'.") + fUsage << QString() << false;
