@@ -85,8 +85,14 @@ void TestAppCommandLine::read_data()
         << M << before
         << QStringList{QStringLiteral("-reverse"), QStringLiteral("-platform"), QStringLiteral("offscreen")}
         << true << 0 << QString() << QString();
-    QTest::newRow("unknown option waits")
-        << M << before << QStringList{QStringLiteral("--bogus")} << true << 0 << QString() << QString();
+    // Neither the kit's nor the toolkit's: refused before a display is needed.
+    QTest::newRow("unknown option, before application")
+        << M << before << QStringList{QStringLiteral("--bogus")} << false << 2 << QString()
+        << QStringLiteral("^Mindloom: Unknown option 'bogus'.") + usage;
+    QTest::newRow("toolkit option and unknown option, before application")
+        << M << before
+        << QStringList{QStringLiteral("-style"), QStringLiteral("fusion"), QStringLiteral("-bogus")} << false
+        << 2 << QString() << QStringLiteral("^Mindloom: Unknown option 'bogus'.") + usage;
     QTest::newRow("unknown option, with application")
         << M << with << QStringList{QStringLiteral("--bogus")} << false << 2 << QString()
         << QStringLiteral("^Mindloom: Unknown option 'bogus'.") + usage;
@@ -96,8 +102,8 @@ void TestAppCommandLine::read_data()
         << 2 << QString() << QStringLiteral("^Mindloom: Unknown option 'bogus'.") + usage;
     const QString fUsage = QStringLiteral("\\nTry 'Frameloft --help' for more information.\\n$");
     QTest::newRow("--render without OUT.png")
-        << F << before << QStringList{QStringLiteral("--render"), QStringLiteral("a.scn")} << false << 2 << QString()
-        << QStringLiteral("^Frameloft: --render needs FILE.scn and OUT.png.") + fUsage;
+        << F << before << QStringList{QStringLiteral("--render"), QStringLiteral("a.scn")} << false << 2
+        << QString() << QStringLiteral("^Frameloft: --render needs FILE.scn and OUT.png.") + fUsage;
     QTest::newRow("--render with more")
         << F << before
         << QStringList{QStringLiteral("--render"), QStringLiteral("a.scn"), QStringLiteral("a.png"),
@@ -110,15 +116,16 @@ void TestAppCommandLine::read_data()
         << false << 2 << QString()
         << QStringLiteral("^Frameloft: --check and --render cannot be used together.") + fUsage;
     QTest::newRow("--check with a scene to open")
-        << F << before << QStringList{QStringLiteral("--check"), QStringLiteral("a.scn"), QStringLiteral("b.scn")}
-        << false << 2 << QString() << QStringLiteral("^Frameloft: Unexpected argument 'b.scn'.") + fUsage;
+        << F << before
+        << QStringList{QStringLiteral("--check"), QStringLiteral("a.scn"), QStringLiteral("b.scn")} << false
+        << 2 << QString() << QStringLiteral("^Frameloft: Unexpected argument 'b.scn'.") + fUsage;
     QTest::newRow("Frameloft opens one scene")
-        << F << with << QStringList{QStringLiteral("a.scn"), QStringLiteral("b.scn")} << false << 2 << QString()
-        << QStringLiteral("^Frameloft: Unexpected argument 'b.scn'.") + fUsage;
+        << F << with << QStringList{QStringLiteral("a.scn"), QStringLiteral("b.scn")} << false << 2
+        << QString() << QStringLiteral("^Frameloft: Unexpected argument 'b.scn'.") + fUsage;
     QTest::newRow("Mindloom has no --render")
         << M << before
-        << QStringList{QStringLiteral("--render"), QStringLiteral("a.scn"), QStringLiteral("a.png")} << true << 0
-        << QString() << QString();
+        << QStringList{QStringLiteral("--render"), QStringLiteral("a.scn"), QStringLiteral("a.png")} << false
+        << 2 << QString() << QStringLiteral("^Mindloom: Unknown option 'render'.") + usage;
     QTest::newRow("argument, with application")
         << M << with << QStringList{QStringLiteral("Juniper.mem")} << false << 2 << QString()
         << QStringLiteral("^Mindloom: Unexpected argument 'Juniper.mem'.") + usage;
@@ -183,8 +190,9 @@ void TestAppCommandLine::request_data()
                                     << QString() << QString();
     QTest::newRow("last --folder counts") << M << with << args({"--folder", "a", "--folder", "b"})
                                           << Task::OpenWindow << true << QStringLiteral("b") << QString();
-    QTest::newRow("Frameloft FILE.scn") << F << with << args({"a b.scn", "--folder", "kit"}) << Task::OpenWindow
-                                        << true << QStringLiteral("kit") << QStringLiteral("a b.scn");
+    QTest::newRow("Frameloft FILE.scn")
+        << F << with << args({"a b.scn", "--folder", "kit"}) << Task::OpenWindow << true
+        << QStringLiteral("kit") << QStringLiteral("a b.scn");
     // Read before the application, as they need no display.
     QTest::newRow("--render") << F << before << args({"--render", "a.scn", "a.png"}) << Task::Render << false
                               << QString() << QStringLiteral("a.scn");
