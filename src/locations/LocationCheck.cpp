@@ -73,8 +73,7 @@ QList<Finding> check(const QByteArray &bytes, const QString &programFolder)
         i = comma2 + 1;
     }
 
-    const QString folder = ProgramFolder::subfolder(ProgramFolder::withTrailingSeparator(programFolder),
-                                                    QStringLiteral("Locations"));
+    const QString folder = ProgramFolder::subfolder(programFolder, QStringLiteral("Locations"));
     for (int n = 1; n <= LocationSettings::Count; ++n) {
         const Entry &entry = entries[size_t(n - 1)];
         if (entry.line == 0) {

@@ -461,7 +461,7 @@ bool Form1::refuseUnstorable(const SceneFile::Unstorable &bad, const QString &ad
 // trailing separator; a root folder ("/", "C:\") keeps the one it has.
 QString Form1::dialogFolder() const
 {
-    QString folder = ProgramFolder::withTrailingSeparator(m_platform.programFolder());
+    QString folder = m_platform.programFolder();
     if (folder.size() > 1 && folder.endsWith(ProgramFolder::separator()) && !QDir(folder).isRoot())
         folder.chop(1);
     return folder;
@@ -567,10 +567,8 @@ void Form1::newScene()
 
 void Form1::showHelp()
 {
-    const QString document =
-        ProgramFolder::subfolder(ProgramFolder::withTrailingSeparator(m_platform.programFolder()),
-                                 QStringLiteral("Docs")) +
-        QStringLiteral("Frameloft.htm");
+    const QString document = ProgramFolder::subfolder(m_platform.programFolder(), QStringLiteral("Docs")) +
+                             QStringLiteral("Frameloft.htm");
     const QString shown = QDir::toNativeSeparators(document);
     if (!QFileInfo(document).isFile()) {
         showError(QStringLiteral("The help document \"%1\" was not found.").arg(shown),

@@ -68,8 +68,7 @@ class Checker
 public:
     Checker(const QByteArray &bytes, const QString &programFolder)
         : m_text(Cp1252::decode(bytes)), m_lines(m_text),
-          m_images(ProgramFolder::subfolder(ProgramFolder::withTrailingSeparator(programFolder),
-                                            QStringLiteral("Images")))
+          m_images(ProgramFolder::subfolder(programFolder, QStringLiteral("Images")))
     {
         m_findings = FileCheck::codePage(bytes, m_text, m_lines);
     }

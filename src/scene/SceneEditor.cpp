@@ -96,8 +96,7 @@ void SceneEditor::flush()
 
 QString SceneEditor::pictureFolder() const
 {
-    return ProgramFolder::subfolder(ProgramFolder::withTrailingSeparator(m_env.programFolder()),
-                                    QStringLiteral("Images"));
+    return ProgramFolder::subfolder(m_env.programFolder(), QStringLiteral("Images"));
 }
 
 PictureResult SceneEditor::loadNamed(const QString &name) const

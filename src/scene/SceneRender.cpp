@@ -24,8 +24,7 @@ Result render(const QString &text, const QString &programFolder, const LoadPictu
         scene.part(id).name = SceneDefaults::partPicture(ScenePart::Id(id));
     SceneFile::applyScene(scene, content);
 
-    const QString folder = ProgramFolder::subfolder(ProgramFolder::withTrailingSeparator(programFolder),
-                                                    QStringLiteral("Images"));
+    const QString folder = ProgramFolder::subfolder(programFolder, QStringLiteral("Images"));
     const auto load = [&](const QString &name) {
         PictureResult loaded = loadPicture(SceneFile::picturePath(folder, name));
         if (!loaded.ok())
