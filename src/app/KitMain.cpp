@@ -3,6 +3,7 @@
 #include "KitTasks.h"
 #include "ProgramIdentity.h"
 #include "QtPlatform.h"
+#include "SessionEnd.h"
 #include "WorkFolder.h"
 
 #include <QApplication>
@@ -33,6 +34,7 @@ int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow
         return commandLine.finish();
 
     QtPlatform platform(folder);
+    SessionEnd::follow(app);
     return openWindow(platform, commandLine.request());
 }
 

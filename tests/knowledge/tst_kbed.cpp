@@ -6,6 +6,7 @@
 #include "ProgramFolderFixture.h"
 #include "SampleTexts.h"
 #include "SentenceSplitter.h"
+#include "SessionEnd.h"
 #include "TestFiles.h"
 #include "TextArea.h"
 
@@ -383,7 +384,8 @@ void TestKBEd::unsavedWorkQuestion_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("saveAs");
     QTest::addColumn<bool>("goesOn");
-    for (const char *command : {"close", "Ctrl+W", "New KBase...", "Load KBase...", "Read From Text File"}) {
+    for (const char *command :
+         {"close", "Ctrl+W", "session end", "New KBase...", "Load KBase...", "Read From Text File"}) {
         const auto row = [command](const char *what) -> QTestData & {
             return QTest::addRow("%s, %s", command, what) << QString::fromLatin1(command);
         };
@@ -419,6 +421,8 @@ void TestKBEd::unsavedWorkQuestion()
         m_window->close();
     else if (command == QLatin1String("Ctrl+W"))
         Keyboard::press(*m_window, QKeySequence(Qt::CTRL | Qt::Key_W));
+    else if (command == QLatin1String("session end"))
+        QCOMPARE(SessionEnd::closeAllWindows(), goesOn);
     else if (command == QLatin1String("New KBase..."))
         control<QPushButton>("Command4")->click();
     else if (command == QLatin1String("Load KBase..."))
@@ -450,7 +454,8 @@ void TestKBEd::unsavedWorkQuestion()
             after = SentenceSplitter::facts(QStringLiteral("One. Two."));
     }
     QCOMPARE(area()->text(), after);
-    const bool closes = command == QLatin1String("close") || command == QLatin1String("Ctrl+W");
+    const bool closes = command == QLatin1String("close") || command == QLatin1String("Ctrl+W") ||
+                        command == QLatin1String("session end");
     QCOMPARE(m_window->isVisible(), !(closes && goesOn));
     // The command's own dialog comes only once the question let it go on.
     const int ownDialogs = !closes && command != QLatin1String("New KBase...") && goesOn ? 1 : 0;

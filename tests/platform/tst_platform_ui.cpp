@@ -5,6 +5,7 @@
 #include "FindDialog.h"
 #include "LineBox.h"
 #include "PlainTextDocument.h"
+#include "SessionEnd.h"
 #include "TestFiles.h"
 #include "TextArea.h"
 
@@ -45,6 +46,8 @@ private slots:
     void mayReplaceAsksOnlyAboutExistingFiles();
     void placePicture_data();
     void placePicture();
+    void sessionEndClosesEveryWindow_data();
+    void sessionEndClosesEveryWindow();
 };
 
 void TestPlatformUi::textAreaRoundTrip_data()
@@ -526,6 +529,55 @@ void TestPlatformUi::placePicture()
     QCOMPARE(placed.name, QStringLiteral("m.bmp"));
     QCOMPARE(QFileInfo::exists(images + QStringLiteral("/m.bmp")), inside || copied);
     QCOMPARE(placed.path, copied ? QDir(images).filePath(QStringLiteral("m.bmp")) : chosen);
+}
+
+namespace {
+
+// A window with unsaved work: closing asks, and the answer decides.
+class AskingWindow : public QWidget
+{
+public:
+    explicit AskingWindow(bool stays) : m_stays(stays) {}
+    int asked = 0;
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        ++asked;
+        event->setAccepted(!m_stays);
+    }
+
+private:
+    bool m_stays;
+};
+
+} // namespace
+
+void TestPlatformUi::sessionEndClosesEveryWindow_data()
+{
+    QTest::addColumn<bool>("secondStays");
+    QTest::newRow("every window closes") << false;
+    QTest::newRow("a window stays open") << true;
+}
+
+void TestPlatformUi::sessionEndClosesEveryWindow()
+{
+    QFETCH(bool, secondStays);
+    AskingWindow first(false);
+    AskingWindow second(secondStays);
+    AskingWindow hidden(true);
+    first.show();
+    second.show();
+
+    QCOMPARE(SessionEnd::closeAllWindows(), !secondStays);
+    // Every visible window was asked, as closing it by hand would; a hidden one was not.
+    QCOMPARE(second.asked, 1);
+    QCOMPARE(second.isVisible(), secondStays);
+    QCOMPARE(hidden.asked, 0);
+    if (!secondStays) {
+        QCOMPARE(first.asked, 1);
+        QVERIFY(!first.isVisible());
+    }
 }
 
 QTEST_MAIN(TestPlatformUi)
