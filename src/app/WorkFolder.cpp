@@ -1,16 +1,17 @@
 #include "WorkFolder.h"
 
 #include "AppCommandLine.h"
+#include "FileCheck.h"
 #include "KitProgram.h"
 #include "LocationSettings.h"
 #include "ProgramFolder.h"
+#include "TextFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 #include <QStandardPaths>
 
@@ -33,21 +34,16 @@ bool taken(const QString &path)
 // Replaces a help file of an earlier version by the shipped one when they differ.
 void refresh(const QString &from, const QString &to, const QString &relative, FillResult &result)
 {
-    QFile shipped(from);
-    QFile present(to);
-    if (!shipped.open(QIODevice::ReadOnly)) {
-        result.errors << QStringLiteral("Cannot read \"%1\": %2")
-                             .arg(QDir::toNativeSeparators(from), shipped.errorString());
-        return;
+    QByteArray shipped;
+    QString error = FileCheck::readBytes(from, &shipped);
+    if (error.isEmpty()) {
+        QByteArray present;
+        if (FileCheck::readBytes(to, &present).isEmpty() && present == shipped)
+            return;
+        error = TextFile::writeBytes(to, shipped);
     }
-    const QByteArray bytes = shipped.readAll();
-    if (present.open(QIODevice::ReadOnly) && present.readAll() == bytes)
-        return;
-    present.close();
-    QSaveFile replaced(to);
-    if (!replaced.open(QIODevice::WriteOnly) || replaced.write(bytes) != bytes.size() || !replaced.commit()) {
-        result.errors << QStringLiteral("Cannot write \"%1\": %2")
-                             .arg(QDir::toNativeSeparators(to), replaced.errorString());
+    if (!error.isEmpty()) {
+        result.errors << error;
         return;
     }
     result.copied << relative;
@@ -173,11 +169,10 @@ FillResult fill(const QString &dataFolder, const QString &contentFolder, const Q
     }
 
     if (result.ok()) {
-        QSaveFile done(marker);
         const QByteArray record = (QStringList{version} + files).join(QLatin1Char('\n')).toUtf8() + '\n';
-        if (!done.open(QIODevice::WriteOnly) || done.write(record) < 0 || !done.commit())
-            result.errors << QStringLiteral("Cannot write \"%1\": %2")
-                                 .arg(QDir::toNativeSeparators(marker), done.errorString());
+        const QString error = TextFile::writeBytes(marker, record);
+        if (!error.isEmpty())
+            result.errors << error;
     }
     return result;
 }

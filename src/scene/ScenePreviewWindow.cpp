@@ -4,16 +4,15 @@
 #include "FileQuestions.h"
 #include "Platform.h"
 #include "ScenePreviewPicture.h"
+#include "SceneRender.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QImageWriter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -283,26 +282,11 @@ void ScenePreviewWindow::saveFrame()
     if (!FileQuestions::mayReplace(m_platform, this, title, target))
         return;
 
-    const QString shown = QDir::toNativeSeparators(target);
-    QSaveFile file(target);
-    QString error;
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-    } else {
-        QImageWriter writer(&file, "png");
-        if (!writer.write(frame)) {
-            error = writer.errorString();
-            file.cancelWriting();
-        } else if (!file.commit()) {
-            error = file.errorString();
-        }
-    }
+    const QString error = SceneRender::writePng(frame, target);
     if (!error.isEmpty()) {
-        m_platform.showMessage(this,
-                               QStringLiteral("The frame could not be saved as \"%1\": %2").arg(shown, error),
-                               title, Platform::MessageIcon::Critical);
+        m_platform.showMessage(this, error, title, Platform::MessageIcon::Critical);
         return;
     }
-    m_saved = QStringLiteral("Frame saved as \"%1\".").arg(shown);
+    m_saved = QStringLiteral("Frame saved as \"%1\".").arg(QDir::toNativeSeparators(target));
     updateStatus();
 }

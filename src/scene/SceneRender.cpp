@@ -7,8 +7,8 @@
 #include "ScenePictures.h"
 #include "TextFile.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QSaveFile>
 
 namespace SceneRender {
 
@@ -71,20 +71,12 @@ Result renderFile(const QString &path, const QString &programFolder)
 
 QString writePng(const QImage &image, const QString &path)
 {
-    const QString shown = QDir::toNativeSeparators(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Cannot write \"%1\": %2").arg(shown, file.errorString());
-    if (!image.save(&file, "PNG")) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("the picture could not be encoded");
-        file.cancelWriting();
-        return QStringLiteral("Cannot write \"%1\": %2").arg(shown, reason);
-    }
-    if (!file.commit())
-        return QStringLiteral("Cannot write \"%1\": %2").arg(shown, file.errorString());
-    return QString();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return QStringLiteral("Cannot write \"%1\": the picture could not be encoded")
+            .arg(QDir::toNativeSeparators(path));
+    return TextFile::writeBytes(path, bytes);
 }
 
 } // namespace SceneRender

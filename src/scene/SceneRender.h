@@ -33,9 +33,9 @@ Result render(const QString &text, const QString &programFolder,
 // The same for the scene file at path.
 Result renderFile(const QString &path, const QString &programFolder);
 
-// Writes the picture as a PNG file, whole or not at all: a failed write leaves
-// no file (nor changes one that was there). Returns an empty string, or a
-// message naming the file and the reason.
+// Writes the picture as a PNG file as every save of the kit writes its file
+// (TextFile::writeBytes): a failed write leaves no new file and the old one
+// whole. Returns an empty string, or a message naming the file and the reason.
 QString writePng(const QImage &image, const QString &path);
 
 } // namespace SceneRender
