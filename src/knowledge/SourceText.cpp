@@ -1,9 +1,8 @@
 #include "SourceText.h"
 
 #include "Cp1252.h"
+#include "FileCheck.h"
 
-#include <QDir>
-#include <QFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -40,19 +39,10 @@ QString fromUtf8(const QByteArray &bytes, bool *valid)
 ReadResult read(const QString &path)
 {
     ReadResult result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error =
-            QStringLiteral("Cannot open \"%1\": %2").arg(QDir::toNativeSeparators(path), file.errorString());
-        return result;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.error =
-            QStringLiteral("Cannot read \"%1\": %2").arg(QDir::toNativeSeparators(path), file.errorString());
-        return result;
-    }
-    result.text = decode(bytes);
+    QByteArray bytes;
+    result.error = FileCheck::readBytes(path, &bytes);
+    if (result.ok())
+        result.text = decode(bytes);
     return result;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextFile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -12,12 +14,7 @@
 // code page, where every byte is one character.
 namespace SourceText {
 
-struct ReadResult
-{
-    QString text;
-    QString error; // empty on success; names the file and the reason otherwise
-    bool ok() const { return error.isEmpty(); }
-};
+using ReadResult = TextFile::ReadResult;
 
 // The whole file at path, decoded.
 ReadResult read(const QString &path);
