@@ -109,9 +109,10 @@ FillResult fill(const QString &dataFolder, const QString &contentFolder, const Q
     const bool filledBefore = taken(marker);
     QStringList known;
     if (filledBefore) {
-        QFile recorded(marker);
-        if (recorded.open(QIODevice::ReadOnly))
-            known = QString::fromUtf8(recorded.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        // An unreadable record counts as one of another version.
+        QByteArray recorded;
+        if (FileCheck::readBytes(marker, &recorded).isEmpty())
+            known = QString::fromUtf8(recorded).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         if (!known.isEmpty() && known.takeFirst() == version)
             return result;
     }
