@@ -19,10 +19,10 @@ void EditorArt::writeAll(ArtWriter &writer, const QString &previewDir)
     const QImage memoryEd = personality();
     const QImage kbEd = knowledge();
     const QImage locs = locations();
-    writer.write(QStringLiteral("src/personality/art/memoryed_background.png"), memoryEd,
+    writer.write(QStringLiteral("src/personality/ui/art/memoryed_background.png"), memoryEd,
                  MemoryEdLayout::ClientSize);
-    writer.write(QStringLiteral("src/knowledge/art/kbed_background.png"), kbEd, KBEdLayout::ClientSize);
-    writer.write(QStringLiteral("src/locations/art/locs_background.png"), locs, LocsLayout::ClientSize);
+    writer.write(QStringLiteral("src/knowledge/ui/art/kbed_background.png"), kbEd, KBEdLayout::ClientSize);
+    writer.write(QStringLiteral("src/locations/ui/art/locs_background.png"), locs, LocsLayout::ClientSize);
     if (previewDir.isEmpty())
         return;
 

@@ -162,9 +162,9 @@ void smallLandscape(QPainter &p, int n)
 void IconArt::writeAll(ArtWriter &writer)
 {
     for (int size : sizes) {
-        writer.writeWithAlpha(QStringLiteral("src/app/icons/mindloom-%1.png").arg(size), mindloom(size),
+        writer.writeWithAlpha(QStringLiteral("src/app/core/icons/mindloom-%1.png").arg(size), mindloom(size),
                               QSize(size, size));
-        writer.writeWithAlpha(QStringLiteral("src/app/icons/frameloft-%1.png").arg(size), frameloft(size),
+        writer.writeWithAlpha(QStringLiteral("src/app/core/icons/frameloft-%1.png").arg(size), frameloft(size),
                               QSize(size, size));
     }
 }

@@ -1,0 +1,2 @@
+// A window header, which only the ui/ layer may include.
+#include <QWidget>
