@@ -1,5 +1,6 @@
 #include "Cp1252.h"
 #include "FileDialog.h"
+#include "FileStamp.h"
 #include "Picture.h"
 #include "PictureFolder.h"
 #include "ProgramFolder.h"
@@ -57,6 +58,9 @@ private slots:
     void pictureFolderCopy_data();
     void pictureFolderCopy();
     void pictureFolderHolds();
+    void fileStampTellsChange_data();
+    void fileStampTellsChange();
+    void fileStampText();
 };
 
 void TestPlatform::trailingSeparator_data()
@@ -608,6 +612,75 @@ void TestPlatform::pictureFolderHolds()
         PictureFolder::copyInto(source, dir.filePath(QStringLiteral("blocked/Images")));
     QVERIFY(!failed.ok());
     QVERIFY(failed.error.contains(QStringLiteral("blocked")));
+}
+
+// What another program may do to a file between the kit's load and its save.
+enum class Change { None, AppendByte, SameSizeOtherBytes, Touch, Remove, Create };
+
+void TestPlatform::fileStampTellsChange_data()
+{
+    QTest::addColumn<bool>("withDigest");
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<bool>("changed");
+    QTest::newRow("untouched") << true << Change::None << false;
+    QTest::newRow("untouched, no digest") << false << Change::None << false;
+    QTest::newRow("a byte more") << false << Change::AppendByte << true;
+    QTest::newRow("new time") << false << Change::Touch << true;
+    QTest::newRow("removed") << true << Change::Remove << true;
+    QTest::newRow("created where none was") << true << Change::Create << true;
+    // Size and time kept: only the digest tells.
+    QTest::newRow("other bytes, same size and time") << true << Change::SameSizeOtherBytes << true;
+    QTest::newRow("other bytes, no digest") << false << Change::SameSizeOtherBytes << false;
+}
+
+void TestPlatform::fileStampTellsChange()
+{
+    QFETCH(bool, withDigest);
+    QFETCH(Change, change);
+    QFETCH(bool, changed);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Juniper.mem"));
+    const QByteArray bytes("I like tea.\r\n");
+    if (change != Change::Create)
+        writeBytes(path, bytes);
+    const FileStamp stamp = withDigest ? FileStamp::of(path, bytes) : FileStamp::of(path);
+    const auto setTime = [&path](const QDateTime &time) {
+        QFile file(path);
+        return file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime);
+    };
+    switch (change) {
+    case Change::None:
+        break;
+    case Change::AppendByte:
+        writeBytes(path, bytes + 'x');
+        QVERIFY(setTime(stamp.modified));
+        break;
+    case Change::SameSizeOtherBytes:
+        writeBytes(path, QByteArray("I like rum.\r\n"));
+        QVERIFY(setTime(stamp.modified));
+        break;
+    case Change::Touch:
+        QVERIFY(setTime(stamp.modified.addSecs(-60)));
+        break;
+    case Change::Remove:
+        QVERIFY(QFile::remove(path));
+        break;
+    case Change::Create:
+        writeBytes(path, bytes);
+        break;
+    }
+    QCOMPARE(stamp.changedOnDisk(path), changed);
+}
+
+void TestPlatform::fileStampText()
+{
+    QTemporaryDir dir;
+    const QString path = writeBytes(dir.filePath(QStringLiteral("a b.kba")), QByteArray("Fact.\r\n"));
+    for (const FileStamp &stamp : {FileStamp::of(path), FileStamp::of(path, QByteArray("Fact.\r\n")),
+                                   FileStamp::of(dir.filePath(QStringLiteral("missing")))})
+        QCOMPARE(FileStamp::fromText(stamp.toText()), stamp);
+    for (const char *text : {"", "12", "12 x -", "-5 100 -", "12 100 abcd"})
+        QCOMPARE(FileStamp::fromText(QString::fromLatin1(text)), FileStamp());
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)
