@@ -87,7 +87,14 @@ AppCommandLine::AppCommandLine(KitProgram program)
                          "given after it (--render FILE.scn OUT.png), without a window, and exits: 0 when "
                          "the picture is written, 1 when the scene or a picture cannot be read or OUT.png "
                          "cannot be written."),
-          QStringLiteral("FILE.scn"))
+          QStringLiteral("FILE.scn")),
+      m_findPictures(QStringLiteral("find-pictures"),
+                     QStringLiteral("Searches FOLDER and its subfolders for the pictures the scene FILE.scn "
+                                    "given after it names but the folder's Images lacks "
+                                    "(--find-pictures FOLDER FILE.scn), by name whatever the case, copies "
+                                    "what it finds into Images, lists what it found and what not, and exits: "
+                                    "0 when no picture is missing afterwards, 1 when one is."),
+                     QStringLiteral("FOLDER"))
 {
     m_parser.setApplicationDescription(description(program));
     // "-reverse" and "-platform" are the toolkit's; read compactly, "-reverse"
@@ -98,6 +105,7 @@ AppCommandLine::AppCommandLine(KitProgram program)
     m_parser.addOption(m_folder);
     if (program == KitProgram::Frameloft) {
         offer(m_render);
+        offer(m_findPictures);
         m_parser.addPositionalArgument(QStringLiteral("FILE.scn"),
                                        QStringLiteral("A scene to load once the window is open."),
                                        QStringLiteral("[FILE.scn]"));
@@ -119,7 +127,7 @@ bool AppCommandLine::read(const QStringList &arguments, Stage stage)
         answer(Success, helpText(), QString());
         return false;
     }
-    const bool windowFree = given(m_check) || given(m_render);
+    const bool windowFree = given(m_check) || given(m_render) || given(m_findPictures);
     if (stage == Stage::BeforeApplication && !windowFree) {
         // The toolkit takes its own options out once the application starts,
         // and the rest of the command line is read then; what neither the kit
@@ -175,8 +183,19 @@ QString AppCommandLine::problem(bool parsed) const
     const auto unexpected = [&](qsizetype index) {
         return QStringLiteral("Unexpected argument '%1'.").arg(positional.at(index));
     };
-    if (given(m_check) && given(m_render))
-        return QStringLiteral("--check and --render cannot be used together.");
+    if (int(given(m_check)) + int(given(m_render)) + int(given(m_findPictures)) > 1) {
+        if (!given(m_findPictures))
+            return QStringLiteral("--check and --render cannot be used together.");
+        return QStringLiteral("--find-pictures cannot be used with --%1.")
+            .arg(given(m_check) ? QStringLiteral("check") : QStringLiteral("render"));
+    }
+    if (given(m_findPictures)) {
+        if (positional.isEmpty())
+            return QStringLiteral("--find-pictures needs FOLDER and FILE.scn.");
+        if (positional.size() > 1)
+            return unexpected(1);
+        return QString();
+    }
     if (given(m_render)) {
         if (positional.isEmpty())
             return QStringLiteral("--render needs FILE.scn and OUT.png.");
@@ -200,6 +219,10 @@ AppCommandLine::Request AppCommandLine::parsedRequest() const
     if (given(m_check)) {
         request.task = Request::Task::Check;
         request.file = m_parser.value(m_check);
+    } else if (given(m_findPictures)) {
+        request.task = Request::Task::FindPictures;
+        request.searchFolder = m_parser.value(m_findPictures);
+        request.file = positional.value(0);
     } else if (given(m_render)) {
         request.task = Request::Task::Render;
         request.file = m_parser.value(m_render);

@@ -5,8 +5,13 @@
 #include "LocationCheck.h"
 #include "LocationSettings.h"
 #include "PersonalityCheck.h"
+#include "PictureSearch.h"
+#include "ProgramFolder.h"
 #include "SceneCheck.h"
 #include "SceneRender.h"
+#include "TextFile.h"
+
+#include <QDir>
 
 #include <QFileInfo>
 
@@ -45,6 +50,8 @@ Result run(KitProgram program, const AppCommandLine::Request &request, const QSt
         return check(program, request.file, folder);
     case Task::Render:
         return render(request.file, request.output, folder);
+    case Task::FindPictures:
+        return findPictures(request.searchFolder, request.file, folder);
     case Task::OpenWindow:
         break;
     }
@@ -92,6 +99,32 @@ Result render(const QString &scene, const QString &output, const QString &folder
         result.errors +=
             KitInfo::programName(KitProgram::Frameloft) + QStringLiteral(": ") + error + QLatin1Char('\n');
     result.exitCode = errors.isEmpty() ? AppCommandLine::Success : AppCommandLine::Failure;
+    return result;
+}
+
+Result findPictures(const QString &searchFolder, const QString &scene, const QString &folder)
+{
+    const KitProgram program = KitProgram::Frameloft;
+    if (!QFileInfo(searchFolder).isDir())
+        return usageError(program, QStringLiteral("\"%1\" is no folder to search.").arg(searchFolder));
+    const TextFile::ReadResult read = TextFile::read(scene);
+    if (!read.ok())
+        return usageError(program, read.error);
+    const QString images = ProgramFolder::subfolder(folder, QStringLiteral("Images"));
+    const PictureSearch::Search search =
+        PictureSearch::search(searchFolder, PictureSearch::missingPictures(read.text, images));
+    const QStringList errors = PictureSearch::copyFound(search, images);
+
+    Result result;
+    for (const PictureSearch::Found &found : search.found)
+        result.output +=
+            QStringLiteral("found %1: %2\n").arg(found.name, QDir::toNativeSeparators(found.path));
+    for (const QString &name : search.missing)
+        result.output += QStringLiteral("not found %1\n").arg(name);
+    for (const QString &error : errors)
+        result.errors += KitInfo::programName(program) + QStringLiteral(": ") + error + QLatin1Char('\n');
+    const bool complete = PictureSearch::missingPictures(read.text, images).isEmpty();
+    result.exitCode = complete ? AppCommandLine::Success : AppCommandLine::Failure;
     return result;
 }
 

@@ -39,4 +39,13 @@ Result check(KitProgram program, const QString &file, const QString &folder);
 // not be written.
 Result render(const QString &scene, const QString &output, const QString &folder);
 
+// Frameloft --find-pictures FOLDER FILE.scn: the pictures the scene names that
+// folder's "Images" lacks, searched for in searchFolder and its subfolders by
+// name whatever the case, and the found ones copied into "Images" under the
+// scene's names. stdout lists each picture found (with where) and each not
+// found; stderr each copy that failed. Exit code 0 when no picture is missing
+// afterwards, 1 when one is, 2 when the scene cannot be read or searchFolder is
+// no folder.
+Result findPictures(const QString &searchFolder, const QString &scene, const QString &folder);
+
 } // namespace KitTasks

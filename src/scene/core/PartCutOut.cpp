@@ -1,8 +1,10 @@
 #include "PartCutOut.h"
 
+#include "TextFile.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QBuffer>
 
 #include <algorithm>
 #include <cstdlib>
@@ -124,15 +126,12 @@ QString freeName(const QString &folder, const QString &source, const QString &pa
 
 QString writeBmp(const QImage &image, const QString &path)
 {
-    const QString shown = QDir::toNativeSeparators(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("\"%1\" cannot be written: %2").arg(shown, file.errorString());
-    if (!image.convertToFormat(QImage::Format_RGB888).save(&file, "BMP"))
-        return QStringLiteral("\"%1\" cannot be written: %2").arg(shown, file.errorString());
-    if (!file.commit())
-        return QStringLiteral("\"%1\" cannot be written: %2").arg(shown, file.errorString());
-    return QString();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
+        return QStringLiteral("Cannot write \"%1\": the picture could not be encoded")
+            .arg(QDir::toNativeSeparators(path));
+    return TextFile::writeBytes(path, bytes);
 }
 
 } // namespace PartCutOut

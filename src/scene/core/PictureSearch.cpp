@@ -1,12 +1,12 @@
 #include "PictureSearch.h"
 
 #include "SceneFile.h"
+#include "TextFile.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <map>
 
@@ -105,16 +105,15 @@ QStringList copyFound(const Search &search, const QString &imagesFolder)
         }
         QFile source(found.path);
         if (!source.open(QIODevice::ReadOnly)) {
-            errors << QStringLiteral("\"%1\" cannot be read: %2")
+            errors << QStringLiteral("Cannot read \"%1\": %2")
                           .arg(QDir::toNativeSeparators(found.path), source.errorString());
             continue;
         }
         const QByteArray bytes = source.readAll();
         QDir().mkpath(QFileInfo(target).absolutePath());
-        QSaveFile copy(target);
-        if (!copy.open(QIODevice::WriteOnly) || copy.write(bytes) != bytes.size() || !copy.commit())
-            errors << QStringLiteral("\"%1\" cannot be written: %2")
-                          .arg(QDir::toNativeSeparators(target), copy.errorString());
+        const QString error = TextFile::writeBytes(target, bytes);
+        if (!error.isEmpty())
+            errors << error;
     }
     return errors;
 }

@@ -71,7 +71,7 @@ void TestAppCommandLine::read_data()
     QTest::newRow("Frameloft --help")
         << F << before << QStringList{QStringLiteral("--help")} << false << 0
         << QStringLiteral("^Usage: Frameloft \\[options\\] \\[FILE.scn\\]\\n.*scene.*--folder <DIR>.*"
-                          "--render <FILE.scn>.*OUT.png.*--check <FILE>")
+                          "--render <FILE.scn>.*OUT.png.*--find-pictures <FOLDER>.*FILE.scn.*--check <FILE>")
         << QString();
     QTest::newRow("help named as installed, with application")
         << M << with << QStringList{QStringLiteral("--help")} << false << 0 << mindloomHelp << QString();
@@ -115,6 +115,19 @@ void TestAppCommandLine::read_data()
                        QStringLiteral("a.scn"), QStringLiteral("a.png")}
         << false << 2 << QString()
         << QStringLiteral("^Frameloft: --check and --render cannot be used together.") + fUsage;
+    QTest::newRow("--find-pictures without FILE.scn")
+        << F << before << QStringList{QStringLiteral("--find-pictures"), QStringLiteral("art")} << false << 2
+        << QString() << QStringLiteral("^Frameloft: --find-pictures needs FOLDER and FILE.scn.") + fUsage;
+    QTest::newRow("--find-pictures and --check")
+        << F << before
+        << QStringList{QStringLiteral("--find-pictures"), QStringLiteral("art"), QStringLiteral("a.scn"),
+                       QStringLiteral("--check"), QStringLiteral("a.scn")}
+        << false << 2 << QString()
+        << QStringLiteral("^Frameloft: --find-pictures cannot be used with --check.") + fUsage;
+    QTest::newRow("Mindloom has no --find-pictures")
+        << M << before
+        << QStringList{QStringLiteral("--find-pictures"), QStringLiteral("art"), QStringLiteral("a.scn")}
+        << false << 2 << QString() << QStringLiteral("^Mindloom: Unknown option 'find-pictures'.") + usage;
     QTest::newRow("--check with a scene to open")
         << F << before
         << QStringList{QStringLiteral("--check"), QStringLiteral("a.scn"), QStringLiteral("b.scn")} << false
@@ -196,6 +209,8 @@ void TestAppCommandLine::request_data()
     // Read before the application, as they need no display.
     QTest::newRow("--render") << F << before << args({"--render", "a.scn", "a.png"}) << Task::Render << false
                               << QString() << QStringLiteral("a.scn");
+    QTest::newRow("--find-pictures") << F << before << args({"--find-pictures", "art", "a.scn"})
+                                     << Task::FindPictures << false << QString() << QStringLiteral("a.scn");
     QTest::newRow("--check") << M << before << args({"--check", "Juniper.mem", "--folder", "kit"})
                              << Task::Check << true << QStringLiteral("kit") << QStringLiteral("Juniper.mem");
 }
@@ -220,6 +235,8 @@ void TestAppCommandLine::request()
     QCOMPARE(request.file, file);
     QCOMPARE(request.output,
              task == AppCommandLine::Request::Task::Render ? QStringLiteral("a.png") : QString());
+    QCOMPARE(request.searchFolder,
+             task == AppCommandLine::Request::Task::FindPictures ? QStringLiteral("art") : QString());
 }
 
 void TestAppCommandLine::bothProgramsShareTheDataFolder()

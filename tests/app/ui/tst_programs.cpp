@@ -73,6 +73,15 @@ void TestPrograms::initTestCase()
     TestFiles::writeBytes(
         folder + QStringLiteral("/Broken.scn"),
         "BG=gone.jpg;\r\nZM=zumimouth.jpg;\r\nZMh=90;\r\nZMw=120;\r\nZMx=120;\r\nZMy=90;\r\n\r\n");
+    // Pictures a scene misses, to be found in a folder of art.
+    TestFiles::writeBytes(
+        folder + QStringLiteral("/Lost.scn"),
+        "BG=lost.jpg;\r\nZM=zumimouth.jpg;\r\nZMh=90;\r\nZMw=120;\r\nZMx=120;\r\nZMy=90;\r\n\r\n");
+    TestFiles::writeBytes(
+        folder + QStringLiteral("/Lost2.scn"),
+        "BG=lost.jpg;\r\nZM=never.jpg;\r\nZMh=90;\r\nZMw=120;\r\nZMx=120;\r\nZMy=90;\r\n\r\n");
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/art/deep")));
+    TestFiles::writePicture(folder + QStringLiteral("/art/deep/LOST.JPG"), 700, 500, qRgb(10, 20, 30));
 }
 
 void TestPrograms::commandLine_data()
@@ -205,6 +214,19 @@ void TestPrograms::commandLine_data()
     QTest::newRow("Frameloft --check a missing file")
         << F << args({"--check", "@/Gone.scn"}) << false << 2 << QString()
         << QStringLiteral("^Frameloft: Cannot open \"@/Gone.scn\": .+\\n$") << QString() << false;
+    // The first search copies the picture; the second finds it there and
+    // only misses the one no folder holds.
+    QTest::newRow("Frameloft --find-pictures")
+        << F << args({"--folder", "@", "--find-pictures", "@/art", "@/Lost.scn"}) << false << 0
+        << QStringLiteral("^found lost.jpg: @/art/deep/LOST.JPG\\n$") << QString()
+        << QStringLiteral("@/Images/lost.jpg") << true;
+    QTest::newRow("Frameloft --find-pictures, one not found")
+        << F << args({"--folder", "@", "--find-pictures", "@/art", "@/Lost2.scn"}) << false << 1
+        << QStringLiteral("^not found never.jpg\\n$") << QString() << QString() << false;
+    QTest::newRow("Frameloft --find-pictures in no folder")
+        << F << args({"--folder", "@", "--find-pictures", "@/nowhere", "@/Lost2.scn"}) << false << 2
+        << QString() << QStringLiteral("^Frameloft: \"@/nowhere\" is no folder to search.\\n$") << QString()
+        << false;
     QTest::newRow("Frameloft FILE.scn") << F << args({"--folder", "@", "@/Scene.scn"}) << true << StillRunning
                                         << QString() << QString() << QString() << false;
     QTest::newRow("Frameloft with an unknown option, no display")
