@@ -330,6 +330,71 @@ void SceneEditor::loadPicture(LoadTarget target, const Picture &picture, const Q
     RedrawCanvas();
 }
 
+void SceneEditor::placeCutOut(int id, const Picture &picture, const QString &storedName, const QRect &place)
+{
+    Step step(*this, QStringLiteral("Cut Out Part"));
+    m_state.pictures.parts[size_t(id)] = picture;
+    SceneRecord::Part &part = m_state.record.part(id);
+    part.name = storedName;
+    part.x = float(place.x());
+    part.y = float(place.y());
+    part.w = float(place.width());
+    part.h = float(place.height());
+    touch(RecordChanged);
+    switchCascade(id, true);
+    selectCascade(id);
+    m_state.shownName = storedName;
+    touch(ShownNameChanged);
+    showPartCascade(true);
+    RedrawCanvas();
+}
+
+void SceneEditor::loadStrip(const Picture &picture, const QString &storedName, const QString &chosenPath,
+                            int frames)
+{
+    Step step(*this, QStringLiteral("Make Strip"));
+    switchCascade(ScenePart::Misc, true);
+    loadPicture(LoadMisc, picture, storedName, chosenPath);
+    m_state.record.MiscFrames = QString::number(frames);
+    touch(TextsChanged | RecordChanged);
+}
+
+void SceneEditor::beginPlace()
+{
+    if (m_placing || m_state.selected < 0 || m_drag.dragging())
+        return;
+    m_placing = true;
+    m_placeBefore = m_state.record.part(m_state.selected);
+    openStep(QStringLiteral("Position and Size"), 0);
+}
+
+void SceneEditor::setPlace(float x, float y, float w, float h)
+{
+    Batch batch(*this);
+    if (!m_placing)
+        return;
+    const int id = m_state.selected;
+    ScenePlacement::holdPlace(m_state.record.part(id), ScenePart::Id(id), x, y, w, h);
+    touch(RecordChanged);
+    RedrawCanvas();
+}
+
+void SceneEditor::endPlace(bool keep)
+{
+    Batch batch(*this);
+    if (!m_placing)
+        return;
+    m_placing = false;
+    if (!keep) {
+        SceneRecord::Part &part = m_state.record.part(m_state.selected);
+        part.x = m_placeBefore.x, part.y = m_placeBefore.y;
+        part.w = m_placeBefore.w, part.h = m_placeBefore.h;
+        touch(RecordChanged);
+        RedrawCanvas();
+    }
+    closeStep();
+}
+
 // ---------------------------------------------------------------------------
 // Part controls
 

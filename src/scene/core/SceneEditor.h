@@ -132,6 +132,23 @@ public:
     void loadPicture(LoadTarget target, const Picture &picture, const QString &storedName,
                      const QString &chosenPath);
 
+    // A part cut out of a full picture, its pixels already in the Images
+    // folder under storedName: the part gets the picture, the name, the
+    // rectangle's size and corner, and is switched on, selected and shown.
+    void placeCutOut(int id, const Picture &picture, const QString &storedName, const QRect &place);
+    // The miscellaneous part's strip of `frames` frames, already in the Images
+    // folder: switched on and loaded as its LOAD does, and Frames set.
+    void loadStrip(const Picture &picture, const QString &storedName, const QString &chosenPath, int frames);
+
+    // "Position and Size" of the selected part: from beginPlace to endPlace
+    // every setPlace shows at once (held as ScenePlacement::holdPlace holds
+    // it); endPlace(true) makes them one undo step, endPlace(false) puts the
+    // part back where it was.
+    void beginPlace();
+    void setPlace(float x, float y, float w, float h);
+    void endPlace(bool keep);
+    bool placing() const { return m_placing; }
+
     void selectPart(int id);
     void switchPart(int id, bool on);
     void setShowPart(bool on);
@@ -197,6 +214,8 @@ private:
     CutValue m_lastCut;
     SceneRecord m_savedRecord;
     bool m_modified = false;
+    bool m_placing = false;
+    SceneRecord::Part m_placeBefore;
 
     int m_batchDepth = 0;
     Changes m_pending;

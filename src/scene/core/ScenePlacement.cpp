@@ -1,5 +1,7 @@
 #include "ScenePlacement.h"
 
+#include <algorithm>
+
 namespace {
 
 // One coordinate of a drag: n below 0 gives 0; beyond the limit (when there
@@ -44,6 +46,19 @@ void nudge(SceneRecord::Part &part, ScenePart::Id id, int dx, int dy)
         part.x = nudged(part.x, part.w, dx, NudgeRightLimit, farLimits);
     if (dy != 0)
         part.y = nudged(part.y, part.h, dy, NudgeBottomLimit, farLimits);
+}
+
+void holdPlace(SceneRecord::Part &part, ScenePart::Id id, float x, float y, float w, float h)
+{
+    const bool farLimits = id != ScenePart::Misc;
+    const float widest = farLimits ? NudgeRightLimit : LargestMiscSize;
+    const float highest = farLimits ? NudgeBottomLimit : LargestMiscSize;
+    // A value that is no number is taken as the smallest.
+    auto held = [](float value, float low, float high) { return value >= low ? std::min(value, high) : low; };
+    part.w = held(w, 1, widest);
+    part.h = held(h, 1, highest);
+    part.x = held(x, 0, farLimits ? NudgeRightLimit - part.w : LargestMiscSize);
+    part.y = held(y, 0, farLimits ? NudgeBottomLimit - part.h : LargestMiscSize);
 }
 
 } // namespace ScenePlacement

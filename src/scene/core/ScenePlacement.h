@@ -26,4 +26,15 @@ void dragTo(SceneRecord::Part &part, ScenePart::Id id, float n, float m, float c
 // the miscellaneous part, which has no right or bottom limit.
 void nudge(SceneRecord::Part &part, ScenePart::Id id, int dx, int dy);
 
+// The largest size "Position and Size" gives the miscellaneous part, whose
+// strip may run far past the canvas.
+constexpr float LargestMiscSize = 100000;
+
+// The place "Position and Size" asks for, held to the nudges' limits: the
+// size at least 1 pixel and, except for the miscellaneous part, at most the
+// fixed canvas; the corner never left of or above the canvas and, except for
+// the miscellaneous part, never so far that the far edge passes the fixed
+// limit (a part that grows wider moves left to stay on the canvas).
+void holdPlace(SceneRecord::Part &part, ScenePart::Id id, float x, float y, float w, float h);
+
 } // namespace ScenePlacement
