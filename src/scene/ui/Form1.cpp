@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "ArtistTools.h"
 #include "FileDialog.h"
 #include "FileQuestions.h"
 #include "Form1Layout.h"
@@ -66,7 +67,9 @@ Form1::Form1(Platform &platform, QWidget *parent)
     buildControls();
     connectEditor();
     // The scene with all its parts, moving: F5, or "Preview..." on the canvas.
-    new ScenePreviewOpener(*this, *m_picCanvas, *m_editor, m_platform);
+    auto *opener = new ScenePreviewOpener(*this, *m_picCanvas, *m_editor, m_platform);
+    // Cutting parts out of full pictures, strips, placing by numbers, the other parts faintly.
+    new ArtistTools(*this, *m_picCanvas, opener->menu(), *m_editor, m_platform);
 
     // The default scene. A missing default picture leaves its part empty and
     // 0 x 0; the window opens anyway and says once which pictures were missing.

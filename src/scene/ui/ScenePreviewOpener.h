@@ -28,6 +28,8 @@ public:
     void open();
     // The open preview, if any.
     ScenePreviewWindow *window() const;
+    // The canvas's context menu, for other commands to join.
+    QMenu &menu() const { return *m_menu; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -115,7 +115,6 @@ void TestScenePreviewWindow::f5AndMenuOpenOnePreview()
     auto *menu = Controls::find<QMenu>(window, "mnuCanvas");
     QTest::mouseClick(f.canvas(), Qt::RightButton, {}, QPoint(50, 50));
     QTRY_VERIFY(menu->isVisible());
-    QCOMPARE(menu->actions().size(), 1);
     QAction *action = menu->actions().first();
     QCOMPARE(action->text(), QStringLiteral("Preview..."));
     menu->setActiveAction(action);
