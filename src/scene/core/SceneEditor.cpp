@@ -58,7 +58,7 @@ private:
 SceneEditor::SceneEditor(Environment environment, QObject *parent)
     : QObject(parent), m_pictures(std::move(environment)), m_undo(*this)
 {
-    m_savedRecord = m_state.record;
+    m_document.markSaved(m_state.record);
 }
 
 SceneEditor::~SceneEditor()
@@ -69,13 +69,8 @@ SceneEditor::~SceneEditor()
 
 void SceneEditor::flush()
 {
-    if (m_pending & RecordChanged) {
-        const bool modified = m_state.record != m_savedRecord;
-        if (modified != m_modified) {
-            m_modified = modified;
-            m_pending |= ModifiedChanged;
-        }
-    }
+    if ((m_pending & RecordChanged) && m_document.updateModified(m_state.record))
+        m_pending |= ModifiedChanged;
     const Changes changes = std::exchange(m_pending, Changes());
     m_reportedArea = m_drawing.takeChangedArea();
     if (changes)
@@ -238,8 +233,8 @@ QStringList SceneEditor::loadScene(const QString &text)
     {
         Step step(*this, QStringLiteral("Load Scene"));
         resetOptionalParts();
-        m_sceneText = text;
-        const SceneFile::SceneContent content = SceneFile::readScene(m_sceneText);
+        m_document.setText(text);
+        const SceneFile::SceneContent content = SceneFile::readScene(m_document.text());
 
         const SceneFile::EntryPosition &background = content.background;
         if (background.found) {
@@ -249,7 +244,7 @@ QStringList SceneEditor::loadScene(const QString &text)
                 m_state.pictures.background = loaded.picture;
             else
                 failures << loaded.error;
-            m_lastCut = {QString(), background.valueStart, background.semicolon, background.value};
+            m_document.setLastCut({QString(), background.valueStart, background.semicolon, background.value});
             touch(RecordChanged);
         }
         applyLoadedPart(ScenePart::ZumiMouth, content.parts[ScenePart::ZumiMouth], &failures);
@@ -301,7 +296,7 @@ void SceneEditor::loadPicture(LoadTarget target, const Picture &picture, const Q
 {
     Step step(*this, QStringLiteral("Load Picture"));
     const QString chosenName = ProgramFolder::fileNameWithoutFolder(chosenPath);
-    m_lastCut = {chosenPath, chosenPath.size() - chosenName.size() + 1, 0, storedName};
+    m_document.setLastCut({chosenPath, chosenPath.size() - chosenName.size() + 1, 0, storedName});
     touch(RecordChanged);
     switch (target) {
     case LoadAlternative:
@@ -528,8 +523,7 @@ void SceneEditor::release()
 
 QString SceneEditor::buildSceneText()
 {
-    m_sceneText = BuildSceneText(m_state.record);
-    return m_sceneText;
+    return m_document.build(m_state.record);
 }
 
 SceneFile::Unstorable SceneEditor::unstorableValue() const
@@ -539,7 +533,7 @@ SceneFile::Unstorable SceneEditor::unstorableValue() const
 
 QString SceneEditor::writeScene(const QString &path)
 {
-    const QString error = TextFile::write(path, m_sceneText);
+    const QString error = m_document.write(path);
     if (error.isEmpty()) {
         Batch batch(*this);
         markSaved();
@@ -549,7 +543,7 @@ QString SceneEditor::writeScene(const QString &path)
 
 void SceneEditor::markSaved()
 {
-    m_savedRecord = m_state.record;
+    m_document.markSaved(m_state.record);
     m_undo.stack().setClean();
     touch(RecordChanged); // recomputes isModified
 }

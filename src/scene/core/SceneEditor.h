@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Picture.h"
+#include "SceneDocument.h"
 #include "SceneDrag.h"
 #include "SceneDrawing.h"
 #include "SceneFile.h"
@@ -61,17 +62,7 @@ public:
     using Environment = ScenePictureSource::Environment;
     using State = SceneState;
 
-    // The values last cut out of a longer text: by Load Scene, the background
-    // entry (value start and ";" 1-based, 0 when there is none); by a LOAD, the
-    // chosen file (its full path, where its name begins, 1-based, and the name
-    // stored).
-    struct CutValue
-    {
-        QString path;
-        qsizetype start = 0;
-        qsizetype semicolon = 0;
-        QString value;
-    };
+    using CutValue = SceneDocument::CutValue;
 
     // How often the canvas was rebuilt and an outline inverted.
     using DrawCounts = SceneDrawing::Counts;
@@ -107,11 +98,11 @@ public:
     float canvasWidth() const { return m_drag.width(); }
     float canvasHeight() const { return m_drag.height(); }
     // The scene file text last built by Save Scene or read by Load Scene.
-    const QString &sceneText() const { return m_sceneText; }
-    const CutValue &lastCut() const { return m_lastCut; }
+    const QString &sceneText() const { return m_document.text(); }
+    const CutValue &lastCut() const { return m_document.lastCut(); }
     const DrawCounts &drawCounts() const { return m_drawing.counts(); }
     // Whether the scene differs from the one last saved, loaded or started with.
-    bool isModified() const { return m_modified; }
+    bool isModified() const { return m_document.isModified(); }
     QUndoStack &undoStack() { return m_undo.stack(); }
     QString pictureFolder() const { return m_pictures.pictureFolder(); }
 
@@ -210,10 +201,7 @@ private:
     SceneDrag m_drag;
     SceneUndo m_undo;
     QRect m_reportedArea;
-    QString m_sceneText;
-    CutValue m_lastCut;
-    SceneRecord m_savedRecord;
-    bool m_modified = false;
+    SceneDocument m_document;
     bool m_placing = false;
     SceneRecord::Part m_placeBefore;
 
