@@ -147,6 +147,17 @@ void Form1::buildControls()
         case Form1Layout::Kind::TextBox: {
             auto *box = new LineBox(caption, this);
             box->setTextMargins(0, 0, 0, 0);
+            // Frames and Delay are 17 pixels wide: a smaller font there, so
+            // two digits show whole inside the frame and the box's own margins.
+            constexpr int NarrowBox = 20, FrameAndMargins = 6;
+            if (item.place.width() < NarrowBox) {
+                QFont small = box->font();
+                const int room = item.place.width() - FrameAndMargins;
+                while (small.pointSizeF() > 5 &&
+                       QFontMetrics(small).horizontalAdvance(QStringLiteral("00")) > room)
+                    small.setPointSizeF(small.pointSizeF() - 0.5);
+                box->setFont(small);
+            }
             control = box;
             break;
         }

@@ -9,6 +9,9 @@
 #include <QScreen>
 #include <QShortcut>
 
+#include <algorithm>
+#include <iterator>
+
 ScenePreviewOpener::ScenePreviewOpener(QWidget &composer, SceneCanvas &canvas, SceneEditor &editor,
                                        Platform &platform)
     : QObject(&composer), m_composer(composer), m_canvas(canvas), m_editor(editor), m_platform(platform)
@@ -70,12 +73,34 @@ void ScenePreviewOpener::open()
 {
     if (!m_window) {
         m_window = new ScenePreviewWindow(m_editor, m_platform, &m_composer);
-        // Beside the composer where the screen has room, so neither hides the other.
+        // Beside the composer, so neither hides the other: right of it, else
+        // left of it, else below; where none fits, as far right as the screen
+        // lets it. The place is always given: left to itself, a window manager
+        // puts a new window at the screen's corner, over the canvas.
         m_window->adjustSize();
-        const QRect beside(m_composer.frameGeometry().topRight() + QPoint(8, 0), m_window->frameSize());
-        if (const QScreen *screen = m_composer.screen();
-            screen && screen->availableGeometry().contains(beside))
-            m_window->move(beside.topLeft());
+        const QRect composer = m_composer.frameGeometry();
+        const QSize size = m_window->frameSize();
+        constexpr int Gap = 8;
+        const QRect candidates[] = {
+            QRect(composer.topRight() + QPoint(Gap, 0), size),
+            QRect(composer.topLeft() - QPoint(Gap + size.width(), 0), size),
+            QRect(composer.bottomLeft() + QPoint(0, Gap), size),
+        };
+        QRect place = candidates[0];
+        if (const QScreen *screen = m_composer.screen()) {
+            const QRect room = screen->availableGeometry();
+            const auto fits = std::find_if(std::begin(candidates), std::end(candidates),
+                                           [&room](const QRect &r) { return room.contains(r); });
+            if (fits != std::end(candidates)) {
+                place = *fits;
+            } else {
+                place.moveRight(std::min(place.right(), room.right()));
+                place.moveLeft(std::max(place.left(), room.left()));
+                place.moveTop(
+                    std::clamp(place.top(), room.top(), std::max(room.top(), room.bottom() - size.height())));
+            }
+        }
+        m_window->move(place.topLeft());
         m_window->show();
     }
     m_window->raise();

@@ -85,10 +85,10 @@ void TestPartCutOut::difference_data()
         << QList<QRect>{QRect(0, 490, 10, 10)} << none << 24 << 5 << QRect(0, 485, 15, 15);
     QTest::newRow("two patches: both")
         << QList<QRect>{mouth, QRect(500, 60, 10, 10)} << none << 24 << 0 << QRect(300, 60, 210, 160);
-    QTest::newRow("a speck of 4 pixels is noise")
-        << QList<QRect>{mouth, QRect(600, 400, 2, 2)} << none << 24 << 0 << mouth;
-    QTest::newRow("a patch of 5 pixels counts")
-        << QList<QRect>{mouth, QRect(600, 400, 5, 1)} << none << 24 << 0 << QRect(300, 200, 305, 201);
+    QTest::newRow("a speck of 15 pixels is noise")
+        << QList<QRect>{mouth, QRect(600, 400, 5, 3)} << none << 24 << 0 << mouth;
+    QTest::newRow("a patch of 16 pixels counts")
+        << QList<QRect>{mouth, QRect(600, 400, 16, 1)} << none << 24 << 0 << QRect(300, 200, 316, 201);
     QTest::newRow("a change within the tolerance is not seen")
         << QList<QRect>{mouth} << QList<QRect>{QRect(10, 10, 30, 30)} << 24 << 0 << mouth;
     QTest::newRow("a lower tolerance sees it")
@@ -119,7 +119,7 @@ void TestPartCutOut::refusals_data()
     QTest::newRow("only specks") << changed({QRect(5, 5, 2, 2), QRect(600, 300, 1, 3)})
                                  << QStringLiteral(
                                         "\"full.jpg\" differs from the background only by noise (no "
-                                        "patch of 5 pixels or more by more than the tolerance 24).");
+                                        "patch of 16 pixels or more by more than the tolerance 24).");
     QTest::newRow("another size") << background().copy(0, 0, 640, 480)
                                   << QStringLiteral(
                                          "\"full.jpg\" is 640 x 480 pixels, the background 700 x 500: a "

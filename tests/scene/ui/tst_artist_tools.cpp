@@ -21,6 +21,7 @@ private slots:
     void makeStrip();
     void positionAndSize();
     void showOtherParts();
+    void narrowBoxesShowTwoDigitsWhole();
 
 private:
     static Form1 &openActive(WindowFixture &f)
@@ -286,6 +287,19 @@ void TestArtistTools::showOtherParts()
     QTest::keyClick(&window, Qt::Key_G);
     QCOMPARE(f.canvasImage().pixel(inBlink), background);
     QVERIFY(!canvasAction(f, "Show Other Parts")->isChecked());
+}
+
+// Frames and Delay are 17 pixels wide; their font leaves room for two digits.
+void TestArtistTools::narrowBoxesShowTwoDigitsWhole()
+{
+    WindowFixture f;
+    f.openShown();
+    for (const char *name : {"Text2", "Text4"}) {
+        QLineEdit *box = f.text(name);
+        QCOMPARE(box->width(), 17);
+        QVERIFY(box->fontMetrics().horizontalAdvance(QStringLiteral("00")) <= 17 - 6);
+    }
+    QCOMPARE(f.text("Text5")->font(), f.window->font());
 }
 
 QTEST_MAIN(TestArtistTools)
