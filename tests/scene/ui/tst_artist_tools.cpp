@@ -69,7 +69,7 @@ private:
     template <class W> static W *waitFor(Form1 &window)
     {
         W *found = nullptr;
-        QTest::qWaitFor(
+        const bool opened = QTest::qWaitFor(
             [&] {
                 for (W *candidate : window.findChildren<W *>()) {
                     if (candidate->isVisible())
@@ -78,7 +78,7 @@ private:
                 return found != nullptr;
             },
             2000);
-        if (!found)
+        if (!opened)
             qFatal("window did not open");
         return found;
     }
