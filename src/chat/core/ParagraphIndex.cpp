@@ -95,6 +95,9 @@ void ParagraphIndex::setDocuments(const QList<ChatDocument> &documents)
 void ParagraphIndex::update(Document &document, int index, const QString &text)
 {
     const QString &old = document.text;
+    // An editor's text that did not change is the same string.
+    if (old.size() == text.size() && old.constData() == text.constData())
+        return;
     const qsizetype prefix = commonPrefix(old, text);
     if (prefix == old.size() && prefix == text.size()) {
         document.text = text; // the same characters: share the newer copy
