@@ -8,6 +8,32 @@
 
 ChatFiles ChatFiles::read(const QString &folder, const QString &personality, const QStringList &knowledge)
 {
+    ChatFiles files = readPersonality(folder, personality);
+    if (!files.ok())
+        return files;
+    const QStringList names = knowledge.isEmpty() ? knowledgeBases(folder) : knowledge;
+    for (const QString &name : names) {
+        ChatDocument document;
+        files.error = readKnowledge(folder, name, &document);
+        if (!files.ok())
+            return files;
+        files.knowledge << document;
+    }
+    return files;
+}
+
+QString ChatFiles::readKnowledge(const QString &folder, const QString &name, ChatDocument *document)
+{
+    const QString path = QFileInfo(name).isAbsolute() ? name : QDir(folder).filePath(name);
+    const TextFile::ReadResult text = TextFile::read(path);
+    if (!text.ok())
+        return QStringLiteral("the knowledge base \"%1\" cannot be read: %2").arg(name, text.error);
+    *document = ChatDocument{QFileInfo(name).fileName(), text.text};
+    return QString();
+}
+
+ChatFiles ChatFiles::readPersonality(const QString &folder, const QString &personality)
+{
     ChatFiles files;
     files.personality = personality;
     if (files.personality.isEmpty()) {
@@ -37,18 +63,6 @@ ChatFiles ChatFiles::read(const QString &folder, const QString &personality, con
     PersonalityFile::takeOutSection(files.memory, section, PersonalityFile::kWontSayMarker);
     files.qandA = read.qandA;
     files.qandAPath = PersonalityFile::qandAPath(folder, files.personality);
-
-    const QStringList names = knowledge.isEmpty() ? knowledgeBases(folder) : knowledge;
-    for (const QString &name : names) {
-        const QString path = QFileInfo(name).isAbsolute() ? name : QDir(folder).filePath(name);
-        const TextFile::ReadResult text = TextFile::read(path);
-        if (!text.ok()) {
-            files.error =
-                QStringLiteral("the knowledge base \"%1\" cannot be read: %2").arg(name, text.error);
-            return files;
-        }
-        files.knowledge << ChatDocument{QFileInfo(name).fileName(), text.text};
-    }
     return files;
 }
 

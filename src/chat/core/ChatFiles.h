@@ -25,6 +25,11 @@ struct ChatFiles
     // of the folder, by name.
     static ChatFiles read(const QString &folder, const QString &personality, const QStringList &knowledge);
 
+    // The personality alone (knowledge stays empty).
+    static ChatFiles readPersonality(const QString &folder, const QString &personality);
+    // One knowledge base: an empty string, or why it cannot be read.
+    static QString readKnowledge(const QString &folder, const QString &name, ChatDocument *document);
+
     // The .kba files of the folder, by name.
     static QStringList knowledgeBases(const QString &folder);
 };
