@@ -63,7 +63,7 @@ void TestChat::createControls()
     cboPersonality->setObjectName(QStringLiteral("cboPersonality"));
     cboPersonality->setAccessibleName(tr("Personality"));
     personalityLabel->setBuddy(cboPersonality);
-    auto *knowledgeLabel = new QLabel(tr("&Knowledge bases:"), this);
+    auto *knowledgeLabel = new QLabel(tr("Knowledge &bases:"), this);
     lstKnowledge = new QListWidget(this);
     lstKnowledge->setObjectName(QStringLiteral("lstKnowledge"));
     lstKnowledge->setAccessibleName(tr("Knowledge bases"));
