@@ -203,7 +203,8 @@ int ParagraphIndex::addParagraph(int document, QStringView text, qsizetype start
     p.used = true;
     p.words = 0;
     p.terms.clear();
-    std::vector<int> ids;
+    std::vector<int> &ids = m_ids;
+    ids.clear();
     ChatWords::forEachWord(text, [&](QStringView word) {
         ChatWords::fold(word, m_folded);
         const int id = m_terms.add(m_folded);

@@ -85,6 +85,7 @@ private:
     int m_paragraphs = 0;
     qsizetype m_lastRead = 0;
     QString m_folded;                     // reused for every word
+    std::vector<int> m_ids;               // reused for every paragraph
     mutable std::vector<double> m_scores; // by slot
     mutable std::vector<int> m_touched;
 };
