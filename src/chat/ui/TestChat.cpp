@@ -1,5 +1,6 @@
 #include "TestChat.h"
 
+#include "ChatFace.h"
 #include "ChatFiles.h"
 #include "ChatTestFile.h"
 #include "FileDialog.h"
@@ -9,7 +10,11 @@
 #include "MemoryEd.h"
 #include "Platform.h"
 #include "TextArea.h"
+#include "TextFile.h"
 
+#include <QDir>
+
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -42,6 +47,11 @@ QString TestChat::personalityEditorEntry()
     return tr("(Personality Editor)");
 }
 
+QString TestChat::startupSceneEntry()
+{
+    return tr("(start-up scene)");
+}
+
 QString TestChat::knowledgeEditorEntry()
 {
     return tr("Knowledge Base Editor");
@@ -52,7 +62,7 @@ TestChat::TestChat(Platform &platform, QWidget *parent) : EditorWindow(platform,
     setObjectName(QStringLiteral("TestChat"));
     setWindowTitle(tr("Test Chat"));
     createControls();
-    resize(560, 520);
+    resize(900, 520);
 }
 
 void TestChat::createControls()
@@ -93,6 +103,12 @@ void TestChat::createControls()
     lblStatus = new QLabel(this);
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     lblStatus->setWordWrap(true);
+    auto *sceneLabel = new QLabel(tr("Sc&ene:"), this);
+    cboScene = new QComboBox(this);
+    cboScene->setObjectName(QStringLiteral("cboScene"));
+    cboScene->setAccessibleName(tr("Scene"));
+    sceneLabel->setBuddy(cboScene);
+    picFace = new ChatFace(this);
 
     grid->addWidget(personalityLabel, 0, 0);
     grid->addWidget(cboPersonality, 0, 1, 1, 3);
@@ -105,6 +121,14 @@ void TestChat::createControls()
     grid->addWidget(cmdSaveTest, 4, 2);
     grid->addWidget(cmdClear, 4, 3);
     grid->addWidget(lblStatus, 5, 0, 1, 4);
+    auto *face = new QVBoxLayout;
+    auto *sceneRow = new QHBoxLayout;
+    sceneRow->addWidget(sceneLabel);
+    sceneRow->addWidget(cboScene, 1);
+    face->addLayout(sceneRow);
+    face->addWidget(picFace, 1);
+    grid->addLayout(face, 0, 4, 6, 1);
+    grid->setColumnStretch(4, 1);
     grid->setRowStretch(2, 1);
     setTabOrder(txtSay, cmdKeep);
     setTabOrder(cmdKeep, cmdSaveTest);
@@ -112,6 +136,7 @@ void TestChat::createControls()
     setTabOrder(cmdClear, lstChat);
     setTabOrder(lstChat, cboPersonality);
     setTabOrder(cboPersonality, lstKnowledge);
+    setTabOrder(lstKnowledge, cboScene);
 
     connect(txtSay, &QLineEdit::returnPressed, this, &TestChat::say);
     connect(cmdKeep, &QPushButton::clicked, this, &TestChat::keep);
@@ -119,6 +144,7 @@ void TestChat::createControls()
     connect(cmdClear, &QPushButton::clicked, this, &TestChat::clear);
     connect(lstChat, &QListWidget::itemActivated, this, &TestChat::goToSource);
     connect(lstChat, &QListWidget::itemClicked, this, &TestChat::goToSource);
+    connect(cboScene, &QComboBox::currentIndexChanged, this, &TestChat::showScene);
     txtSay->setFocus();
 }
 
@@ -152,6 +178,18 @@ void TestChat::refreshSources()
             unticked << lstKnowledge->item(i)->text();
     }
     lstKnowledge->clear();
+
+    const QString scene = cboScene->currentText();
+    {
+        const QSignalBlocker quiet(cboScene);
+        cboScene->clear();
+        cboScene->addItem(startupSceneEntry());
+        cboScene->addItems(
+            QDir(folder).entryList({QStringLiteral("*.scn")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+        cboScene->setCurrentIndex(std::max(0, cboScene->findText(scene)));
+    }
+    showScene();
+
     QStringList names = ChatFiles::knowledgeBases(folder);
     if (m_kbEd)
         names.prepend(knowledgeEditorEntry());
@@ -203,10 +241,27 @@ void TestChat::say()
             problems << error;
     }
     const ChatReply &reply = m_session.say(line, qandA, memory, knowledge);
+    picFace->say(reply.text);
     addReply(m_session.exchanges().constLast(), int(m_session.exchanges().size() - 1));
     cmdKeep->setEnabled(!reply.kept.isEmpty() && m_memoryEd);
     lblStatus->setText(problems.join(QLatin1Char('\n')));
     txtSay->clear();
+}
+
+void TestChat::showScene()
+{
+    QString text;
+    QString error;
+    if (cboScene->currentIndex() > 0) {
+        const TextFile::ReadResult read =
+            TextFile::read(QDir(m_platform.programFolder()).filePath(cboScene->currentText()));
+        text = read.text;
+        error = read.error;
+    }
+    if (error.isEmpty())
+        error = picFace->setScene(text, m_platform.programFolder());
+    if (!error.isEmpty())
+        lblStatus->setText(error);
 }
 
 void TestChat::addReply(const ChatSession::Exchange &exchange, int index)

@@ -5,6 +5,7 @@
 
 #include <QPointer>
 
+class ChatFace;
 class KBEd;
 class MemoryEd;
 class QComboBox;
@@ -36,6 +37,8 @@ public:
     // The entries of the lists that stand for the editors' texts.
     static QString personalityEditorEntry();
     static QString knowledgeEditorEntry();
+    // The scene list's entry for the composer's start-up scene.
+    static QString startupSceneEntry();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -49,6 +52,7 @@ private:
     void goToSource(QListWidgetItem *item);
     bool fromEditor() const;
     void addReply(const ChatSession::Exchange &exchange, int index);
+    void showScene();
 
     ChatSession m_session;
     QPointer<MemoryEd> m_memoryEd;
@@ -61,4 +65,6 @@ private:
     QPushButton *cmdSaveTest = nullptr;
     QPushButton *cmdClear = nullptr;
     QLabel *lblStatus = nullptr;
+    QComboBox *cboScene = nullptr;
+    ChatFace *picFace = nullptr;
 };

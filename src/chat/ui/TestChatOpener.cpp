@@ -7,7 +7,10 @@
 
 #include <QCoreApplication>
 #include <QMenu>
+#include <QScreen>
 #include <QShortcut>
+
+#include <algorithm>
 
 namespace {
 
@@ -77,9 +80,18 @@ void TestChatOpener::open(QWidget *from)
         m_window->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, m_window, &QObject::deleteLater);
         m_window->setEditors(m_memoryEd, m_kbEd);
-        // Beside the window it was opened from, so both stay in view.
+        // Beside the window it was opened from, so both stay in view, as
+        // far as the screen allows.
         const QRect beside = from->frameGeometry();
-        m_window->move(beside.right() + 8, beside.top());
+        QPoint at(beside.right() + 8, beside.top());
+        if (const QScreen *screen = from->screen()) {
+            const QRect room = screen->availableGeometry();
+            at.setX(
+                std::max(room.left(), std::min(at.x(), room.right() - m_window->frameGeometry().width())));
+            at.setY(
+                std::max(room.top(), std::min(at.y(), room.bottom() - m_window->frameGeometry().height())));
+        }
+        m_window->move(at);
     }
     m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
     m_window->show();

@@ -1,4 +1,5 @@
 #include "AccessibilityWalk.h"
+#include "ChatFace.h"
 #include "Controls.h"
 #include "KBEd.h"
 #include "Keyboard.h"
@@ -37,6 +38,7 @@ private slots:
     void keepAddsToTheMemory();
     void saveAsTestWritesAPassingTest();
     void namesAndKeys();
+    void faceTalksByTheReply();
 
 private:
     TestChat *chat() const;
@@ -72,7 +74,7 @@ int visibleChats()
 void TestTestChat::init()
 {
     m_folder = std::make_unique<ProgramFolderFixture>();
-    m_folder->copyAssets({u"Juniper.mem"_s, u"Juniper.qas"_s, u"Astronomy.kba"_s});
+    m_folder->copyAssets({u"Juniper.mem"_s, u"Juniper.qas"_s, u"Astronomy.kba"_s, u"Images"_s});
     m_launcher = std::make_unique<SuiteMain>(m_folder->platform);
     m_launcher->show();
 }
@@ -240,10 +242,26 @@ void TestTestChat::namesAndKeys()
     QCOMPARE(AccessibilityWalk::unnamedControls(*chat()), QStringList());
     QCOMPARE(Keyboard::mnemonicClashes(*chat()), QStringList());
     QCOMPARE(Keyboard::tabOrder(*chat()),
-             (QStringList{u"cboPersonality"_s, u"lstKnowledge"_s, u"txtSay"_s, u"cmdKeep"_s, u"cmdSaveTest"_s,
-                          u"cmdClear"_s, u"lstChat"_s}));
+             (QStringList{u"txtSay"_s, u"cmdKeep"_s, u"cmdSaveTest"_s, u"cmdClear"_s, u"lstChat"_s,
+                          u"cboPersonality"_s, u"lstKnowledge"_s, u"cboScene"_s}));
     // The line to say has the focus when the window opens.
     QCOMPARE(chat()->focusWidget(), Controls::find<QLineEdit>(*chat(), "txtSay"));
+}
+
+void TestTestChat::faceTalksByTheReply()
+{
+    Keyboard::press(*m_launcher, QKeySequence(Qt::Key_F5));
+    const auto *face = Controls::find<ChatFace>(*chat(), "picFace");
+    QCOMPARE(face->preview().frame().size(), QSize(700, 500));
+    QVERIFY(!face->preview().saying());
+    say(u"What is your name?"_s);
+    QVERIFY(face->preview().saying());
+    // The scenes of the folder are in the list, after the start-up scene.
+    TestFiles::writeBytes(m_folder->path(u"Other.scn"_s), "BG=bg.jpg;\r\n");
+    chat()->refreshSources();
+    auto *scenes = Controls::find<QComboBox>(*chat(), "cboScene");
+    QCOMPARE(scenes->itemText(0), TestChat::startupSceneEntry());
+    QCOMPARE(scenes->itemText(1), u"Other.scn"_s);
 }
 
 QTEST_MAIN(TestTestChat)
