@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
@@ -39,6 +40,7 @@ private slots:
     void saveAsTestWritesAPassingTest();
     void namesAndKeys();
     void faceTalksByTheReply();
+    void textAreaMenuOpensIt();
 
 private:
     TestChat *chat() const;
@@ -262,6 +264,33 @@ void TestTestChat::faceTalksByTheReply()
     auto *scenes = Controls::find<QComboBox>(*chat(), "cboScene");
     QCOMPARE(scenes->itemText(0), TestChat::startupSceneEntry());
     QCOMPARE(scenes->itemText(1), u"Other.scn"_s);
+}
+
+void TestTestChat::textAreaMenuOpensIt()
+{
+    Controls::find<QAbstractButton>(*m_launcher, "Picture2")->click();
+    auto *area = Controls::find<TextArea>(*topLevel<KBEd>(), "RichTextBox1");
+    QStringList entries;
+    QTimer::singleShot(0, this, [&entries] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        QAction *chosen = nullptr;
+        for (QAction *action : menu->actions()) {
+            entries << action->text();
+            if (action->text() == u"Test Chat..."_s)
+                chosen = action;
+        }
+        // The area's own entries stay, with the Test Chat's after them.
+        if (chosen)
+            chosen->trigger();
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5), area->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(area->viewport(), &event);
+    QVERIFY2(entries.size() > 2 && entries.constLast() == u"Test Chat..."_s,
+             qPrintable(entries.join(u", "_s)));
+    QVERIFY(chat());
 }
 
 QTEST_MAIN(TestTestChat)
