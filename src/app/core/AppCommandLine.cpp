@@ -94,7 +94,16 @@ AppCommandLine::AppCommandLine(KitProgram program)
                                     "(--find-pictures FOLDER FILE.scn), by name whatever the case, copies "
                                     "what it finds into Images, lists what it found and what not, and exits: "
                                     "0 when no picture is missing afterwards, 1 when one is."),
-                     QStringLiteral("FOLDER"))
+                     QStringLiteral("FOLDER")),
+      m_verify(QStringLiteral("verify"),
+               QStringLiteral("Runs every exchange of the chat test FILE.chat through the Test Chat's rules, "
+                              "without a window; prints one line per reply that does not match, then the "
+                              "count, and exits: 0 when all pass, 1 when one fails, 2 when the file, its "
+                              "personality or a knowledge base cannot be read."),
+               QStringLiteral("FILE.chat")),
+      m_coverage(QStringLiteral("coverage"),
+                 QStringLiteral("With --verify: also lists the questions of the personality that no "
+                                "exchange reached, with their lines."))
 {
     m_parser.setApplicationDescription(description(program));
     // "-reverse" and "-platform" are the toolkit's; read compactly, "-reverse"
@@ -112,6 +121,10 @@ AppCommandLine::AppCommandLine(KitProgram program)
         m_opensFile = true;
     }
     offer(m_check);
+    if (program == KitProgram::Mindloom) {
+        offer(m_verify);
+        offer(m_coverage);
+    }
 }
 
 bool AppCommandLine::read(const QStringList &arguments, Stage stage)
@@ -127,7 +140,8 @@ bool AppCommandLine::read(const QStringList &arguments, Stage stage)
         answer(Success, helpText(), QString());
         return false;
     }
-    const bool windowFree = given(m_check) || given(m_render) || given(m_findPictures);
+    const bool windowFree =
+        given(m_check) || given(m_render) || given(m_findPictures) || given(m_verify) || given(m_coverage);
     if (stage == Stage::BeforeApplication && !windowFree) {
         // The toolkit takes its own options out once the application starts,
         // and the rest of the command line is read then; what neither the kit
@@ -183,6 +197,12 @@ QString AppCommandLine::problem(bool parsed) const
     const auto unexpected = [&](qsizetype index) {
         return QStringLiteral("Unexpected argument '%1'.").arg(positional.at(index));
     };
+    if (given(m_check) && given(m_render))
+        return QStringLiteral("--check and --render cannot be used together.");
+    if (given(m_check) && given(m_verify))
+        return QStringLiteral("--check and --verify cannot be used together.");
+    if (given(m_coverage) && !given(m_verify))
+        return QStringLiteral("--coverage needs --verify FILE.chat.");
     if (int(given(m_check)) + int(given(m_render)) + int(given(m_findPictures)) > 1) {
         if (!given(m_findPictures))
             return QStringLiteral("--check and --render cannot be used together.");
@@ -204,7 +224,7 @@ QString AppCommandLine::problem(bool parsed) const
         return QString();
     }
     // Frameloft opens one scene; Mindloom takes no file.
-    const qsizetype allowed = m_opensFile && !given(m_check) ? 1 : 0;
+    const qsizetype allowed = m_opensFile && !given(m_check) && !given(m_verify) ? 1 : 0;
     if (positional.size() > allowed)
         return unexpected(allowed);
     return QString();
@@ -223,6 +243,10 @@ AppCommandLine::Request AppCommandLine::parsedRequest() const
         request.task = Request::Task::FindPictures;
         request.searchFolder = m_parser.value(m_findPictures);
         request.file = positional.value(0);
+    } else if (given(m_verify)) {
+        request.task = Request::Task::Verify;
+        request.file = m_parser.value(m_verify);
+        request.coverage = given(m_coverage);
     } else if (given(m_render)) {
         request.task = Request::Task::Render;
         request.file = m_parser.value(m_render);

@@ -20,7 +20,7 @@ struct Result
     int finish() const;
 };
 
-// Runs a window-free request (Check or Render) in folder, the folder the
+// Runs a window-free request (Check, Render or Verify) in folder, the folder the
 // program works in (ending in a separator).
 Result run(KitProgram program, const AppCommandLine::Request &request, const QString &folder);
 
@@ -47,5 +47,11 @@ Result render(const QString &scene, const QString &output, const QString &folder
 // afterwards, 1 when one is, 2 when the scene cannot be read or searchFolder is
 // no folder.
 Result findPictures(const QString &searchFolder, const QString &scene, const QString &folder);
+
+// Mindloom --verify FILE.chat [--coverage]: runs the chat test through the
+// Test Chat's rules. Exit code 0 when every exchange passes, 1 when one fails
+// (one line each on stdout, then the count), 2 when the chat file, its
+// personality or a knowledge base cannot be read (named on stderr).
+Result verify(const QString &chatFile, const QString &folder, bool coverage);
 
 } // namespace KitTasks
