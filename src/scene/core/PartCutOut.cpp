@@ -2,9 +2,9 @@
 
 #include "TextFile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QBuffer>
 
 #include <algorithm>
 #include <cstdlib>
@@ -116,7 +116,14 @@ Difference findDifference(const QImage &background, const QImage &full, const Se
 
 QString freeName(const QString &folder, const QString &source, const QString &partStem)
 {
-    const QString stem = QFileInfo(source).completeBaseName() + QLatin1Char('-') + partStem;
+    // A scene file ends a name at ";" and reads a key at "=": neither may
+    // stand in the name it is to store.
+    QString stem = QFileInfo(source).completeBaseName() + QLatin1Char('-') + partStem;
+    for (QChar &c : stem) {
+        if (c == QLatin1Char(';') || c == QLatin1Char('=') || c == QLatin1Char('\r') ||
+            c == QLatin1Char('\n'))
+            c = QLatin1Char('_');
+    }
     const QDir dir(folder);
     QString name = stem + QStringLiteral(".bmp");
     for (int n = 2; dir.exists(name); ++n)
@@ -128,7 +135,8 @@ QString writeBmp(const QImage &image, const QString &path)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
+    if (!buffer.open(QIODevice::WriteOnly) ||
+        !image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
         return QStringLiteral("Cannot write \"%1\": the picture could not be encoded")
             .arg(QDir::toNativeSeparators(path));
     return TextFile::writeBytes(path, bytes);

@@ -49,7 +49,8 @@ Difference findDifference(const QImage &background, const QImage &full, const Se
 // The free file name for a part cut out of source (a path) in folder: the
 // source's stem and the part's default picture stem, "talking-zumimouth.bmp";
 // when that is taken, "talking-zumimouth (2).bmp" and on. Never the name of
-// a file that is there.
+// a file that is there. A ";" or "=" of the source's name, which a scene file
+// cannot hold in a name, becomes "_".
 QString freeName(const QString &folder, const QString &source, const QString &partStem);
 
 // Writes image into path as a 24-bit BMP, replacing it in one step. Returns

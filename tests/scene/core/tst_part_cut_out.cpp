@@ -163,6 +163,8 @@ void TestPartCutOut::savedPartIsLosslessAndNeverReplacesAFile()
     QCOMPARE(QImage(folder + name).convertToFormat(QImage::Format_RGB32), part);
     QCOMPARE(PartCutOut::freeName(folder, source, QStringLiteral("zumimouth")),
              QStringLiteral("talking-zumimouth (2).bmp"));
+    QCOMPARE(PartCutOut::freeName(folder, QStringLiteral("a;b=c.jpg"), QStringLiteral("zumiblink")),
+             QStringLiteral("a_b_c-zumiblink.bmp"));
     QVERIFY(PartCutOut::writeBmp(part, folder + QStringLiteral("no/such/folder/x.bmp"))
                 .startsWith(QStringLiteral("Cannot write \"")));
 }
