@@ -122,50 +122,77 @@ int compareFolded(QStringView token, std::string_view word)
     return token.size() < size ? -1 : token.size() > size ? 1 : 0;
 }
 
-std::vector<Word> buildWords()
+// The words sorted, one entry per word, with where each initial letter's run
+// begins, so that a look-up searches only the words of its letter.
+class Lexicon
 {
-    std::vector<Word> words;
-    for (const WordList &list : ClassLists) {
-        const std::string_view all(list.words);
-        size_t start = 0;
-        while (start < all.size()) {
-            const size_t end = std::min(all.find(' ', start), all.size());
-            if (end > start)
-                words.push_back({all.substr(start, end - start), {list.classes, Person::None}});
-            start = end + 1;
+public:
+    Lexicon()
+    {
+        std::vector<Word> listed;
+        for (const WordList &list : ClassLists) {
+            const std::string_view all(list.words);
+            size_t start = 0;
+            while (start < all.size()) {
+                const size_t end = std::min(all.find(' ', start), all.size());
+                if (end > start)
+                    listed.push_back({all.substr(start, end - start), {list.classes, Person::None}});
+                start = end + 1;
+            }
         }
-    }
-    for (const PersonWord &word : PersonWords)
-        words.push_back({word.word, {0, word.person}});
+        for (const PersonWord &word : PersonWords)
+            listed.push_back({word.word, {0, word.person}});
 
-    // One entry per word, holding every class and the person it was listed with.
-    std::stable_sort(words.begin(), words.end(),
-                     [](const Word &a, const Word &b) { return a.text < b.text; });
-    std::vector<Word> merged;
-    for (const Word &word : words) {
-        if (merged.empty() || merged.back().text != word.text) {
-            merged.push_back(word);
-            continue;
+        std::stable_sort(listed.begin(), listed.end(),
+                         [](const Word &a, const Word &b) { return a.text < b.text; });
+        for (const Word &word : listed) {
+            if (m_words.empty() || m_words.back().text != word.text) {
+                m_words.push_back(word);
+                continue;
+            }
+            m_words.back().entry.classes |= word.entry.classes;
+            if (word.entry.person != Person::None)
+                m_words.back().entry.person = word.entry.person;
         }
-        merged.back().entry.classes |= word.entry.classes;
-        if (word.entry.person != Person::None)
-            merged.back().entry.person = word.entry.person;
+
+        // Every word begins with a letter from a to z.
+        size_t k = 0;
+        for (int letter = 0; letter <= 26; ++letter) {
+            while (k < m_words.size() && m_words[k].text.front() < 'a' + letter)
+                ++k;
+            m_letterStart[letter] = k;
+        }
+        for (const Word &word : m_words)
+            m_longest = std::max(m_longest, qsizetype(word.text.size()));
     }
-    return merged;
-}
+
+    Entry find(QStringView word) const
+    {
+        if (word.isEmpty() || word.size() > m_longest)
+            return {};
+        const char16_t first = folded(word.front());
+        if (first < u'a' || first > u'z')
+            return {};
+        const auto begin = m_words.begin() + m_letterStart[first - u'a'];
+        const auto end = m_words.begin() + m_letterStart[first - u'a' + 1];
+        const auto found = std::lower_bound(begin, end, word, [](const Word &entry, QStringView key) {
+            return compareFolded(key, entry.text) > 0;
+        });
+        return found != end && compareFolded(word, found->text) == 0 ? found->entry : Entry();
+    }
+
+private:
+    std::vector<Word> m_words;
+    size_t m_letterStart[27] = {};
+    qsizetype m_longest = 0;
+};
 
 } // namespace
 
 Entry lookUp(QStringView word)
 {
-    static const std::vector<Word> words = buildWords();
-    const auto found =
-        std::lower_bound(words.begin(), words.end(), word, [](const Word &entry, QStringView key) {
-            return compareFolded(key, entry.text) > 0;
-        });
-    if (found != words.end() && compareFolded(word, found->text) == 0)
-        return found->entry;
-    return {};
+    static const Lexicon lexicon;
+    return lexicon.find(word);
 }
 
 } // namespace PersonLexicon

@@ -115,9 +115,9 @@ public:
 
     qsizetype size() const { return m_tokens.size(); }
 
-    // The replacement of token i, or a null string when it stays. `swapped`
-    // holds the tokens before i after their own replacement.
-    QString replacement(qsizetype i, const QStringList &swapped) const
+    // The replacement of token i, or a null string when it stays. `previous`
+    // is the token before i after its own replacement.
+    QString replacement(qsizetype i, QStringView previous) const
     {
         const Token &token = m_tokens[i];
         if (token.quoted || token.punctuation)
@@ -162,19 +162,18 @@ public:
             // "5 am" is a time, not a verb. A statement that opens with "am"
             // has its subject after it ("Am I late?").
             if (i > 0)
-                return PhrasePattern::match(swapped[i - 1], u"[!0-9]*") ? typedAround(token, u"are")
-                                                                        : QString();
+                return PhrasePattern::match(previous, u"[!0-9]*") ? typedAround(token, u"are") : QString();
             return isWordAfter(i, Person::I) ? typedAround(token, u"are") : QString();
         case Person::Are:
-            return hasFirstPersonSubject(i, swapped) ? typedAround(token, u"am") : QString();
+            return hasFirstPersonSubject(i, previous) ? typedAround(token, u"am") : QString();
         case Person::AreNot:
-            return loneIBefore(i, swapped) ? typedAround(token, u"am not") : QString();
+            return loneIBefore(i, previous) ? typedAround(token, u"am not") : QString();
         case Person::Were:
-            return hasFirstPersonSubject(i, swapped) && !isSubjunctive(i) ? typedAround(token, u"was")
-                                                                          : QString();
+            return hasFirstPersonSubject(i, previous) && !isSubjunctive(i) ? typedAround(token, u"was")
+                                                                           : QString();
         case Person::WereNot:
-            return hasFirstPersonSubject(i, swapped) && !isSubjunctive(i) ? typedAround(token, u"wasn't")
-                                                                          : QString();
+            return hasFirstPersonSubject(i, previous) && !isSubjunctive(i) ? typedAround(token, u"wasn't")
+                                                                           : QString();
         case Person::Was:
             return hadFirstPersonSubject(i) ? typedAround(token, u"were") : QString();
         case Person::WasNot:
@@ -279,18 +278,18 @@ private:
 
     // "I" before token i after the swap, on its own and not one of a pair
     // ("you are" → "I am", but "Bob and you are" → "Bob and I are").
-    bool loneIBefore(qsizetype i, const QStringList &swapped) const
+    bool loneIBefore(qsizetype i, QStringView previous) const
     {
-        if (i == 0 || swapped[i - 1].compare(u"I", Qt::CaseInsensitive) != 0)
+        if (i == 0 || previous.compare(u"I", Qt::CaseInsensitive) != 0)
             return false;
         return !is(wordBefore(i - 1), PersonLexicon::Joiner);
     }
 
     // The subject of the verb at i becomes "I": it stood before the verb as
     // "you", or stands after it as a lone "you" that is the subject.
-    bool hasFirstPersonSubject(qsizetype i, const QStringList &swapped) const
+    bool hasFirstPersonSubject(qsizetype i, QStringView previous) const
     {
-        if (loneIBefore(i, swapped))
+        if (loneIBefore(i, previous))
             return true;
         if (!isWordAfter(i, Person::You) || !isSubject(i + 1))
             return false;
@@ -335,13 +334,19 @@ private:
 
 void swapTokens(QStringList &words)
 {
-    // The analysis reads the tokens as split; `words` receives the replacements.
-    const QStringList split = words;
-    const Statement statement(split);
+    // The analysis reads the tokens as split, so the replacements are stored
+    // only once all of them are known.
+    const Statement statement(words);
+    QVarLengthArray<QString, 100> replaced(statement.size());
     for (qsizetype i = 0; i < statement.size(); ++i) {
-        QString replaced = statement.replacement(i, words);
-        if (!replaced.isNull())
-            words[i] = std::move(replaced);
+        QStringView previous;
+        if (i > 0)
+            previous = replaced[i - 1].isNull() ? QStringView(words[i - 1]) : QStringView(replaced[i - 1]);
+        replaced[i] = statement.replacement(i, previous);
+    }
+    for (qsizetype i = 0; i < statement.size(); ++i) {
+        if (!replaced[i].isNull())
+            words[i] = std::move(replaced[i]);
     }
 }
 
