@@ -87,7 +87,11 @@ AppCommandLine::AppCommandLine(KitProgram program)
                          "given after it (--render FILE.scn OUT.png), without a window, and exits: 0 when "
                          "the picture is written, 1 when the scene or a picture cannot be read or OUT.png "
                          "cannot be written."),
-          QStringLiteral("FILE.scn"))
+          QStringLiteral("FILE.scn")),
+      m_spelling(
+          QStringLiteral("spelling"),
+          QStringLiteral("With --check: also reports each word of FILE's texts that the dictionary does not "
+                         "know, one line each, by the editors' rules and with the personal word list."))
 {
     m_parser.setApplicationDescription(description(program));
     // "-reverse" and "-platform" are the toolkit's; read compactly, "-reverse"
@@ -104,6 +108,8 @@ AppCommandLine::AppCommandLine(KitProgram program)
         m_opensFile = true;
     }
     offer(m_check);
+    if (program == KitProgram::Mindloom)
+        offer(m_spelling);
 }
 
 bool AppCommandLine::read(const QStringList &arguments, Stage stage)
@@ -119,7 +125,7 @@ bool AppCommandLine::read(const QStringList &arguments, Stage stage)
         answer(Success, helpText(), QString());
         return false;
     }
-    const bool windowFree = given(m_check) || given(m_render);
+    const bool windowFree = given(m_check) || given(m_render) || given(m_spelling);
     if (stage == Stage::BeforeApplication && !windowFree) {
         // The toolkit takes its own options out once the application starts,
         // and the rest of the command line is read then; what neither the kit
@@ -177,6 +183,8 @@ QString AppCommandLine::problem(bool parsed) const
     };
     if (given(m_check) && given(m_render))
         return QStringLiteral("--check and --render cannot be used together.");
+    if (given(m_spelling) && !given(m_check))
+        return QStringLiteral("--spelling goes with --check FILE.");
     if (given(m_render)) {
         if (positional.isEmpty())
             return QStringLiteral("--render needs FILE.scn and OUT.png.");
@@ -200,6 +208,7 @@ AppCommandLine::Request AppCommandLine::parsedRequest() const
     if (given(m_check)) {
         request.task = Request::Task::Check;
         request.file = m_parser.value(m_check);
+        request.spelling = given(m_spelling);
     } else if (given(m_render)) {
         request.task = Request::Task::Render;
         request.file = m_parser.value(m_render);

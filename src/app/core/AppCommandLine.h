@@ -34,6 +34,7 @@ public:
         QString folder; // --folder's value as typed
         QString file;
         QString output;
+        bool spelling = false; // Check: Mindloom also checks the texts' spelling
     };
 
     // Exit codes: the program did what was asked; a task found something or
@@ -90,6 +91,7 @@ private:
     QCommandLineOption m_folder;
     QCommandLineOption m_check;
     QCommandLineOption m_render;
+    QCommandLineOption m_spelling;
     QStringList m_offered;
     bool m_opensFile = false; // a file to open may follow the options
     Request m_request;

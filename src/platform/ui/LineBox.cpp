@@ -1,5 +1,8 @@
 #include "LineBox.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
+
 #include <algorithm>
 #include <limits>
 
@@ -14,13 +17,9 @@ qsizetype firstLineLength(QStringView text)
 
 } // namespace
 
-LineBox::LineBox(QWidget *parent)
-    : LineBox(QString(), parent)
-{
-}
+LineBox::LineBox(QWidget *parent) : LineBox(QString(), parent) {}
 
-LineBox::LineBox(const QString &text, QWidget *parent)
-    : QLineEdit(parent)
+LineBox::LineBox(const QString &text, QWidget *parent) : QLineEdit(parent)
 {
     setMaxLength(std::numeric_limits<int>::max());
     setText(text);
@@ -37,4 +36,18 @@ void LineBox::keepOneLine(const QString &text)
     const QStringView rest = QStringView(text).mid(std::max<qsizetype>(cursorPosition(), cut));
     setText(text.left(cut) + rest.left(firstLineLength(rest)).toString());
     setCursorPosition(int(cut));
+}
+
+QMenu *LineBox::createContextMenu(const QPoint &position)
+{
+    QMenu *menu = createStandardContextMenu();
+    emit contextMenuAboutToShow(menu, position);
+    return menu;
+}
+
+void LineBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createContextMenu(event->pos());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }

@@ -6,12 +6,25 @@
 // dropped into it only the first line is kept, so no line break reaches the
 // file, and it holds texts of any length (QLineEdit's own limit of 32,767
 // characters would cut a longer text that was loaded into it on the next save).
+//
+// The context menu is the box's standard one, to which each feature adds its
+// entries when it is about to show (contextMenuAboutToShow).
 class LineBox : public QLineEdit
 {
     Q_OBJECT
 public:
     explicit LineBox(QWidget *parent = nullptr);
     LineBox(const QString &text, QWidget *parent = nullptr);
+
+    // The context menu for a click at `position`, with every feature's
+    // entries; the caller owns it.
+    QMenu *createContextMenu(const QPoint &position);
+
+signals:
+    void contextMenuAboutToShow(QMenu *menu, const QPoint &position);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void keepOneLine(const QString &text);

@@ -3,7 +3,9 @@
 #include "FindDialog.h"
 #include "PlainTextDocument.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextDocumentLayout>
 #include <QTextBlock>
@@ -213,4 +215,18 @@ void TextArea::insertFromMimeData(const QMimeData *source)
         return;
     }
     QPlainTextEdit::insertFromMimeData(source);
+}
+
+QMenu *TextArea::createContextMenu(const QPoint &position)
+{
+    QMenu *menu = createStandardContextMenu(position);
+    emit contextMenuAboutToShow(menu, position);
+    return menu;
+}
+
+void TextArea::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createContextMenu(event->pos());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }

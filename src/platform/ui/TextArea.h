@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 
 class FindDialog;
+class QMenu;
 class PlainTextDocument;
 
 // The multi-line text area of the editors (their `RichTextBox1`): shows a
@@ -20,6 +21,9 @@ class PlainTextDocument;
 // Ctrl+Tab types a tab. Ctrl+F opens the area's Find window (a FindDialog,
 // with the selected text to find when it is on one line); F3 and Shift+F3
 // find the same text again forwards and backwards.
+//
+// The context menu is the area's standard one, to which each feature adds its
+// entries when it is about to show (contextMenuAboutToShow).
 class TextArea : public QPlainTextEdit
 {
     Q_OBJECT
@@ -62,7 +66,17 @@ public:
     // own CR LF and LF line ends; exposed for tests.
     static QString fromDocumentText(QStringView text);
 
+    // The context menu for a click at `position` (viewport coordinates),
+    // with every feature's entries; the caller owns it.
+    QMenu *createContextMenu(const QPoint &position);
+
+signals:
+    // A context menu for a click at `position` (viewport coordinates) is
+    // about to show: add entries to it.
+    void contextMenuAboutToShow(QMenu *menu, const QPoint &position);
+
 protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
     QMimeData *createMimeDataFromSelection() const override;
