@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QScopedValueRollback>
 #include <QTextCharFormat>
@@ -60,10 +61,37 @@ void LineSpelling::underline()
     m_underlined = !words.isEmpty();
 }
 
+bool LineSpelling::goToMisspelling(bool forward)
+{
+    const QList<SpellingWords::Span> words = misspellings();
+    if (words.isEmpty())
+        return false;
+    const int start = m_box->hasSelectedText() ? m_box->selectionStart() : m_box->cursorPosition();
+    const int end = m_box->hasSelectedText() ? m_box->selectionEnd() : start;
+    SpellingWords::Span found = forward ? words.constFirst() : words.constLast();
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const SpellingWords::Span &word = forward ? words.at(i) : words.at(words.size() - 1 - i);
+        if (forward ? word.start >= end : word.end() <= start) {
+            found = word;
+            break;
+        }
+    }
+    m_box->setSelection(int(found.start), int(found.length));
+    return true;
+}
+
 bool LineSpelling::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_box && event->type() == QEvent::Paint && !m_box->isReadOnly())
+    if (watched == m_box && event->type() == QEvent::Paint && !m_box->isReadOnly()) {
         underline();
+    } else if (watched == m_box && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if (key->key() == Qt::Key_F7 && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
+            goToMisspelling(modifiers == Qt::NoModifier);
+            return true;
+        }
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -83,5 +111,6 @@ void LineSpelling::addMenuEntries(QMenu *menu, const QPoint &position)
                                      });
         break;
     }
-    SpellingMenu::addSpellingMenu(menu, m_platform, m_box);
+    SpellingMenu::addSpellingMenu(menu, m_platform, m_box,
+                                  [this](bool forward) { goToMisspelling(forward); });
 }

@@ -10,8 +10,9 @@ class Platform;
 class QMenu;
 class SpellChecker;
 
-// Underlines the misspelled words of a one-line box and adds the spelling
-// entries to its context menu, as SpellingUnderline does for a text area.
+// Underlines the misspelled words of a one-line box, adds the spelling
+// entries to its context menu and takes F7 / Shift+F7, as SpellingUnderline
+// does for a text area.
 // The underline is a display format of the box's text layout, set as an input
 // method's formats are; the text and its undo history stay as they are.
 class LineSpelling : public QObject
@@ -23,6 +24,9 @@ public:
     void setExceptions(const SpellingExceptions &exceptions);
     // The misspelled words of the box's text.
     QList<SpellingWords::Span> misspellings();
+    // Selects the next misspelling after the selection (forward) or the last
+    // before it, going round the end; false when there is none.
+    bool goToMisspelling(bool forward);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

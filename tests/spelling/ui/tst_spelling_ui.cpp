@@ -322,6 +322,14 @@ void TestSpellingUi::lineBox()
     QCOMPARE(box->text(), QStringLiteral("the wrod cat"));
     QCOMPARE(box->cursorPosition(), 12);
 
+    // F7 in the box: the one misspelling, from either side.
+    QTest::keyClick(box, Qt::Key_F7);
+    QCOMPARE(box->selectedText(), QStringLiteral("wrod"));
+    box->setCursorPosition(0);
+    QTest::keyClick(box, Qt::Key_F7, Qt::ShiftModifier);
+    QCOMPARE(box->selectedText(), QStringLiteral("wrod"));
+    box->deselect();
+
     const QPoint onWord(box->fontMetrics().horizontalAdvance(QStringLiteral("the wr")) + 4,
                         box->height() / 2);
     std::unique_ptr<QMenu> menu(box->createContextMenu(onWord));
