@@ -91,7 +91,16 @@ AppCommandLine::AppCommandLine(KitProgram program)
       m_spelling(
           QStringLiteral("spelling"),
           QStringLiteral("With --check: also reports each word of FILE's texts that the dictionary does not "
-                         "know, one line each, by the editors' rules and with the personal word list."))
+                         "know, one line each, by the editors' rules and with the personal word list.")),
+      m_verify(QStringLiteral("verify"),
+               QStringLiteral("Runs every exchange of the chat test FILE.chat through the Test Chat's rules, "
+                              "without a window; prints one line per reply that does not match, then the "
+                              "count, and exits: 0 when all pass, 1 when one fails, 2 when the file, its "
+                              "personality or a knowledge base cannot be read."),
+               QStringLiteral("FILE.chat")),
+      m_coverage(QStringLiteral("coverage"),
+                 QStringLiteral("With --verify: also lists the questions of the personality that no "
+                                "exchange reached, with their lines."))
 {
     m_parser.setApplicationDescription(description(program));
     // "-reverse" and "-platform" are the toolkit's; read compactly, "-reverse"
@@ -108,8 +117,11 @@ AppCommandLine::AppCommandLine(KitProgram program)
         m_opensFile = true;
     }
     offer(m_check);
-    if (program == KitProgram::Mindloom)
+    if (program == KitProgram::Mindloom) {
+        offer(m_verify);
+        offer(m_coverage);
         offer(m_spelling);
+    }
 }
 
 bool AppCommandLine::read(const QStringList &arguments, Stage stage)
@@ -125,7 +137,8 @@ bool AppCommandLine::read(const QStringList &arguments, Stage stage)
         answer(Success, helpText(), QString());
         return false;
     }
-    const bool windowFree = given(m_check) || given(m_render) || given(m_spelling);
+    const bool windowFree =
+        given(m_check) || given(m_render) || given(m_verify) || given(m_coverage) || given(m_spelling);
     if (stage == Stage::BeforeApplication && !windowFree) {
         // The toolkit takes its own options out once the application starts,
         // and the rest of the command line is read then; what neither the kit
@@ -183,8 +196,12 @@ QString AppCommandLine::problem(bool parsed) const
     };
     if (given(m_check) && given(m_render))
         return QStringLiteral("--check and --render cannot be used together.");
+    if (given(m_check) && given(m_verify))
+        return QStringLiteral("--check and --verify cannot be used together.");
+    if (given(m_coverage) && !given(m_verify))
+        return QStringLiteral("--coverage needs --verify FILE.chat.");
     if (given(m_spelling) && !given(m_check))
-        return QStringLiteral("--spelling goes with --check FILE.");
+        return QStringLiteral("--spelling needs --check FILE.");
     if (given(m_render)) {
         if (positional.isEmpty())
             return QStringLiteral("--render needs FILE.scn and OUT.png.");
@@ -193,7 +210,7 @@ QString AppCommandLine::problem(bool parsed) const
         return QString();
     }
     // Frameloft opens one scene; Mindloom takes no file.
-    const qsizetype allowed = m_opensFile && !given(m_check) ? 1 : 0;
+    const qsizetype allowed = m_opensFile && !given(m_check) && !given(m_verify) ? 1 : 0;
     if (positional.size() > allowed)
         return unexpected(allowed);
     return QString();
@@ -209,6 +226,10 @@ AppCommandLine::Request AppCommandLine::parsedRequest() const
         request.task = Request::Task::Check;
         request.file = m_parser.value(m_check);
         request.spelling = given(m_spelling);
+    } else if (given(m_verify)) {
+        request.task = Request::Task::Verify;
+        request.file = m_parser.value(m_verify);
+        request.coverage = given(m_coverage);
     } else if (given(m_render)) {
         request.task = Request::Task::Render;
         request.file = m_parser.value(m_render);

@@ -13,6 +13,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 const QChar kParagraph = QChar::ParagraphSeparator; // U+2029: a CR LF
@@ -217,16 +218,20 @@ void TextArea::insertFromMimeData(const QMimeData *source)
     QPlainTextEdit::insertFromMimeData(source);
 }
 
+void TextArea::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (m_menuExtensions.empty()) {
+        QPlainTextEdit::contextMenuEvent(event);
+        return;
+    }
+    std::unique_ptr<QMenu> menu(createContextMenu(event->pos()));
+    menu->exec(event->globalPos());
+}
+
 QMenu *TextArea::createContextMenu(const QPoint &position)
 {
     QMenu *menu = createStandardContextMenu(position);
-    emit contextMenuAboutToShow(menu, position);
+    for (const MenuExtension &extension : m_menuExtensions)
+        extension(*menu, position);
     return menu;
-}
-
-void TextArea::contextMenuEvent(QContextMenuEvent *event)
-{
-    QMenu *menu = createContextMenu(event->pos());
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
 }

@@ -4,6 +4,8 @@
 
 #include <QPlainTextEdit>
 
+#include <functional>
+
 class FindDialog;
 class QMenu;
 class PlainTextDocument;
@@ -21,9 +23,6 @@ class PlainTextDocument;
 // Ctrl+Tab types a tab. Ctrl+F opens the area's Find window (a FindDialog,
 // with the selected text to find when it is on one line); F3 and Shift+F3
 // find the same text again forwards and backwards.
-//
-// The context menu is the area's standard one, to which each feature adds its
-// entries when it is about to show (contextMenuAboutToShow).
 class TextArea : public QPlainTextEdit
 {
     Q_OBJECT
@@ -55,6 +54,15 @@ public:
     TextSearch::Match find(const QString &needle, TextSearch::Direction direction, Qt::CaseSensitivity cs,
                            bool wrap);
 
+    // Adds entries of another window or feature to the area's context menu:
+    // each extension gets the standard menu and where the click was (viewport
+    // coordinates), in the order they were added.
+    using MenuExtension = std::function<void(QMenu &menu, const QPoint &position)>;
+    void addMenuExtension(const MenuExtension &extension) { m_menuExtensions.push_back(extension); }
+    // The context menu for a click at `position`, with every extension's
+    // entries; the caller owns it.
+    QMenu *createContextMenu(const QPoint &position);
+
     // The area's Find window, made when first asked for; Ctrl+F shows it.
     FindDialog *findDialog();
 
@@ -66,18 +74,9 @@ public:
     // own CR LF and LF line ends; exposed for tests.
     static QString fromDocumentText(QStringView text);
 
-    // The context menu for a click at `position` (viewport coordinates),
-    // with every feature's entries; the caller owns it.
-    QMenu *createContextMenu(const QPoint &position);
-
-signals:
-    // A context menu for a click at `position` (viewport coordinates) is
-    // about to show: add entries to it.
-    void contextMenuAboutToShow(QMenu *menu, const QPoint &position);
-
 protected:
-    void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
     QMimeData *createMimeDataFromSelection() const override;
 
@@ -89,6 +88,7 @@ private:
     void findAgain(TextSearch::Direction direction);
 
     FindDialog *m_find = nullptr;
+    std::vector<MenuExtension> m_menuExtensions;
     PlainTextDocument *m_ownDocument = nullptr;
     PlainTextDocument *m_document = nullptr;
 };

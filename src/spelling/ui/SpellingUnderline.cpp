@@ -65,7 +65,8 @@ SpellingUnderline::SpellingUnderline(TextArea *area, Platform &platform)
 {
     area->installEventFilter(this);
     area->viewport()->installEventFilter(this);
-    connect(area, &TextArea::contextMenuAboutToShow, this, &SpellingUnderline::addMenuEntries);
+    // The area owns this object: the entries never outlive it.
+    area->addMenuExtension([this](QMenu &menu, const QPoint &position) { addMenuEntries(&menu, position); });
     // Scrolling shows other paragraphs: they are underlined before they are painted.
     connect(area->verticalScrollBar(), &QScrollBar::valueChanged, this, &SpellingUnderline::underlineVisible);
     connect(&m_checker, &SpellChecker::changed, this, &SpellingUnderline::checkerChanged);

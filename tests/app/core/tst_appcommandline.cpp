@@ -57,7 +57,7 @@ void TestAppCommandLine::read_data()
     QTest::newRow("no arguments") << M << before << QStringList() << true << 0 << QString() << QString();
     QTest::newRow("--spelling without --check")
         << M << before << QStringList{QStringLiteral("--spelling")} << false << 2 << QString()
-        << QStringLiteral("^Mindloom: --spelling goes with --check FILE.") + usage;
+        << QStringLiteral("^Mindloom: --spelling needs --check FILE.") + usage;
     QTest::newRow("Frameloft has no --spelling")
         << F << before
         << QStringList{QStringLiteral("--check"), QStringLiteral("a.scn"), QStringLiteral("--spelling")}
