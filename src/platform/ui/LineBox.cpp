@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -41,13 +42,17 @@ void LineBox::keepOneLine(const QString &text)
 QMenu *LineBox::createContextMenu(const QPoint &position)
 {
     QMenu *menu = createStandardContextMenu();
-    emit contextMenuAboutToShow(menu, position);
+    for (const MenuExtension &extension : m_menuExtensions)
+        extension(*menu, position);
     return menu;
 }
 
 void LineBox::contextMenuEvent(QContextMenuEvent *event)
 {
-    QMenu *menu = createContextMenu(event->pos());
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
+    if (m_menuExtensions.empty()) {
+        QLineEdit::contextMenuEvent(event);
+        return;
+    }
+    std::unique_ptr<QMenu> menu(createContextMenu(event->pos()));
+    menu->exec(event->globalPos());
 }

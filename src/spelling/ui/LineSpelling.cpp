@@ -16,7 +16,8 @@ LineSpelling::LineSpelling(LineBox *box, Platform &platform)
     : QObject(box), m_box(box), m_platform(platform), m_checker(platform.spellChecker())
 {
     box->installEventFilter(this);
-    connect(box, &LineBox::contextMenuAboutToShow, this, &LineSpelling::addMenuEntries);
+    // The box owns this object: the entries never outlive it.
+    box->addMenuExtension([this](QMenu &menu, const QPoint &position) { addMenuEntries(&menu, position); });
     connect(&m_checker, &SpellChecker::changed, box, qOverload<>(&QWidget::update));
 }
 
