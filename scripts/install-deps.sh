@@ -3,6 +3,8 @@
 # is already there. Runs apt-get as root, or through sudo.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth fonts-dejavu-core
+  # the spelling check: the library, found through pkg-config, and a dictionary
+  libhunspell-dev pkg-config hunspell-en-us
   # checking the install and building the packages
   desktop-file-utils appstream shared-mime-info groff-base
   # the start-up benchmark watches windows appear on the X server

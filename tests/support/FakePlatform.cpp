@@ -1,5 +1,7 @@
 #include "FakePlatform.h"
 
+#include "SpellChecker.h"
+
 namespace {
 
 class FakeFileDialog : public FileDialog
@@ -66,4 +68,14 @@ bool FakePlatform::openInBrowser(const QString &path)
 {
     openedDocuments << path;
     return browserSucceeds;
+}
+
+FakePlatform::FakePlatform() = default;
+FakePlatform::~FakePlatform() = default;
+
+SpellChecker &FakePlatform::spellChecker()
+{
+    if (!m_spellChecker)
+        m_spellChecker = std::make_unique<SpellChecker>(spelling);
+    return *m_spellChecker;
 }

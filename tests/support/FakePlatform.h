@@ -1,12 +1,14 @@
 #pragma once
 
 #include "Platform.h"
+#include "SpellingPlaces.h"
 
 #include <QList>
 #include <QMap>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 // A scripted Platform for widget tests. File dialogs answer from one shared
 // queue (an empty answer is a cancel; an exhausted queue cancels too), questions
@@ -60,6 +62,9 @@ public:
     // Paths whose load fails with this error text, whatever the file holds.
     QMap<QString, QString> pictureFailures;
     QStringList loadedPictures;
+    // Where the spell checker looks: by default nowhere, so no dictionary is
+    // installed and nothing is kept. Set before spellChecker() is first asked.
+    SpellingPlaces spelling;
 
     QString programFolder() const override { return folder; }
     QString executableFolder() const override { return executables.isEmpty() ? folder : executables; }
@@ -70,4 +75,11 @@ public:
                Answer defaultAnswer) override;
     bool startProcess(const QString &program, const QStringList &arguments) override;
     bool openInBrowser(const QString &path) override;
+    SpellChecker &spellChecker() override;
+
+    FakePlatform();
+    ~FakePlatform() override;
+
+private:
+    std::unique_ptr<SpellChecker> m_spellChecker;
 };

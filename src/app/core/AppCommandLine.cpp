@@ -95,6 +95,10 @@ AppCommandLine::AppCommandLine(KitProgram program)
                                     "what it finds into Images, lists what it found and what not, and exits: "
                                     "0 when no picture is missing afterwards, 1 when one is."),
                      QStringLiteral("FOLDER")),
+      m_spelling(
+          QStringLiteral("spelling"),
+          QStringLiteral("With --check: also reports each word of FILE's texts that the dictionary does not "
+                         "know, one line each, by the editors' rules and with the personal word list.")),
       m_verify(QStringLiteral("verify"),
                QStringLiteral("Runs every exchange of the chat test FILE.chat through the Test Chat's rules, "
                               "without a window; prints one line per reply that does not match, then the "
@@ -124,6 +128,7 @@ AppCommandLine::AppCommandLine(KitProgram program)
     if (program == KitProgram::Mindloom) {
         offer(m_verify);
         offer(m_coverage);
+        offer(m_spelling);
     }
 }
 
@@ -141,7 +146,8 @@ bool AppCommandLine::read(const QStringList &arguments, Stage stage)
         return false;
     }
     const bool windowFree =
-        given(m_check) || given(m_render) || given(m_findPictures) || given(m_verify) || given(m_coverage);
+        given(m_check) || given(m_render) || given(m_findPictures) || given(m_verify) || given(m_coverage) ||
+        given(m_spelling);
     if (stage == Stage::BeforeApplication && !windowFree) {
         // The toolkit takes its own options out once the application starts,
         // and the rest of the command line is read then; what neither the kit
@@ -203,6 +209,8 @@ QString AppCommandLine::problem(bool parsed) const
         return QStringLiteral("--check and --verify cannot be used together.");
     if (given(m_coverage) && !given(m_verify))
         return QStringLiteral("--coverage needs --verify FILE.chat.");
+    if (given(m_spelling) && !given(m_check))
+        return QStringLiteral("--spelling needs --check FILE.");
     if (int(given(m_check)) + int(given(m_render)) + int(given(m_findPictures)) > 1) {
         if (!given(m_findPictures))
             return QStringLiteral("--check and --render cannot be used together.");
@@ -239,6 +247,7 @@ AppCommandLine::Request AppCommandLine::parsedRequest() const
     if (given(m_check)) {
         request.task = Request::Task::Check;
         request.file = m_parser.value(m_check);
+        request.spelling = given(m_spelling);
     } else if (given(m_findPictures)) {
         request.task = Request::Task::FindPictures;
         request.searchFolder = m_parser.value(m_findPictures);

@@ -37,6 +37,7 @@ public:
         QString file;
         QString output;
         QString searchFolder;  // --find-pictures's value as typed
+        bool spelling = false; // Check: Mindloom also checks the texts' spelling
         bool coverage = false; // Verify: also list the questions no exchange reached
     };
 
@@ -95,6 +96,7 @@ private:
     QCommandLineOption m_check;
     QCommandLineOption m_render;
     QCommandLineOption m_findPictures;
+    QCommandLineOption m_spelling;
     QCommandLineOption m_verify;
     QCommandLineOption m_coverage;
     QStringList m_offered;

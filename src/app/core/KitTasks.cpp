@@ -11,6 +11,8 @@
 #include "ProgramFolder.h"
 #include "SceneCheck.h"
 #include "SceneRender.h"
+#include "SpellChecker.h"
+#include "SpellingFindings.h"
 #include "TextFile.h"
 
 #include <QDir>
@@ -49,6 +51,13 @@ Result run(KitProgram program, const AppCommandLine::Request &request, const QSt
     using Task = AppCommandLine::Request::Task;
     switch (request.task) {
     case Task::Check:
+        if (request.spelling) {
+            SpellChecker spelling(SpellingPlaces::standard());
+            // Asked for on the command line, whatever the editors' choice;
+            // the choice stays as it is.
+            spelling.setEnabled(true, SpellChecker::Keep::ForThisRun);
+            return check(program, request.file, folder, &spelling);
+        }
         return check(program, request.file, folder);
     case Task::Render:
         return render(request.file, request.output, folder);
@@ -62,7 +71,7 @@ Result run(KitProgram program, const AppCommandLine::Request &request, const QSt
     return usageError(program, QStringLiteral("There is nothing to do without a window."));
 }
 
-Result check(KitProgram program, const QString &file, const QString &folder)
+Result check(KitProgram program, const QString &file, const QString &folder, SpellChecker *spelling)
 {
     FileCheck::Result checked;
     if (program == KitProgram::Frameloft) {
@@ -88,6 +97,16 @@ Result check(KitProgram program, const QString &file, const QString &folder)
     if (!checked.ok())
         return usageError(program, checked.error);
     Result result;
+    if (spelling && program == KitProgram::Mindloom) {
+        QByteArray bytes;
+        if (!spelling->isActive()) {
+            result.errors = QStringLiteral("%1: The spelling is not checked. %2\n")
+                                .arg(KitInfo::programName(program), spelling->unavailableReason());
+        } else if (FileCheck::readBytes(file, &bytes).isEmpty()) {
+            checked.findings =
+                FileCheck::inLineOrder(checked.findings + SpellingFindings::check(*spelling, file, bytes));
+        }
+    }
     result.output = FileCheck::report(file, checked.findings);
     result.exitCode = checked.findings.isEmpty() ? AppCommandLine::Success : AppCommandLine::Failure;
     return result;

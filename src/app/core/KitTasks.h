@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class SpellChecker;
+
 // The tasks the programs run from the command line without a window: each
 // gives the exit code and what goes to stdout and stderr, so that tests can
 // run them in the test's process.
@@ -30,7 +32,12 @@ Result run(KitProgram program, const AppCommandLine::Request &request, const QSt
 // are looked for in folder's "Locations"). Exit code 0 with nothing found, 1
 // with findings (one line each on stdout), 2 for a file that cannot be read or
 // is of no kind the program knows.
-Result check(KitProgram program, const QString &file, const QString &folder);
+//
+// With a spell checker (Mindloom only), the texts' spelling is checked too
+// (SpellingFindings); without a dictionary a note on stderr says so, and the
+// check goes on as without.
+Result check(KitProgram program, const QString &file, const QString &folder,
+             SpellChecker *spelling = nullptr);
 
 // Frameloft --render FILE.scn OUT.png: the scene drawn as the companion shows
 // it into a PNG picture (pictures from folder's "Images"). Exit code 0 when

@@ -41,7 +41,7 @@ void TestChatOpener::addMenuEntry(QWidget *window)
     auto *area = window->findChild<TextArea *>(QStringLiteral("RichTextBox1"));
     if (!area)
         return;
-    area->addMenuExtension([this, window](QMenu &menu) {
+    area->addMenuExtension([this, window](QMenu &menu, const QPoint &) {
         menu.addSeparator();
         QAction *action = menu.addAction(tr("Test Chat..."));
         action->setShortcut(keys().constFirst());

@@ -5,7 +5,9 @@
 #include "FileQuestions.h"
 #include "KBEdLayout.h"
 #include "KnowledgeBase.h"
+#include "LineSpelling.h"
 #include "Platform.h"
+#include "SpellingUnderline.h"
 #include "TextArea.h"
 #include "WrappingButton.h"
 
@@ -102,6 +104,8 @@ KBEd::KBEd(Platform &platform, QWidget *parent)
     Text2->setAccessibleDescription(
         QStringLiteral("Type a fact and press Enter to add it at the end of the knowledge base."));
     connect(Text2, &EntryLine::entered, this, &KBEd::addEntry);
+    new SpellingUnderline(RichTextBox1, platform);
+    new LineSpelling(Text2, platform);
 
     Command4 = makeButton(new QPushButton(QStringLiteral("&New KBase..."), this), "Command4",
                           QStringLiteral("Starts an empty knowledge base (Ctrl+N)."));

@@ -3,6 +3,7 @@
 #include "FileDialog.h"
 #include "FileQuestions.h"
 #include "LineBox.h"
+#include "LineSpelling.h"
 #include "LocationsDocument.h"
 #include "LocsLayout.h"
 #include "Platform.h"
@@ -72,6 +73,7 @@ Locs::Locs(Platform &platform, QWidget *parent)
         // line by now.
         connect(text, &LineBox::textEdited, this, [this, n, text] { m_document->setText(n, text->text()); });
         label->setBuddy(text);
+        new LineSpelling(text, platform);
         m_texts[i] = text;
 
         auto *open = new QPushButton(openCaption(false), this);

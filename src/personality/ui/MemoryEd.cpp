@@ -4,10 +4,12 @@
 #include "EntryLine.h"
 #include "FileDialog.h"
 #include "FileQuestions.h"
+#include "LineSpelling.h"
 #include "MemoryEdLayout.h"
 #include "PersonalityFile.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
+#include "SpellingUnderline.h"
 #include "TextArea.h"
 
 #include <QCheckBox>
@@ -70,6 +72,17 @@ MemoryEd::MemoryEd(Platform &platform, QWidget *parent)
     connect(&m_document, &PersonalityDocument::entryStateChanged, this, &MemoryEd::showState);
     connect(&m_document, &PersonalityDocument::shownTextReplaced, this,
             [this] { RichTextBox1->moveCursor(QTextCursor::Start); });
+
+    // The personality's own name and its MatchWords are no misspellings.
+    auto *textSpelling = new SpellingUnderline(RichTextBox1, platform);
+    auto *lineSpelling = new LineSpelling(Text2, platform);
+    const auto followExceptions = [this, textSpelling, lineSpelling] {
+        const SpellingExceptions exceptions = SpellingExceptions::of({PersonalityName(), MatchWords()});
+        textSpelling->setExceptions(exceptions);
+        lineSpelling->setExceptions(exceptions);
+    };
+    connect(&m_document, &PersonalityDocument::shownTextReplaced, this, followExceptions);
+    connect(&m_document, &PersonalityDocument::modifiedChanged, this, followExceptions);
 
     // Window load.
     listPersonalities();

@@ -1,7 +1,11 @@
 #include "LineBox.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
+
 #include <algorithm>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -14,13 +18,9 @@ qsizetype firstLineLength(QStringView text)
 
 } // namespace
 
-LineBox::LineBox(QWidget *parent)
-    : LineBox(QString(), parent)
-{
-}
+LineBox::LineBox(QWidget *parent) : LineBox(QString(), parent) {}
 
-LineBox::LineBox(const QString &text, QWidget *parent)
-    : QLineEdit(parent)
+LineBox::LineBox(const QString &text, QWidget *parent) : QLineEdit(parent)
 {
     setMaxLength(std::numeric_limits<int>::max());
     setText(text);
@@ -37,4 +37,22 @@ void LineBox::keepOneLine(const QString &text)
     const QStringView rest = QStringView(text).mid(std::max<qsizetype>(cursorPosition(), cut));
     setText(text.left(cut) + rest.left(firstLineLength(rest)).toString());
     setCursorPosition(int(cut));
+}
+
+QMenu *LineBox::createContextMenu(const QPoint &position)
+{
+    QMenu *menu = createStandardContextMenu();
+    for (const MenuExtension &extension : m_menuExtensions)
+        extension(*menu, position);
+    return menu;
+}
+
+void LineBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (m_menuExtensions.empty()) {
+        QLineEdit::contextMenuEvent(event);
+        return;
+    }
+    std::unique_ptr<QMenu> menu(createContextMenu(event->pos()));
+    menu->exec(event->globalPos());
 }

@@ -9,6 +9,7 @@
 #include <memory>
 
 class QWidget;
+class SpellChecker;
 
 // Everything a window needs from the desktop: the program folder, file
 // dialogs, pictures, message boxes, starting programs and opening documents.
@@ -53,4 +54,9 @@ public:
 
     // Opens a local document in the desktop's default browser, the path passed whole.
     virtual bool openInBrowser(const QString &path) = 0;
+
+    // The spelling check every window shares: the dictionaries installed on
+    // the machine, the user's choice of one and the personal word list.
+    // Made when first asked for.
+    virtual SpellChecker &spellChecker() = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "ProgramFolder.h"
 #include "QtFileDialog.h"
+#include "SpellChecker.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -12,6 +13,15 @@
 QtPlatform::QtPlatform(const QString &programFolder)
     : m_programFolder(ProgramFolder::withTrailingSeparator(programFolder))
 {
+}
+
+QtPlatform::~QtPlatform() = default;
+
+SpellChecker &QtPlatform::spellChecker()
+{
+    if (!m_spellChecker)
+        m_spellChecker = std::make_unique<SpellChecker>(SpellingPlaces::standard());
+    return *m_spellChecker;
 }
 
 QString QtPlatform::programFolder() const

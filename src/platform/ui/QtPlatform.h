@@ -9,6 +9,7 @@ public:
     // programFolder: the folder the programs work in (main() chooses it from
     // the command line and the installation); any trailing separator.
     explicit QtPlatform(const QString &programFolder);
+    ~QtPlatform() override;
 
     QString programFolder() const override;
     QString executableFolder() const override;
@@ -19,7 +20,9 @@ public:
                Answer defaultAnswer) override;
     bool startProcess(const QString &program, const QStringList &arguments) override;
     bool openInBrowser(const QString &path) override;
+    SpellChecker &spellChecker() override;
 
 private:
     QString m_programFolder;
+    std::unique_ptr<SpellChecker> m_spellChecker;
 };

@@ -224,8 +224,14 @@ void TextArea::contextMenuEvent(QContextMenuEvent *event)
         QPlainTextEdit::contextMenuEvent(event);
         return;
     }
-    std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
-    for (const MenuExtension &extension : m_menuExtensions)
-        extension(*menu);
+    std::unique_ptr<QMenu> menu(createContextMenu(event->pos()));
     menu->exec(event->globalPos());
+}
+
+QMenu *TextArea::createContextMenu(const QPoint &position)
+{
+    QMenu *menu = createStandardContextMenu(position);
+    for (const MenuExtension &extension : m_menuExtensions)
+        extension(*menu, position);
+    return menu;
 }

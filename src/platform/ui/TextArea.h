@@ -54,10 +54,14 @@ public:
     TextSearch::Match find(const QString &needle, TextSearch::Direction direction, Qt::CaseSensitivity cs,
                            bool wrap);
 
-    // Adds entries of another window to the area's context menu: each
-    // extension gets the standard menu, in the order they were added.
-    using MenuExtension = std::function<void(QMenu &menu)>;
+    // Adds entries of another window or feature to the area's context menu:
+    // each extension gets the standard menu and where the click was (viewport
+    // coordinates), in the order they were added.
+    using MenuExtension = std::function<void(QMenu &menu, const QPoint &position)>;
     void addMenuExtension(const MenuExtension &extension) { m_menuExtensions.push_back(extension); }
+    // The context menu for a click at `position`, with every extension's
+    // entries; the caller owns it.
+    QMenu *createContextMenu(const QPoint &position);
 
     // The area's Find window, made when first asked for; Ctrl+F shows it.
     FindDialog *findDialog();

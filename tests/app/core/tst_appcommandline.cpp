@@ -50,11 +50,18 @@ void TestAppCommandLine::read_data()
     const auto with = Stage::WithApplication;
     const QString mindloomVersion =
         QStringLiteral("^Mindloom %1\\n$").arg(QRegularExpression::escape(version));
-    const QString mindloomHelp = QStringLiteral(
-        "^Usage: Mindloom \\[options\\]\\n.*-h, --help.*-v, --version.*--folder <DIR>.*--check <FILE>");
+    const QString mindloomHelp = QStringLiteral("^Usage: Mindloom \\[options\\]\\n.*-h, --help.*-v, "
+                                                "--version.*--folder <DIR>.*--check <FILE>.*--spelling");
     const QString usage = QStringLiteral("\\nTry 'Mindloom --help' for more information.\\n$");
 
     QTest::newRow("no arguments") << M << before << QStringList() << true << 0 << QString() << QString();
+    QTest::newRow("--spelling without --check")
+        << M << before << QStringList{QStringLiteral("--spelling")} << false << 2 << QString()
+        << QStringLiteral("^Mindloom: --spelling needs --check FILE.") + usage;
+    QTest::newRow("Frameloft has no --spelling")
+        << F << before
+        << QStringList{QStringLiteral("--check"), QStringLiteral("a.scn"), QStringLiteral("--spelling")}
+        << false << 2 << QString() << QStringLiteral("Unknown option 'spelling'");
     QTest::newRow("no arguments, with application")
         << M << with << QStringList() << true << 0 << QString() << QString();
     QTest::newRow("--version") << M << before << QStringList{QStringLiteral("--version")} << false << 0
@@ -213,6 +220,8 @@ void TestAppCommandLine::request_data()
                                      << Task::FindPictures << false << QString() << QStringLiteral("a.scn");
     QTest::newRow("--check") << M << before << args({"--check", "Juniper.mem", "--folder", "kit"})
                              << Task::Check << true << QStringLiteral("kit") << QStringLiteral("Juniper.mem");
+    QTest::newRow("--check --spelling") << M << before << args({"--spelling", "--check", "Juniper.mem"})
+                                        << Task::Check << false << QString() << QStringLiteral("Juniper.mem");
 }
 
 void TestAppCommandLine::request()
@@ -237,6 +246,7 @@ void TestAppCommandLine::request()
              task == AppCommandLine::Request::Task::Render ? QStringLiteral("a.png") : QString());
     QCOMPARE(request.searchFolder,
              task == AppCommandLine::Request::Task::FindPictures ? QStringLiteral("art") : QString());
+    QCOMPARE(request.spelling, arguments.contains(QStringLiteral("--spelling")));
 }
 
 void TestAppCommandLine::bothProgramsShareTheDataFolder()

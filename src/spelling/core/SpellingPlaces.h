@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Where spelling finds its dictionaries and keeps what the user chose: every
+// place is an input, so tests and the command line point it elsewhere.
+struct SpellingPlaces
+{
+    // Searched for dictionaries (an ".aff" and a ".dic" file of one name), in
+    // this order; the folders the user added (kept in the settings) follow.
+    QStringList dictionaryFolders;
+    // The personal word list: one word a line, shared by every editor.
+    QString personalWordList;
+    // The chosen dictionary, whether checking is on, the folders the user
+    // added. Empty: nothing is kept.
+    QString settingsFile;
+
+    bool operator==(const SpellingPlaces &o) const
+    {
+        return dictionaryFolders == o.dictionaryFolders && personalWordList == o.personalWordList &&
+               settingsFile == o.settingsFile;
+    }
+
+    // The system's dictionaries (/usr/share/hunspell, and the folders other
+    // desktops install them in), the word list in the user's data folder and
+    // the settings in the user's configuration folder. Needs the kit's
+    // application name.
+    static SpellingPlaces standard();
+};

@@ -1,0 +1,117 @@
+#include "LineSpelling.h"
+
+#include "LineBox.h"
+#include "Platform.h"
+#include "SpellChecker.h"
+#include "SpellingMenu.h"
+
+#include <QCoreApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QScopedValueRollback>
+#include <QTextCharFormat>
+
+LineSpelling::LineSpelling(LineBox *box, Platform &platform)
+    : QObject(box), m_box(box), m_platform(platform), m_checker(platform.spellChecker())
+{
+    box->installEventFilter(this);
+    // The box owns this object: the entries never outlive it.
+    box->addMenuExtension([this](QMenu &menu, const QPoint &position) { addMenuEntries(&menu, position); });
+    connect(&m_checker, &SpellChecker::changed, box, qOverload<>(&QWidget::update));
+}
+
+void LineSpelling::setExceptions(const SpellingExceptions &exceptions)
+{
+    if (exceptions == m_exceptions)
+        return;
+    m_exceptions = exceptions;
+    m_stale = true;
+    m_box->update();
+}
+
+QList<SpellingWords::Span> LineSpelling::misspellings()
+{
+    return m_checker.misspelled(m_box->text(), m_exceptions);
+}
+
+void LineSpelling::underline()
+{
+    if (m_underlining ||
+        (!m_stale && m_shownText == m_box->text() && m_shownGeneration == m_checker.generation()))
+        return;
+    const QScopedValueRollback<bool> busy(m_underlining, true);
+    m_stale = false;
+    m_shownText = m_box->text();
+    m_shownGeneration = m_checker.generation();
+    const QList<SpellingWords::Span> words = misspellings();
+    if (words.isEmpty() && !m_underlined)
+        return;
+    // The box lays out its text with the formats an input method gives, at
+    // places counted from the cursor; nothing is typed, so the text stays.
+    QTextCharFormat format;
+    format.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
+    format.setUnderlineColor(QColor(0xd0, 0x20, 0x20));
+    const int cursor = m_box->cursorPosition();
+    QList<QInputMethodEvent::Attribute> attributes;
+    for (const SpellingWords::Span &word : words)
+        attributes << QInputMethodEvent::Attribute(QInputMethodEvent::TextFormat, int(word.start) - cursor,
+                                                   int(word.length), format);
+    QInputMethodEvent event(QString(), attributes);
+    QCoreApplication::sendEvent(m_box, &event);
+    m_underlined = !words.isEmpty();
+}
+
+bool LineSpelling::goToMisspelling(bool forward)
+{
+    const QList<SpellingWords::Span> words = misspellings();
+    if (words.isEmpty())
+        return false;
+    const int start = m_box->hasSelectedText() ? m_box->selectionStart() : m_box->cursorPosition();
+    const int end = m_box->hasSelectedText() ? m_box->selectionEnd() : start;
+    SpellingWords::Span found = forward ? words.constFirst() : words.constLast();
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const SpellingWords::Span &word = forward ? words.at(i) : words.at(words.size() - 1 - i);
+        if (forward ? word.start >= end : word.end() <= start) {
+            found = word;
+            break;
+        }
+    }
+    m_box->setSelection(int(found.start), int(found.length));
+    return true;
+}
+
+bool LineSpelling::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_box && event->type() == QEvent::Paint && !m_box->isReadOnly()) {
+        underline();
+    } else if (watched == m_box && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if (key->key() == Qt::Key_F7 && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
+            goToMisspelling(modifiers == Qt::NoModifier);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void LineSpelling::addMenuEntries(QMenu *menu, const QPoint &position)
+{
+    const int at = m_box->cursorPositionAt(position);
+    const QString text = m_box->text();
+    for (const SpellingWords::Span &word : misspellings()) {
+        if (at < word.start || at > word.end())
+            continue;
+        const int start = int(word.start);
+        const int length = int(word.length);
+        SpellingMenu::addWordEntries(menu, m_platform, m_box, text.mid(start, length),
+                                     [this, start, length](const QString &suggestion) {
+                                         m_box->setSelection(start, length);
+                                         m_box->insert(suggestion);
+                                     });
+        break;
+    }
+    SpellingMenu::addSpellingMenu(menu, m_platform, m_box,
+                                  [this](bool forward) { goToMisspelling(forward); });
+}
