@@ -7,6 +7,7 @@
 #include "PictureButton.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
+#include "RecoveryRecord.h"
 #include "SuiteMainLayout.h"
 
 #include <QCoreApplication>
@@ -48,6 +49,23 @@ template <class Window> void SuiteMain::showOne(QPointer<Window> &window)
             connect(window, &EditorWindow::launcherRequested, this, [this] { bringForward(this); });
     }
     bringForward(window);
+}
+
+bool SuiteMain::recover(const RecoveryRecord &record)
+{
+    if (record.kind == RecoveryKind::Personality) {
+        showOne(m_memoryEd);
+        return m_memoryEd->recover(record);
+    }
+    if (record.kind == RecoveryKind::KnowledgeBase) {
+        showOne(m_kbEd);
+        return m_kbEd->recover(record);
+    }
+    if (record.kind == RecoveryKind::Locations) {
+        showOne(m_locs);
+        return m_locs->recover(record);
+    }
+    return false;
 }
 
 SuiteMain::SuiteMain(Platform &platform, QWidget *parent)

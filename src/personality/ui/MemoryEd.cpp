@@ -1,6 +1,7 @@
 #include "MemoryEd.h"
 
 #include "CaptionTarget.h"
+#include "DocumentRecovery.h"
 #include "EntryLine.h"
 #include "FileDialog.h"
 #include "FileQuestions.h"
@@ -8,6 +9,7 @@
 #include "PersonalityFile.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
+#include "RecoveryQuestions.h"
 #include "TextArea.h"
 
 #include <QCheckBox>
@@ -71,9 +73,27 @@ MemoryEd::MemoryEd(Platform &platform, QWidget *parent)
     connect(&m_document, &PersonalityDocument::shownTextReplaced, this,
             [this] { RichTextBox1->moveCursor(QTextCursor::Start); });
 
+    m_recovery = std::make_unique<DocumentRecovery>(
+        DocumentRecovery::Document{RecoveryKind::Personality, [this] { return m_document.recoveryTexts(); },
+                                   [this] { return m_document.modified(); },
+                                   [this] { return m_document.memoryFile(m_platform.programFolder()); }},
+        nullptr);
+    m_recovery->follow(&m_document, &PersonalityDocument::contentChanged,
+                       &PersonalityDocument::modifiedChanged);
+    connect(this, &EditorWindow::closedByUser, m_recovery.get(), &DocumentRecovery::closed);
+
     // Window load.
     listPersonalities();
     showState();
+}
+
+bool MemoryEd::recover(const RecoveryRecord &record)
+{
+    if (!mayDiscardWork())
+        return false;
+    m_document.restore(record.texts);
+    m_recovery->takeRecovered(record);
+    return true;
 }
 
 MemoryEd::~MemoryEd()
@@ -290,6 +310,9 @@ bool MemoryEd::savePersonality()
         if (name.isEmpty())
             return false;
     }
+    if (!RecoveryQuestions::maySaveOver(m_platform, this, windowTitle(), m_recovery.get(),
+                                        PersonalityFile::memoryPath(folder, name)))
+        return false;
     const QString error = m_document.save(folder, name);
     if (!error.isEmpty()) {
         showError(error);

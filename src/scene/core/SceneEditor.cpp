@@ -3,6 +3,7 @@
 #include "ProgramFolder.h"
 #include "SceneDefaults.h"
 #include "ScenePlacement.h"
+#include "SceneRecovery.h"
 #include "SceneStep.h"
 #include "TextFile.h"
 
@@ -288,6 +289,7 @@ QStringList SceneEditor::startUp()
 QStringList SceneEditor::newScene()
 {
     Step step(*this, QStringLiteral("New Scene"));
+    m_file.clear();
     resetOptionalParts();
     // Even with "Nude BG" left ticked, its box and LOAD button are disabled.
     m_state.alternativeEnabled = false;
@@ -309,6 +311,7 @@ SceneEditor::LoadResult SceneEditor::loadSceneFile(const QString &path)
         result.error = read.error;
         return result;
     }
+    m_file = path;
     result.failures = loadScene(read.text);
     return result;
 }
@@ -566,9 +569,10 @@ SceneFile::Unstorable SceneEditor::unstorableValue() const
 
 QString SceneEditor::writeScene(const QString &path)
 {
-    const QString error = TextFile::write(path, m_sceneText);
+    const QString error = TextFile::writeWithBackup(path, m_sceneText);
     if (error.isEmpty()) {
         Batch batch(*this);
+        m_file = path;
         markSaved();
     }
     return error;
@@ -598,4 +602,45 @@ void SceneEditor::redo()
         return;
     finishTextEdit();
     m_undo.redo();
+}
+
+// ---------------------------------------------------------------------------
+// Recovery
+
+QList<RecoveryRecord::Text> SceneEditor::recoveryTexts() const
+{
+    QList<RecoveryRecord::Text> texts;
+    texts.append({QStringLiteral("selected part"), QString::number(m_state.selected)});
+    SceneRecovery::addRecord(texts, QString(), m_state.record);
+    SceneRecovery::addRecord(texts, QStringLiteral("saved "), m_savedRecord);
+    return texts;
+}
+
+QStringList SceneEditor::restore(const RecoveryRecord &recovered)
+{
+    Batch batch(*this);
+    QStringList failures;
+    State state;
+    state.record = SceneRecovery::record(recovered, QString());
+    const auto load = [&](const QString &name) {
+        const PictureResult loaded = loadNamed(name);
+        if (!loaded.ok())
+            failures << loaded.error;
+        return loaded.picture;
+    };
+    state.pictures.background = load(state.record.Background);
+    for (int id = 0; id < ScenePart::Count; ++id)
+        state.pictures.parts[size_t(id)] = load(state.record.part(id).name);
+    const int selected = recovered.text(QStringLiteral("selected part")).toInt();
+    state.selected = selected >= 0 && selected < ScenePart::Count ? selected : int(ScenePart::ZumiMouth);
+    state.showPart = true;
+    state.alternativeEnabled = state.record.NudeImageOn;
+    state.shownName = state.record.part(state.selected).name;
+    m_file = recovered.file;
+    finishTextEdit();
+    restore(state);
+    m_undo.clear();
+    m_savedRecord = SceneRecovery::record(recovered, QStringLiteral("saved "));
+    touch(RecordChanged);
+    return failures;
 }

@@ -2,6 +2,7 @@
 
 #include "CanvasPicture.h"
 #include "Picture.h"
+#include "RecoveryRecord.h"
 #include "SceneFile.h"
 #include "ScenePictures.h"
 #include "SceneRecord.h"
@@ -137,6 +138,8 @@ public:
     // Whether the scene differs from the one last saved, loaded or started with.
     bool isModified() const { return m_modified; }
     QUndoStack &undoStack() { return m_undo; }
+    // The scene file last loaded or saved; "" for a new scene.
+    const QString &file() const { return m_file; }
     QString pictureFolder() const;
 
     // --- Commands ----------------------------------------------------------
@@ -185,6 +188,14 @@ public:
     void undo();
     void redo();
 
+    // What a recovery file keeps of the scene: the record, the record last
+    // saved (so the recovered scene is unsaved exactly where it was) and the
+    // selected part. restore() rebuilds the scene from them with its
+    // pictures, as unsaved changes and with a fresh undo history; it returns
+    // the pictures that could not be loaded.
+    QList<RecoveryRecord::Text> recoveryTexts() const;
+    QStringList restore(const RecoveryRecord &recovered);
+
     // The two drawing operations of the canvas.
     void RedrawCanvas();
     void DrawOutline();
@@ -229,6 +240,7 @@ private:
     DrawCounts m_drawCounts;
     SceneRecord m_savedRecord;
     bool m_modified = false;
+    QString m_file;
 
     // Mouse editing.
     bool m_useOutline = false;

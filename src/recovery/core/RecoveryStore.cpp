@@ -1,0 +1,107 @@
+#include "RecoveryStore.h"
+
+#include "RecoveryFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace {
+
+QString lockName(const QString &program, const QString &pid)
+{
+    return program + QLatin1Char('-') + pid + QStringLiteral(".lock");
+}
+
+} // namespace
+
+RecoveryStore::RecoveryStore(const QString &folder, const QString &program)
+    : m_folder(QDir::cleanPath(folder) + QLatin1Char('/')), m_program(program),
+      m_pid(QCoreApplication::applicationPid())
+{
+    if (!QDir().mkpath(m_folder))
+        return;
+    m_lock = std::make_unique<QLockFile>(m_folder + lockName(m_program, QString::number(m_pid)));
+    // A stale lock of an earlier process that had this id is taken over.
+    m_lock->setStaleLockTime(0);
+    if (!m_lock->tryLock(0))
+        m_lock.reset();
+}
+
+RecoveryStore::~RecoveryStore() = default;
+
+QString RecoveryStore::defaultFolder()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (state.isEmpty() || QDir::isRelativePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    if (QStandardPaths::isTestModeEnabled())
+        state =
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/state");
+    return state + QStringLiteral("/Mindloom/recovery");
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+           QStringLiteral("/recovery");
+#endif
+}
+
+bool RecoveryStore::usable() const
+{
+    return m_lock != nullptr;
+}
+
+QString RecoveryStore::newDocumentPath()
+{
+    return m_folder + QStringLiteral("%1-%2-%3.recovery").arg(m_program).arg(m_pid).arg(m_nextDocument++);
+}
+
+QList<RecoveryStore::Orphan> RecoveryStore::takeOrphans()
+{
+    QList<Orphan> orphans;
+    if (!usable())
+        return orphans;
+    const QRegularExpression pattern(
+        QStringLiteral("^%1-(\\d+)-\\d+\\.recovery$").arg(QRegularExpression::escape(m_program)));
+    const QStringList names =
+        QDir(m_folder).entryList({m_program + QStringLiteral("-*.recovery")}, QDir::Files, QDir::Name);
+    for (const QString &name : names) {
+        const QRegularExpressionMatch match = pattern.match(name);
+        if (!match.hasMatch())
+            continue;
+        const QString pid = match.captured(1);
+        if (pid == QString::number(m_pid))
+            continue;
+        const QString lockPath = m_folder + lockName(m_program, pid);
+        const bool alreadyTaken = std::any_of(m_taken.begin(), m_taken.end(),
+                                              [&](const auto &lock) { return lock->fileName() == lockPath; });
+        if (!alreadyTaken) {
+            // A lock whose process is gone counts as stale at once; one held
+            // by a running copy is not taken.
+            auto lock = std::make_unique<QLockFile>(lockPath);
+            lock->setStaleLockTime(0);
+            if (!lock->tryLock(0))
+                continue;
+            m_taken.push_back(std::move(lock));
+        }
+        Orphan orphan;
+        orphan.path = m_folder + name;
+        RecoveryFile::ReadResult read = RecoveryFile::read(orphan.path);
+        orphan.record = std::move(read.record);
+        orphan.error = std::move(read.error);
+        orphans.append(std::move(orphan));
+    }
+    std::stable_sort(orphans.begin(), orphans.end(),
+                     [](const Orphan &a, const Orphan &b) { return a.record.changed < b.record.changed; });
+    return orphans;
+}
+
+bool RecoveryStore::remove(const QString &path)
+{
+    return QFile::remove(path) || !QFileInfo::exists(path);
+}
