@@ -68,27 +68,39 @@ QList<RecoveryStore::Orphan> RecoveryStore::takeOrphans()
         return orphans;
     const QRegularExpression pattern(
         QStringLiteral("^%1-(\\d+)-\\d+\\.recovery$").arg(QRegularExpression::escape(m_program)));
-    const QStringList names =
-        QDir(m_folder).entryList({m_program + QStringLiteral("-*.recovery")}, QDir::Files, QDir::Name);
+    const QRegularExpression leftover(
+        QStringLiteral("^%1-(\\d+)-\\d+\\.recovery\\..+$").arg(QRegularExpression::escape(m_program)));
+    const QStringList names = QDir(m_folder).entryList({m_program + QStringLiteral("-*.recovery*")},
+                                                       QDir::Files | QDir::Hidden, QDir::Name);
+    // Whether no running copy holds the lock of process pid; its lock is then
+    // kept by this store.
+    const auto gone = [this](const QString &pid) {
+        const QString lockPath = m_folder + lockName(m_program, pid);
+        if (std::any_of(m_taken.begin(), m_taken.end(),
+                        [&](const auto &lock) { return lock->fileName() == lockPath; }))
+            return true;
+        // A lock whose process is gone counts as stale at once; one held by
+        // a running copy is not taken.
+        auto lock = std::make_unique<QLockFile>(lockPath);
+        lock->setStaleLockTime(0);
+        if (!lock->tryLock(0))
+            return false;
+        m_taken.push_back(std::move(lock));
+        return true;
+    };
     for (const QString &name : names) {
         const QRegularExpressionMatch match = pattern.match(name);
-        if (!match.hasMatch())
+        if (!match.hasMatch()) {
+            // What a write cut short left of a process that is gone: its
+            // temporary file, never a recovery file.
+            const QRegularExpressionMatch cut = leftover.match(name);
+            if (cut.hasMatch() && cut.captured(1) != QString::number(m_pid) && gone(cut.captured(1)))
+                QFile::remove(m_folder + name);
             continue;
-        const QString pid = match.captured(1);
-        if (pid == QString::number(m_pid))
-            continue;
-        const QString lockPath = m_folder + lockName(m_program, pid);
-        const bool alreadyTaken = std::any_of(m_taken.begin(), m_taken.end(),
-                                              [&](const auto &lock) { return lock->fileName() == lockPath; });
-        if (!alreadyTaken) {
-            // A lock whose process is gone counts as stale at once; one held
-            // by a running copy is not taken.
-            auto lock = std::make_unique<QLockFile>(lockPath);
-            lock->setStaleLockTime(0);
-            if (!lock->tryLock(0))
-                continue;
-            m_taken.push_back(std::move(lock));
         }
+        const QString pid = match.captured(1);
+        if (pid == QString::number(m_pid) || !gone(pid))
+            continue;
         Orphan orphan;
         orphan.path = m_folder + name;
         RecoveryFile::ReadResult read = RecoveryFile::read(orphan.path);

@@ -63,6 +63,8 @@ int main(int argc, char *argv[])
         window.reset(ed);
         if (!ed->knowledgeBase().load(platform.folder + QStringLiteral("Astronomy.kba")).isEmpty())
             return 3;
+        // Large enough that a kill often comes in the middle of a write.
+        ed->knowledgeBase().addFact(QStringLiteral("padding ").repeated(500000));
         change = [ed](int k) { ed->knowledgeBase().addFact(QStringLiteral("change %1").arg(k)); };
     } else if (kind == QLatin1String("locations")) {
         auto *ed = new Locs(platform);
