@@ -1,10 +1,9 @@
 #include "SceneEditor.h"
 
-
 #include "ProgramFolder.h"
 #include "SceneDefaults.h"
-#include "SceneRecovery.h"
 #include "ScenePlacement.h"
+#include "SceneRecovery.h"
 #include "TextFile.h"
 
 #include <QFileInfo>
