@@ -36,8 +36,12 @@ void DocumentRecovery::changed()
     if (!m_session)
         return;
     if (!m_document.modified()) {
-        // Undone back to the saved text: nothing to recover.
-        discard();
+        // Loaded, or undone back to the saved text: the document matches its
+        // file, and there is nothing to recover.
+        if (!m_recovered)
+            clean();
+        else
+            discard();
         return;
     }
     m_lastChange = QDateTime::currentDateTimeUtc();

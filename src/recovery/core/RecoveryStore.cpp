@@ -108,6 +108,20 @@ QList<RecoveryStore::Orphan> RecoveryStore::takeOrphans()
         orphan.error = std::move(read.error);
         orphans.append(std::move(orphan));
     }
+    // The locks of runs that ended without documents to recover go too.
+    for (const QString &name :
+         QDir(m_folder).entryList({m_program + QStringLiteral("-*.lock")}, QDir::Files | QDir::Hidden)) {
+        const QString pid = name.mid(m_program.size() + 1).chopped(5);
+        const QString lockPath = m_folder + name;
+        if (pid == QString::number(m_pid) ||
+            std::any_of(m_taken.begin(), m_taken.end(),
+                        [&](const auto &lock) { return lock->fileName() == lockPath; }))
+            continue;
+        QLockFile stale(lockPath);
+        stale.setStaleLockTime(0);
+        if (stale.tryLock(0))
+            stale.unlock();
+    }
     std::stable_sort(orphans.begin(), orphans.end(),
                      [](const Orphan &a, const Orphan &b) { return a.record.changed < b.record.changed; });
     return orphans;

@@ -184,6 +184,11 @@ private slots:
                     baseScene = SceneRecovery::record(orphan.record, QStringLiteral("saved "));
                     haveBaseScene = true;
                 }
+                // The document names the file it was loaded from, as that file was then.
+                if (kind == QLatin1String("kbase") || kind == QLatin1String("personality")) {
+                    QVERIFY2(QFileInfo(orphan.record.file).isFile(), qPrintable(kind));
+                    QVERIFY(!orphan.record.stamp.changedOnDisk(orphan.record.file));
+                }
                 const QString base = kind == QLatin1String("kbase") ? kbaBase : memoryBase;
                 const int held = changesIn(kind, orphan.record, base, baseScene);
                 QVERIFY2(held >= 0, qPrintable(kind + QStringLiteral(": a state no change gave")));
@@ -196,8 +201,16 @@ private slots:
                 QVERIFY(RecoveryStore::remove(orphan.path));
             }
         }
-        for (const QString &name : QDir(recovery).entryList(QDir::Files | QDir::Hidden))
+        // Nothing is left behind: no temporary of a write, no lock of a run
+        // that is gone.
+        RecoveryStore last(recovery, QStringLiteral("Mindloom"));
+        last.takeOrphans();
+        for (const QString &name : QDir(recovery).entryList(QDir::Files | QDir::Hidden)) {
             QVERIFY2(!name.contains(QLatin1String(".recovery.")), qPrintable(name));
+            QVERIFY2(!name.startsWith(QLatin1String("Mindloom-")) ||
+                         name == QStringLiteral("Mindloom-%1.lock").arg(QCoreApplication::applicationPid()),
+                     qPrintable(name));
+        }
         QVERIFY(kills >= 50);
         // The safety net never writes into the user's folder.
         QCOMPARE(digestOfFolder(fixture.folder()), before);
