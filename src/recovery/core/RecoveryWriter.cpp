@@ -63,12 +63,16 @@ void RecoveryWriter::run()
         lock.unlock();
 
         QString error;
-        if (job.record)
-            error = RecoveryFile::write(path, RecoveryFile::toBytes(*job.record));
-        else
+        if (job.record) {
+            const QByteArray bytes = RecoveryFile::toBytes(*job.record);
+            // The document's strings are let go as soon as they are copied, off
+            // the window's thread: while this holds them, the window's next
+            // edit of the text copies it instead of changing it in place.
+            job = Job{};
+            error = RecoveryFile::write(path, bytes);
+        } else {
             RecoveryStore::remove(path);
-        // The record's strings are let go here, off the window's thread.
-        job = Job{};
+        }
 
         lock.lock();
         m_busy = false;
