@@ -9,6 +9,7 @@ class Locs;
 class MemoryEd;
 class Platform;
 struct RecoveryRecord;
+class TestChatOpener;
 
 // The launcher: the first window of Mindloom. Its picture buttons start the
 // scene composer and show the Knowledge Base Editor, the Personality Editor and
@@ -38,4 +39,5 @@ private:
     QPointer<KBEd> m_kbEd;
     QPointer<MemoryEd> m_memoryEd;
     QPointer<Locs> m_locs;
+    TestChatOpener *m_testChat = nullptr;
 };
