@@ -1,5 +1,6 @@
 #include "Form1.h"
 #include "KitMain.h"
+#include "RecoveryWindow.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -10,6 +11,8 @@ int main(int argc, char *argv[])
         KitProgram::Frameloft, argc, argv, [](Platform &platform, const AppCommandLine::Request &request) {
             Form1 window(platform);
             window.show();
+            RecoveryWindow::offer(
+                platform, [&window](const RecoveryRecord &r) { return window.recover(r); }, &window);
             // A scene given on the command line (a file manager opening one) is
             // loaded once the window is up, as Load Scene would, so a message about
             // it has its window.

@@ -3,6 +3,7 @@
 #include "KitTasks.h"
 #include "ProgramIdentity.h"
 #include "QtPlatform.h"
+#include "RecoverySession.h"
 #include "SessionEnd.h"
 #include "WorkFolder.h"
 
@@ -35,6 +36,9 @@ int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow
 
     QtPlatform platform(folder);
     SessionEnd::follow(app);
+    // Lives until every window is gone, so the last recovery writes finish.
+    RecoverySession recovery(RecoverySession::defaultFolder(), KitInfo::programName(program));
+    recovery.makeCurrent();
     return openWindow(platform, commandLine.request());
 }
 

@@ -46,6 +46,7 @@ KnowledgeBase::KnowledgeBase(QObject *parent)
     keepLargeBlocksMapped();
     m_document->setUndoRedoEnabled(true);
     connect(m_document, &QTextDocument::modificationChanged, this, &KnowledgeBase::updateModified);
+    connect(m_document, &QTextDocument::contentsChanged, this, &KnowledgeBase::contentChanged);
     m_splitTimer->setInterval(0);
     connect(m_splitTimer, &QTimer::timeout, this, &KnowledgeBase::splitSlice);
 }
@@ -71,22 +72,27 @@ void KnowledgeBase::startOver(const QString &text)
 
 void KnowledgeBase::clear()
 {
+    m_file.clear();
     startOver(QString());
 }
 
 QString KnowledgeBase::load(const QString &path)
 {
     const TextFile::ReadResult file = TextFile::read(path);
-    if (file.ok())
+    if (file.ok()) {
+        m_file = path;
         startOver(file.text);
+    }
     return file.error;
 }
 
 QString KnowledgeBase::save(const QString &path)
 {
-    const QString error = TextFile::write(path, text());
-    if (error.isEmpty())
+    const QString error = TextFile::writeWithBackup(path, text());
+    if (error.isEmpty()) {
+        m_file = path;
         m_document->setModified(false);
+    }
     return error;
 }
 
@@ -190,4 +196,18 @@ KnowledgeBase::Hold::Hold(KnowledgeBase &knowledgeBase) : m_knowledgeBase(knowle
 KnowledgeBase::Hold::~Hold()
 {
     m_knowledgeBase.release();
+}
+
+QList<RecoveryRecord::Text> KnowledgeBase::recoveryTexts() const
+{
+    return {{QStringLiteral("text"), text()}};
+}
+
+void KnowledgeBase::restore(const RecoveryRecord &recovered)
+{
+    stop();
+    m_file = recovered.file;
+    m_document->setText(recovered.text(QStringLiteral("text")));
+    m_document->setModified(true);
+    updateModified();
 }

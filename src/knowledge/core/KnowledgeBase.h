@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecoveryRecord.h"
 #include "SentenceSplitter.h"
 
 #include <QObject>
@@ -70,6 +71,13 @@ public:
     void stop();
 
     bool isSplitting() const { return m_splitting; }
+
+    // The file last loaded or saved; "" for a new knowledge base.
+    const QString &file() const { return m_file; }
+    // What a recovery file keeps: the text, whatever an import has appended
+    // so far. restore() puts it back as an unsaved change.
+    QList<RecoveryRecord::Text> recoveryTexts() const;
+    void restore(const RecoveryRecord &recovered);
     // Where the next sentence of the running split begins, 1-based.
     qsizetype scanPosition() const { return m_splitter.scanPosition(); }
     // The progress of the running split after its last slice (text length
@@ -92,6 +100,8 @@ public:
     };
 
 signals:
+    // The text changed, by an edit, a fact or an import's slice.
+    void contentChanged();
     void splittingChanged(bool splitting);
     void percentageChanged(int percentage);
     void modifiedChanged(bool modified);
@@ -105,6 +115,7 @@ private:
 
     PlainTextDocument *m_document;
     QString m_textData;
+    QString m_file;
 
     SentenceSplitter m_splitter;
     QTimer *m_splitTimer;

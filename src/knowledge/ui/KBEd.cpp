@@ -1,5 +1,6 @@
 #include "KBEd.h"
 
+#include "DocumentRecovery.h"
 #include "EntryLine.h"
 #include "FileDialog.h"
 #include "FileQuestions.h"
@@ -8,6 +9,7 @@
 #include "LineSpelling.h"
 #include "Platform.h"
 #include "SpellingUnderline.h"
+#include "RecoveryQuestions.h"
 #include "TextArea.h"
 #include "WrappingButton.h"
 
@@ -150,6 +152,26 @@ KBEd::KBEd(Platform &platform, QWidget *parent)
 
     connect(m_knowledgeBase.get(), &KnowledgeBase::splittingChanged, this, &KBEd::showSplitting);
     connect(m_knowledgeBase.get(), &KnowledgeBase::percentageChanged, this, &KBEd::showPercentage);
+
+    m_recovery = std::make_unique<DocumentRecovery>(
+        DocumentRecovery::Document{
+            RecoveryKind::KnowledgeBase, [this] { return m_knowledgeBase->recoveryTexts(); },
+            [this] { return m_knowledgeBase->modified(); }, [this] { return m_knowledgeBase->file(); }},
+        nullptr);
+    m_recovery->follow(m_knowledgeBase.get(), &KnowledgeBase::contentChanged,
+                       &KnowledgeBase::modifiedChanged);
+    connect(this, &EditorWindow::closedByUser, m_recovery.get(), &DocumentRecovery::closed);
+}
+
+bool KBEd::recover(const RecoveryRecord &record)
+{
+    const KnowledgeBase::Hold hold(*m_knowledgeBase);
+    if (!mayDiscardWork())
+        return false;
+    m_knowledgeBase->restore(record);
+    m_recovery->takeRecovered(record);
+    RichTextBox1->moveCursor(QTextCursor::Start);
+    return true;
 }
 
 KBEd::~KBEd()
@@ -214,7 +236,8 @@ bool KBEd::saveKBase()
     if (chosen.isEmpty())
         return false;
     const QString target = KnowledgeBase::saveTarget(folder, chosen);
-    if (!FileQuestions::mayReplace(m_platform, this, title, target))
+    if (!FileQuestions::mayReplace(m_platform, this, title, target) ||
+        !RecoveryQuestions::maySaveOver(m_platform, this, title, m_recovery.get(), target))
         return false;
     const QString error = m_knowledgeBase->save(target);
     if (!error.isEmpty()) {

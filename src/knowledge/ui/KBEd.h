@@ -6,12 +6,14 @@
 
 #include <memory>
 
+class DocumentRecovery;
 class EntryLine;
 class FileDialog;
 class KnowledgeBase;
 class QLabel;
 class QPushButton;
 class TextArea;
+struct RecoveryRecord;
 
 // The Knowledge Base Editor: shows a KnowledgeBase (its text in the text
 // area, the import's state in the labels and the STOP button) and forwards
@@ -38,6 +40,11 @@ public:
 
     KnowledgeBase &knowledgeBase() const { return *m_knowledgeBase; }
 
+    // Opens recovered changes as unsaved changes, once the window's own
+    // unsaved work may go; false when the user kept it.
+    bool recover(const RecoveryRecord &record);
+    DocumentRecovery *recovery() const { return m_recovery.get(); }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -59,6 +66,8 @@ private:
 
     std::unique_ptr<KnowledgeBase> m_knowledgeBase;
     std::unique_ptr<FileDialog> cdl;
+    // Goes before the document it reads.
+    std::unique_ptr<DocumentRecovery> m_recovery;
 
     TextArea *RichTextBox1;
     EntryLine *Text2;

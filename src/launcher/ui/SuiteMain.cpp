@@ -7,6 +7,7 @@
 #include "PictureButton.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
+#include "RecoveryRecord.h"
 #include "SuiteMainLayout.h"
 #include "TestChatOpener.h"
 
@@ -52,6 +53,23 @@ template <class Window> void SuiteMain::showOne(QPointer<Window> &window)
             m_testChat->follow(window.data());
     }
     bringForward(window);
+}
+
+bool SuiteMain::recover(const RecoveryRecord &record)
+{
+    if (record.kind == RecoveryKind::Personality) {
+        showOne(m_memoryEd);
+        return m_memoryEd->recover(record);
+    }
+    if (record.kind == RecoveryKind::KnowledgeBase) {
+        showOne(m_kbEd);
+        return m_kbEd->recover(record);
+    }
+    if (record.kind == RecoveryKind::Locations) {
+        showOne(m_locs);
+        return m_locs->recover(record);
+    }
+    return false;
 }
 
 SuiteMain::SuiteMain(Platform &platform, QWidget *parent)

@@ -8,6 +8,7 @@ class KBEd;
 class Locs;
 class MemoryEd;
 class Platform;
+struct RecoveryRecord;
 class TestChatOpener;
 
 // The launcher: the first window of Mindloom. Its picture buttons start the
@@ -19,6 +20,10 @@ class SuiteMain : public QWidget
 public:
     explicit SuiteMain(Platform &platform, QWidget *parent = nullptr);
     ~SuiteMain() override;
+
+    // Opens a recovered document in the editor of its kind (Recover in the
+    // recovery window); false when it was not opened.
+    bool recover(const RecoveryRecord &record);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -220,5 +220,5 @@ LocationSettings::LoadResult LocationSettings::load(const QString &programFolder
 
 QString LocationSettings::save(const QString &programFolder) const
 {
-    return TextFile::write(path(programFolder), fileContent());
+    return TextFile::writeWithBackup(path(programFolder), fileContent());
 }

@@ -26,6 +26,7 @@ void LocationsDocument::change(std::array<QString, Count> LocationSettings::*val
     (m_settings.*values)[n - 1] = value;
     if (modified() != wasModified)
         emit modifiedChanged(!wasModified);
+    emit contentChanged();
 }
 
 void LocationsDocument::setText(int n, const QString &text)
@@ -95,4 +96,27 @@ QString LocationsDocument::save()
     if (wasModified)
         emit modifiedChanged(false);
     return QString();
+}
+
+QString LocationsDocument::settingsFile() const
+{
+    return m_folder + LocationSettings::fileName();
+}
+
+QList<RecoveryRecord::Text> LocationsDocument::recoveryTexts() const
+{
+    QList<RecoveryRecord::Text> texts;
+    for (int n = 1; n <= Count; ++n) {
+        texts.append({QStringLiteral("location %1 picture").arg(n), file(n)});
+        texts.append({QStringLiteral("location %1 text").arg(n), text(n)});
+    }
+    return texts;
+}
+
+void LocationsDocument::restore(const RecoveryRecord &recovered)
+{
+    for (int n = 1; n <= Count; ++n) {
+        setFile(n, recovered.text(QStringLiteral("location %1 picture").arg(n)));
+        setText(n, recovered.text(QStringLiteral("location %1 text").arg(n)));
+    }
 }

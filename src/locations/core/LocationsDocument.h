@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LocationSettings.h"
+#include "RecoveryRecord.h"
 
 #include <QObject>
 #include <QString>
@@ -47,7 +48,16 @@ public:
     // then, and the locations stay changed.
     QString save();
 
+    // The settings file, in the program folder.
+    QString settingsFile() const;
+    // What a recovery file keeps: each location's picture name and text.
+    // restore() puts them back over the loaded ones, as unsaved changes.
+    QList<RecoveryRecord::Text> recoveryTexts() const;
+    void restore(const RecoveryRecord &recovered);
+
 signals:
+    // A location's text or picture changed.
+    void contentChanged();
     void modifiedChanged(bool modified);
 
 private:

@@ -1,5 +1,6 @@
 #include "Locs.h"
 
+#include "DocumentRecovery.h"
 #include "FileDialog.h"
 #include "FileQuestions.h"
 #include "LineBox.h"
@@ -7,6 +8,7 @@
 #include "LocationsDocument.h"
 #include "LocsLayout.h"
 #include "Platform.h"
+#include "RecoveryQuestions.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -109,6 +111,26 @@ Locs::Locs(Platform &platform, QWidget *parent)
     m_texts[0]->setFocus();
 
     loadSettings();
+
+    m_recovery = std::make_unique<DocumentRecovery>(
+        DocumentRecovery::Document{RecoveryKind::Locations, [this] { return m_document->recoveryTexts(); },
+                                   [this] { return m_document->modified(); },
+                                   [this] { return m_document->settingsFile(); }},
+        nullptr);
+    m_recovery->follow(m_document.get(), &LocationsDocument::contentChanged,
+                       &LocationsDocument::modifiedChanged);
+    connect(this, &EditorWindow::closedByUser, m_recovery.get(), &DocumentRecovery::closed);
+}
+
+bool Locs::recover(const RecoveryRecord &record)
+{
+    if (!mayDiscardWork())
+        return false;
+    loadSettings();
+    m_document->restore(record);
+    m_recovery->takeRecovered(record);
+    showLocations();
+    return true;
 }
 
 Locs::~Locs()
@@ -159,7 +181,11 @@ void Locs::loadSettings()
                         "\n\nThe locations start empty, and \"Save Settings\" will not replace the file."),
             title(), Platform::MessageIcon::Critical);
     }
+    showLocations();
+}
 
+void Locs::showLocations()
+{
     for (int n = 1; n <= LocationsDocument::Count; ++n) {
         // Every location shows its own text, with or without its picture, so
         // that saving writes back what was read. A location without an entry
@@ -168,6 +194,9 @@ void Locs::loadSettings()
         text->setText(m_document->text(n));
         text->setCursorPosition(0); // the narrow box shows the text's beginning
 
+        QLabel *image = m_images[n - 1];
+        image->clear();
+        image->setToolTip(QString());
         if (m_document->file(n).isEmpty())
             continue; // names no picture: the frame stays empty
         if (m_document->pictureMissing(n)) {
@@ -226,6 +255,9 @@ void Locs::openPicture(int n)
 
 bool Locs::saveSettings()
 {
+    if (!RecoveryQuestions::maySaveOver(m_platform, this, title(), m_recovery.get(),
+                                        m_document->settingsFile()))
+        return false;
     const QString problem = m_document->save();
     if (!problem.isEmpty()) {
         m_platform.showMessage(this, problem, title(), Platform::MessageIcon::Critical);

@@ -7,7 +7,9 @@
 #include <array>
 #include <memory>
 
+class DocumentRecovery;
 class FileDialog;
+struct RecoveryRecord;
 class LineBox;
 class LocationsDocument;
 class QLabel;
@@ -30,6 +32,11 @@ public:
 
     LocationsDocument &document() const { return *m_document; }
 
+    // Puts recovered changes over the locations as unsaved changes, once the
+    // window's own unsaved work may go; false when the user kept it.
+    bool recover(const RecoveryRecord &record);
+    DocumentRecovery *recovery() const { return m_recovery.get(); }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     bool hasUnsavedWork() const override;
@@ -38,6 +45,7 @@ protected:
 
 private:
     void loadSettings();
+    void showLocations();
     void openPicture(int n);
     bool saveSettings();
     void showNoPicture(int n, const QString &why);
@@ -45,6 +53,8 @@ private:
 
     std::unique_ptr<LocationsDocument> m_document;
     std::unique_ptr<FileDialog> cdl;
+    // Goes before the document it reads.
+    std::unique_ptr<DocumentRecovery> m_recovery;
     std::array<QLabel *, 5> m_images{};
     std::array<LineBox *, 5> m_texts{};
     std::array<QPushButton *, 5> m_opens{};

@@ -23,6 +23,12 @@ PersonalityDocument::PersonalityDocument(QObject *parent) : QObject(parent)
         if (!m_replacing)
             updateModified();
     });
+    connect(&m_shown, &QTextDocument::contentsChanged, this, [this] {
+        if (!m_replacing)
+            emit contentChanged();
+    });
+    connect(this, &PersonalityDocument::entryStateChanged, this, &PersonalityDocument::contentChanged);
+    connect(this, &PersonalityDocument::viewChanged, this, &PersonalityDocument::contentChanged);
 }
 
 QString PersonalityDocument::memory() const
@@ -43,6 +49,7 @@ void PersonalityDocument::replaceShown(const QString &text, bool changed)
     m_replacing = false;
     updateModified();
     emit shownTextReplaced();
+    emit contentChanged();
 }
 
 void PersonalityDocument::updateModified()
@@ -146,6 +153,7 @@ void PersonalityDocument::takeOutSection(QString &section, QLatin1String marker)
         if (PersonalityFile::takeOutSection(m_hidden, section, marker)) {
             m_hiddenModified = true;
             updateModified();
+            emit contentChanged();
         }
         return;
     }
@@ -245,10 +253,68 @@ QString PersonalityDocument::exportTarget(const QString &programFolder, const QS
 
 QString PersonalityDocument::exportMemory(const QString &path) const
 {
-    return TextFile::write(path, PersonalityFile::memoryContent(memory(), m_matchWords, m_wontSayData));
+    return TextFile::writeWithBackup(path,
+                                     PersonalityFile::memoryContent(memory(), m_matchWords, m_wontSayData));
 }
 
 QString PersonalityDocument::exportQandA(const QString &path) const
 {
-    return TextFile::write(path, qandA());
+    return TextFile::writeWithBackup(path, qandA());
+}
+
+// Recovery.
+
+namespace {
+
+const QString kMemory = QStringLiteral("memory");
+const QString kMatchWords = QStringLiteral("match words");
+const QString kWontSay = QStringLiteral("wont say");
+const QString kQandA = QStringLiteral("questions and answers");
+const QString kName = QStringLiteral("name");
+const QString kView = QStringLiteral("view");
+const QString kQuest = QStringLiteral("quest");
+const QString kMark = QStringLiteral("entry mark");
+const QString kSecondPerson = QStringLiteral("second person");
+const QString kInText = QStringLiteral("last entry");
+
+} // namespace
+
+QList<RecoveryRecord::Text> PersonalityDocument::recoveryTexts() const
+{
+    return {{kName, m_personalityName},
+            {kView, m_view == View::General ? QStringLiteral("general") : QStringLiteral("question/answer")},
+            {kQuest, QString::number(m_quest)},
+            {kMark, m_entryMark},
+            {kSecondPerson, m_secondPerson ? QStringLiteral("yes") : QStringLiteral("no")},
+            {kInText, m_inText},
+            {kMatchWords, m_matchWords},
+            {kWontSay, m_wontSayData},
+            {kMemory, memory()},
+            {kQandA, qandA()}};
+}
+
+void PersonalityDocument::restore(const QList<RecoveryRecord::Text> &texts)
+{
+    RecoveryRecord record;
+    record.texts = texts;
+    m_personalityName = record.text(kName);
+    m_matchWords = record.text(kMatchWords);
+    m_wontSayData = record.text(kWontSay);
+    m_inText = record.text(kInText);
+    m_secondPerson = record.text(kSecondPerson) == QLatin1String("yes");
+    m_view = record.text(kView) == QLatin1String("question/answer") ? View::QuestionAnswer : View::General;
+    const QString memory = record.text(kMemory);
+    const QString qandA = record.text(kQandA);
+    m_hidden = m_view == View::General ? qandA : memory;
+    m_hiddenModified = true;
+    replaceShown(m_view == View::General ? memory : qandA, true);
+    const QString mark = record.text(kMark);
+    setQuest(record.text(kQuest) == QLatin1String("1") ? 1 : 0, mark.isEmpty() ? QStringLiteral("?") : mark);
+    emit viewChanged();
+}
+
+QString PersonalityDocument::memoryFile(const QString &programFolder) const
+{
+    return m_personalityName.isEmpty() ? QString()
+                                       : PersonalityFile::memoryPath(programFolder, m_personalityName);
 }

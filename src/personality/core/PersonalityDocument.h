@@ -2,6 +2,7 @@
 
 #include "PersonalityFile.h"
 #include "PlainTextDocument.h"
+#include "RecoveryRecord.h"
 
 #include <QObject>
 #include <QString>
@@ -56,7 +57,13 @@ public:
     // the question/answer view makes the next line a question.
     void setView(View view);
     // Whether statements and questions go through the person swap.
-    void setSecondPerson(bool on) { m_secondPerson = on; }
+    void setSecondPerson(bool on)
+    {
+        if (on == m_secondPerson)
+            return;
+        m_secondPerson = on;
+        emit contentChanged();
+    }
 
     // Takes a line from the entry line: a statement (general view), or a
     // question or its answer (question/answer view), appended to the shown
@@ -107,7 +114,17 @@ public:
     // Save Q/A As...: the question/answer text, unencoded.
     QString exportQandA(const QString &path) const;
 
+    // What a recovery file keeps of the personality: the texts of both views,
+    // the sections, the name, the view, the entry state and the person-swap
+    // choice. restore() puts them back as unsaved changes (the undo history
+    // starts afresh); the file the personality belongs to is its memory file.
+    QList<RecoveryRecord::Text> recoveryTexts() const;
+    void restore(const QList<RecoveryRecord::Text> &texts);
+    QString memoryFile(const QString &programFolder) const;
+
 signals:
+    // Any change of what recoveryTexts() holds.
+    void contentChanged();
     void viewChanged();
     // quest() or entryMark() changed.
     void entryStateChanged();

@@ -229,10 +229,10 @@ QString save(const QString &programFolder, const QString &name, const QString &m
             return error + QStringLiteral("\nNeither file of the Personality was written.");
     }
 
-    QString error = TextFile::write(qandAName, storedQandAText);
+    QString error = TextFile::writeWithBackup(qandAName, storedQandAText);
     if (!error.isEmpty())
         return error + QStringLiteral("\nNeither file of the Personality was written.");
-    error = TextFile::write(memoryName, storedMemoryText);
+    error = TextFile::writeWithBackup(memoryName, storedMemoryText);
     if (!error.isEmpty())
         return error + QStringLiteral("\nThe .qas file was written, the .mem file was not.");
     return QString();

@@ -1,6 +1,7 @@
 #include "MemoryEd.h"
 
 #include "CaptionTarget.h"
+#include "DocumentRecovery.h"
 #include "EntryLine.h"
 #include "FileDialog.h"
 #include "FileQuestions.h"
@@ -10,6 +11,7 @@
 #include "Platform.h"
 #include "ProgramFolder.h"
 #include "SpellingUnderline.h"
+#include "RecoveryQuestions.h"
 #include "TextArea.h"
 
 #include <QCheckBox>
@@ -83,10 +85,27 @@ MemoryEd::MemoryEd(Platform &platform, QWidget *parent)
     };
     connect(&m_document, &PersonalityDocument::shownTextReplaced, this, followExceptions);
     connect(&m_document, &PersonalityDocument::modifiedChanged, this, followExceptions);
+    m_recovery = std::make_unique<DocumentRecovery>(
+        DocumentRecovery::Document{RecoveryKind::Personality, [this] { return m_document.recoveryTexts(); },
+                                   [this] { return m_document.modified(); },
+                                   [this] { return m_document.memoryFile(m_platform.programFolder()); }},
+        nullptr);
+    m_recovery->follow(&m_document, &PersonalityDocument::contentChanged,
+                       &PersonalityDocument::modifiedChanged);
+    connect(this, &EditorWindow::closedByUser, m_recovery.get(), &DocumentRecovery::closed);
 
     // Window load.
     listPersonalities();
     showState();
+}
+
+bool MemoryEd::recover(const RecoveryRecord &record)
+{
+    if (!mayDiscardWork())
+        return false;
+    m_document.restore(record.texts);
+    m_recovery->takeRecovered(record);
+    return true;
 }
 
 MemoryEd::~MemoryEd()
@@ -303,6 +322,9 @@ bool MemoryEd::savePersonality()
         if (name.isEmpty())
             return false;
     }
+    if (!RecoveryQuestions::maySaveOver(m_platform, this, windowTitle(), m_recovery.get(),
+                                        PersonalityFile::memoryPath(folder, name)))
+        return false;
     const QString error = m_document.save(folder, name);
     if (!error.isEmpty()) {
         showError(error);

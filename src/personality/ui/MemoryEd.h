@@ -7,7 +7,9 @@
 
 #include <memory>
 
+class DocumentRecovery;
 class FileDialog;
+struct RecoveryRecord;
 class QCheckBox;
 class QLabel;
 class EntryLine;
@@ -39,6 +41,11 @@ public:
     QString InText() const { return m_document.inText(); }
     int quest() const { return m_document.quest(); }
 
+    // Opens recovered changes as unsaved changes, once the window's own
+    // unsaved work may go; false when the user kept it.
+    bool recover(const RecoveryRecord &record);
+    DocumentRecovery *recovery() const { return m_recovery.get(); }
+
     // Take the "* MatchWords:" and the "* WontSay:" section out of Memory.
     void GetStoredMatchWords() { m_document.takeOutMatchWords(); }
     void GetWontSayData() { m_document.takeOutWontSay(); }
@@ -69,6 +76,8 @@ private:
     void showError(const QString &text);
 
     PersonalityDocument m_document;
+    // Goes before the document it reads.
+    std::unique_ptr<DocumentRecovery> m_recovery;
     std::unique_ptr<FileDialog> cdl;
     QPixmap m_background;
 

@@ -1,5 +1,6 @@
 #include "TextFile.h"
 
+#include "Backups.h"
 #include "Cp1252.h"
 
 #include <QDir>
@@ -64,6 +65,16 @@ QString write(const QString &path, const QString &text)
     const QString encodeError = encodeForFile(text, &bytes, path);
     if (!encodeError.isEmpty())
         return encodeError;
+    return writeBytes(path, bytes);
+}
+
+QString writeWithBackup(const QString &path, const QString &text)
+{
+    QByteArray bytes;
+    const QString encodeError = encodeForFile(text, &bytes, path);
+    if (!encodeError.isEmpty())
+        return encodeError;
+    Backups::keep(path, bytes);
     return writeBytes(path, bytes);
 }
 

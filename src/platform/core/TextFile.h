@@ -23,6 +23,11 @@ ReadResult read(QIODevice &device, const QString &name);
 // code page cannot store writes nothing and the message names that character.
 QString write(const QString &path, const QString &text);
 
+// write() for the user's own documents: the version it replaces is kept in
+// the Backups folder beside the file first (Backups::keep), unless the bytes
+// are the same.
+QString writeWithBackup(const QString &path, const QString &text);
+
 // The bytes write() would put into the file, or an error message.
 QString encodeForFile(const QString &text, QByteArray *bytes, const QString &path);
 

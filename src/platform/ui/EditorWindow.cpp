@@ -45,8 +45,9 @@ bool EditorWindow::mayDiscardWork()
 
 void EditorWindow::closeEvent(QCloseEvent *event)
 {
-    if (mayDiscardWork())
+    if (mayDiscardWork()) {
         event->accept();
-    else
+        emit closedByUser();
+    } else
         event->ignore();
 }

@@ -21,6 +21,9 @@ public:
 signals:
     // Ctrl+L: bring the launcher back.
     void launcherRequested();
+    // The window closes with the user's consent: its document is saved, or
+    // was thrown away on purpose, or had no changes.
+    void closedByUser();
 
 protected:
     // Whether the document changed since it was last loaded, saved or started.

@@ -11,7 +11,7 @@ const QString &SceneDocument::build(const SceneRecord &record)
 
 QString SceneDocument::write(const QString &path) const
 {
-    return TextFile::write(path, m_text);
+    return TextFile::writeWithBackup(path, m_text);
 }
 
 bool SceneDocument::updateModified(const SceneRecord &record)

@@ -35,6 +35,7 @@ public:
 
     bool isModified() const { return m_modified; }
     void markSaved(const SceneRecord &record) { m_savedRecord = record; }
+    const SceneRecord &savedRecord() const { return m_savedRecord; }
     // Compares the record with the saved one; returns whether isModified changed.
     bool updateModified(const SceneRecord &record);
 

@@ -3,6 +3,7 @@
 #include "ProgramFolder.h"
 #include "SceneDefaults.h"
 #include "ScenePlacement.h"
+#include "SceneRecovery.h"
 #include "TextFile.h"
 
 #include <QFileInfo>
@@ -201,6 +202,7 @@ QStringList SceneEditor::startUp()
 QStringList SceneEditor::newScene()
 {
     Step step(*this, QStringLiteral("New Scene"));
+    m_file.clear();
     resetOptionalParts();
     // Even with "Nude BG" left ticked, its box and LOAD button are disabled.
     m_state.alternativeEnabled = false;
@@ -222,6 +224,7 @@ SceneEditor::LoadResult SceneEditor::loadSceneFile(const QString &path)
         result.error = read.error;
         return result;
     }
+    m_file = path;
     result.failures = loadScene(read.text);
     return result;
 }
@@ -536,6 +539,7 @@ QString SceneEditor::writeScene(const QString &path)
     const QString error = m_document.write(path);
     if (error.isEmpty()) {
         Batch batch(*this);
+        m_file = path;
         markSaved();
     }
     return error;
@@ -565,4 +569,45 @@ void SceneEditor::redo()
         return;
     finishTextEdit();
     m_undo.stack().redo();
+}
+
+// ---------------------------------------------------------------------------
+// Recovery
+
+QList<RecoveryRecord::Text> SceneEditor::recoveryTexts() const
+{
+    QList<RecoveryRecord::Text> texts;
+    texts.append({QStringLiteral("selected part"), QString::number(m_state.selected)});
+    SceneRecovery::addRecord(texts, QString(), m_state.record);
+    SceneRecovery::addRecord(texts, QStringLiteral("saved "), m_document.savedRecord());
+    return texts;
+}
+
+QStringList SceneEditor::restore(const RecoveryRecord &recovered)
+{
+    Batch batch(*this);
+    QStringList failures;
+    State state;
+    state.record = SceneRecovery::record(recovered, QString());
+    const auto load = [&](const QString &name) {
+        const PictureResult loaded = m_pictures.load(name);
+        if (!loaded.ok())
+            failures << loaded.error;
+        return loaded.picture;
+    };
+    state.pictures.background = load(state.record.Background);
+    for (int id = 0; id < ScenePart::Count; ++id)
+        state.pictures.parts[size_t(id)] = load(state.record.part(id).name);
+    const int selected = recovered.text(QStringLiteral("selected part")).toInt();
+    state.selected = selected >= 0 && selected < ScenePart::Count ? selected : int(ScenePart::ZumiMouth);
+    state.showPart = true;
+    state.alternativeEnabled = state.record.NudeImageOn;
+    state.shownName = state.record.part(state.selected).name;
+    m_file = recovered.file;
+    finishTextEdit();
+    restore(state);
+    m_undo.stack().clear();
+    m_document.markSaved(SceneRecovery::record(recovered, QStringLiteral("saved ")));
+    touch(RecordChanged);
+    return failures;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Picture.h"
+#include "RecoveryRecord.h"
 #include "SceneDocument.h"
 #include "SceneDrag.h"
 #include "SceneDrawing.h"
@@ -104,6 +105,8 @@ public:
     // Whether the scene differs from the one last saved, loaded or started with.
     bool isModified() const { return m_document.isModified(); }
     QUndoStack &undoStack() { return m_undo.stack(); }
+    // The scene file last loaded or saved; "" for a new scene.
+    const QString &file() const { return m_file; }
     QString pictureFolder() const { return m_pictures.pictureFolder(); }
 
     // --- Commands ----------------------------------------------------------
@@ -169,6 +172,14 @@ public:
     void undo();
     void redo();
 
+    // What a recovery file keeps of the scene: the record, the record last
+    // saved (so the recovered scene is unsaved exactly where it was) and the
+    // selected part. restore() rebuilds the scene from them with its
+    // pictures, as unsaved changes and with a fresh undo history; it returns
+    // the pictures that could not be loaded.
+    QList<RecoveryRecord::Text> recoveryTexts() const;
+    QStringList restore(const RecoveryRecord &recovered);
+
     // The two drawing operations of the canvas.
     void RedrawCanvas();
     void DrawOutline();
@@ -201,6 +212,7 @@ private:
     SceneDrag m_drag;
     SceneUndo m_undo;
     QRect m_reportedArea;
+    QString m_file;
     SceneDocument m_document;
     bool m_placing = false;
     SceneRecord::Part m_placeBefore;

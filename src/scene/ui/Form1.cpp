@@ -1,12 +1,14 @@
 #include "Form1.h"
 
 #include "ArtistTools.h"
+#include "DocumentRecovery.h"
 #include "FileDialog.h"
 #include "FileQuestions.h"
 #include "Form1Layout.h"
 #include "LineBox.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
+#include "RecoveryQuestions.h"
 #include "SceneCanvas.h"
 #include "ScenePreviewOpener.h"
 
@@ -77,6 +79,16 @@ Form1::Form1(Platform &platform, QWidget *parent)
     reportFailures(QStringLiteral("These pictures of the default scene could not be loaded, so their parts "
                                   "are empty:"),
                    failures, Title);
+
+    m_recovery = std::make_unique<DocumentRecovery>(DocumentRecovery::Document{
+        RecoveryKind::Scene, [this] { return m_editor->recoveryTexts(); },
+        [this] { return m_editor->isModified(); }, [this] { return m_editor->file(); }});
+    connect(m_editor.get(), &SceneEditor::changed, m_recovery.get(), [this](SceneEditor::Changes changes) {
+        if ((changes & SceneEditor::ModifiedChanged) && !m_editor->isModified())
+            m_recovery->clean();
+        else if (changes & SceneEditor::RecordChanged)
+            m_recovery->changed();
+    });
 }
 
 Form1::~Form1()
@@ -541,7 +553,8 @@ bool Form1::saveScene()
     const QString target = m_cdl->askSave(QStringLiteral("Scn Files (*.scn)|*.scn"), dialogFolder());
     // The text is built whether or not a file was chosen.
     m_editor->buildSceneText();
-    if (target.isEmpty() || !FileQuestions::mayReplace(m_platform, this, title, target))
+    if (target.isEmpty() || !FileQuestions::mayReplace(m_platform, this, title, target) ||
+        !RecoveryQuestions::maySaveOver(m_platform, this, title, m_recovery.get(), target))
         return false;
     const QString error = m_editor->writeScene(target);
     if (!error.isEmpty()) {
@@ -613,20 +626,36 @@ void Form1::undoOrRedo(bool undo)
 // ---------------------------------------------------------------------------
 // Closing, drops, focus
 
-void Form1::closeEvent(QCloseEvent *event)
+bool Form1::mayDiscardScene()
 {
-    if (!m_editor->isModified()) {
-        event->accept();
-        return;
-    }
+    if (!m_editor->isModified())
+        return true;
     const Platform::Answer answer =
         m_platform.ask(this, QStringLiteral("The scene has changed. Save it before closing?"), Title,
                        Platform::Question::SaveDiscardCancel, Platform::Answer::Save);
     // A save that fails or is cancelled keeps the window open.
-    if (answer == Platform::Answer::Discard || (answer == Platform::Answer::Save && saveScene()))
+    return answer == Platform::Answer::Discard || (answer == Platform::Answer::Save && saveScene());
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (mayDiscardScene()) {
         event->accept();
-    else
+        m_recovery->closed();
+    } else {
         event->ignore();
+    }
+}
+
+bool Form1::recover(const RecoveryRecord &record)
+{
+    if (!mayDiscardScene())
+        return false;
+    const QStringList failures = m_editor->restore(record);
+    m_recovery->takeRecovered(record);
+    reportFailures(QStringLiteral("The scene was recovered, but these pictures could not be loaded:"),
+                   failures, Title);
+    return true;
 }
 
 // A scene file anywhere on the window loads it; a picture on the canvas is

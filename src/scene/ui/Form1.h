@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 
+class DocumentRecovery;
 class FileDialog;
 class Platform;
 class QAbstractButton;
@@ -42,6 +43,11 @@ public:
     // command line or dropped on the window.
     void loadSceneFrom(const QString &path);
 
+    // Opens a recovered scene as unsaved changes, once the scene's own
+    // unsaved changes may go; false when the user kept them.
+    bool recover(const RecoveryRecord &record);
+    DocumentRecovery *recovery() const { return m_recovery.get(); }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -66,6 +72,7 @@ private:
     void loadScene();
     void newScene();
     void showHelp();
+    bool mayDiscardScene();
     void swapBackground(bool on);
     void nudgeClicked(QAbstractButton *button, int dx, int dy);
     void undoOrRedo(bool undo);
@@ -82,6 +89,8 @@ private:
     Platform &m_platform;
     std::unique_ptr<FileDialog> m_cdl;
     std::unique_ptr<SceneEditor> m_editor;
+    // Goes before the document it reads.
+    std::unique_ptr<DocumentRecovery> m_recovery;
 
     SceneCanvas *m_picCanvas = nullptr;
     // Per part, in part order: option button, LOAD button, and the switch
