@@ -17,7 +17,7 @@ QIcon icon(KitProgram program)
 
 void apply(KitProgram program)
 {
-    KitInfo::setApplicationIdentity();
+    KitInfo::setApplicationIdentity(program);
     QGuiApplication::setDesktopFileName(KitInfo::desktopId(program));
     QGuiApplication::setWindowIcon(icon(program));
 }

@@ -90,7 +90,7 @@ Situation currentSituation(bool folderGiven, const QString &requested)
     situation.programFolderHasSettings =
         QFileInfo::exists(situation.programFolder + QLatin1Char('/') + LocationSettings::fileName());
     situation.programFolderWritable = QFileInfo(situation.programFolder).isWritable();
-    situation.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    situation.dataFolder = KitInfo::dataFolder();
     situation.contentFolder = KitInfo::installedContentFolder();
     return situation;
 }

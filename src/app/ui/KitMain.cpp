@@ -18,7 +18,7 @@ int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow
     if (commandLine.request().task != AppCommandLine::Request::Task::OpenWindow) {
         // No window, so no display is needed.
         QCoreApplication app(argc, argv);
-        KitInfo::setApplicationIdentity();
+        KitInfo::setApplicationIdentity(program);
         const QString folder = WorkFolder::prepare(commandLine);
         if (folder.isEmpty())
             return commandLine.finish();
