@@ -2,15 +2,23 @@
 #include "SuiteMain.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 int main(int argc, char *argv[])
 {
-    return KitMain::run(KitProgram::Mindloom, argc, argv,
-                        [](Platform &platform, const AppCommandLine::Request &) {
-                            // Closing the launcher only hides it: the editors it opened stay open,
-                            // and the program ends when the last open window closes.
-                            SuiteMain launcher(platform);
-                            launcher.show();
-                            return QApplication::exec();
-                        });
+    return KitMain::run(
+        KitProgram::Mindloom, argc, argv, [](Platform &platform, const AppCommandLine::Request &request) {
+            // Closing the launcher only hides it: the editors it opened stay open,
+            // and the program ends when the last open window closes.
+            SuiteMain launcher(platform);
+            launcher.show();
+            // Files given (a file manager opening them) open once the launcher is
+            // up, so a message about one has its window.
+            for (const QString &file : request.files) {
+                const QString path = QFileInfo(file).absoluteFilePath();
+                QMetaObject::invokeMethod(
+                    &launcher, [&launcher, path] { launcher.openFile(path); }, Qt::QueuedConnection);
+            }
+            return QApplication::exec();
+        });
 }

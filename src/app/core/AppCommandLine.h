@@ -34,6 +34,9 @@ public:
         QString folder; // --folder's value as typed
         QString file;
         QString output;
+        // Mindloom: the files to open, each in the window that edits its kind
+        // (KitFile); without --folder, their folder is the work folder.
+        QStringList files;
     };
 
     // Exit codes: the program did what was asked; a task found something or
@@ -79,6 +82,8 @@ private:
     // Why the parsed command line cannot be run, or an empty string.
     QString problem(bool parsed) const;
     Request parsedRequest() const;
+    // Why Mindloom cannot open these files, or an empty string.
+    QString filesProblem(const QStringList &files) const;
     // Adds an option that only one program has.
     void offer(const QCommandLineOption &option);
     bool given(const QCommandLineOption &option) const;
@@ -91,7 +96,8 @@ private:
     QCommandLineOption m_check;
     QCommandLineOption m_render;
     QStringList m_offered;
-    bool m_opensFile = false; // a file to open may follow the options
+    bool m_opensFile = false;  // a file to open may follow the options
+    bool m_opensFiles = false; // any number of them
     Request m_request;
     int m_exitCode = Success;
     QString m_output;

@@ -38,6 +38,10 @@ public:
 
     KnowledgeBase &knowledgeBase() const { return *m_knowledgeBase; }
 
+    // Loads the knowledge base `file` as Load KBase... does with that file
+    // chosen, asking first about unsaved work.
+    void openKBase(const QString &file);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -48,6 +52,7 @@ protected:
 private:
     void newKBase();
     void loadKBase();
+    void loadChosen(const QString &chosen);
     bool saveKBase();
     void readFromTextFile();
     void addEntry();

@@ -2,6 +2,7 @@
 
 #include "EditorWindow.h"
 #include "KBEd.h"
+#include "KitFile.h"
 #include "Locs.h"
 #include "MemoryEd.h"
 #include "PictureButton.h"
@@ -48,6 +49,25 @@ template <class Window> void SuiteMain::showOne(QPointer<Window> &window)
             connect(window, &EditorWindow::launcherRequested, this, [this] { bringForward(this); });
     }
     bringForward(window);
+}
+
+void SuiteMain::openFile(const QString &file)
+{
+    switch (KitFile::kind(file)) {
+    case KitFile::Kind::KnowledgeBase:
+        showOne(m_kbEd);
+        m_kbEd->openKBase(file);
+        break;
+    case KitFile::Kind::Personality:
+        showOne(m_memoryEd);
+        m_memoryEd->openPersonality(KitFile::personalityEntry(file));
+        break;
+    case KitFile::Kind::Settings:
+        showOne(m_locs);
+        break;
+    case KitFile::Kind::None:
+        break;
+    }
 }
 
 SuiteMain::SuiteMain(Platform &platform, QWidget *parent)

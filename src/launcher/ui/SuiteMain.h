@@ -19,6 +19,12 @@ public:
     explicit SuiteMain(Platform &platform, QWidget *parent = nullptr);
     ~SuiteMain() override;
 
+    // Opens a file given to the program in the window that edits its kind
+    // (KitFile): a knowledge base in the Knowledge Base Editor, a personality
+    // in the Personality Editor, the settings in the Locations window. The
+    // work folder is the file's folder.
+    void openFile(const QString &file);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -39,6 +39,10 @@ public:
     QString InText() const { return m_document.inText(); }
     int quest() const { return m_document.quest(); }
 
+    // Selects the personality `entry` in the list and loads it as Load
+    // Personality does, asking first about unsaved work.
+    void openPersonality(const QString &entry);
+
     // Take the "* MatchWords:" and the "* WontSay:" section out of Memory.
     void GetStoredMatchWords() { m_document.takeOutMatchWords(); }
     void GetWontSayData() { m_document.takeOutWontSay(); }
