@@ -1,5 +1,7 @@
 #include "WorkFolder.h"
 
+#include "KitTranslations.h"
+
 #include "AppCommandLine.h"
 #include "FileCheck.h"
 #include "KitProgram.h"
@@ -133,6 +135,10 @@ FillResult fill(const QString &dataFolder, const QString &contentFolder, const Q
                     QDirIterator::Subdirectories);
     while (it.hasNext())
         files << source.relativeFilePath(it.next());
+    // The translations are the programs' own, read where they are installed.
+    files.removeIf([](const QString &file) {
+        return file.startsWith(KitTranslations::folderName() + QLatin1Char('/'));
+    });
     // The listing order is the file system's; copying in name order makes a
     // fill the same everywhere.
     files.sort();

@@ -1,6 +1,7 @@
 #include "KitMain.h"
 
 #include "KitTasks.h"
+#include "KitTranslations.h"
 #include "ProgramIdentity.h"
 #include "QtPlatform.h"
 #include "SessionEnd.h"
@@ -27,6 +28,7 @@ int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow
 
     QApplication app(argc, argv);
     ProgramIdentity::apply(program);
+    KitTranslations::install(QLocale::system());
     if (!commandLine.read(QCoreApplication::arguments(), AppCommandLine::Stage::WithApplication))
         return commandLine.finish();
     const QString folder = WorkFolder::prepare(commandLine);

@@ -25,7 +25,7 @@ bool EditorWindow::saveWork()
 
 QString EditorWindow::unsavedWorkQuestion() const
 {
-    return QStringLiteral("Save your changes?");
+    return tr("Save your changes?");
 }
 
 bool EditorWindow::mayDiscardWork()
