@@ -4,7 +4,12 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth fonts-dejavu-core
   # checking the install and building the packages
-  desktop-file-utils appstream shared-mime-info groff-base
+  desktop-file-utils appstream shared-mime-info groff-base lintian
+  # opening the kit's files as the desktops do: xdg-utils' generic path
+  # (File::MimeInfo's mimetype) and GIO's
+  xdg-utils libfile-mimeinfo-perl libglib2.0-bin
+  # the translations
+  qt6-l10n-tools qt6-tools-dev
   # building the fuzz targets of the file readers: clang and its sanitizer and
   # libFuzzer runtimes
   clang libclang-rt-dev)
