@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the licence's SPDX line at the top of every source file of the tree, in
 # the file's own comment syntax (after a #! line or an XML declaration, which
 # must stay first). A file that has the line already is left as it is, so the

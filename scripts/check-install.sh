@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a built tree into a temporary prefix and checks what a desktop
 # sees: the desktop entries, the AppStream metadata, the MIME types and the
 # manual pages validate, the installed programs answer --version and --help

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building, running and testing need on Debian 12, skipping what
 # is already there. Runs apt-get as root, or through sudo.
 set -euo pipefail

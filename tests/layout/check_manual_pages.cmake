@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compares a program's options, as its command-line parser prints them in
 # --help, with the options its manual page describes, so a page that falls
 # behind a new option fails the test.
