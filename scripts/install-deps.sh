@@ -11,6 +11,8 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev xvfb x
   xdg-utils libfile-mimeinfo-perl libglib2.0-bin
   # the translations
   qt6-l10n-tools qt6-tools-dev
+  # the start-up benchmark watches windows appear on the X server
+  libxcb1-dev libxcb-damage0-dev
   # building the fuzz targets of the file readers: clang and its sanitizer and
   # libFuzzer runtimes
   clang libclang-rt-dev)

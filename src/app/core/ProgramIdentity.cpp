@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramIdentity.h"
 
+#include "AfterFirstFrame.h"
+
 #include <QDir>
 #include <QGuiApplication>
 
@@ -20,7 +22,9 @@ void apply(KitProgram program)
 {
     KitInfo::setApplicationIdentity(program);
     QGuiApplication::setDesktopFileName(KitInfo::desktopId(program));
-    QGuiApplication::setWindowIcon(icon(program));
+    // Decoding the icon in all its sizes takes about as long as building a
+    // whole window; the first window is shown without waiting for it.
+    AfterFirstFrame::run([program] { QGuiApplication::setWindowIcon(icon(program)); });
 }
 
 } // namespace ProgramIdentity
