@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that no file of a window-free layer reaches a widget: nothing under a
 # core/ folder of src/, tests/ or bench/ includes a QtWidgets header or a
 # header that lives in a ui/ folder. The folder a file sits in is its layer,

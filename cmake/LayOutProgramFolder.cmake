@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DSOURCE=<dir> -DDESTINATION=<dir> -DSTAMP=<file> -DDEPFILE=<file> -P LayOutProgramFolder.cmake
 #
 # Copies every file of SOURCE that the program folder DESTINATION lacks; files

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # mindloom_layer_includes(<target>): a test or benchmark finds the helpers kept
 # beside the tests of its subsystem's layers (core/ and ui/) by their names.
 function(mindloom_layer_includes target)

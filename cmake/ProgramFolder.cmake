@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # mindloom_program_folder(<target> SOURCE <dir> DESTINATION <dir> [DEPENDS <files or targets>...])
 #
 # Lays out the program folder from <SOURCE> without ever overwriting what the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Knowledge base text: a ".kba" file loads and saves back byte for byte (with
 // the CR LF every save appends), and the import of any text file decodes it
 // and splits it keeping every character: the sentences follow each other

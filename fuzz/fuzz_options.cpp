@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Options.Cfg": any file reads without a crash, and its settings survive
 // saving: read, save, read gives the settings read the first time, and a
 // second save writes the same bytes as the first.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Personality files: any file reads as a memory file and as a
 // question/answer file without a crash, and what was read survives Save
 // Personality and a load. The format itself adds empty lines on every save

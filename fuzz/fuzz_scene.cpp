@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scene files: any file reads without a crash, and a scene read from one
 // saves, loads and saves again to the same bytes, unless a value read is one
 // that Save Scene refuses (it holds ";", a scene key or a line break, which

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target of a build made with -DMINDLOOM_FUZZ=ON for a while,
 # each over a fresh corpus seeded with the project's own files of its kind
 # (the test data and the samples, found by extension) and fuzz/seeds/<target>.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building, running and testing need on Debian 12, skipping what
 # is already there. Runs apt-get as root, or through sudo.
 set -euo pipefail
@@ -6,7 +7,12 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev xvfb x
   # the spelling check: the library, found through pkg-config, and a dictionary
   libhunspell-dev pkg-config hunspell-en-us
   # checking the install and building the packages
-  desktop-file-utils appstream shared-mime-info groff-base
+  desktop-file-utils appstream shared-mime-info groff-base lintian
+  # opening the kit's files as the desktops do: xdg-utils' generic path
+  # (File::MimeInfo's mimetype) and GIO's
+  xdg-utils libfile-mimeinfo-perl libglib2.0-bin
+  # the translations
+  qt6-l10n-tools qt6-tools-dev
   # the start-up benchmark watches windows appear on the X server
   libxcb1-dev libxcb-damage0-dev
   # building the fuzz targets of the file readers: clang and its sanitizer and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core readers of "Options.Cfg", personality files and text files for
 // import, on shapes chosen to defeat them (hand-edited or damaged files): each
 // must stay linear, so that a 16 MB file of any shape opens in well under a

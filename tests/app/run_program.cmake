@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DPROGRAM=<exe> -DARGS=<a;b> -DEXIT_CODE=<n> -DOUTPUT=<regex> -DERRORS=<regex> -P run_program.cmake
 # Runs one program and checks its exit code, stdout and stderr (an empty
 # pattern: nothing printed).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds a program folder from a copy of assets/, then plays the user and the
 # developer between builds: files saved in the program folder stay as saved,
 # deleted samples come back, Docs/ follows the source, new assets appear, and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "LocationPictures.h"
 
 #include "ArtWriter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // artgen: draws every picture of the kit and writes it into the source tree.
 //
 //   QT_QPA_PLATFORM=offscreen artgen <source-dir> [<preview-dir>]

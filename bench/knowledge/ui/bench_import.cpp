@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Imports generated book-like texts of 1, 10 and 40 MB through the Knowledge
 // Base Editor and prints, for each size: the time to put the final text into
 // the text area in one call, the time of the import from the click to the end

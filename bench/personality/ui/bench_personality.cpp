@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Personality Editor timings: Load Personality against putting the same text
 // into the text area alone, Save Personality, and a keystroke in a large text.
 // Run by hand: bench_personality [sizes in MB...]  (default 2 20 40)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the phrase operations on statements of 1 to 10 MB; the time per MB
 // should stay about the same as the statement grows. Then times the person
 // swap per statement, beside the word-table swap it replaced.

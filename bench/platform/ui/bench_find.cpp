@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Find in a large memory text: the window-free search alone, then F3 in a
 // text area end to end (search, selection and scrolling), on a text as it was
 // set and on one just edited; and what a key typed costs with the text kept

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Pointer use on the composer's canvas, for the benchmarks that drag parts.

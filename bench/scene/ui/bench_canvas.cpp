@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The canvas work of one redraw: a new 700 x 500 base picture and one part
 // copied over it; RedrawCanvas of the composer on its default scene. Target:
 // RedrawCanvas median under 0.1 ms.

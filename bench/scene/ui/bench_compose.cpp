@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole scene composed as the companion shows it: the background and all
 // five parts, into a kept canvas (a live preview's redraw) and into a new
 // picture; and --render's work from the scene file to the composed picture,

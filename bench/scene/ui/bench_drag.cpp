@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dragging a part across the composer's canvas: 1,000 pointer moves over the
 // default scene, with the outline off (every move rebuilds the canvas) and on
 // (every move inverts two rectangles, the release rebuilds once).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene preview running by itself: every part in the scene, every
 // animation on, the strip stepping every 33 ms (30 frames a second, runs back
 // to back), in a shown window on the real event loop.

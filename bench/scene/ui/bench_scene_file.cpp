@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scene files of absurd shapes (hand-made or damaged), 1, 4 and 16 MB each:
 // reading must stay linear whatever the shape. For each: the reader alone
 // (all keys looked up and applied to a record), Load Scene in the editor

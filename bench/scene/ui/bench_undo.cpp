@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo in the composer window, step by step: each kind of step is
 // taken once over the default scene, then undone and redone many times; the
 // figures include mirroring the editor into the controls and painting.

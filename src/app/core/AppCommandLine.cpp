@@ -1,4 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppCommandLine.h"
+
+#include "KitFile.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -123,6 +129,15 @@ AppCommandLine::AppCommandLine(KitProgram program)
                                        QStringLiteral("A scene to load once the window is open."),
                                        QStringLiteral("[FILE.scn]"));
         m_opensFile = true;
+    } else {
+        m_parser.addPositionalArgument(
+            QStringLiteral("FILE"),
+            QStringLiteral(
+                "Files to open once the launcher is up: a .kba knowledge base in the Knowledge Base "
+                "Editor, a personality's .mem or .qas file in the Personality Editor, Options.Cfg "
+                "in the Locations window. Without --folder, their folder is the work folder."),
+            QStringLiteral("[FILE...]"));
+        m_opensFiles = true;
     }
     offer(m_check);
     if (program == KitProgram::Mindloom) {
@@ -231,10 +246,34 @@ QString AppCommandLine::problem(bool parsed) const
             return unexpected(1);
         return QString();
     }
-    // Frameloft opens one scene; Mindloom takes no file.
+    if (m_opensFiles && !given(m_check) && !given(m_verify))
+        return filesProblem(positional);
+    // Frameloft opens one scene.
     const qsizetype allowed = m_opensFile && !given(m_check) && !given(m_verify) ? 1 : 0;
     if (positional.size() > allowed)
         return unexpected(allowed);
+    return QString();
+}
+
+QString AppCommandLine::filesProblem(const QStringList &files) const
+{
+    // Personalities and settings are read from the work folder, so every file
+    // must be in the one folder that becomes it.
+    QString folder =
+        m_parser.isSet(m_folder) ? QFileInfo(m_parser.value(m_folder)).absoluteFilePath() : QString();
+    for (const QString &file : files) {
+        if (KitFile::kind(file) == KitFile::Kind::None)
+            return QStringLiteral(
+                       "Mindloom opens a .kba knowledge base, a personality's .mem or .qas file or "
+                       "Options.Cfg, not \"%1\".")
+                .arg(file);
+        const QString fileFolder = QFileInfo(file).absolutePath();
+        if (folder.isEmpty())
+            folder = fileFolder;
+        else if (QDir::cleanPath(fileFolder) != QDir::cleanPath(folder))
+            return QStringLiteral("\"%1\" is not in the work folder \"%2\".")
+                .arg(file, QDir::toNativeSeparators(folder));
+    }
     return QString();
 }
 
@@ -260,6 +299,12 @@ AppCommandLine::Request AppCommandLine::parsedRequest() const
         request.task = Request::Task::Render;
         request.file = m_parser.value(m_render);
         request.output = positional.value(0);
+    } else if (m_opensFiles) {
+        request.files = positional;
+        if (!request.files.isEmpty() && !request.folderGiven) {
+            request.folderGiven = true;
+            request.folder = QFileInfo(request.files.constFirst()).absolutePath();
+        }
     } else {
         request.file = positional.value(0);
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "KitProgram.h"
@@ -39,6 +40,9 @@ public:
         QString searchFolder;  // --find-pictures's value as typed
         bool spelling = false; // Check: Mindloom also checks the texts' spelling
         bool coverage = false; // Verify: also list the questions no exchange reached
+        // Mindloom: the files to open, each in the window that edits its kind
+        // (KitFile); without --folder, their folder is the work folder.
+        QStringList files;
     };
 
     // Exit codes: the program did what was asked; a task found something or
@@ -84,6 +88,8 @@ private:
     // Why the parsed command line cannot be run, or an empty string.
     QString problem(bool parsed) const;
     Request parsedRequest() const;
+    // Why Mindloom cannot open these files, or an empty string.
+    QString filesProblem(const QStringList &files) const;
     // Adds an option that only one program has.
     void offer(const QCommandLineOption &option);
     bool given(const QCommandLineOption &option) const;
@@ -100,7 +106,8 @@ private:
     QCommandLineOption m_verify;
     QCommandLineOption m_coverage;
     QStringList m_offered;
-    bool m_opensFile = false; // a file to open may follow the options
+    bool m_opensFile = false;  // a file to open may follow the options
+    bool m_opensFiles = false; // any number of them
     Request m_request;
     int m_exitCode = Success;
     QString m_output;

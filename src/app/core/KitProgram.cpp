@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "KitProgram.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStandardPaths>
 
 namespace KitInfo {
 
@@ -21,14 +23,20 @@ QString version()
     return QStringLiteral(MINDLOOM_VERSION);
 }
 
-QString applicationName()
+QString applicationName(KitProgram program)
 {
-    return QStringLiteral("Mindloom");
+    return programName(program);
+}
+
+QString dataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Mindloom");
 }
 
 QString desktopId(KitProgram program)
 {
-    return QStringLiteral(MINDLOOM_ID_PREFIX) + QLatin1Char('.') + programName(program);
+    return QStringLiteral(MINDLOOM_ID_PREFIX) + QLatin1Char('.') + programName(program).toLower();
 }
 
 QString installedContentFolder()
@@ -37,10 +45,10 @@ QString installedContentFolder()
                            QStringLiteral(MINDLOOM_CONTENT_FROM_BINDIR));
 }
 
-void setApplicationIdentity()
+void setApplicationIdentity(KitProgram program)
 {
     QCoreApplication::setOrganizationName(QString());
-    QCoreApplication::setApplicationName(applicationName());
+    QCoreApplication::setApplicationName(applicationName(program));
     QCoreApplication::setApplicationVersion(version());
 }
 

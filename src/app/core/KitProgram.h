@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -14,13 +15,17 @@ QString programName(KitProgram program);
 // The kit's version, from the build.
 QString version();
 
-// The application name both programs run under. Qt derives the user's data
-// folder from it (QStandardPaths::AppDataLocation, ~/.local/share/Mindloom on
-// Linux), so the two programs share one folder as they share the program folder.
-QString applicationName();
+// The application name a program runs under, its own so that the desktop
+// tells the two programs' windows apart (the window class on X11).
+QString applicationName(KitProgram program);
 
-// The reverse-domain id of a program: its desktop entry, metadata and icon
-// are installed under this name.
+// The user's data folder both programs share, as they share the program
+// folder: ~/.local/share/Mindloom on Linux, without a trailing separator.
+// Works before an application object exists.
+QString dataFolder();
+
+// The reverse-domain id of a program, in lower case: its desktop entry,
+// metadata and icon are installed under this name.
 QString desktopId(KitProgram program);
 
 // Where an installed kit keeps its shipped content (the samples, Images/,
@@ -28,9 +33,8 @@ QString desktopId(KitProgram program);
 // absolute path without a trailing separator. Needs the application object.
 QString installedContentFolder();
 
-// Sets the application name and version on QCoreApplication (no organisation,
-// so the data folder has no extra level). Works before an application object
-// exists.
-void setApplicationIdentity();
+// Sets the program's application name and the version on QCoreApplication
+// (no organisation). Works before an application object exists.
+void setApplicationIdentity(KitProgram program = KitProgram::Mindloom);
 
 } // namespace KitInfo

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramIdentity.h"
 
 #include "AfterFirstFrame.h"
@@ -19,7 +20,7 @@ QIcon icon(KitProgram program)
 
 void apply(KitProgram program)
 {
-    KitInfo::setApplicationIdentity();
+    KitInfo::setApplicationIdentity(program);
     QGuiApplication::setDesktopFileName(KitInfo::desktopId(program));
     // Decoding the icon in all its sizes takes about as long as building a
     // whole window; the first window is shown without waiting for it.

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "WorkFolder.h"
+
+#include "KitTranslations.h"
 
 #include "AppCommandLine.h"
 #include "FileCheck.h"
@@ -90,7 +93,7 @@ Situation currentSituation(bool folderGiven, const QString &requested)
     situation.programFolderHasSettings =
         QFileInfo::exists(situation.programFolder + QLatin1Char('/') + LocationSettings::fileName());
     situation.programFolderWritable = QFileInfo(situation.programFolder).isWritable();
-    situation.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    situation.dataFolder = KitInfo::dataFolder();
     situation.contentFolder = KitInfo::installedContentFolder();
     return situation;
 }
@@ -133,6 +136,10 @@ FillResult fill(const QString &dataFolder, const QString &contentFolder, const Q
                     QDirIterator::Subdirectories);
     while (it.hasNext())
         files << source.relativeFilePath(it.next());
+    // The translations are the programs' own, read where they are installed.
+    files.removeIf([](const QString &file) {
+        return file.startsWith(KitTranslations::folderName() + QLatin1Char('/'));
+    });
     // The listing order is the file system's; copying in name order makes a
     // fill the same everywhere.
     files.sort();

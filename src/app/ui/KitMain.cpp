@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "KitMain.h"
 
 #include "KitTasks.h"
+#include "KitTranslations.h"
 #include "ProgramIdentity.h"
 #include "QtPlatform.h"
 #include "RecoverySession.h"
@@ -19,7 +21,7 @@ int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow
     if (commandLine.request().task != AppCommandLine::Request::Task::OpenWindow) {
         // No window, so no display is needed.
         QCoreApplication app(argc, argv);
-        KitInfo::setApplicationIdentity();
+        KitInfo::setApplicationIdentity(program);
         const QString folder = WorkFolder::prepare(commandLine);
         if (folder.isEmpty())
             return commandLine.finish();
@@ -28,6 +30,7 @@ int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow
 
     QApplication app(argc, argv);
     ProgramIdentity::apply(program);
+    KitTranslations::install(QLocale::system());
     if (!commandLine.read(QCoreApplication::arguments(), AppCommandLine::Stage::WithApplication))
         return commandLine.finish();
     const QString folder = WorkFolder::prepare(commandLine);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "KBEd.h"
 
 #include "DocumentRecovery.h"
@@ -14,6 +15,7 @@
 #include "WrappingButton.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -52,7 +54,11 @@ QLabel#Label1 { font-style: italic; padding-left: 3px; }
 QLabel#Label2 { font-weight: bold; }
 )";
 
-const QString kKbaFilter = QStringLiteral("KBA Files (*.kba)|*.kba");
+// The dialogs' filter: the description is translated, the pattern is not.
+QString kbaFilter()
+{
+    return QCoreApplication::translate("KBEd", "KBA Files (*.kba)") + QStringLiteral("|*.kba");
+}
 
 // Places come from the layout table the background picture is painted for.
 QRect placeOf(const char *name)
@@ -87,7 +93,7 @@ KBEd::KBEd(Platform &platform, QWidget *parent)
       cdl(platform.createFileDialog(this)), m_background(QStringLiteral(":/knowledge/kbed_background.png"))
 {
     setObjectName(QStringLiteral("KBEd"));
-    setWindowTitle(QStringLiteral("Knowledge Base Editor"));
+    setWindowTitle(tr("Knowledge Base Editor"));
     setFixedSize(KBEdLayout::ClientSize);
     setStyleSheet(QLatin1String(kStyle));
 
@@ -95,35 +101,35 @@ KBEd::KBEd(Platform &platform, QWidget *parent)
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
     RichTextBox1->setGeometry(placeOf("RichTextBox1"));
     RichTextBox1->showDocument(m_knowledgeBase->document());
-    RichTextBox1->setAccessibleName(QStringLiteral("Knowledge base"));
+    RichTextBox1->setAccessibleName(tr("Knowledge base"));
     RichTextBox1->setAccessibleDescription(
-        QStringLiteral("The facts of the knowledge base, one paragraph each. Tab leaves the text."));
+        tr("The facts of the knowledge base, one paragraph each. Tab leaves the text."));
 
     Text2 = new EntryLine(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setGeometry(placeOf("Text2"));
-    Text2->setAccessibleName(QStringLiteral("New fact"));
+    Text2->setAccessibleName(tr("New fact"));
     Text2->setAccessibleDescription(
-        QStringLiteral("Type a fact and press Enter to add it at the end of the knowledge base."));
+        tr("Type a fact and press Enter to add it at the end of the knowledge base."));
     connect(Text2, &EntryLine::entered, this, &KBEd::addEntry);
     new SpellingUnderline(RichTextBox1, platform);
     new LineSpelling(Text2, platform);
 
-    Command4 = makeButton(new QPushButton(QStringLiteral("&New KBase..."), this), "Command4",
-                          QStringLiteral("Starts an empty knowledge base (Ctrl+N)."));
-    Command1 = makeButton(new QPushButton(QStringLiteral("&Load KBase..."), this), "Command1",
-                          QStringLiteral("Loads a knowledge base file (Ctrl+O)."));
-    Command2 = makeButton(new QPushButton(QStringLiteral("&Save KBase..."), this), "Command2",
-                          QStringLiteral("Saves the knowledge base into the program folder (Ctrl+S)."));
-    Command3 = makeButton(new WrappingButton(QStringLiteral("&Read From Text File"), this), "Command3",
-                          QStringLiteral("Builds a knowledge base from a text file, one sentence per fact."));
-    Command5 = makeButton(new QPushButton(QStringLiteral("S&TOP"), this), "Command5",
-                          QStringLiteral("Ends the running import (Escape)."));
+    Command4 = makeButton(new QPushButton(tr("&New KBase..."), this), "Command4",
+                          tr("Starts an empty knowledge base (Ctrl+N)."));
+    Command1 = makeButton(new QPushButton(tr("&Load KBase..."), this), "Command1",
+                          tr("Loads a knowledge base file (Ctrl+O)."));
+    Command2 = makeButton(new QPushButton(tr("&Save KBase..."), this), "Command2",
+                          tr("Saves the knowledge base into the program folder (Ctrl+S)."));
+    Command3 = makeButton(new WrappingButton(tr("&Read From Text File"), this), "Command3",
+                          tr("Builds a knowledge base from a text file, one sentence per fact."));
+    Command5 =
+        makeButton(new QPushButton(tr("S&TOP"), this), "Command5", tr("Ends the running import (Escape)."));
     Command5->hide();
 
     // The two labels overlap by a few pixels; they lie beneath the buttons.
-    Label1 = makeLabel(this, "Label1", Qt::AlignLeft, QStringLiteral("Import status"));
-    Label2 = makeLabel(this, "Label2", Qt::AlignRight, QStringLiteral("Import progress"));
+    Label1 = makeLabel(this, "Label1", Qt::AlignLeft, tr("Import status"));
+    Label2 = makeLabel(this, "Label2", Qt::AlignRight, tr("Import progress"));
     Label1->lower();
     Label2->lower();
 
@@ -198,8 +204,8 @@ bool KBEd::saveWork()
 QString KBEd::unsavedWorkQuestion() const
 {
     return m_knowledgeBase->isSplitting()
-               ? QStringLiteral("The import is still running. Save the knowledge base as it is now?")
-               : QStringLiteral("The knowledge base has changed. Save it?");
+               ? tr("The import is still running. Save the knowledge base as it is now?")
+               : tr("The knowledge base has changed. Save it?");
 }
 
 void KBEd::newKBase()
@@ -217,12 +223,23 @@ void KBEd::loadKBase()
         return;
     // Knowledge bases are saved into the program folder, so that is where
     // the dialog looks for them.
-    const QString chosen = cdl->askOpen(kKbaFilter, m_platform.programFolder());
-    if (chosen.isEmpty())
-        return;
+    const QString chosen = cdl->askOpen(kbaFilter(), m_platform.programFolder());
+    if (!chosen.isEmpty())
+        loadChosen(chosen);
+}
+
+void KBEd::openKBase(const QString &file)
+{
+    const KnowledgeBase::Hold hold(*m_knowledgeBase);
+    if (mayDiscardWork())
+        loadChosen(file);
+}
+
+void KBEd::loadChosen(const QString &chosen)
+{
     const QString error = m_knowledgeBase->load(chosen);
     if (!error.isEmpty())
-        showError(error, QStringLiteral("Load KBase"));
+        showError(error, tr("Load KBase"));
     else
         RichTextBox1->moveCursor(QTextCursor::Start);
 }
@@ -230,9 +247,9 @@ void KBEd::loadKBase()
 bool KBEd::saveKBase()
 {
     const KnowledgeBase::Hold hold(*m_knowledgeBase);
-    const QString title = QStringLiteral("Save KBase");
+    const QString title = tr("Save KBase");
     const QString folder = m_platform.programFolder();
-    const QString chosen = cdl->askSave(kKbaFilter, folder);
+    const QString chosen = cdl->askSave(kbaFilter(), folder);
     if (chosen.isEmpty())
         return false;
     const QString target = KnowledgeBase::saveTarget(folder, chosen);
@@ -255,12 +272,12 @@ void KBEd::readFromTextFile()
         return;
     if (!mayDiscardWork())
         return;
-    const QString chosen = cdl->askOpen(QStringLiteral("Text Files (*.txt)|*.txt"));
+    const QString chosen = cdl->askOpen(tr("Text Files (*.txt)") + QStringLiteral("|*.txt"));
     if (chosen.isEmpty())
         return; // cancelled: nothing changes
     const QString error = m_knowledgeBase->importFile(chosen);
     if (!error.isEmpty())
-        showError(error, QStringLiteral("Read From Text File"));
+        showError(error, tr("Read From Text File"));
 }
 
 void KBEd::addEntry()
@@ -279,7 +296,7 @@ void KBEd::showSplitting(bool splitting)
 {
     Command3->setEnabled(!splitting);
     Command5->setVisible(splitting);
-    Label1->setText(splitting ? QStringLiteral("Working...") : QString());
+    Label1->setText(splitting ? tr("Working...") : QString());
     if (!splitting)
         Label2->clear();
 }

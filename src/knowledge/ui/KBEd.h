@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "EditorWindow.h"
@@ -44,6 +45,9 @@ public:
     // unsaved work may go; false when the user kept it.
     bool recover(const RecoveryRecord &record);
     DocumentRecovery *recovery() const { return m_recovery.get(); }
+    // Loads the knowledge base `file` as Load KBase... does with that file
+    // chosen, asking first about unsaved work.
+    void openKBase(const QString &file);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -55,6 +59,7 @@ protected:
 private:
     void newKBase();
     void loadKBase();
+    void loadChosen(const QString &chosen);
     bool saveKBase();
     void readFromTextFile();
     void addEntry();

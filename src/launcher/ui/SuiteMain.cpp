@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SuiteMain.h"
 
 #include "EditorWindow.h"
 #include "KBEd.h"
+#include "KitFile.h"
 #include "Locs.h"
 #include "MemoryEd.h"
 #include "PictureButton.h"
@@ -70,6 +72,25 @@ bool SuiteMain::recover(const RecoveryRecord &record)
         return m_locs->recover(record);
     }
     return false;
+}
+
+void SuiteMain::openFile(const QString &file)
+{
+    switch (KitFile::kind(file)) {
+    case KitFile::Kind::KnowledgeBase:
+        showOne(m_kbEd);
+        m_kbEd->openKBase(file);
+        break;
+    case KitFile::Kind::Personality:
+        showOne(m_memoryEd);
+        m_memoryEd->openPersonality(KitFile::personalityEntry(file));
+        break;
+    case KitFile::Kind::Settings:
+        showOne(m_locs);
+        break;
+    case KitFile::Kind::None:
+        break;
+    }
 }
 
 SuiteMain::SuiteMain(Platform &platform, QWidget *parent)

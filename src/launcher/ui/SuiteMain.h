@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPixmap>
@@ -24,6 +25,11 @@ public:
     // Opens a recovered document in the editor of its kind (Recover in the
     // recovery window); false when it was not opened.
     bool recover(const RecoveryRecord &record);
+    // Opens a file given to the program in the window that edits its kind
+    // (KitFile): a knowledge base in the Knowledge Base Editor, a personality
+    // in the Personality Editor, the settings in the Locations window. The
+    // work folder is the file's folder.
+    void openFile(const QString &file);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Locs.h"
 
 #include "DocumentRecovery.h"
@@ -11,6 +12,7 @@
 #include "RecoveryQuestions.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -20,14 +22,15 @@ namespace {
 
 QString title()
 {
-    return QStringLiteral("Locations");
+    return QCoreApplication::translate("Locs", "Locations");
 }
 
 // The caption of an "Open..." button: the one in the row that has the focus
 // carries the mnemonic, so Alt+O opens that row's picture and no other.
 QString openCaption(bool withMnemonic)
 {
-    return withMnemonic ? QStringLiteral("&Open...") : QStringLiteral("Open...");
+    return withMnemonic ? QCoreApplication::translate("Locs", "&Open...")
+                        : QCoreApplication::translate("Locs", "Open...");
 }
 
 } // namespace
@@ -50,7 +53,7 @@ Locs::Locs(Platform &platform, QWidget *parent)
     for (int i = 0; i < LocationsDocument::Count; ++i) {
         const int n = i + 1;
         // Alt+n goes to the row's text; the digit is underlined, no "&" shows.
-        auto *label = new QLabel(QStringLiteral("Location &%1").arg(n), this);
+        auto *label = new QLabel(tr("Location &%1").arg(n), this);
         label->setObjectName(QStringLiteral("Label%1").arg(n));
         // Places come from the layout table the background picture is painted for.
         label->setGeometry(LocsLayout::rowControl(n, LocsLayout::RowLabel).place);
@@ -62,15 +65,14 @@ Locs::Locs(Platform &platform, QWidget *parent)
         image->setScaledContents(true); // the picture is stretched to the frame
         image->setAlignment(Qt::AlignCenter);
         image->setWordWrap(true);
-        image->setAccessibleName(QStringLiteral("Location %1 picture").arg(n));
+        image->setAccessibleName(tr("Location %1 picture").arg(n));
         m_images[i] = image;
 
         auto *text = new LineBox(this);
         text->setObjectName(QStringLiteral("Text%1").arg(n));
         text->setGeometry(LocsLayout::rowControl(n, LocsLayout::RowText).place);
-        text->setAccessibleName(QStringLiteral("Location %1 text").arg(n));
-        text->setAccessibleDescription(
-            QStringLiteral("The text shown with the picture of Location %1.").arg(n));
+        text->setAccessibleName(tr("Location %1 text").arg(n));
+        text->setAccessibleDescription(tr("The text shown with the picture of Location %1.").arg(n));
         // The box's text, not the edit's: a pasted text is down to its first
         // line by now.
         connect(text, &LineBox::textEdited, this, [this, n, text] { m_document->setText(n, text->text()); });
@@ -82,9 +84,8 @@ Locs::Locs(Platform &platform, QWidget *parent)
         open->setObjectName(QStringLiteral("Command%1").arg(n));
         open->setGeometry(LocsLayout::rowControl(n, LocsLayout::RowOpen).place);
         open->setAutoDefault(false);
-        open->setAccessibleName(QStringLiteral("Open Location %1 picture").arg(n));
-        open->setAccessibleDescription(
-            QStringLiteral("Chooses the picture of Location %1 (Alt+O in its row).").arg(n));
+        open->setAccessibleName(tr("Open Location %1 picture").arg(n));
+        open->setAccessibleDescription(tr("Chooses the picture of Location %1 (Alt+O in its row).").arg(n));
         connect(open, &QPushButton::clicked, this, [this, n] { openPicture(n); });
         m_opens[i] = open;
 
@@ -96,11 +97,11 @@ Locs::Locs(Platform &platform, QWidget *parent)
         }
     }
 
-    auto *save = new QPushButton(QStringLiteral("&Save Settings"), this);
+    auto *save = new QPushButton(tr("&Save Settings"), this);
     save->setObjectName(QStringLiteral("Command6"));
     save->setGeometry(WindowLayout::find(LocsLayout::Controls, "Command6").place);
     save->setAutoDefault(false);
-    save->setAccessibleDescription(QStringLiteral("Writes the five locations into Options.Cfg (Ctrl+S)."));
+    save->setAccessibleDescription(tr("Writes the five locations into Options.Cfg (Ctrl+S)."));
     connect(save, &QPushButton::clicked, this, &Locs::saveSettings);
     setTabOrder(previous, save);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
@@ -157,7 +158,7 @@ bool Locs::saveWork()
 
 QString Locs::unsavedWorkQuestion() const
 {
-    return QStringLiteral("The locations have changed. Save them in Options.Cfg?");
+    return tr("The locations have changed. Save them in Options.Cfg?");
 }
 
 void Locs::followFocus(QWidget *now)
@@ -177,8 +178,7 @@ void Locs::loadSettings()
     if (!error.isEmpty()) {
         m_platform.showMessage(
             this,
-            error + QStringLiteral(
-                        "\n\nThe locations start empty, and \"Save Settings\" will not replace the file."),
+            error + tr("\n\nThe locations start empty, and \"Save Settings\" will not replace the file."),
             title(), Platform::MessageIcon::Critical);
     }
     showLocations();
@@ -200,8 +200,7 @@ void Locs::showLocations()
         if (m_document->file(n).isEmpty())
             continue; // names no picture: the frame stays empty
         if (m_document->pictureMissing(n)) {
-            showNoPicture(
-                n, QStringLiteral("The picture %1 is not in the Locations folder.").arg(m_document->file(n)));
+            showNoPicture(n, tr("The picture %1 is not in the Locations folder.").arg(m_document->file(n)));
             continue;
         }
         // A picture that cannot be decoded is reported on its frame, not in a
@@ -228,15 +227,15 @@ void Locs::openPicture(int n)
     // Location pictures are looked for in the "Locations" folder, so the
     // dialog opens there.
     const QString folder = m_document->picturesFolder();
-    const QString chosen = cdl->askOpen(QStringLiteral("Images Files (*.bmp;*.jpg)|*.bmp;*.jpg"), folder);
+    const QString chosen =
+        cdl->askOpen(tr("Images Files (*.bmp;*.jpg)") + QStringLiteral("|*.bmp;*.jpg"), folder);
     if (chosen.isEmpty())
         return;
 
     const PictureResult result = m_platform.loadPicture(chosen);
     if (!result.ok()) {
-        m_platform.showMessage(
-            this, result.error + QStringLiteral("\n\nThe picture of Location %1 is unchanged.").arg(n),
-            title(), Platform::MessageIcon::Critical);
+        m_platform.showMessage(this, result.error + tr("\n\nThe picture of Location %1 is unchanged.").arg(n),
+                               title(), Platform::MessageIcon::Critical);
         return;
     }
     // The setting keeps only the name, which is looked for in the "Locations"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MemoryEd.h"
 
 #include "CaptionTarget.h"
@@ -289,6 +290,21 @@ void MemoryEd::addToList(const QString &fileName)
     const QString entry = PersonalityFile::listEntry(fileName);
     if (List1->findItems(entry, Qt::MatchExactly).isEmpty())
         List1->addItem(entry);
+}
+
+void MemoryEd::openPersonality(const QString &entry)
+{
+    if (!mayDiscardWork())
+        return;
+    // A .qas file without its .mem is not listed; the load then says what is
+    // missing.
+    const QList<QListWidgetItem *> found = List1->findItems(entry, Qt::MatchFixedString);
+    if (!found.isEmpty())
+        List1->setCurrentItem(found.first());
+    const QString error =
+        m_document.load(m_platform.programFolder(), found.isEmpty() ? entry : found.first()->text());
+    if (!error.isEmpty())
+        showError(error);
 }
 
 void MemoryEd::loadPersonality()

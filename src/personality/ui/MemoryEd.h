@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "EditorWindow.h"
@@ -45,6 +46,9 @@ public:
     // unsaved work may go; false when the user kept it.
     bool recover(const RecoveryRecord &record);
     DocumentRecovery *recovery() const { return m_recovery.get(); }
+    // Selects the personality `entry` in the list and loads it as Load
+    // Personality does, asking first about unsaved work.
+    void openPersonality(const QString &entry);
 
     // Take the "* MatchWords:" and the "* WontSay:" section out of Memory.
     void GetStoredMatchWords() { m_document.takeOutMatchWords(); }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditorWindow.h"
 
 #include "Platform.h"
@@ -25,7 +26,7 @@ bool EditorWindow::saveWork()
 
 QString EditorWindow::unsavedWorkQuestion() const
 {
-    return QStringLiteral("Save your changes?");
+    return tr("Save your changes?");
 }
 
 bool EditorWindow::mayDiscardWork()

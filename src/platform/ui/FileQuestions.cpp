@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileQuestions.h"
 
 #include "PictureFolder.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -13,7 +15,8 @@ bool mayReplace(Platform &platform, QWidget *owner, const QString &title, const 
 {
     if (!QFileInfo::exists(path))
         return true;
-    const QString text = QStringLiteral("Replace %1?").arg(QDir::toNativeSeparators(path));
+    const QString text =
+        QCoreApplication::translate("FileQuestions", "Replace %1?").arg(QDir::toNativeSeparators(path));
     return platform.ask(owner, text, title, Platform::Question::YesNo, Platform::Answer::No) ==
            Platform::Answer::Yes;
 }
@@ -24,7 +27,8 @@ PlacedPicture placePicture(Platform &platform, QWidget *owner, const QString &ti
     const QString name = ProgramFolder::fileNameWithoutFolder(chosen);
     if (PictureFolder::holds(folder, chosen))
         return {true, name, chosen};
-    const QString question = QStringLiteral("Copy %1 into %2?").arg(name, folderName);
+    const QString question =
+        QCoreApplication::translate("FileQuestions", "Copy %1 into %2?").arg(name, folderName);
     if (platform.ask(owner, question, title, Platform::Question::YesNo, Platform::Answer::Yes) !=
         Platform::Answer::Yes)
         return {true, name, chosen};

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppCommandLine.h"
 #include "KitProgram.h"
 #include "ProgramIdentity.h"
@@ -21,6 +22,8 @@ private slots:
     void read();
     void request_data();
     void request();
+    void mindloomOpensFiles_data();
+    void mindloomOpensFiles();
     void bothProgramsShareTheDataFolder();
     void iconsInEverySize_data();
     void iconsInEverySize();
@@ -50,8 +53,8 @@ void TestAppCommandLine::read_data()
     const auto with = Stage::WithApplication;
     const QString mindloomVersion =
         QStringLiteral("^Mindloom %1\\n$").arg(QRegularExpression::escape(version));
-    const QString mindloomHelp = QStringLiteral("^Usage: Mindloom \\[options\\]\\n.*-h, --help.*-v, "
-                                                "--version.*--folder <DIR>.*--check <FILE>.*--spelling");
+    const QString mindloomHelp = QStringLiteral("^Usage: Mindloom \\[options\\] \\[FILE...\\]\\n.*-h, "
+                                                "--help.*-v, --version.*--folder <DIR>.*--check <FILE>.*--spelling");
     const QString usage = QStringLiteral("\\nTry 'Mindloom --help' for more information.\\n$");
 
     QTest::newRow("no arguments") << M << before << QStringList() << true << 0 << QString() << QString();
@@ -146,9 +149,25 @@ void TestAppCommandLine::read_data()
         << M << before
         << QStringList{QStringLiteral("--render"), QStringLiteral("a.scn"), QStringLiteral("a.png")} << false
         << 2 << QString() << QStringLiteral("^Mindloom: Unknown option 'render'.") + usage;
-    QTest::newRow("argument, with application")
-        << M << with << QStringList{QStringLiteral("Juniper.mem")} << false << 2 << QString()
-        << QStringLiteral("^Mindloom: Unexpected argument 'Juniper.mem'.") + usage;
+    QTest::newRow("a file Mindloom does not open")
+        << M << with << QStringList{QStringLiteral("Juniper.mem"), QStringLiteral("notes.txt")} << false << 2
+        << QString()
+        << QStringLiteral(
+               "^Mindloom: Mindloom opens a .kba knowledge base, a personality's .mem or .qas file "
+               "or Options.Cfg, not \"notes.txt\".") +
+               usage;
+    QTest::newRow("files of two folders")
+        << M << with << QStringList{QStringLiteral("a/Juniper.mem"), QStringLiteral("b/Astronomy.kba")}
+        << false << 2 << QString()
+        << QStringLiteral("^Mindloom: \"b/Astronomy.kba\" is not in the work folder ");
+    QTest::newRow("a file outside --folder")
+        << M << with
+        << QStringList{QStringLiteral("--folder"), QStringLiteral("a"), QStringLiteral("Options.Cfg")}
+        << false << 2 << QString() << QStringLiteral("^Mindloom: \"Options.Cfg\" is not in the work folder ");
+    QTest::newRow("--check takes no file to open")
+        << M << before
+        << QStringList{QStringLiteral("--check"), QStringLiteral("a.mem"), QStringLiteral("b.mem")} << false
+        << 2 << QString() << QStringLiteral("^Mindloom: Unexpected argument 'b.mem'.") + usage;
 }
 
 void TestAppCommandLine::read()
@@ -249,15 +268,55 @@ void TestAppCommandLine::request()
     QCOMPARE(request.spelling, arguments.contains(QStringLiteral("--spelling")));
 }
 
+void TestAppCommandLine::mindloomOpensFiles_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("folder");
+
+    const QString here = QDir::currentPath();
+    QTest::newRow("the file's folder is the work folder")
+        << QStringList{QStringLiteral("kit/Juniper.qas")} << here + QStringLiteral("/kit");
+    QTest::newRow("several files of one folder, any case")
+        << QStringList{QStringLiteral("kit/A.KBA"), QStringLiteral("kit/./OPTIONS.CFG"),
+                       QStringLiteral("kit/x.mem")}
+        << here + QStringLiteral("/kit");
+    QTest::newRow("with --folder, files in it")
+        << QStringList{QStringLiteral("--folder"), QStringLiteral("kit"), QStringLiteral("kit/Astronomy.kba")}
+        << QStringLiteral("kit");
+}
+
+void TestAppCommandLine::mindloomOpensFiles()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, folder);
+
+    AppCommandLine commandLine(KitProgram::Mindloom);
+    QStringList files;
+    for (const QString &argument : arguments)
+        if (argument.contains(QLatin1Char('/')))
+            files << argument;
+    QVERIFY2(commandLine.read(QStringList{QStringLiteral("Mindloom")} + arguments, Stage::WithApplication),
+             qPrintable(commandLine.errors()));
+    const AppCommandLine::Request &request = commandLine.request();
+    QCOMPARE(request.task, AppCommandLine::Request::Task::OpenWindow);
+    QCOMPARE(request.files, files);
+    QVERIFY(request.folderGiven);
+    QCOMPARE(request.folder, folder);
+}
+
 void TestAppCommandLine::bothProgramsShareTheDataFolder()
 {
     QTemporaryDir home;
     QVERIFY(home.isValid());
     qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
-    KitInfo::setApplicationIdentity();
-    QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-             home.path() + QStringLiteral("/Mindloom"));
-    QCOMPARE(QCoreApplication::applicationVersion(), version);
+    // Each program runs under its own name, so the desktop tells their
+    // windows apart, and both work in the one data folder.
+    for (const KitProgram program : {KitProgram::Mindloom, KitProgram::Frameloft}) {
+        KitInfo::setApplicationIdentity(program);
+        QCOMPARE(QCoreApplication::applicationName(), KitInfo::programName(program));
+        QCOMPARE(KitInfo::dataFolder(), home.path() + QStringLiteral("/Mindloom"));
+        QCOMPARE(QCoreApplication::applicationVersion(), version);
+    }
 }
 
 void TestAppCommandLine::iconsInEverySize_data()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramFolderFixture.h"
 #include "TestFiles.h"
 
@@ -174,9 +175,13 @@ void TestPrograms::commandLine_data()
     QTest::newRow("Mindloom with the toolkit's -platform and an unknown option")
         << M << args({"-platform", "offscreen", "-bogus"}) << false << 2 << QString()
         << QStringLiteral("^Mindloom: Unknown option 'bogus'.") + mUsage << QString() << false;
-    QTest::newRow("Mindloom with an argument")
-        << M << args({"@/Juniper.mem"}) << true << 2 << QString()
-        << QStringLiteral("^Mindloom: Unexpected argument '@/Juniper.mem'.") + mUsage << QString() << false;
+    QTest::newRow("Mindloom with a file it does not open")
+        << M << args({"@/notes.txt"}) << true << 2 << QString()
+        << QStringLiteral(
+               "^Mindloom: Mindloom opens a .kba knowledge base, a personality's .mem or .qas file "
+               "or Options.Cfg, not \".*/notes.txt\".") +
+               mUsage
+        << QString() << false;
 
     // Frameloft
     const QString F = QStringLiteral("Frameloft");
