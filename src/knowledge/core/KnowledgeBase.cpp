@@ -71,22 +71,38 @@ void KnowledgeBase::startOver(const QString &text)
 
 void KnowledgeBase::clear()
 {
+    m_path.clear();
+    m_stamp = FileStamp();
     startOver(QString());
+}
+
+QString KnowledgeBase::textOfFile(QString fileText)
+{
+    if (fileText.endsWith(QLatin1String("\r\n")))
+        fileText.chop(2);
+    return fileText;
 }
 
 QString KnowledgeBase::load(const QString &path)
 {
     const TextFile::ReadResult file = TextFile::read(path);
-    if (file.ok())
-        startOver(file.text);
+    if (file.ok()) {
+        startOver(textOfFile(file.text));
+        m_path = path;
+        m_stamp = file.stamp;
+    }
     return file.error;
 }
 
 QString KnowledgeBase::save(const QString &path)
 {
-    const QString error = TextFile::write(path, text());
-    if (error.isEmpty())
+    FileStamp stamp;
+    const QString error = TextFile::write(path, text(), &stamp);
+    if (error.isEmpty()) {
         m_document->setModified(false);
+        m_path = path;
+        m_stamp = stamp;
+    }
     return error;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileStamp.h"
 #include "SentenceSplitter.h"
 
 #include <QObject>
@@ -38,8 +39,9 @@ public:
 
     // New KBase...: an empty knowledge base, a new start. TextData stays.
     void clear();
-    // Load KBase...: the file's whole text replaces the text. A file that
-    // cannot be read changes nothing; the message names it and the reason.
+    // Load KBase...: the file's text replaces the text, without the one CR LF
+    // at its end that every save adds (textOfFile()). A file that cannot be
+    // read changes nothing; the message names it and the reason.
     QString load(const QString &path);
     // Save KBase...: writes the text and one CR LF to path, replacing the file
     // atomically. Returns an empty string or the message of a failed write,
@@ -49,6 +51,15 @@ public:
     // folder (ending in a separator), whatever folder the dialog showed, and
     // the name as typed, without an added extension.
     static QString saveTarget(const QString &programFolder, const QString &chosen);
+
+    // The text a load gives for a file's text: the file without the CR LF
+    // the writer adds, so that load then save gives back the loaded bytes.
+    static QString textOfFile(QString fileText);
+
+    // The file last loaded or saved (empty after New and at the start), and
+    // what it was then.
+    QString path() const { return m_path; }
+    FileStamp stamp() const { return m_stamp; }
 
     // The entry line: appends fact, used exactly as typed, and the empty line
     // that ends a fact.
@@ -105,6 +116,9 @@ private:
 
     PlainTextDocument *m_document;
     QString m_textData;
+    // The file last loaded or saved, as it was then.
+    QString m_path;
+    FileStamp m_stamp;
 
     SentenceSplitter m_splitter;
     QTimer *m_splitTimer;

@@ -210,7 +210,12 @@ bool KBEd::saveKBase()
     if (chosen.isEmpty())
         return false;
     const QString target = KnowledgeBase::saveTarget(folder, chosen);
-    if (!FileQuestions::mayReplace(m_platform, this, title, target))
+    // The file this window loaded or saved, changed by another program since,
+    // gets the question that says so.
+    const bool changed =
+        target == m_knowledgeBase->path() && m_knowledgeBase->stamp().changedOnDisk(target);
+    if (changed ? !FileQuestions::mayReplaceChanged(m_platform, this, title, QStringList{target})
+                : !FileQuestions::mayReplace(m_platform, this, title, target))
         return false;
     const QString error = m_knowledgeBase->save(target);
     if (!error.isEmpty()) {
