@@ -3,7 +3,6 @@
 #include "ProgramFolder.h"
 #include "SceneDefaults.h"
 #include "ScenePlacement.h"
-#include "SceneStep.h"
 #include "TextFile.h"
 
 #include <QFileInfo>
@@ -56,62 +55,26 @@ private:
     Batch m_batch;
 };
 
-bool SceneEditor::State::operator==(const State &o) const
-{
-    return selected == o.selected && showPart == o.showPart && alternativeShown == o.alternativeShown &&
-           alternativeEnabled == o.alternativeEnabled && shownName == o.shownName && record == o.record &&
-           pictures == o.pictures;
-}
-
 SceneEditor::SceneEditor(Environment environment, QObject *parent)
-    : QObject(parent), m_env(std::move(environment))
+    : QObject(parent), m_pictures(std::move(environment)), m_undo(*this)
 {
-    if (!m_env.programFolder)
-        m_env.programFolder = &ProgramFolder::current;
-    if (!m_env.loadPicture)
-        m_env.loadPicture = &PictureLoader::load;
-    m_savedRecord = m_state.record;
+    m_document.markSaved(m_state.record);
 }
 
 SceneEditor::~SceneEditor()
 {
     // The steps refer to the editor; they go first.
-    m_undo.clear();
+    m_undo.stack().clear();
 }
 
 void SceneEditor::flush()
 {
-    if (m_pending & RecordChanged) {
-        const bool modified = m_state.record != m_savedRecord;
-        if (modified != m_modified) {
-            m_modified = modified;
-            m_pending |= ModifiedChanged;
-        }
-    }
+    if ((m_pending & RecordChanged) && m_document.updateModified(m_state.record))
+        m_pending |= ModifiedChanged;
     const Changes changes = std::exchange(m_pending, Changes());
-    m_reportedArea = std::exchange(m_dirtyArea, QRect());
+    m_reportedArea = m_drawing.takeChangedArea();
     if (changes)
         emit changed(changes);
-}
-
-QString SceneEditor::pictureFolder() const
-{
-    return ProgramFolder::subfolder(m_env.programFolder(), QStringLiteral("Images"));
-}
-
-PictureResult SceneEditor::loadNamed(const QString &name) const
-{
-    // A damaged scene file can hold a "name" of megabytes; no file system has
-    // such a name, so it is not looked for.
-    constexpr qsizetype LongestPath = 32767;
-    if (name.size() > LongestPath) {
-        PictureResult result;
-        result.error = QStringLiteral("No picture can have the name \"%1...\": it is %L2 characters long.")
-                           .arg(name.left(60))
-                           .arg(name.size());
-        return result;
-    }
-    return m_env.loadPicture(SceneFile::picturePath(pictureFolder(), name));
 }
 
 // ---------------------------------------------------------------------------
@@ -119,55 +82,14 @@ PictureResult SceneEditor::loadNamed(const QString &name) const
 
 void SceneEditor::RedrawCanvas()
 {
-    ++m_drawCounts.redraws;
+    m_drawing.redraw(m_state);
     touch(CanvasChanged);
-    // Where the canvas already shows this background, only what was drawn over
-    // it since needs restoring: a drag then costs the part's size, not the
-    // canvas's.
-    const QImage &background = m_state.pictures.background.image;
-    if (m_shownBackground == background.cacheKey()) {
-        m_canvas.restoreBase(background, m_drawnOver);
-        m_dirtyArea |= m_drawnOver;
-    } else {
-        m_dirtyArea |= m_canvas.setBasePicture(background);
-        m_shownBackground = background.cacheKey();
-    }
-    m_drawnOver = QRect();
-    if (!m_state.showPart || m_state.selected < 0)
-        return;
-    const SceneRecord::Part &part = m_state.record.part(m_state.selected);
-    m_drawnOver = m_canvas.copyPicture(m_state.pictures.parts[size_t(m_state.selected)].image, part.x, part.y,
-                                       part.w, part.h);
-    m_dirtyArea |= m_drawnOver;
 }
 
 void SceneEditor::DrawOutline()
 {
-    ++m_drawCounts.outlines;
+    m_drawing.drawOutline(m_state);
     touch(CanvasChanged);
-    if (m_state.selected < 0)
-        return;
-    const SceneRecord::Part &part = m_state.record.part(m_state.selected);
-    const QRect area = m_canvas.invertOutline(part.x, part.y, part.w, part.h);
-    m_drawnOver |= area;
-    m_dirtyArea |= area;
-}
-
-void SceneEditor::openStep(const QString &text, int mergeKey)
-{
-    if (m_stepDepth++ > 0)
-        return;
-    m_stepBefore = m_state;
-    m_stepText = text;
-    m_stepMergeKey = mergeKey;
-}
-
-// A step that changed nothing is not kept.
-void SceneEditor::closeStep()
-{
-    if (--m_stepDepth > 0 || m_state == m_stepBefore)
-        return;
-    m_undo.push(new SceneStep(*this, m_stepText, std::move(m_stepBefore), m_state, m_stepMergeKey));
 }
 
 void SceneEditor::restore(const State &state)
@@ -240,22 +162,13 @@ void SceneEditor::resetOptionalParts()
 QStringList SceneEditor::loadDefaultScene()
 {
     QStringList failures;
-    auto load = [&](const QString &name) {
-        const PictureResult loaded = loadNamed(name);
-        if (!loaded.ok())
-            failures << loaded.error;
-        return loaded.picture;
-    };
-    m_state.pictures.background = load(SceneDefaults::background());
-    for (int id = 0; id < ScenePart::Count; ++id)
-        m_state.pictures.parts[size_t(id)] = load(SceneDefaults::partPicture(ScenePart::Id(id)));
+    m_state.pictures = m_pictures.loadDefaults(&failures);
 
     m_state.record.Background = SceneDefaults::background();
     for (int id = 0; id < ScenePart::Count; ++id)
         m_state.record.part(id).name = SceneDefaults::partPicture(ScenePart::Id(id));
 
-    m_canvasWidth = float(m_canvas.image().width());
-    m_canvasHeight = float(m_canvas.image().height());
+    m_drag.setBounds(float(m_drawing.image().width()), float(m_drawing.image().height()));
 
     std::array<SceneDefaults::HimetricSize, ScenePart::Count> sizes;
     for (int id = 0; id < ScenePart::Count; ++id)
@@ -280,7 +193,7 @@ QStringList SceneEditor::startUp()
     const QStringList failures = loadDefaultScene();
     selectCascade(ScenePart::ZumiMouth);
     RedrawCanvas();
-    m_undo.clear();
+    m_undo.stack().clear();
     markSaved();
     return failures;
 }
@@ -320,18 +233,18 @@ QStringList SceneEditor::loadScene(const QString &text)
     {
         Step step(*this, QStringLiteral("Load Scene"));
         resetOptionalParts();
-        m_sceneText = text;
-        const SceneFile::SceneContent content = SceneFile::readScene(m_sceneText);
+        m_document.setText(text);
+        const SceneFile::SceneContent content = SceneFile::readScene(m_document.text());
 
         const SceneFile::EntryPosition &background = content.background;
         if (background.found) {
             m_state.record.Background = background.value;
-            const PictureResult loaded = loadNamed(background.value);
+            const PictureResult loaded = m_pictures.load(background.value);
             if (loaded.ok())
                 m_state.pictures.background = loaded.picture;
             else
                 failures << loaded.error;
-            m_lastCut = {QString(), background.valueStart, background.semicolon, background.value};
+            m_document.setLastCut({QString(), background.valueStart, background.semicolon, background.value});
             touch(RecordChanged);
         }
         applyLoadedPart(ScenePart::ZumiMouth, content.parts[ScenePart::ZumiMouth], &failures);
@@ -364,7 +277,7 @@ void SceneEditor::applyLoadedPart(int id, const SceneFile::PartEntry &entry, QSt
     part.name = entry.name;
     touch(RecordChanged);
     switchCascade(id, true);
-    const PictureResult loaded = loadNamed(entry.name);
+    const PictureResult loaded = m_pictures.load(entry.name);
     if (loaded.ok())
         m_state.pictures.parts[size_t(id)] = loaded.picture;
     else
@@ -383,7 +296,7 @@ void SceneEditor::loadPicture(LoadTarget target, const Picture &picture, const Q
 {
     Step step(*this, QStringLiteral("Load Picture"));
     const QString chosenName = ProgramFolder::fileNameWithoutFolder(chosenPath);
-    m_lastCut = {chosenPath, chosenPath.size() - chosenName.size() + 1, 0, storedName};
+    m_document.setLastCut({chosenPath, chosenPath.size() - chosenName.size() + 1, 0, storedName});
     touch(RecordChanged);
     switch (target) {
     case LoadAlternative:
@@ -457,7 +370,7 @@ QString SceneEditor::setAlternativeShown(bool on)
         // No picture named: the canvas shows its plain colour.
         m_state.pictures.background = Picture();
     } else {
-        const PictureResult loaded = loadNamed(name);
+        const PictureResult loaded = m_pictures.load(name);
         if (loaded.ok())
             m_state.pictures.background = loaded.picture;
         else
@@ -469,9 +382,7 @@ QString SceneEditor::setAlternativeShown(bool on)
 
 void SceneEditor::nudge(int dx, int dy, bool repeat)
 {
-    if (!repeat || m_nudgeKey == 0)
-        m_nudgeKey = m_nextMergeKey++;
-    Step step(*this, QStringLiteral("Nudge"), m_nudgeKey);
+    Step step(*this, QStringLiteral("Nudge"), m_undo.nudgeKey(repeat));
     // Nudges move a hidden part too; with no part selected they only redraw.
     if (m_state.selected >= 0) {
         ScenePlacement::nudge(m_state.record.part(m_state.selected), ScenePart::Id(m_state.selected), dx, dy);
@@ -482,22 +393,19 @@ void SceneEditor::nudge(int dx, int dy, bool repeat)
 
 void SceneEditor::setAnimationText(AnimationText which, const QString &text)
 {
-    int &key = m_textKeys[size_t(which)];
-    if (key == 0)
-        key = m_nextMergeKey++;
-    Step step(*this, QStringLiteral("Typing"), key);
+    Step step(*this, QStringLiteral("Typing"), m_undo.textKey(which));
     m_state.record.*AnimationFields[which] = text;
     touch(RecordChanged);
 }
 
 void SceneEditor::finishTextEdit()
 {
-    m_textKeys.fill(0);
+    m_undo.finishTextEdit();
 }
 
 void SceneEditor::setUseOutline(bool on)
 {
-    m_useOutline = on;
+    m_drag.setUseOutline(on);
 }
 
 // ---------------------------------------------------------------------------
@@ -509,31 +417,26 @@ void SceneEditor::press(QPointF position)
     if (!m_state.showPart || m_state.selected < 0)
         return;
     // The drag is one undo step, from this press to the release.
-    if (!m_dragging)
+    if (!m_drag.dragging())
         openStep(QStringLiteral("Move Part"), 0);
-    const SceneRecord::Part &part = m_state.record.part(m_state.selected);
-    m_dragOffsets[size_t(m_state.selected)] = {part.x - float(position.x()), part.y - float(position.y())};
-    m_outlineOn = m_useOutline;
-    if (m_outlineOn)
+    m_drag.grab(m_state.selected, m_state.record.part(m_state.selected), position);
+    if (m_drag.outlineOn())
         DrawOutline();
-    m_dragging = true;
 }
 
 void SceneEditor::move(QPointF position)
 {
     Batch batch(*this);
-    if (!m_dragging)
+    if (!m_drag.dragging())
         return;
-    if (m_outlineOn)
+    if (m_drag.outlineOn())
         DrawOutline(); // erases the outline at the old place
     const int id = m_state.selected;
     if (id < 0)
         return;
-    const float n = m_dragOffsets[size_t(id)].x + float(position.x());
-    const float m = m_dragOffsets[size_t(id)].y + float(position.y());
-    ScenePlacement::dragTo(m_state.record.part(id), ScenePart::Id(id), n, m, m_canvasWidth, m_canvasHeight);
+    m_drag.moveTo(id, m_state.record.part(id), position);
     touch(RecordChanged);
-    if (m_outlineOn)
+    if (m_drag.outlineOn())
         DrawOutline();
     else
         RedrawCanvas();
@@ -544,9 +447,9 @@ void SceneEditor::release()
     Batch batch(*this);
     // OutlineOn stays as the last press left it, so a release without a drag
     // after an outlined drag just rebuilds the canvas once more.
-    if (m_outlineOn)
+    if (m_drag.outlineOn())
         RedrawCanvas();
-    if (std::exchange(m_dragging, false))
+    if (m_drag.release())
         closeStep();
 }
 
@@ -555,8 +458,7 @@ void SceneEditor::release()
 
 QString SceneEditor::buildSceneText()
 {
-    m_sceneText = BuildSceneText(m_state.record);
-    return m_sceneText;
+    return m_document.build(m_state.record);
 }
 
 SceneFile::Unstorable SceneEditor::unstorableValue() const
@@ -566,7 +468,7 @@ SceneFile::Unstorable SceneEditor::unstorableValue() const
 
 QString SceneEditor::writeScene(const QString &path)
 {
-    const QString error = TextFile::write(path, m_sceneText);
+    const QString error = m_document.write(path);
     if (error.isEmpty()) {
         Batch batch(*this);
         markSaved();
@@ -576,8 +478,8 @@ QString SceneEditor::writeScene(const QString &path)
 
 void SceneEditor::markSaved()
 {
-    m_savedRecord = m_state.record;
-    m_undo.setClean();
+    m_document.markSaved(m_state.record);
+    m_undo.stack().setClean();
     touch(RecordChanged); // recomputes isModified
 }
 
@@ -586,16 +488,16 @@ void SceneEditor::markSaved()
 
 void SceneEditor::undo()
 {
-    if (m_dragging)
+    if (m_drag.dragging())
         return;
     finishTextEdit();
-    m_undo.undo();
+    m_undo.stack().undo();
 }
 
 void SceneEditor::redo()
 {
-    if (m_dragging)
+    if (m_drag.dragging())
         return;
     finishTextEdit();
-    m_undo.redo();
+    m_undo.stack().redo();
 }

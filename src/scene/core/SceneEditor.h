@@ -1,19 +1,20 @@
 #pragma once
 
-#include "CanvasPicture.h"
 #include "Picture.h"
+#include "SceneDocument.h"
+#include "SceneDrag.h"
+#include "SceneDrawing.h"
 #include "SceneFile.h"
+#include "ScenePictureSource.h"
 #include "ScenePictures.h"
 #include "SceneRecord.h"
+#include "SceneState.h"
+#include "SceneUndo.h"
 
 #include <QObject>
 #include <QPointF>
 #include <QStringList>
 #include <QUndoStack>
-
-#include <functional>
-
-class SceneStep;
 
 // The scene composer without its window: the scene record, the picture
 // holders, the selected part, the display switches, the drag, the canvas
@@ -57,48 +58,14 @@ public:
 
     enum AnimationText { Frames, Speed, Rndm, Delay };
 
-    // Where the editor finds its pictures: the program folder (ending in a
-    // separator, computed afresh each time) and a picture loader.
-    struct Environment
-    {
-        std::function<QString()> programFolder;
-        std::function<PictureResult(const QString &path)> loadPicture;
-    };
+    // Where the editor finds its pictures.
+    using Environment = ScenePictureSource::Environment;
+    using State = SceneState;
 
-    // What an undo step restores: the scene with its pictures and the state of
-    // the controls that show it.
-    struct State
-    {
-        SceneRecord record;
-        ScenePictures pictures;
-        int selected = -1;               // the selected part, -1 before start-up
-        bool showPart = false;           // "Show/Hide Image"
-        bool alternativeShown = false;   // the captionless box: alternative background swapped in
-        bool alternativeEnabled = false; // that box and the alternative background's LOAD enabled
-        QString shownName;               // what the selected part's name box shows
-
-        bool operator==(const State &o) const;
-        bool operator!=(const State &o) const { return !(*this == o); }
-    };
-
-    // The values last cut out of a longer text: by Load Scene, the background
-    // entry (value start and ";" 1-based, 0 when there is none); by a LOAD, the
-    // chosen file (its full path, where its name begins, 1-based, and the name
-    // stored).
-    struct CutValue
-    {
-        QString path;
-        qsizetype start = 0;
-        qsizetype semicolon = 0;
-        QString value;
-    };
+    using CutValue = SceneDocument::CutValue;
 
     // How often the canvas was rebuilt and an outline inverted.
-    struct DrawCounts
-    {
-        quint64 redraws = 0;
-        quint64 outlines = 0;
-    };
+    using DrawCounts = SceneDrawing::Counts;
 
     struct LoadResult
     {
@@ -122,22 +89,22 @@ public:
     // animation texts) are enabled exactly while the part is switched on.
     bool partEnabled(int id) const { return m_state.record.inScene(id); }
     const QString &shownName() const { return m_state.shownName; }
-    bool useOutline() const { return m_useOutline; }
-    bool dragging() const { return m_dragging; }
-    const QImage &canvas() const { return m_canvas.image(); }
+    bool useOutline() const { return m_drag.useOutline(); }
+    bool dragging() const { return m_drag.dragging(); }
+    const QImage &canvas() const { return m_drawing.image(); }
     // The part of the canvas that the drawing reported by the last `changed`
     // touched (empty when nothing on it changed).
     QRect changedCanvasArea() const { return m_reportedArea; }
-    float canvasWidth() const { return m_canvasWidth; }
-    float canvasHeight() const { return m_canvasHeight; }
+    float canvasWidth() const { return m_drag.width(); }
+    float canvasHeight() const { return m_drag.height(); }
     // The scene file text last built by Save Scene or read by Load Scene.
-    const QString &sceneText() const { return m_sceneText; }
-    const CutValue &lastCut() const { return m_lastCut; }
-    const DrawCounts &drawCounts() const { return m_drawCounts; }
+    const QString &sceneText() const { return m_document.text(); }
+    const CutValue &lastCut() const { return m_document.lastCut(); }
+    const DrawCounts &drawCounts() const { return m_drawing.counts(); }
     // Whether the scene differs from the one last saved, loaded or started with.
-    bool isModified() const { return m_modified; }
-    QUndoStack &undoStack() { return m_undo; }
-    QString pictureFolder() const;
+    bool isModified() const { return m_document.isModified(); }
+    QUndoStack &undoStack() { return m_undo.stack(); }
+    QString pictureFolder() const { return m_pictures.pictureFolder(); }
 
     // --- Commands ----------------------------------------------------------
     // The default scene the window opens with. Not an undo step.
@@ -197,8 +164,8 @@ private:
     class Batch;
     class Step;
 
-    void openStep(const QString &text, int mergeKey);
-    void closeStep();
+    void openStep(const QString &text, int mergeKey) { m_undo.open(m_state, text, mergeKey); }
+    void closeStep() { m_undo.close(m_state); }
     void restore(const State &state);
     void optionSelected(int id);
     void selectCascade(int id);
@@ -207,49 +174,17 @@ private:
     void resetOptionalParts();
     QStringList loadDefaultScene();
     void applyLoadedPart(int id, const SceneFile::PartEntry &entry, QStringList *failures);
-    PictureResult loadNamed(const QString &name) const;
     void markSaved();
     void touch(Changes changes) { m_pending |= changes; }
     void flush();
 
-    Environment m_env;
+    ScenePictureSource m_pictures;
     State m_state;
-    CanvasPicture m_canvas;
-    // What the canvas shows: the background holder's picture (by its cache
-    // key; -1 before the first drawing) and, over it, whatever was drawn in
-    // this rectangle since.
-    qint64 m_shownBackground = -1;
-    QRect m_drawnOver;
-    QRect m_dirtyArea;
+    SceneDrawing m_drawing;
+    SceneDrag m_drag;
+    SceneUndo m_undo;
     QRect m_reportedArea;
-    float m_canvasWidth = 0;
-    float m_canvasHeight = 0;
-    QString m_sceneText;
-    CutValue m_lastCut;
-    DrawCounts m_drawCounts;
-    SceneRecord m_savedRecord;
-    bool m_modified = false;
-
-    // Mouse editing.
-    bool m_useOutline = false;
-    bool m_dragging = false;
-    bool m_outlineOn = false;
-    struct DragOffset
-    {
-        float x = 0;
-        float y = 0;
-    };
-    std::array<DragOffset, ScenePart::Count> m_dragOffsets{};
-
-    // Undo.
-    QUndoStack m_undo;
-    int m_stepDepth = 0;
-    State m_stepBefore;
-    QString m_stepText;
-    int m_stepMergeKey = 0;
-    int m_nextMergeKey = 1;
-    int m_nudgeKey = 0;
-    std::array<int, 4> m_textKeys{};
+    SceneDocument m_document;
 
     int m_batchDepth = 0;
     Changes m_pending;

@@ -133,9 +133,24 @@ QRegion ScenePreview::advanceTo(qint64 ms)
 
 QRegion ScenePreview::setAnimation(Animation animation, bool on)
 {
+    if (animation == Talking && on != m_animations[Talking])
+        m_talkStart = -1;
     m_animations[size_t(animation)] = on;
     updateNote();
     return refresh(false);
+}
+
+QRegion ScenePreview::say(const QString &text)
+{
+    m_animations[Talking] = true;
+    m_talk = TalkSchedule(text, SyllableMs);
+    m_talkStart = animationTime();
+    return refresh(false);
+}
+
+bool ScenePreview::saying() const
+{
+    return m_talkStart >= 0 && m_talk.nextChangeAfter(animationTime() - m_talkStart) >= 0;
 }
 
 void ScenePreview::setPace(int percent)
@@ -270,7 +285,9 @@ bool ScenePreview::partDrawnNow(int id) const
     switch (id) {
     case ScenePart::ZumiMouth:
     case ScenePart::UserMouth:
-        return !m_animations[Talking] || t % SyllableMs < SyllableMs / 2;
+        if (!m_animations[Talking])
+            return true;
+        return m_talkStart >= 0 ? m_talk.mouthDrawnAt(t - m_talkStart) : t % SyllableMs < SyllableMs / 2;
     case ScenePart::ZumiBlink:
     case ScenePart::UserBlink:
         return !m_animations[Blinking] || (t >= m_blinkStart && t < m_blinkStart + BlinkMs);
@@ -285,8 +302,12 @@ qint64 ScenePreview::nextChangeAt() const
     const qint64 t = animationTime();
     qint64 due = Never;
     if (m_animations[Talking] && (drawable(ScenePart::ZumiMouth) || drawable(ScenePart::UserMouth))) {
-        const qint64 half = SyllableMs / 2;
-        due = std::min(due, (t / half + 1) * half);
+        if (m_talkStart < 0) {
+            const qint64 half = SyllableMs / 2;
+            due = std::min(due, (t / half + 1) * half);
+        } else if (const qint64 next = m_talk.nextChangeAfter(t - m_talkStart); next >= 0) {
+            due = std::min(due, m_talkStart + next);
+        }
     }
     if (m_animations[Blinking] && (drawable(ScenePart::ZumiBlink) || drawable(ScenePart::UserBlink)))
         due = std::min(due, t < m_blinkStart + BlinkMs ? m_blinkStart + BlinkMs : m_nextBlink);

@@ -2,6 +2,7 @@
 
 #include "ScenePictures.h"
 #include "SceneRecord.h"
+#include "TalkSchedule.h"
 
 #include <QImage>
 #include <QPoint>
@@ -18,7 +19,9 @@
 // copies it. Three animations can run over it:
 // - talking: the mouths (the Zumi mouth, and the user mouth when it is in the
 //   scene) are drawn for the first half of every syllable and left out for
-//   the second, so the background's own closed mouth shows through;
+//   the second, so the background's own closed mouth shows through; steadily,
+//   or by a line of text given to say() (see TalkSchedule), after which they
+//   rest closed;
 // - blinking: the blink parts are drawn for BlinkMs at random gaps of
 //   BlinkGapMinMs to BlinkGapMaxMs, and left out in between;
 // - the strip: the miscellaneous part's picture is a horizontal strip of
@@ -75,6 +78,8 @@ public:
     // when it never will (no animation running over a part that is drawn).
     qint64 nextChangeAt() const;
 
+    // Switching Talking off or on forgets a text given to say(): on again, the
+    // mouths talk steadily.
     QRegion setAnimation(Animation animation, bool on);
     bool animation(Animation animation) const { return m_animations[size_t(animation)]; }
     // From now on the animations run at percent of real time, clamped to
@@ -86,6 +91,16 @@ public:
     QRegion setReading(Reading reading, const QString &text);
     const QString &reading(Reading reading) const { return m_readings[size_t(reading)]; }
     bool ownsReading(Reading reading) const { return m_own[size_t(reading)]; }
+
+    // From the current animation time the mouths talk by text, one syllable
+    // every SyllableMs (at the pace in force, like every animation), and then
+    // rest closed until the next say() or a switch of Talking. Switches
+    // Talking on. A text without syllables closes the mouths at once. Returns
+    // the region whose pixels changed.
+    QRegion say(const QString &text);
+    // While the text given to say() still moves the mouths: false from its
+    // last closing on.
+    bool saying() const;
 
     // Why the strip stands still although its animation is on; empty otherwise.
     const QString &note() const { return m_note; }
@@ -164,4 +179,8 @@ private:
     qint64 m_nextBlink;
     qint64 m_runStart = 0;
     qint64 m_nextRun = 0;
+    // What say() was given, from m_talkStart on; m_talkStart is -1 while the
+    // mouths talk steadily.
+    TalkSchedule m_talk;
+    qint64 m_talkStart = -1;
 };

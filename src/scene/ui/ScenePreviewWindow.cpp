@@ -159,7 +159,17 @@ void ScenePreviewWindow::buildControls()
             readings->addWidget(new QLabel(QString::fromLatin1(item.unit), this));
         m_readings[i] = box;
     }
-    readings->addStretch(1);
+    readings->addSpacing(12);
+    auto *sayCaption = new QLabel(QStringLiteral("Say:"), this);
+    readings->addWidget(sayCaption);
+    m_say = new QLineEdit(this);
+    m_say->setObjectName(QStringLiteral("txtSay"));
+    m_say->setAccessibleName(QStringLiteral("Say"));
+    m_say->setAccessibleDescription(
+        QStringLiteral("Type a line and press Enter: the talking mouths move by its syllables, then rest"));
+    sayCaption->setBuddy(m_say);
+    connect(m_say, &QLineEdit::returnPressed, this, &ScenePreviewWindow::say);
+    readings->addWidget(m_say, 1);
     toolbar->addLayout(readings);
 
     m_picture = new ScenePreviewPicture(&m_preview.frame(), this);
@@ -234,6 +244,18 @@ void ScenePreviewWindow::paintChanged(const QRegion &changed)
 {
     if (!changed.isEmpty())
         m_picture->update(changed);
+}
+
+void ScenePreviewWindow::say()
+{
+    catchUp();
+    paintChanged(m_preview.say(m_say->text()));
+    // Saying switches the talking on.
+    const QSignalBlocker quiet(m_animations[ScenePreview::Talking]);
+    m_animations[ScenePreview::Talking]->setChecked(true);
+    // The next line typed replaces this one.
+    m_say->selectAll();
+    schedule();
 }
 
 void ScenePreviewWindow::setPace(int percent)

@@ -21,8 +21,9 @@ class ScenePreviewPicture;
 
 // "Scene Preview": the composer's scene with all its parts, moving, in a
 // window of its own. A small toolbar above the 700 x 500 picture switches the
-// animations, sets their pace and the strip's own readings, and saves the
-// frame shown; a status line below says why the strip stands still.
+// animations, sets their pace and the strip's own readings, makes the mouths
+// talk by a typed line ("Say:"), and saves the frame shown; a status line below says why the strip stands
+// still.
 //
 // The window follows every change of the editor's scene at once and never
 // changes the scene. Its timer fires only when the picture next changes, and
@@ -50,6 +51,7 @@ private:
     void mirrorReadings();
     void updateStatus();
     void setPace(int percent);
+    void say();
     void saveFrame();
 
     SceneEditor &m_editor;
@@ -65,6 +67,7 @@ private:
     QSlider *m_pace = nullptr;
     QLabel *m_paceShown = nullptr;
     std::array<QLineEdit *, ScenePreview::ReadingCount> m_readings{};
+    QLineEdit *m_say = nullptr;
     QPushButton *m_saveFrame = nullptr;
     QLabel *m_status = nullptr;
     QString m_saved; // what the last Save Frame wrote, for the status line

@@ -22,6 +22,7 @@ private slots:
     void readingsFollowTheSceneUntilSet();
     void talking_data();
     void talking();
+    void sayingByText();
     void blinking();
     void incrementalFrameMatchesComposition();
     void scheduleDoesNotDependOnLooking();
@@ -378,6 +379,50 @@ void TestScenePreview::talking()
     preview.advanceTo(time);
     const QList<int> mouths{ScenePart::ZumiMouth, ScenePart::UserMouth};
     QCOMPARE(preview.frame(), open ? scene.composed() : scene.composed(mouths));
+}
+
+// A said text moves the mouths from the moment it is said, by the talk
+// schedule, and then they rest closed.
+void TestScenePreview::sayingByText()
+{
+    Scene scene;
+    ScenePreview preview = stillPreview(scene);
+    const QList<int> mouths{ScenePart::ZumiMouth, ScenePart::UserMouth};
+    const QRegion mouthRegion = QRegion(scene.rect(ScenePart::ZumiMouth)) + scene.rect(ScenePart::UserMouth);
+    preview.advanceTo(1150);
+    // Said with Talking off, the text switches it on; the mouths were drawn
+    // steadily and the schedule opens them, so nothing changes yet.
+    QCOMPARE(preview.say(QStringLiteral("Hi, there")), QRegion());
+    QVERIFY(preview.animation(ScenePreview::Talking));
+    QVERIFY(preview.saying());
+    const struct
+    {
+        int time;
+        bool open;
+        qint64 next;
+    } steps[] = {{1249, true, 1250}, {1250, false, 1750}, {1749, false, 1750},
+                 {1750, true, 1850}, {1850, false, -1},   {60000, false, -1}};
+    for (const auto &step : steps) {
+        const QRegion changed = preview.advanceTo(step.time);
+        QVERIFY2(preview.frame() == (step.open ? scene.composed() : scene.composed(mouths)),
+                 qPrintable(QString::number(step.time)));
+        QCOMPARE(preview.nextChangeAt(), step.next);
+        QVERIFY(changed.isEmpty() || changed == mouthRegion);
+    }
+    QVERIFY(!preview.saying());
+    // A new text starts from now, at the pace in force.
+    preview.setPace(200);
+    QCOMPARE(preview.say(QStringLiteral("yes")), mouthRegion);
+    preview.advanceTo(60049);
+    QCOMPARE(preview.frame(), scene.composed());
+    preview.advanceTo(60050);
+    QCOMPARE(preview.frame(), scene.composed(mouths));
+    // Switching Talking off and on again goes back to the steady syllables.
+    preview.setAnimation(ScenePreview::Talking, false);
+    QCOMPARE(preview.frame(), scene.composed());
+    preview.setAnimation(ScenePreview::Talking, true);
+    QVERIFY(!preview.saying());
+    QVERIFY(preview.nextChangeAt() >= 0);
 }
 
 // Blinks last 150 ms and start 2 to 6 s apart, drawn from the blink source.

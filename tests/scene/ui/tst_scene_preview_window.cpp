@@ -20,6 +20,7 @@ private slots:
     void showsEveryPartSteadily();
     void followsADrag();
     void readingsAreThePreviewsOwn();
+    void sayMovesTheMouthsThenRests();
     void saveFrameWritesPng();
     void escapeClosesItAndEveryControlIsNamed();
 
@@ -240,6 +241,30 @@ void TestScenePreviewWindow::readingsAreThePreviewsOwn()
     QCOMPARE(Controls::find<QLineEdit>(preview, "txtSpeed")->text(), QStringLiteral("40"));
 }
 
+// A line typed after "Say:" moves the mouths by its syllables, with Talking
+// switched on for it, and then they rest closed.
+void TestScenePreviewWindow::sayMovesTheMouthsThenRests()
+{
+    WindowFixture f;
+    Form1 &window = openActive(f);
+    ScenePreviewWindow &preview = pressF5(window);
+    switchAnimationsOff(preview);
+    auto *say = Controls::find<QLineEdit>(preview, "txtSay");
+    activate(preview);
+    typeInto(say, QStringLiteral("Hello, there."));
+    QTest::keyClick(say, Qt::Key_Return);
+    QVERIFY(animationBox(preview, "chkTalking")->isChecked());
+    QVERIFY(preview.preview().saying());
+    QCOMPARE(say->selectedText(), QStringLiteral("Hello, there."));
+    QVERIFY(QTest::qWaitFor([&preview] { return !preview.preview().saying(); }, 3000));
+    ScenePictures closed = window.editor().pictures();
+    closed.parts[ScenePart::ZumiMouth] = Picture();
+    QCOMPARE(preview.preview().frame(), composeScene(window.editor().record(), closed));
+    QCOMPARE(preview.preview().nextChangeAt(), qint64(-1));
+    // The scene is not touched.
+    QCOMPARE(window.editor().undoStack().count(), 0);
+}
+
 void TestScenePreviewWindow::saveFrameWritesPng()
 {
     WindowFixture f;
@@ -296,7 +321,7 @@ void TestScenePreviewWindow::escapeClosesItAndEveryControlIsNamed()
     Form1 &window = openActive(f);
     ScenePreviewWindow &preview = pressF5(window);
     QCOMPARE(AccessibilityWalk::unnamedControls(preview), QStringList());
-    QCOMPARE(AccessibilityWalk::interactiveControls(preview).size(), 9);
+    QCOMPARE(AccessibilityWalk::interactiveControls(preview).size(), 10);
 
     activate(preview);
     Controls::find<QLineEdit>(preview, "txtDelay")->setFocus();

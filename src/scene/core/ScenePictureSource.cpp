@@ -1,0 +1,50 @@
+#include "ScenePictureSource.h"
+
+#include "ProgramFolder.h"
+#include "SceneDefaults.h"
+#include "SceneFile.h"
+
+#include <utility>
+
+ScenePictureSource::ScenePictureSource(Environment environment) : m_env(std::move(environment))
+{
+    if (!m_env.programFolder)
+        m_env.programFolder = &ProgramFolder::current;
+    if (!m_env.loadPicture)
+        m_env.loadPicture = &PictureLoader::load;
+}
+
+QString ScenePictureSource::pictureFolder() const
+{
+    return ProgramFolder::subfolder(m_env.programFolder(), QStringLiteral("Images"));
+}
+
+PictureResult ScenePictureSource::load(const QString &name) const
+{
+    // A damaged scene file can hold a "name" of megabytes; no file system has
+    // such a name, so it is not looked for.
+    constexpr qsizetype LongestPath = 32767;
+    if (name.size() > LongestPath) {
+        PictureResult result;
+        result.error = QStringLiteral("No picture can have the name \"%1...\": it is %L2 characters long.")
+                           .arg(name.left(60))
+                           .arg(name.size());
+        return result;
+    }
+    return m_env.loadPicture(SceneFile::picturePath(pictureFolder(), name));
+}
+
+ScenePictures ScenePictureSource::loadDefaults(QStringList *failures) const
+{
+    auto loadOne = [&](const QString &name) {
+        const PictureResult loaded = load(name);
+        if (!loaded.ok())
+            *failures << loaded.error;
+        return loaded.picture;
+    };
+    ScenePictures pictures;
+    pictures.background = loadOne(SceneDefaults::background());
+    for (int id = 0; id < ScenePart::Count; ++id)
+        pictures.parts[size_t(id)] = loadOne(SceneDefaults::partPicture(ScenePart::Id(id)));
+    return pictures;
+}
