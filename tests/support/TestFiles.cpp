@@ -32,7 +32,6 @@ FileSizeLimit::~FileSizeLimit()
     std::signal(SIGXFSZ, m_oldHandler);
 }
 
-
 QByteArray readBytes(const QString &path)
 {
     QFile file(path);

@@ -21,8 +21,11 @@ QList<FileCheck::Finding> check(const QByteArray &bytes)
             }
         }
     };
-    firstLineWith([&](qsizetype i) { return text.at(i) == QLatin1Char('\n') && (i == 0 || text.at(i - 1) != QLatin1Char('\r')); },
-                  QStringLiteral("the line ends in an LF without CR: the companion reads lines ended by CR LF"));
+    firstLineWith(
+        [&](qsizetype i) {
+            return text.at(i) == QLatin1Char('\n') && (i == 0 || text.at(i - 1) != QLatin1Char('\r'));
+        },
+        QStringLiteral("the line ends in an LF without CR: the companion reads lines ended by CR LF"));
     firstLineWith([&](qsizetype i) { return text.at(i).unicode() == 0; },
                   QStringLiteral("the line holds a NUL byte, where many programs take the text to end"));
     // Load then save gives the loaded bytes back but for the CR LF every save

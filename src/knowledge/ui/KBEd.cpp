@@ -212,8 +212,7 @@ bool KBEd::saveKBase()
     const QString target = KnowledgeBase::saveTarget(folder, chosen);
     // The file this window loaded or saved, changed by another program since,
     // gets the question that says so.
-    const bool changed =
-        target == m_knowledgeBase->path() && m_knowledgeBase->stamp().changedOnDisk(target);
+    const bool changed = target == m_knowledgeBase->path() && m_knowledgeBase->stamp().changedOnDisk(target);
     if (changed ? !FileQuestions::mayReplaceChanged(m_platform, this, title, QStringList{target})
                 : !FileQuestions::mayReplace(m_platform, this, title, target))
         return false;

@@ -78,8 +78,9 @@ QList<Finding> comesBackChanged(const QString &file, const QString &stored, cons
         return {};
     const qsizetype at = std::max(fromStored, fromPlain);
     const qsizetype inDecoded = SubstitutionTable::decode(QStringView(file).left(at), step).size();
-    return {Finding{lines.lineOf(inDecoded), QStringLiteral("a load and a save would not give this file back as "
-                                                            "it is: it changes from this line on")}};
+    return {
+        Finding{lines.lineOf(inDecoded), QStringLiteral("a load and a save would not give this file back as "
+                                                        "it is: it changes from this line on")}};
 }
 
 QString quoted(QStringView text)
@@ -118,10 +119,11 @@ QList<Finding> checkMemory(const QByteArray &bytes)
     } else if (!saveCheck.ok()) {
         findings << Finding{0, QStringLiteral("Save Personality would refuse the texts of this file")};
     } else {
-        findings += comesBackChanged(file, PersonalityFile::memoryFileText(texts),
-                                     PersonalityFile::memoryContent(texts.memory, texts.matchWords, texts.wontSay) +
-                                         QStringLiteral("\r\n"),
-                                     lines, LineBreakStep::Fold);
+        findings +=
+            comesBackChanged(file, PersonalityFile::memoryFileText(texts),
+                             PersonalityFile::memoryContent(texts.memory, texts.matchWords, texts.wontSay) +
+                                 QStringLiteral("\r\n"),
+                             lines, LineBreakStep::Fold);
     }
     return FileCheck::inLineOrder(findings);
 }
@@ -135,8 +137,8 @@ QList<Finding> checkQandA(const QByteArray &bytes)
     findings += FileCheck::loneCarriageReturns(text, lines);
     PersonalityFile::Texts texts;
     texts.qandA = PersonalityFile::qandAText(text);
-    findings += comesBackChanged(file, PersonalityFile::qandAFileText(texts), texts.qandA + QStringLiteral("\r\n"),
-                                 lines, LineBreakStep::None);
+    findings += comesBackChanged(file, PersonalityFile::qandAFileText(texts),
+                                 texts.qandA + QStringLiteral("\r\n"), lines, LineBreakStep::None);
 
     // The editor writes an entry as one line: "#", the question, "&", the
     // answer, "%".

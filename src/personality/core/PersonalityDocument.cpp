@@ -204,7 +204,8 @@ PersonalityFile::Texts PersonalityDocument::texts() const
     return {memory(), m_matchWords, m_wontSayData, qandA()};
 }
 
-PersonalityFile::SaveCheck PersonalityDocument::checkSave(const QString &programFolder, const QString &name) const
+PersonalityFile::SaveCheck PersonalityDocument::checkSave(const QString &programFolder,
+                                                          const QString &name) const
 {
     return PersonalityFile::checkSave(texts(), PersonalityFile::memoryPath(programFolder, name),
                                       PersonalityFile::qandAPath(programFolder, name));

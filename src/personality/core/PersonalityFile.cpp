@@ -314,8 +314,10 @@ SaveCheck unstorableCharacter(QStringView text, SaveCheck::Text which, Substitut
         QString why;
         if (!Cp1252::canStore(c)) {
             why = QStringLiteral("which an 8-bit text file cannot store");
-        } else if (step == SubstitutionTable::LineBreakStep::Fold && c == QChar(SubstitutionTable::kLineBreak)) {
-            why = QStringLiteral("which the memory file uses for a line break: it would come back as a line break");
+        } else if (step == SubstitutionTable::LineBreakStep::Fold &&
+                   c == QChar(SubstitutionTable::kLineBreak)) {
+            why = QStringLiteral(
+                "which the memory file uses for a line break: it would come back as a line break");
         } else if (SubstitutionTable::comesBackAs(c.unicode()) != c.unicode()) {
             why = QStringLiteral("which the personality's files use for \"%1\": it would come back as \"%1\"")
                       .arg(QChar(SubstitutionTable::comesBackAs(c.unicode())));
@@ -325,9 +327,10 @@ SaveCheck unstorableCharacter(QStringView text, SaveCheck::Text which, Substitut
         check.text = which;
         check.position = i;
         check.length = c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
-        check.message = QStringLiteral("\"%1\" was not written: the text holds the character %2, %3. Remove or "
-                                       "replace it and save again.")
-                            .arg(QDir::toNativeSeparators(path), Cp1252::describeAt(text, i), why);
+        check.message =
+            QStringLiteral("\"%1\" was not written: the text holds the character %2, %3. Remove or "
+                           "replace it and save again.")
+                .arg(QDir::toNativeSeparators(path), Cp1252::describeAt(text, i), why);
         return check;
     }
     return check;
@@ -361,9 +364,10 @@ SaveCheck checkSave(const Texts &texts, const QString &memoryName, const QString
     // The verdict of the load itself, for whatever the rules above miss.
     if (fromFileText(memoryFileText(texts), qandAFileText(texts)) != texts) {
         check.text = Text::Memory;
-        check.message = QStringLiteral("\"%1\" was not written: the next load would not give these texts back "
-                                       "as they are. Nothing was written.")
-                            .arg(QDir::toNativeSeparators(memoryName));
+        check.message =
+            QStringLiteral("\"%1\" was not written: the next load would not give these texts back "
+                           "as they are. Nothing was written.")
+                .arg(QDir::toNativeSeparators(memoryName));
     }
     return check;
 }

@@ -16,7 +16,8 @@ QString FileDialog::askSave(const QString &filter, const QString &initFolder)
     QString chosen = choose(Mode::Save, filter, initFolder);
     // A name without any extension would be a file the kit's own lists and
     // dialogs never show again.
-    const qsizetype slash = std::max(chosen.lastIndexOf(QLatin1Char('/')), chosen.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype slash =
+        std::max(chosen.lastIndexOf(QLatin1Char('/')), chosen.lastIndexOf(QLatin1Char('\\')));
     if (!chosen.isEmpty() && !QStringView(chosen).mid(slash + 1).contains(QLatin1Char('.')))
         chosen += extensionOf(filter);
     return chosen;

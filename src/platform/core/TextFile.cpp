@@ -199,7 +199,8 @@ QString writeAll(const QList<Replacement> &files)
         QString notBack;
         for (std::size_t j = 0; j < i; ++j) {
             const QString &path = files[int(j)].path;
-            const bool back = olds[j].existed ? writeBytes(path, olds[j].bytes).isEmpty() : QFile::remove(path);
+            const bool back =
+                olds[j].existed ? writeBytes(path, olds[j].bytes).isEmpty() : QFile::remove(path);
             if (!back)
                 notBack += QStringLiteral(" \"%1\" could not be put back as it was.").arg(shown(path));
         }

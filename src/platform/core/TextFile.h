@@ -13,7 +13,7 @@ namespace TextFile {
 struct ReadResult
 {
     QString text;
-    QString error; // empty on success; names the file and the reason otherwise
+    QString error;   // empty on success; names the file and the reason otherwise
     FileStamp stamp; // the file as it was read (a file device's only)
     bool ok() const { return error.isEmpty(); }
 };

@@ -27,12 +27,14 @@ void TestKnowledgeCheck::check_data()
     QTest::newRow("facts as the editor writes them")
         << QByteArray("The Sun is a star.\r\n\r\n\r\n") << QStringList();
     const QString noFinalCrLf = QStringLiteral("the file does not end in CR LF: a save adds one");
-    const QString lf = QStringLiteral("the line ends in an LF without CR: the companion reads lines ended by CR LF");
+    const QString lf =
+        QStringLiteral("the line ends in an LF without CR: the companion reads lines ended by CR LF");
     QTest::newRow("LF line ends") << QByteArray("One.\r\n\nTwo.\n\r\n")
                                   << QStringList{QStringLiteral("2: ") + lf};
-    QTest::newRow("NUL byte") << QByteArray("One.\r\nT\0wo.\r\n", 13)
-                              << QStringList{QStringLiteral(
-                                     "2: the line holds a NUL byte, where many programs take the text to end")};
+    QTest::newRow("NUL byte")
+        << QByteArray("One.\r\nT\0wo.\r\n", 13)
+        << QStringList{
+               QStringLiteral("2: the line holds a NUL byte, where many programs take the text to end")};
     QTest::newRow("no final CR LF") << QByteArray("One.\r\n\r\nTwo.")
                                     << QStringList{QStringLiteral("3: ") + noFinalCrLf};
     QTest::newRow("every defined byte above 127")

@@ -312,8 +312,8 @@ void TestKBEd::loadThenSaveGivesTheBytesBack_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QByteArray>("saved"); // after load and save
-    QTest::newRow("as the kit writes it") << QByteArray("Stars.\r\n\r\nMoons.\r\n\r\n\r\n")
-                                          << QByteArray("Stars.\r\n\r\nMoons.\r\n\r\n\r\n");
+    QTest::newRow("as the kit writes it")
+        << QByteArray("Stars.\r\n\r\nMoons.\r\n\r\n\r\n") << QByteArray("Stars.\r\n\r\nMoons.\r\n\r\n\r\n");
     QTest::newRow("empty knowledge base") << QByteArray("\r\n") << QByteArray("\r\n");
     // A file without the final CR LF loses nothing; the save adds it.
     QTest::newRow("no final CR LF") << QByteArray("Stars.") << QByteArray("Stars.\r\n");
@@ -356,9 +356,10 @@ void TestKBEd::saveAsksWhenChangedOnDisk()
     m_platform->answers << Answer(answer);
     control<QPushButton>("Command2")->click();
     QCOMPARE(m_platform->questions.size(), 1);
-    QCOMPARE(m_platform->questions.first().text,
-             QStringLiteral("facts.kba was changed by another program since it was loaded. Replace it with your "
-                            "version?"));
+    QCOMPARE(
+        m_platform->questions.first().text,
+        QStringLiteral("facts.kba was changed by another program since it was loaded. Replace it with your "
+                       "version?"));
     QCOMPARE(m_platform->questions.first().defaultAnswer, Answer::No);
     const bool replaced = Answer(answer) == Answer::Yes;
     QCOMPARE(TestFiles::readBytes(path) == "Theirs, longer.\r\n", !replaced);

@@ -83,13 +83,17 @@ void TestPersonalityCheck::qandA_data()
                              << QStringList{QStringLiteral("1: ") + kLoneCr};
     QTest::newRow("UTF-8")
         << QByteArray("#Q?&A.%\r\n#Caf\xC3\xA9?&Oui.%")
-        << QStringList{QStringLiteral(
-                           "2: the file is UTF-8 text: read as Windows-1252, \"\u00E9\" becomes \"\u00C3\u00A9\""),
-                       QStringLiteral("2: ") + kChanges};
+        << QStringList{
+               QStringLiteral(
+                   "2: the file is UTF-8 text: read as Windows-1252, \"\u00E9\" becomes \"\u00C3\u00A9\""),
+               QStringLiteral("2: ") + kChanges};
     // Load and save must give the file back, in either writer's form.
-    QTest::newRow("plain, as Save Q/A As... writes it") << QByteArray("\r\n#Why?&Because.%\r\n") << QStringList();
+    QTest::newRow("plain, as Save Q/A As... writes it")
+        << QByteArray("\r\n#Why?&Because.%\r\n") << QStringList();
     QTest::newRow("a table byte in a plain file comes back as its letter")
-        << QByteArray("\r\n#Why?&Becau\x12" "e.%\r\n") << QStringList{QStringLiteral("2: ") + kChanges};
+        << QByteArray("\r\n#Why?&Becau\x12"
+                      "e.%\r\n")
+        << QStringList{QStringLiteral("2: ") + kChanges};
     QTest::newRow("no final CR LF") << qas("#Why?&Because.%").chopped(2)
                                     << QStringList{QStringLiteral("1: ") + kChanges};
 }
@@ -143,18 +147,20 @@ void TestPersonalityCheck::memory_data()
                        QStringLiteral("4: the byte 9D is no character of Windows-1252")};
     QTest::newRow("UTF-8, plain file")
         << QByteArray("I like caf\xC3\xA9s.\r\n")
-        << QStringList{QStringLiteral(
-                           "1: the file is UTF-8 text: read as Windows-1252, \"\u00E9\" becomes \"\u00C3\u00A9\""),
-                       QStringLiteral("2: ") + kChanges};
+        << QStringList{
+               QStringLiteral(
+                   "1: the file is UTF-8 text: read as Windows-1252, \"\u00E9\" becomes \"\u00C3\u00A9\""),
+               QStringLiteral("2: ") + kChanges};
     QTest::newRow("plain, as Save Personality As... writes it")
-        << (PersonalityFile::memoryContent(QStringLiteral("I like cats.\r\n"), QStringLiteral("cats\r\n\r\ndogs"),
-                                           QString()) +
+        << (PersonalityFile::memoryContent(QStringLiteral("I like cats.\r\n"),
+                                           QStringLiteral("cats\r\n\r\ndogs"), QString()) +
             QStringLiteral("\r\n"))
                .toLatin1()
         << QStringList();
     // In a plain file the line-break character reads as a line break.
     QTest::newRow("line-break character in a plain file")
-        << (PersonalityFile::memoryContent(QStringLiteral("I like\r\nSection \u00b6 3"), QString(), QString()) +
+        << (PersonalityFile::memoryContent(QStringLiteral("I like\r\nSection \u00b6 3"), QString(),
+                                           QString()) +
             QStringLiteral("\r\n"))
                .toLatin1()
         << QStringList{QStringLiteral("2: ") + kChanges};
@@ -195,7 +201,8 @@ void TestPersonalityCheck::memoryFileNeedsItsQandAFile()
 
     TestFiles::writeBytes(dir.filePath(QStringLiteral("Kit.qas")), "\r\n");
     result = PersonalityCheck::checkMemoryFile(memory);
-    QCOMPARE(shown(result.findings), shown(QStringList{QStringLiteral("1: ") + kLoneCr, QStringLiteral("3: ") + kChanges}));
+    QCOMPARE(shown(result.findings),
+             shown(QStringList{QStringLiteral("1: ") + kLoneCr, QStringLiteral("3: ") + kChanges}));
 }
 
 void TestPersonalityCheck::unreadableFile()

@@ -282,8 +282,8 @@ void TestPersonalityCore::saveAndLoadAgain_data()
         << written(QStringLiteral("a\r\n\r\n\r\n"), QString(), QString()) << QString()
         << QStringLiteral("a\r\n\r\n\r\n") << QString() << QString();
     QTest::newRow("a section marker inside a section body")
-        << written(cats, QStringLiteral("* WontSay:\r\nx\r\n"), QStringLiteral("* MatchWords:\r\n")) << QString()
-        << cats << QStringLiteral("* WontSay:\r\nx\r\n") << QStringLiteral("* MatchWords:\r\n");
+        << written(cats, QStringLiteral("* WontSay:\r\nx\r\n"), QStringLiteral("* MatchWords:\r\n"))
+        << QString() << cats << QStringLiteral("* WontSay:\r\nx\r\n") << QStringLiteral("* MatchWords:\r\n");
     // Other layouts keep the section rules: a section ends at its first
     // empty line, the rest stays in the memory text.
     QTest::newRow("hand-made file without sections")
@@ -292,9 +292,8 @@ void TestPersonalityCore::saveAndLoadAgain_data()
     QTest::newRow("sections the other way round")
         << QStringLiteral("a\r\n\r\n* WontSay:\r\nno\r\n\r\n* MatchWords:\r\nsea\r\n\r\n\r\n") << QString()
         << QStringLiteral("a") + crlfs(5) << QStringLiteral("sea\r\n") << QStringLiteral("no\r\n");
-    QTest::newRow("no final line break")
-        << QStringLiteral("a\r\n\r\n* MatchWords:\r\nsea") << QString() << QStringLiteral("a\r\n\r\n")
-        << QStringLiteral("sea") << QString();
+    QTest::newRow("no final line break") << QStringLiteral("a\r\n\r\n* MatchWords:\r\nsea") << QString()
+                                         << QStringLiteral("a\r\n\r\n") << QStringLiteral("sea") << QString();
 }
 
 void TestPersonalityCore::saveAndLoadAgain()
@@ -319,8 +318,9 @@ void TestPersonalityCore::saveAndLoadAgain()
     QByteArray saved[2][2];
     Loaded loaded = first;
     for (auto &bytes : saved) {
-        QCOMPARE(PersonalityFile::save(f, name, loaded.memory, loaded.matchWords, loaded.wontSay, loaded.qandA),
-                 QString());
+        QCOMPARE(
+            PersonalityFile::save(f, name, loaded.memory, loaded.matchWords, loaded.wontSay, loaded.qandA),
+            QString());
         bytes[0] = readBytes(PersonalityFile::memoryPath(f, name));
         bytes[1] = readBytes(PersonalityFile::qandAPath(f, name));
         const Loaded again = load(f, name);
@@ -369,13 +369,15 @@ void TestPersonalityCore::saveRefusesWithoutHalfSaving_data()
     QTest::newRow("q/a file cannot be written")
         << ok << ok << QStringLiteral("P.qas") << QStringLiteral("P.qas") << false;
     QTest::newRow("memory file cannot be written")
-        << ok << ok << QStringLiteral("P.mem") << QStringLiteral("Both files of the Personality are as they were")
-        << false;
+        << ok << ok << QStringLiteral("P.mem")
+        << QStringLiteral("Both files of the Personality are as they were") << false;
     // Characters the table would give back as others.
     QTest::newRow("line-break character in the memory")
         << QStringLiteral("Section \u00b6 3") << ok << QString() << QStringLiteral("U+00B6") << false;
     QTest::newRow("stored byte value in the memory")
-        << QStringLiteral("a\x01" "b") << ok << QString() << QStringLiteral("come back as \" \"") << false;
+        << QStringLiteral("a\x01"
+                          "b")
+        << ok << QString() << QStringLiteral("come back as \" \"") << false;
     QTest::newRow("read-only byte value in the q/a text")
         << ok << QStringLiteral("#a\x12&b%") << QString() << QStringLiteral("come back as \"r\"") << false;
 }
@@ -474,8 +476,8 @@ void TestPersonalityCore::checkMemory()
     const QString f = dir.path() + QLatin1Char('/');
     const QString error = PersonalityFile::save(f, QStringLiteral("P"), memory, QStringLiteral("sea\r\n"),
                                                 QStringLiteral("never\r\n"), QString());
-    if (check.ok() && PersonalityFile::checkSave({memory, QString(), QString(), QString()}, QString(), QString())
-                          .ok()) {
+    if (check.ok() &&
+        PersonalityFile::checkSave({memory, QString(), QString(), QString()}, QString(), QString()).ok()) {
         QCOMPARE(error, QString());
         QCOMPARE(load(f, QStringLiteral("P")),
                  (Loaded{memory, QStringLiteral("sea\r\n"), QStringLiteral("never\r\n"), QString()}));

@@ -255,8 +255,8 @@ void TestPersonalityDocument::load()
     QSignalSpy replaced(&f.doc, &PersonalityDocument::shownTextReplaced);
     QCOMPARE(f.doc.load(f.folder(), SamplePersonality::name()), QString());
     // A file written by Save Personality gives back exactly what was written.
-    const Texts loaded{SamplePersonality::memory(), SamplePersonality::matchWords(), SamplePersonality::wontSay(),
-                       SamplePersonality::qandA(), SamplePersonality::name()};
+    const Texts loaded{SamplePersonality::memory(), SamplePersonality::matchWords(),
+                       SamplePersonality::wontSay(), SamplePersonality::qandA(), SamplePersonality::name()};
     QCOMPARE(texts(f.doc), loaded);
     QCOMPARE(f.doc.shownText()->text(), questionAnswerView ? loaded.qandA : loaded.memory);
     QCOMPARE(replaced.size(), 1);
@@ -453,7 +453,8 @@ void TestPersonalityDocument::exports_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("content");
 
-    const QByteArray memory = "I like cats.\r\n\r\n\r\n\r\n* MatchWords:\r\ncat dog\r\n\r\n* WontSay:\r\nno\r\n\r\n\r\n";
+    const QByteArray memory =
+        "I like cats.\r\n\r\n\r\n\r\n* MatchWords:\r\ncat dog\r\n\r\n* WontSay:\r\nno\r\n\r\n\r\n";
     const QString otherFolder = QDir::tempPath() + QStringLiteral("/elsewhere/");
     QTest::newRow("memory, another folder")
         << true << otherFolder + QStringLiteral("Export.mem") << QStringLiteral("Export.mem") << memory;

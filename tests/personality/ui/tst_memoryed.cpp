@@ -364,8 +364,9 @@ void TestMemoryEd::listIsSorted()
     for (const char *name : {"rosa 10.mem", "Rosa 2.mem", "bea.mem", "Zed.mem", "rosa 2.mem"})
         writeBytes(e.path(QLatin1String(name)), "x\r\n");
     e.open();
-    QCOMPARE(e.listed(), (QStringList{QStringLiteral("bea"), QStringLiteral("Rosa 2"), QStringLiteral("rosa 2"),
-                                      QStringLiteral("rosa 10"), QStringLiteral("Zed")}));
+    QCOMPARE(e.listed(),
+             (QStringList{QStringLiteral("bea"), QStringLiteral("Rosa 2"), QStringLiteral("rosa 2"),
+                          QStringLiteral("rosa 10"), QStringLiteral("Zed")}));
     e.platform.dialogAnswers << QStringLiteral("Rosa 3");
     e.click("Command3");
     QCOMPARE(e.listed().indexOf(QStringLiteral("Rosa 3")), 3);
@@ -549,15 +550,14 @@ void TestMemoryEd::saveMessages_data()
     QTest::addColumn<QString>("selected"); // what the text area shows selected afterwards
     QTest::newRow("saved") << false << QString() << QStringLiteral("Personality Saved")
                            << QStringLiteral("Personality Saved") << false << QString();
-    QTest::newRow("the disk is full")
-        << true << QString() << QStringLiteral("Juniper.qas\": File too large") << QStringLiteral("Error!!") << true
-        << QString();
+    QTest::newRow("the disk is full") << true << QString() << QStringLiteral("Juniper.qas\": File too large")
+                                      << QStringLiteral("Error!!") << true << QString();
     QTest::newRow("a character the code page cannot store")
         << false << QStringLiteral("\u2665") << QStringLiteral("U+2665") << QStringLiteral("Error!!") << true
         << QStringLiteral("\u2665");
     QTest::newRow("the line-break character")
-        << false << QStringLiteral("Section \u00b6 3") << QStringLiteral("U+00B6") << QStringLiteral("Error!!")
-        << true << QStringLiteral("\u00b6");
+        << false << QStringLiteral("Section \u00b6 3") << QStringLiteral("U+00B6")
+        << QStringLiteral("Error!!") << true << QStringLiteral("\u00b6");
     // The next load would take the typed line for the section's start.
     QTest::newRow("a line reading a section marker")
         << false << QStringLiteral("\r* WontSay:\rMore.") << QStringLiteral("Line ")
@@ -826,7 +826,8 @@ void TestMemoryEd::exportsAskAboutTheRealTarget_data()
     QTest::addColumn<QByteArray>("content"); // of the file afterwards
 
     // The loaded memory text (with the empty lines a load adds) and both sections, plain.
-    const QByteArray memory = "I like cats.\r\n\r\n\r\n\r\n* MatchWords:\r\ncat dog\r\n\r\n* WontSay:\r\nno\r\n\r\n\r\n";
+    const QByteArray memory =
+        "I like cats.\r\n\r\n\r\n\r\n* MatchWords:\r\ncat dog\r\n\r\n* WontSay:\r\nno\r\n\r\n\r\n";
     const QByteArray qandA = "\r\n#q&a%\r\n";
     const QString mem = QStringLiteral("MEM Files (*.mem)|*.mem");
     const QString qas = QStringLiteral("QAS Files (*.qas)|*.qas");

@@ -321,16 +321,19 @@ void TestPlatform::saveDialogAddsTheFiltersExtension_data()
     QTest::addColumn<QString>("chosen");
     const QString kba = QStringLiteral("KBA Files (*.kba)|*.kba");
     QTest::newRow("no extension") << kba << QStringLiteral("/f/Facts") << QStringLiteral("/f/Facts.kba");
-    QTest::newRow("an extension of its own") << kba << QStringLiteral("/f/Facts.txt") << QStringLiteral("/f/Facts.txt");
-    QTest::newRow("the filter's own") << kba << QStringLiteral("/f/Facts.kba") << QStringLiteral("/f/Facts.kba");
+    QTest::newRow("an extension of its own")
+        << kba << QStringLiteral("/f/Facts.txt") << QStringLiteral("/f/Facts.txt");
+    QTest::newRow("the filter's own")
+        << kba << QStringLiteral("/f/Facts.kba") << QStringLiteral("/f/Facts.kba");
     QTest::newRow("a dot in the folder only")
         << kba << QStringLiteral("/f.d/Facts") << QStringLiteral("/f.d/Facts.kba");
-    QTest::newRow("a name ending in a dot") << kba << QStringLiteral("/f/Facts.") << QStringLiteral("/f/Facts.");
+    QTest::newRow("a name ending in a dot")
+        << kba << QStringLiteral("/f/Facts.") << QStringLiteral("/f/Facts.");
     QTest::newRow("cancelled") << kba << QString() << QString();
     QTest::newRow("a filter of any file")
         << QStringLiteral("All Files (*.*)|*.*") << QStringLiteral("/f/Facts") << QStringLiteral("/f/Facts");
-    QTest::newRow("the first of several patterns")
-        << QStringLiteral("Pictures (*.bmp;*.jpg)|*.bmp;*.jpg") << QStringLiteral("/f/p") << QStringLiteral("/f/p.bmp");
+    QTest::newRow("the first of several patterns") << QStringLiteral("Pictures (*.bmp;*.jpg)|*.bmp;*.jpg")
+                                                   << QStringLiteral("/f/p") << QStringLiteral("/f/p.bmp");
 }
 
 void TestPlatform::saveDialogAddsTheFiltersExtension()
