@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth fonts-dejavu-core
   # checking the install and building the packages
   desktop-file-utils appstream shared-mime-info groff-base
+  # the start-up benchmark watches windows appear on the X server
+  libxcb1-dev libxcb-damage0-dev
   # building the fuzz targets of the file readers: clang and its sanitizer and
   # libFuzzer runtimes
   clang libclang-rt-dev)

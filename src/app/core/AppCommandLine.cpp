@@ -87,7 +87,16 @@ AppCommandLine::AppCommandLine(KitProgram program)
                          "given after it (--render FILE.scn OUT.png), without a window, and exits: 0 when "
                          "the picture is written, 1 when the scene or a picture cannot be read or OUT.png "
                          "cannot be written."),
-          QStringLiteral("FILE.scn"))
+          QStringLiteral("FILE.scn")),
+      m_verify(QStringLiteral("verify"),
+               QStringLiteral("Runs every exchange of the chat test FILE.chat through the Test Chat's rules, "
+                              "without a window; prints one line per reply that does not match, then the "
+                              "count, and exits: 0 when all pass, 1 when one fails, 2 when the file, its "
+                              "personality or a knowledge base cannot be read."),
+               QStringLiteral("FILE.chat")),
+      m_coverage(QStringLiteral("coverage"),
+                 QStringLiteral("With --verify: also lists the questions of the personality that no "
+                                "exchange reached, with their lines."))
 {
     m_parser.setApplicationDescription(description(program));
     // "-reverse" and "-platform" are the toolkit's; read compactly, "-reverse"
@@ -104,6 +113,10 @@ AppCommandLine::AppCommandLine(KitProgram program)
         m_opensFile = true;
     }
     offer(m_check);
+    if (program == KitProgram::Mindloom) {
+        offer(m_verify);
+        offer(m_coverage);
+    }
 }
 
 bool AppCommandLine::read(const QStringList &arguments, Stage stage)
@@ -119,7 +132,7 @@ bool AppCommandLine::read(const QStringList &arguments, Stage stage)
         answer(Success, helpText(), QString());
         return false;
     }
-    const bool windowFree = given(m_check) || given(m_render);
+    const bool windowFree = given(m_check) || given(m_render) || given(m_verify) || given(m_coverage);
     if (stage == Stage::BeforeApplication && !windowFree) {
         // The toolkit takes its own options out once the application starts,
         // and the rest of the command line is read then; what neither the kit
@@ -177,6 +190,10 @@ QString AppCommandLine::problem(bool parsed) const
     };
     if (given(m_check) && given(m_render))
         return QStringLiteral("--check and --render cannot be used together.");
+    if (given(m_check) && given(m_verify))
+        return QStringLiteral("--check and --verify cannot be used together.");
+    if (given(m_coverage) && !given(m_verify))
+        return QStringLiteral("--coverage needs --verify FILE.chat.");
     if (given(m_render)) {
         if (positional.isEmpty())
             return QStringLiteral("--render needs FILE.scn and OUT.png.");
@@ -185,7 +202,7 @@ QString AppCommandLine::problem(bool parsed) const
         return QString();
     }
     // Frameloft opens one scene; Mindloom takes no file.
-    const qsizetype allowed = m_opensFile && !given(m_check) ? 1 : 0;
+    const qsizetype allowed = m_opensFile && !given(m_check) && !given(m_verify) ? 1 : 0;
     if (positional.size() > allowed)
         return unexpected(allowed);
     return QString();
@@ -200,6 +217,10 @@ AppCommandLine::Request AppCommandLine::parsedRequest() const
     if (given(m_check)) {
         request.task = Request::Task::Check;
         request.file = m_parser.value(m_check);
+    } else if (given(m_verify)) {
+        request.task = Request::Task::Verify;
+        request.file = m_parser.value(m_verify);
+        request.coverage = given(m_coverage);
     } else if (given(m_render)) {
         request.task = Request::Task::Render;
         request.file = m_parser.value(m_render);

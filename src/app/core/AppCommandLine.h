@@ -10,7 +10,7 @@
 // The command line of both programs, read in two stages. Before the
 // application object exists it answers what needs no display (--help,
 // --version) and reads the tasks that run without a window (--render,
-// --check), so these work without a desktop session; options it does not
+// --check, --verify), so these work without a desktop session; options it does not
 // know may still be the toolkit's own (-platform, -style, -reverse), which the
 // application object takes out of the command line. Once it has, anything
 // left that neither knows is an error, reported before a window opens. A task
@@ -28,12 +28,14 @@ public:
             OpenWindow, // the program's window; Frameloft then loads `file` when given
             Render,     // Frameloft: draw the scene `file` into the picture `output`
             Check,      // report what in `file` would not load or be saved back unchanged
+            Verify,     // Mindloom: run the chat test `file` through the Test Chat's rules
         };
         Task task = Task::OpenWindow;
         bool folderGiven = false;
         QString folder; // --folder's value as typed
         QString file;
         QString output;
+        bool coverage = false; // Verify: also list the questions no exchange reached
     };
 
     // Exit codes: the program did what was asked; a task found something or
@@ -90,6 +92,8 @@ private:
     QCommandLineOption m_folder;
     QCommandLineOption m_check;
     QCommandLineOption m_render;
+    QCommandLineOption m_verify;
+    QCommandLineOption m_coverage;
     QStringList m_offered;
     bool m_opensFile = false; // a file to open may follow the options
     Request m_request;

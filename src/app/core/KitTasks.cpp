@@ -1,5 +1,7 @@
 #include "KitTasks.h"
 
+#include "ChatCheck.h"
+#include "ChatVerify.h"
 #include "FileCheck.h"
 #include "KnowledgeCheck.h"
 #include "LocationCheck.h"
@@ -45,6 +47,8 @@ Result run(KitProgram program, const AppCommandLine::Request &request, const QSt
         return check(program, request.file, folder);
     case Task::Render:
         return render(request.file, request.output, folder);
+    case Task::Verify:
+        return verify(request.file, folder, request.coverage);
     case Task::OpenWindow:
         break;
     }
@@ -61,6 +65,10 @@ Result check(KitProgram program, const QString &file, const QString &folder)
         checked = PersonalityCheck::checkMemoryFile(file);
     } else if (hasExtension(file, ".qas")) {
         checked = PersonalityCheck::checkQandAFile(file);
+        // The Test Chat's own findings come with the file's.
+        if (checked.ok())
+            checked.findings = FileCheck::inLineOrder(
+                checked.findings + FileCheck::checkFile(file, ChatCheck::checkQandA).findings);
     } else if (hasExtension(file, ".kba")) {
         checked = KnowledgeCheck::checkFile(file);
     } else if (QFileInfo(file).fileName().compare(LocationSettings::fileName(), Qt::CaseInsensitive) == 0) {
@@ -92,6 +100,17 @@ Result render(const QString &scene, const QString &output, const QString &folder
         result.errors +=
             KitInfo::programName(KitProgram::Frameloft) + QStringLiteral(": ") + error + QLatin1Char('\n');
     result.exitCode = errors.isEmpty() ? AppCommandLine::Success : AppCommandLine::Failure;
+    return result;
+}
+
+Result verify(const QString &chatFile, const QString &folder, bool coverage)
+{
+    const ChatVerify::Report report = ChatVerify::run(chatFile, folder, coverage);
+    if (!report.ok())
+        return usageError(KitProgram::Mindloom, report.error);
+    Result result;
+    result.output = report.output;
+    result.exitCode = report.failed == 0 ? AppCommandLine::Success : AppCommandLine::Failure;
     return result;
 }
 

@@ -20,7 +20,7 @@ struct Result
     int finish() const;
 };
 
-// Runs a window-free request (Check or Render) in folder, the folder the
+// Runs a window-free request (Check, Render or Verify) in folder, the folder the
 // program works in (ending in a separator).
 Result run(KitProgram program, const AppCommandLine::Request &request, const QString &folder);
 
@@ -38,5 +38,11 @@ Result check(KitProgram program, const QString &file, const QString &folder);
 // stderr and nothing written, when one could not be read or the picture could
 // not be written.
 Result render(const QString &scene, const QString &output, const QString &folder);
+
+// Mindloom --verify FILE.chat [--coverage]: runs the chat test through the
+// Test Chat's rules. Exit code 0 when every exchange passes, 1 when one fails
+// (one line each on stdout, then the count), 2 when the chat file, its
+// personality or a knowledge base cannot be read (named on stderr).
+Result verify(const QString &chatFile, const QString &folder, bool coverage);
 
 } // namespace KitTasks

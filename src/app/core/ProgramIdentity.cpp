@@ -1,5 +1,7 @@
 #include "ProgramIdentity.h"
 
+#include "AfterFirstFrame.h"
+
 #include <QDir>
 #include <QGuiApplication>
 
@@ -19,7 +21,9 @@ void apply(KitProgram program)
 {
     KitInfo::setApplicationIdentity();
     QGuiApplication::setDesktopFileName(KitInfo::desktopId(program));
-    QGuiApplication::setWindowIcon(icon(program));
+    // Decoding the icon in all its sizes takes about as long as building a
+    // whole window; the first window is shown without waiting for it.
+    AfterFirstFrame::run([program] { QGuiApplication::setWindowIcon(icon(program)); });
 }
 
 } // namespace ProgramIdentity

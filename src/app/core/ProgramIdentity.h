@@ -11,7 +11,8 @@ namespace ProgramIdentity {
 // The program's icon in every size it is drawn in.
 QIcon icon(KitProgram program);
 
-// Call right after the application object is made, before any window.
+// Call right after the application object is made, before any window. The
+// icon follows once the first window has shown its first picture.
 void apply(KitProgram program);
 
 } // namespace ProgramIdentity

@@ -8,6 +8,7 @@
 #include "Platform.h"
 #include "ProgramFolder.h"
 #include "SuiteMainLayout.h"
+#include "TestChatOpener.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -46,6 +47,9 @@ template <class Window> void SuiteMain::showOne(QPointer<Window> &window)
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
         if constexpr (std::is_base_of_v<EditorWindow, Window>)
             connect(window, &EditorWindow::launcherRequested, this, [this] { bringForward(this); });
+        // The editors' texts are what the Test Chat reads.
+        if constexpr (std::is_same_v<Window, MemoryEd> || std::is_same_v<Window, KBEd>)
+            m_testChat->follow(window.data());
     }
     bringForward(window);
 }
@@ -57,6 +61,7 @@ SuiteMain::SuiteMain(Platform &platform, QWidget *parent)
     setObjectName(QStringLiteral("SuiteMain"));
     setWindowTitle(title());
     setFixedSize(SuiteMainLayout::ClientSize);
+    m_testChat = new TestChatOpener(platform, this);
 
     // The screen reader names each picture by what it opens; the label
     // images say the same.

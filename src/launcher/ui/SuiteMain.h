@@ -8,6 +8,7 @@ class KBEd;
 class Locs;
 class MemoryEd;
 class Platform;
+class TestChatOpener;
 
 // The launcher: the first window of Mindloom. Its picture buttons start the
 // scene composer and show the Knowledge Base Editor, the Personality Editor and
@@ -33,4 +34,5 @@ private:
     QPointer<KBEd> m_kbEd;
     QPointer<MemoryEd> m_memoryEd;
     QPointer<Locs> m_locs;
+    TestChatOpener *m_testChat = nullptr;
 };

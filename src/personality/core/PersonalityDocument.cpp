@@ -116,6 +116,18 @@ void PersonalityDocument::takeEntry(const QString &line)
     }
 }
 
+void PersonalityDocument::appendStatement(const QString &statement)
+{
+    const QString added = statement + kCrLf + kCrLf;
+    if (m_view == View::General) {
+        m_shown.appendText(added);
+        return;
+    }
+    m_hidden += added;
+    m_hiddenModified = true;
+    updateModified();
+}
+
 // The sections.
 
 void PersonalityDocument::takeOutMatchWords()

@@ -63,6 +63,10 @@ public:
     // text in the layout the companion reads.
     void takeEntry(const QString &line);
 
+    // Adds a statement to the memory as the general view's entry line does
+    // (the statement, then an empty line), whichever view is shown.
+    void appendStatement(const QString &statement);
+
     // Take the "* MatchWords:" and the "* WontSay:" section out of the memory.
     void takeOutMatchWords();
     void takeOutWontSay();

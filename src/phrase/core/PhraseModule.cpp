@@ -1,18 +1,12 @@
 #include "PhraseModule.h"
 
-#include "PhrasePattern.h"
+#include "PersonSwap.h"
 
 namespace PhraseModule {
 namespace {
 
 // The word array of the person swap: indices 0 to 100, so at most 99 tokens.
 constexpr qsizetype SwapArrayLast = 100;
-
-// A token after "you" that matches one of these makes that "you" an object.
-// The empty entry ends the list.
-const QStringView ObjectCueWords[] = {
-    u"and", u"when", u"if", u"from", u"or", u"then", u"where", u"a", u"about", u"how", u"I", u"[.,!]", u"",
-};
 
 const QChar Space = QLatin1Char(' ');
 const QChar DoubleQuote = QLatin1Char('"');
@@ -28,52 +22,6 @@ bool isLetter(QChar c)
 bool isLetterOrDigit(QChar c)
 {
     return isLetter(c) || (c.unicode() >= u'0' && c.unicode() <= u'9');
-}
-
-bool isWord(const QString &token, QStringView word)
-{
-    return token.compare(word, Qt::CaseInsensitive) == 0;
-}
-
-bool isObjectCue(const QString &token)
-{
-    for (QStringView cue : ObjectCueWords) {
-        if (cue.isEmpty())
-            break;
-        if (PhrasePattern::match(token, cue))
-            return true;
-    }
-    return false;
-}
-
-// The replacement of one token outside quotes, or a null string when it stays.
-QString replacement(const QString &token, const QString &next, const QString *previous)
-{
-    if (isWord(token, u"yours"))
-        return QStringLiteral("mine");
-    if (isWord(token, u"mine"))
-        return QStringLiteral("yours");
-    if (isWord(token, u"you"))
-        return isObjectCue(next) ? QStringLiteral("me") : QStringLiteral("I");
-    if (isWord(token, u"I"))
-        return QStringLiteral("you");
-    if (isWord(token, u"me"))
-        return QStringLiteral("you");
-    if (isWord(token, u"are")) {
-        if (isWord(next, u"you") || (previous && isWord(*previous, u"I")))
-            return QStringLiteral("am");
-        return QString();
-    }
-    if (isWord(token, u"am")) {
-        if (previous && PhrasePattern::match(*previous, u"[!0-9]*"))
-            return QStringLiteral("are");
-        return QString();
-    }
-    if (isWord(token, u"my"))
-        return QStringLiteral("your");
-    if (isWord(token, u"your"))
-        return QStringLiteral("my");
-    return QString();
 }
 
 // The upper-case form of c when it is a single character the 8-bit code page
@@ -236,18 +184,10 @@ void SwapPerson(QString &text)
     QStringList words(SwapArrayLast + 1);
     SplitWords(statement, words);
 
-    bool quoted = false;
+    PersonSwap::swapTokens(words);
     for (qsizetype i = 0; i < SwapArrayLast && !words[i].isEmpty(); ++i) {
-        QString &token = words[i];
-        if (token.size() == 1 && (token[0] == DoubleQuote || token[0] == Apostrophe))
-            quoted = !quoted;
-        if (!quoted) {
-            const QString replaced = replacement(token, words[i + 1], i > 0 ? &words[i - 1] : nullptr);
-            if (!replaced.isNull())
-                token = replaced;
-        }
         text += Space;
-        text += token;
+        text += words[i];
     }
 
     TidySentence(text);

@@ -3,7 +3,9 @@
 #include "FindDialog.h"
 #include "PlainTextDocument.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextDocumentLayout>
 #include <QTextBlock>
@@ -11,6 +13,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 const QChar kParagraph = QChar::ParagraphSeparator; // U+2029: a CR LF
@@ -213,4 +216,16 @@ void TextArea::insertFromMimeData(const QMimeData *source)
         return;
     }
     QPlainTextEdit::insertFromMimeData(source);
+}
+
+void TextArea::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (m_menuExtensions.empty()) {
+        QPlainTextEdit::contextMenuEvent(event);
+        return;
+    }
+    std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+    for (const MenuExtension &extension : m_menuExtensions)
+        extension(*menu);
+    menu->exec(event->globalPos());
 }

@@ -4,7 +4,10 @@
 
 #include <QPlainTextEdit>
 
+#include <functional>
+
 class FindDialog;
+class QMenu;
 class PlainTextDocument;
 
 // The multi-line text area of the editors (their `RichTextBox1`): shows a
@@ -51,6 +54,11 @@ public:
     TextSearch::Match find(const QString &needle, TextSearch::Direction direction, Qt::CaseSensitivity cs,
                            bool wrap);
 
+    // Adds entries of another window to the area's context menu: each
+    // extension gets the standard menu, in the order they were added.
+    using MenuExtension = std::function<void(QMenu &menu)>;
+    void addMenuExtension(const MenuExtension &extension) { m_menuExtensions.push_back(extension); }
+
     // The area's Find window, made when first asked for; Ctrl+F shows it.
     FindDialog *findDialog();
 
@@ -64,6 +72,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
     QMimeData *createMimeDataFromSelection() const override;
 
@@ -75,6 +84,7 @@ private:
     void findAgain(TextSearch::Direction direction);
 
     FindDialog *m_find = nullptr;
+    std::vector<MenuExtension> m_menuExtensions;
     PlainTextDocument *m_ownDocument = nullptr;
     PlainTextDocument *m_document = nullptr;
 };

@@ -12,30 +12,30 @@
 
 namespace SceneRender {
 
-Result render(const QString &text, const QString &programFolder, const LoadPicture &loadPicture)
+Loaded load(const QString &text, const QString &programFolder, const LoadPicture &loadPicture)
 {
-    Result result;
+    Loaded result;
     const SceneFile::SceneContent content = SceneFile::readScene(text);
 
     // Start-up's names, then the file's entries over them.
-    SceneRecord scene;
-    scene.Background = SceneDefaults::background();
+    result.scene.Background = SceneDefaults::background();
     for (int id = 0; id < ScenePart::Count; ++id)
-        scene.part(id).name = SceneDefaults::partPicture(ScenePart::Id(id));
-    SceneFile::applyScene(scene, content);
+        result.scene.part(id).name = SceneDefaults::partPicture(ScenePart::Id(id));
+    SceneFile::applyScene(result.scene, content);
 
     const QString folder = ProgramFolder::subfolder(programFolder, QStringLiteral("Images"));
-    const auto load = [&](const QString &name) {
+    const auto loadOne = [&](const QString &name) {
         PictureResult loaded = loadPicture(SceneFile::picturePath(folder, name));
         if (!loaded.ok())
             result.errors << loaded.error;
         return loaded.picture;
     };
-    ScenePictures pictures;
-    pictures.background = load(scene.Background);
+    ScenePictures &pictures = result.pictures;
+    SceneRecord &scene = result.scene;
+    pictures.background = loadOne(scene.Background);
     for (int id = 0; id < ScenePart::Count; ++id) {
         if (scene.inScene(id))
-            pictures.parts[size_t(id)] = load(scene.part(id).name);
+            pictures.parts[size_t(id)] = loadOne(scene.part(id).name);
     }
     if (!result.ok())
         return result;
@@ -54,7 +54,16 @@ Result render(const QString &text, const QString &programFolder, const LoadPictu
         part.x = place.x;
         part.y = place.y;
     }
-    result.image = composeScene(scene, pictures);
+    return result;
+}
+
+Result render(const QString &text, const QString &programFolder, const LoadPicture &loadPicture)
+{
+    Result result;
+    const Loaded loaded = load(text, programFolder, loadPicture);
+    result.errors = loaded.errors;
+    if (result.ok())
+        result.image = composeScene(loaded.scene, loaded.pictures);
     return result;
 }
 

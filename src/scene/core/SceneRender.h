@@ -1,6 +1,8 @@
 #pragma once
 
 #include "Picture.h"
+#include "ScenePictures.h"
+#include "SceneRecord.h"
 
 #include <QImage>
 #include <QString>
@@ -24,6 +26,19 @@ struct Result
 };
 
 using LoadPicture = std::function<PictureResult(const QString &path)>;
+
+// The scene the text describes as start-up and Load Scene leave it, with its
+// pictures from programFolder's "Images" (programFolder ends in a
+// separator): what render() draws, and what a window animates.
+struct Loaded
+{
+    SceneRecord scene;
+    ScenePictures pictures;
+    QStringList errors; // the pictures that could not be read, named
+    bool ok() const { return errors.isEmpty(); }
+};
+Loaded load(const QString &text, const QString &programFolder,
+            const LoadPicture &loadPicture = PictureLoader::load);
 
 // The scene in text, its pictures from programFolder's "Images" (programFolder
 // ends in a separator).

@@ -139,6 +139,26 @@ QString randomText(QRandomGenerator &rng, qsizetype maxLength)
     return text;
 }
 
+// One row of the person swap: the text, its result, and what the word-table
+// swap it replaced gave where that differs (`Kept` where it does not).
+struct SwapRow
+{
+    const char *text;
+    const char *result;
+    const char *before;
+};
+constexpr const char *Kept = nullptr;
+
+void addSwapRows(const char *group, std::initializer_list<SwapRow> rows)
+{
+    for (const SwapRow &row : rows) {
+        const QString text = QString::fromUtf8(row.text);
+        const QString result = QString::fromUtf8(row.result);
+        QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(group), text)))
+            << text << result << (row.before ? QString::fromUtf8(row.before) : result);
+    }
+}
+
 QString printable(const QString &text)
 {
     QString out;
@@ -275,53 +295,231 @@ void TestPhrase::swapPerson_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("before"); // what the word-table swap gave
 
-    const char *const table[][2] = {
-        {"I love you.", "You love me."},
-        {"I love you!", "You love me!"},
-        {"I love you", "You love I"},
-        {"You are my best friend.", "I am your best friend."},
-        {"I am happy.", "You are happy."},
-        {"i am here", "You are here"},
-        {"Are you happy?", "Am I happy?"},
-        {"Do you like me?", "Do I like you?"},
-        {"I give you a gift.", "You give me a gift."},
-        {"I heard from you.", "You heard from me."},
-        {"Tell me about you.", "Tell you about me."},
-        {"I don't know what you mean.", "You don't know what I mean."},
-        {"If you like, I can help.", "If I like, you can help."},
-        {"I think you are right, you know.", "You think I am right, I know."},
-        {"That's yours, not mine.", "That's mine, not yours."},
-        {"YOU ARE MINE", "I am yours"},
-        {"My dog likes your cat.", "Your dog likes my cat."},
-        {"You and I are friends.", "Me and you are friends."},
-        {"Where are you from?", "Where am me from?"},
-        {"We met at 5 am yesterday.", "We met at 5 am yesterday."},
-        {"It is 10 am.", "It is 10 am."},
-        {"I'm tired", "I'm tired"},
-        {"I said 'hello' to you.", "You said 'hello' to me."},
-        {"I said 'you are nice'", "You said 'you are nice'"},
-        {"the dogs' toy is mine", "The dogs 'toy is mine"},
+    // "word table": the examples the word-table swap was written to, each kept
+    // or mended; "must read right": sentences every swap must get right; then
+    // the rules one by one.
+    addSwapRows("word table",
+                {
+                    {"I love you.", "You love me.", Kept},
+                    {"I love you!", "You love me!", Kept},
+                    {"I love you", "You love me", "You love I"},
+                    {"You are my best friend.", "I am your best friend.", Kept},
+                    {"I am happy.", "You are happy.", Kept},
+                    {"i am here", "You are here", Kept},
+                    {"Are you happy?", "Am I happy?", Kept},
+                    {"Do you like me?", "Do I like you?", Kept},
+                    {"I give you a gift.", "You give me a gift.", Kept},
+                    {"I heard from you.", "You heard from me.", Kept},
+                    {"Tell me about you.", "Tell you about me.", Kept},
+                    {"I don't know what you mean.", "You don't know what I mean.", Kept},
+                    {"If you like, I can help.", "If I like, you can help.", Kept},
+                    {"I think you are right, you know.", "You think I am right, I know.", Kept},
+                    {"That's yours, not mine.", "That's mine, not yours.", Kept},
+                    {"YOU ARE MINE", "I am yours", Kept},
+                    {"My dog likes your cat.", "Your dog likes my cat.", Kept},
+                    {"You and I are friends.", "I and you are friends.", "Me and you are friends."},
+                    {"Where are you from?", "Where am I from?", "Where am me from?"},
+                    {"We met at 5 am yesterday.", "We met at 5 am yesterday.", Kept},
+                    {"It is 10 am.", "It is 10 am.", Kept},
+                    {"I'm tired", "You're tired", "I'm tired"},
+                    {"I said 'hello' to you.", "You said 'hello' to me.", Kept},
+                    {"I said 'you are nice'", "You said 'you are nice'", Kept},
+                    {"the dogs' toy is mine", "The dogs 'toy is mine", Kept},
+                    {"He said, \"I love you\" to me.", "He said, \"I love you\" to you.", Kept},
+                    {"you're sure you'll come", "I'm sure I'll come", "You're sure you'll come"},
+                    {"'tis my turn", "'tis my turn", Kept},
+                    {"Thank you, my friend", "Thank me, your friend", Kept},
+                    {"Did I see you?", "Did you see me?", "Did you see I?"},
+                    {"you AND me", "Me AND you", Kept},
+                    {"\"x\" am", "\"x\" are", Kept},
+                });
+    addSwapRows(
+        "must read right",
+        {
+            {"I love you", "You love me", "You love I"},
+            {"I love you.", "You love me.", Kept},
+            {"Where are you from?", "Where am I from?", "Where am me from?"},
+            {"You and I are friends.", "I and you are friends.", "Me and you are friends."},
+            {"I'm tired", "You're tired", "I'm tired"},
+            {"You're my best friend.", "I'm your best friend.", "You're your best friend."},
+            {"I was late, but you were on time.", "You were late, but I was on time.",
+             "You was late, but I were on time."},
+            {"Were you there?", "Was I there?", "Were I there?"},
+            {"I am happy with myself.", "You are happy with yourself.", "You are happy with myself."},
+            {"Can you help me?", "Can I help you?", Kept},
+            {"I told you that you are kind.", "You told me that I am kind.", "You told I that I am kind."},
+            {"I'll call you tomorrow.", "You'll call me tomorrow.", "I'll call I tomorrow."},
+            {"I think you are right, you know.", "You think I am right, I know.", Kept},
+            {"Do you like me?", "Do I like you?", Kept},
+            {"I give you a gift.", "You give me a gift.", Kept},
+            {"I said 'you are nice'", "You said 'you are nice'", Kept},
+            {"We met at 5 am yesterday.", "We met at 5 am yesterday.", Kept},
+        });
+    addSwapRows("clause start",
+                {
+                    {"Yes, you can.", "Yes, I can.", Kept},
+                    {"Because you said so.", "Because I said so.", Kept},
+                    {"Then you left.", "Then I left.", Kept},
+                    {"Maybe you are right.", "Maybe I am right.", Kept},
+                    {"You know, I think you are sweet.", "I know, you think I am sweet.", Kept},
+                });
+    addSwapRows("verb after you", {
+                                      {"I love the way you smile.", "You love the way I smile.", Kept},
+                                      {"The man you met is here.", "The man I met is here.", Kept},
+                                      {"I saw you left early.", "You saw I left early.", Kept},
+                                      {"I bet you can't.", "You bet I can't.", Kept},
+                                      {"I know you like me.", "You know I like you.", Kept},
+                                      {"Just like you said.", "Just like I said.", Kept},
+                                  });
+    addSwapRows("question", {
+                                {"Will you marry me?", "Will I marry you?", Kept},
+                                {"How long have you been here?", "How long have I been here?", Kept},
+                                {"What time do you wake up?", "What time do I wake up?", Kept},
+                                {"Why don't you love me?", "Why don't I love you?", Kept},
+                                {"So do you.", "So do I.", "So do me."},
+                            });
+    addSwapRows(
+        "object of a verb or preposition",
+        {
+            {"I want you to stay.", "You want me to stay.", "You want I to stay."},
+            {"I'll let you know.", "You'll let me know.", "I'll let I know."},
+            {"I saw you do it.", "You saw me do it.", "You saw I do it."},
+            {"I have you now.", "You have me now.", "You have I now."},
+            {"Thank you so much!", "Thank me so much!", "Thank I so much!"},
+            {"I wish you luck.", "You wish me luck.", "You wish I luck."},
+            {"I love you like a brother.", "You love me like a brother.", "You love I like a brother."},
+            {"I know you well.", "You know me well.", "You know I well."},
+            {"See you tomorrow!", "See me tomorrow!", "See I tomorrow!"},
+            {"people like you and me", "People like me and you", Kept},
+        });
+    addSwapRows(
+        "end of clause",
+        {
+            {"Did you know that I love you?", "Did I know that you love me?", "Did I know that you love I?"},
+            {"Is it you?", "Is it me?", "Is it I?"},
+            {"How about you?", "How about me?", "How about I?"},
+            {"I love you too.", "You love me too.", "You love I too."},
+            {"I love you (really).", "You love me ( really ).", "You love I ( really )."},
+        });
+    addSwapRows("left to the cue words", {
+                                             {"Hey you from there", "Hey me from there", Kept},
+                                             {"Hey you there", "Hey I there", Kept},
+                                         });
+    addSwapRows("pair",
+                {
+                    {"Between you and me, he is wrong.", "Between me and you, he is wrong.", Kept},
+                    {"He likes me and you.", "He likes you and me.", Kept},
+                    {"John and you are friends.", "John and I are friends.", "John and I am friends."},
+                    {"Are you and I friends?", "Are I and you friends?", "Am me and you friends?"},
+                    {"You and I.", "I and you.", "Me and you."},
+                });
+    addSwapRows("contraction",
+                {
+                    {"I'm sure you're right.", "You're sure I'm right.", "I'm sure you're right."},
+                    {"YOU'RE MY FRIEND", "I'm your FRIEND", "YOU'RE your FRIEND"},
+                    {"i'm tired", "You're tired", "I'm tired"},
+                    {"I\u2019m tired", "You\u2019re tired", "I\u2019m tired"},
+                    {"I've missed you.", "You've missed me.", "I've missed me."},
+                    {"You've changed.", "I've changed.", "You've changed."},
+                    {"I'd go if you would.", "You'd go if I would.", "I'd go if I would."},
+                    {"You'd say that.", "I'd say that.", "You'd say that."},
+                });
+    addSwapRows("was and were",
+                {
+                    {"Was I right?", "Were you right?", "Was you right?"},
+                    {"What was I thinking?", "What were you thinking?", "What was you thinking?"},
+                    {"It was me.", "It was you.", Kept},
+                    {"It was you.", "It was me.", Kept},
+                    {"I wasn't there.", "You weren't there.", "You wasn't there."},
+                    {"You weren't there.", "I wasn't there.", "I weren't there."},
+                    {"Weren't you there?", "Wasn't I there?", "Weren't I there?"},
+                    {"If you were me, what would you do?", "If I were you, what would I do?", Kept},
+                    {"I wish you were here.", "You wish I were here.", Kept},
+                });
+    addSwapRows("are and am",
+                {
+                    {"You aren't listening.", "I am not listening.", "I aren't listening."},
+                    {"Aren't you happy?", "Aren't I happy?", Kept},
+                    {"You aren't sure, are you?", "I am not sure, am I?", "I aren't sure, am I?"},
+                    {"Am I right?", "Are you right?", "Am you right?"},
+                    {"Am I late at 9 am?", "Are you late at 9 am?", "Am you late at 9 am?"},
+                    {"I am 30 years old.", "You are 30 years old.", Kept},
+                    {"I am what I am.", "You are what you are.", Kept},
+                });
+    addSwapRows("reflexive", {
+                                 {"You hurt yourself.", "I hurt myself.", "I hurt yourself."},
+                                 {"MYSELF", "Yourself", "MYSELF"},
+                             });
+    addSwapRows(
+        "quote",
+        {
+            {"He said \"you are nice\" and I agree.", "He said \"you are nice\" and you agree.", Kept},
+            {"You said, \"I love you,\" and I smiled.", "I said, \"I love you,\" and you smiled.", Kept},
+            {"\"You are nice,\" I said.", "\"You are nice,\" you said.", Kept},
+            {"I said 'I'm tired' to you.", "You said 'I'm tired' to me.", Kept},
+        });
+    addSwapRows("number", {
+                              {"I have 2 cats and you have 3.", "You have 2 cats and I have 3.", Kept},
+                              {"I was born in 1990, you in 1991.", "You were born in 1990, I in 1991.",
+                               "You was born in 1990, I in 1991."},
+                          });
+    addSwapRows("capital", {
+                               {"YOU LOVE ME", "I LOVE you", Kept},
+                               {"I LOVE YOU", "You LOVE me", "You LOVE I"},
+                           });
+    addSwapRows("punctuation on a word",
+                {
+                    {"I love you; you love me.", "You love me; I love you.", "You love you; I love you."},
+                    {"I miss you...", "You miss me...", "You miss you..."},
+                    {"I love you; you love me: we are friends.", "You love me; I love you: we are friends.",
+                     "You love you; I love me: we are friends."},
+                });
+    addSwapRows("several clauses",
+                {
+                    {"I said that you were wrong, but you know I love you.",
+                     "You said that I was wrong, but I know you love me.",
+                     "You said that I were wrong, but I know you love me."},
+                    {"I think you are sweet, but you think I am mean.",
+                     "You think I am sweet, but I think you are mean.", Kept},
+                    {"Call me, and I will call you.", "Call you, and you will call me.", Kept},
+                    {"If you want, you can come with me.", "If I want, I can come with you.", Kept},
+                });
+
+    QTest::newRow("word table: double quotes keep persons")
+        << q("He said, \"I love you\" to me.") << q("He said, \"I love you\" to you.")
+        << q("He said, \"I love you\" to you.");
+    QTest::newRow("word table: empty text") << QString() << QString() << QString();
+    QTest::newRow("word table: only spaces") << q("    ") << QString() << QString();
+    QTest::newRow("word table: lone LF stays inside a word")
+        << q("I\nlove you") << q("I\nlove me") << q("I\nlove I");
+    QTest::newRow("word table: lone CR stays inside a word") << q("me\r you") << q("Me\r me") << q("Me\r I");
+    QTest::newRow("word table: embedded NUL")
+        << q("I") + QChar(0) + q(" love you") << q("I") + QChar(0) + q(" love me")
+        << q("I") + QChar(0) + q(" love I");
+    QTest::newRow("word table: capital of a code page letter")
+        << QStringLiteral("\u00e9t\u00e9 with you") << QStringLiteral("\u00c9t\u00e9 with me")
+        << QStringLiteral("\u00c9t\u00e9 with I");
+
+    // The 99-token limit: the analysis sees only the tokens kept, so a "you"
+    // that ends them ends its clause, and a quote closed beyond them stays open.
+    auto words = [](int count) {
+        return QStringList(count, q("w")).join(QLatin1Char(' ')) + QLatin1Char(' ');
     };
-    for (const auto &row : table)
-        QTest::newRow(row[0]) << q(row[0]) << q(row[1]);
-
-    QTest::newRow("double quotes keep persons")
-        << q("He said, \"I love you\" to me.") << q("He said, \"I love you\" to you.");
-    QTest::newRow("empty text") << QString() << QString();
-    QTest::newRow("only spaces") << q("    ") << QString();
-    QTest::newRow("contractions stay") << q("you're sure you'll come") << q("You're sure you'll come");
-    QTest::newRow("leading apostrophe opens a quote") << q("'tis my turn") << q("'tis my turn");
-    QTest::newRow("you before a comma is an object")
-        << q("Thank you, my friend") << q("Thank me, your friend");
-    QTest::newRow("you before a question mark stays a subject") << q("Did I see you?") << q("Did you see I?");
-    QTest::newRow("cue words ignore case") << q("you AND me") << q("Me AND you");
-    QTest::newRow("am after a quote mark") << q("\"x\" am") << q("\"x\" are");
-    QTest::newRow("lone LF stays inside a word") << q("I\nlove you") << q("I\nlove I");
-    QTest::newRow("lone CR stays inside a word") << q("me\r you") << q("Me\r I");
-    QTest::newRow("embedded NUL") << q("I") + QChar(0) + q(" love you") << q("I") + QChar(0) + q(" love I");
-    QTest::newRow("capital of a code page letter")
-        << QStringLiteral("\u00e9t\u00e9 with you") << QStringLiteral("\u00c9t\u00e9 with I");
+    auto capital = [](QString text) {
+        text[0] = text[0].toUpper();
+        return text;
+    };
+    QTest::newRow("limit: the 99th token is you")
+        << words(96) + q("I love you forever") << capital(words(96)) + q("you love me")
+        << capital(words(96)) + q("you love I");
+    QTest::newRow("limit: the you after the 99th token is dropped")
+        << words(96) + q("w w are you") << capital(words(96)) + q("w w are")
+        << capital(words(96)) + q("w w are");
+    QTest::newRow("limit: a quote closed beyond the 99th token")
+        << words(95) + q("\"I love you\" me") << capital(words(95)) + q("\"I love you")
+        << capital(words(95)) + q("\"I love you");
 }
 
 void TestPhrase::swapPerson()

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <vector>
+
+// The words the tester has met, each with a number of its own, so that the
+// indexes count and look up numbers instead of strings. Words are kept
+// case-folded, and a stop word is known by its number. An open-addressing
+// table over one buffer of characters: a large knowledge base has millions
+// of words to look up and no string to make for any of them.
+class ChatTerms
+{
+public:
+    ChatTerms();
+
+    // The number of the case-folded word, given one if it has none yet.
+    int add(QStringView folded);
+    // The number of the case-folded word, or -1 when it was never added.
+    int find(QStringView folded) const;
+    bool isStopWord(int term) const { return m_stop[size_t(term)]; }
+    int count() const { return int(m_stop.size()); }
+
+private:
+    struct Slot
+    {
+        size_t hash = 0;
+        int term = -1; // -1: empty
+    };
+    size_t slotOf(QStringView folded, size_t hash) const;
+    void grow();
+
+    std::vector<Slot> m_slots; // a power of two long
+    std::vector<char16_t> m_characters;
+    std::vector<qsizetype> m_starts; // by term, and one past the last
+    std::vector<bool> m_stop;
+};
