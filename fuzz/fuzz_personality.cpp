@@ -1,108 +1,75 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Personality files: any file reads as a memory file and as a
-// question/answer file without a crash, and what was read survives Save
-// Personality and a load. The format itself adds empty lines on every save
-// and load (the memory text gains CR LF pairs, the question/answer text one
-// CR LF, a section without a final line break gets one), so the property is:
-// after one save and load the sections stay as they are, and every later save
-// and load adds the same CR LF pairs to the memory text and one CR LF to the
-// question/answer text, nothing else. checkMemory must tell exactly which
-// memory texts come back.
+// question/answer file without a crash, and load, save, load, save gives the
+// bytes of the first save: what the kit wrote, it reads back as exactly the
+// texts it wrote. checkSave must tell exactly which typed texts come back.
 #include "FuzzCheck.h"
 
 #include "Cp1252.h"
 #include "PersonalityFile.h"
-#include "SubstitutionTable.h"
 
 #include <cstddef>
 #include <cstdint>
 
 namespace {
 
-using SubstitutionTable::LineBreakStep;
+using PersonalityFile::Texts;
 
-struct Texts
+// The file's text after Save Personality wrote it. Every character must have
+// its byte in the code page; that each byte reads back as its character is
+// the knowledge target's to check.
+QString throughFile(const QString &text)
 {
-    QString memory, matchWords, wontSay, qandA;
-};
-
-// A load from the two files' text: decode, then take the sections out.
-Texts load(const QString &memoryFile, const QString &qandAFile)
-{
-    Texts texts;
-    texts.memory = SubstitutionTable::decode(memoryFile, LineBreakStep::Fold);
-    texts.qandA = SubstitutionTable::decode(qandAFile, LineBreakStep::None);
-    PersonalityFile::takeOutSection(texts.memory, texts.matchWords, PersonalityFile::kMatchWordsMarker);
-    PersonalityFile::takeOutSection(texts.memory, texts.wontSay, PersonalityFile::kWontSayMarker);
-    return texts;
+    FUZZ_CHECK(Cp1252::firstUnstorable(text) < 0, shown(text));
+    return text;
 }
 
-// The file's text after Save Personality wrote it: the stored text with the
-// CR LF that the writer appends. Every character must have its byte in the
-// code page; that each byte reads back as its character is the knowledge
-// target's to check.
-QString throughFile(const QString &stored)
+QString describe(const Texts &t)
 {
-    FUZZ_CHECK(Cp1252::firstUnstorable(stored) < 0, shown(stored));
-    return stored + QStringLiteral("\r\n");
+    return shown(t.memory) + QStringLiteral(" | ") + shown(t.matchWords) + QStringLiteral(" | ") +
+           shown(t.wontSay) + QStringLiteral(" | ") + shown(t.qandA);
 }
 
-Texts saveAndLoad(const Texts &texts)
+bool savable(const Texts &texts)
 {
-    return load(throughFile(PersonalityFile::storedMemory(texts.memory, texts.matchWords, texts.wontSay)),
-                throughFile(PersonalityFile::storedQandA(texts.qandA)));
-}
-
-bool onlyLineBreaks(QStringView text)
-{
-    return text.size() % 2 == 0 && text.count(QStringLiteral("\r\n")) == text.size() / 2;
-}
-
-// The memory text as a load gives it back after a save.
-QString comesBack(const QString &memory)
-{
-    return SubstitutionTable::decode(SubstitutionTable::encode(memory, LineBreakStep::Fold),
-                                     LineBreakStep::Fold);
-}
-
-// checkMemory's verdict against a real save and load of memory with sections
-// that a save and load keep as they are.
-void checkIsExact(const QString &memory)
-{
-    const Texts saved{memory, QStringLiteral("sea\r\n"), QStringLiteral("never\r\n"), QString()};
-    const Texts loaded = saveAndLoad(saved);
-    const bool cameBack = loaded.memory.startsWith(comesBack(memory)) &&
-                          loaded.matchWords == saved.matchWords && loaded.wontSay == saved.wontSay;
-    const PersonalityFile::MemoryCheck check = PersonalityFile::checkMemory(memory);
-    FUZZ_CHECK(check.ok() == cameBack, shown(memory) + QStringLiteral(": ") + check.message);
-    if (!check.ok()) {
-        FUZZ_CHECK(check.line >= 1 && check.position >= 0 && check.position <= memory.size(), check.message);
-        FUZZ_CHECK(QStringView(memory).mid(check.position).startsWith(check.lineText), check.message);
-    }
+    return PersonalityFile::checkSave(texts, QStringLiteral("P.mem"), QStringLiteral("P.qas")).ok();
 }
 
 void roundTrip(const Texts &read)
 {
-    if (!PersonalityFile::checkMemory(read.memory).ok())
+    // A load never gives a character that a save refuses; only a section
+    // marker left in the memory text stops the save.
+    if (!savable(read)) {
+        FUZZ_CHECK(!PersonalityFile::checkMemory(read.memory).ok(), describe(read));
         return;
-    const Texts once = saveAndLoad(read);
-    FUZZ_CHECK(once.memory.startsWith(read.memory),
-               shown(read.memory) + QStringLiteral(" came back as ") + shown(once.memory));
-    const Texts twice = saveAndLoad(once);
-    const Texts thrice = saveAndLoad(twice);
-    for (const Texts *later : {&twice, &thrice}) {
-        FUZZ_CHECK(later->matchWords == once.matchWords,
-                   shown(once.matchWords) + QStringLiteral(" came back as ") + shown(later->matchWords));
-        FUZZ_CHECK(later->wontSay == once.wontSay,
-                   shown(once.wontSay) + QStringLiteral(" came back as ") + shown(later->wontSay));
     }
-    FUZZ_CHECK(twice.memory.startsWith(once.memory), shown(once.memory));
-    const QString added = twice.memory.mid(once.memory.size());
-    FUZZ_CHECK(onlyLineBreaks(added) && thrice.memory == twice.memory + added,
-               shown(added) + QStringLiteral(" then ") + shown(thrice.memory.mid(twice.memory.size())));
-    FUZZ_CHECK(twice.qandA == once.qandA + QStringLiteral("\r\n") &&
-                   thrice.qandA == twice.qandA + QStringLiteral("\r\n"),
-               shown(once.qandA));
+    const QString memory = throughFile(PersonalityFile::memoryFileText(read));
+    const QString qandA = throughFile(PersonalityFile::qandAFileText(read));
+    const Texts again = PersonalityFile::fromFileText(memory, qandA);
+    FUZZ_CHECK(again == read, describe(read) + QStringLiteral(" came back as ") + describe(again));
+    FUZZ_CHECK(savable(again), describe(again));
+    FUZZ_CHECK(PersonalityFile::memoryFileText(again) == memory, shown(memory));
+    FUZZ_CHECK(PersonalityFile::qandAFileText(again) == qandA, shown(qandA));
+}
+
+// checkSave's verdict on texts typed into the editor against a real save and
+// load.
+void checkIsExact(const QString &typed)
+{
+    const Texts texts{typed, QStringLiteral("sea\r\n"), QStringLiteral("never\r\n"), typed};
+    const bool ok = savable(texts);
+    if (Cp1252::firstUnstorable(typed) >= 0) {
+        FUZZ_CHECK(!ok, shown(typed));
+        return;
+    }
+    const Texts back = PersonalityFile::fromFileText(PersonalityFile::memoryFileText(texts),
+                                                     PersonalityFile::qandAFileText(texts));
+    const PersonalityFile::SaveCheck check =
+        PersonalityFile::checkSave(texts, QStringLiteral("P.mem"), QStringLiteral("P.qas"));
+    if (ok)
+        FUZZ_CHECK(back == texts, describe(texts) + QStringLiteral(" came back as ") + describe(back));
+    else if (PersonalityFile::checkMemory(typed).ok())
+        FUZZ_CHECK(check.position >= 0 && check.position < typed.size(), check.message);
 }
 
 } // namespace
@@ -112,8 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     const QString file = Cp1252::decode(bytes);
     // The same bytes as both files of a personality.
-    roundTrip(load(file, file));
-    // And as a memory text typed into the editor.
+    roundTrip(PersonalityFile::fromFileText(file, file));
+    // And as texts typed into the editor.
     checkIsExact(file);
     return 0;
 }

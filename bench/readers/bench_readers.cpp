@@ -151,24 +151,20 @@ Measured personality(const QByteArray &bytes)
     }
     // Reading the two files is part of the load; the file writes above are not.
     std::clock_t start = std::clock();
-    PersonalityFile::ReadResult read = PersonalityFile::read(folder, QStringLiteral("Big"));
-    QString matchWords;
-    QString wontSay;
-    PersonalityFile::takeOutSection(read.memory, matchWords, PersonalityFile::kMatchWordsMarker);
-    PersonalityFile::takeOutSection(read.memory, wontSay, PersonalityFile::kWontSayMarker);
+    const PersonalityFile::ReadResult read = PersonalityFile::read(folder, QStringLiteral("Big"));
     const double cpuMs = cpuMsSince(start);
 
-    // Save Personality's check of the memory text.
+    // Save Personality's check of the texts.
     start = std::clock();
-    const PersonalityFile::MemoryCheck check = PersonalityFile::checkMemory(read.memory);
+    const PersonalityFile::SaveCheck check =
+        PersonalityFile::checkSave(read.texts, QStringLiteral("Big.mem"), QStringLiteral("Big.qas"));
     const double checkMs = cpuMsSince(start);
-    return {cpuMs,
-            QStringLiteral("memory=%1 matchWords=%2 qandA=%3 | check %4 ms: %5")
-                .arg(read.memory.size())
-                .arg(matchWords.size())
-                .arg(read.qandA.size())
-                .arg(checkMs, 0, 'f', 1)
-                .arg(check.ok() ? QStringLiteral("savable") : QStringLiteral("line %1").arg(check.line))};
+    return {cpuMs, QStringLiteral("memory=%1 matchWords=%2 qandA=%3 | check %4 ms: %5")
+                       .arg(read.texts.memory.size())
+                       .arg(read.texts.matchWords.size())
+                       .arg(read.texts.qandA.size())
+                       .arg(checkMs, 0, 'f', 1)
+                       .arg(check.ok() ? QStringLiteral("savable") : QStringLiteral("refused"))};
 }
 
 // Text import ----------------------------------------------------------------

@@ -5,7 +5,33 @@
 #include <QImage>
 #include <QtTest>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 namespace TestFiles {
+
+FileSizeLimit::FileSizeLimit(qint64 bytes)
+{
+    // The signal a write past the limit raises would end the test.
+    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    m_old[0] = old.rlim_cur;
+    m_old[1] = old.rlim_max;
+    rlimit limit = old;
+    limit.rlim_cur = rlim_t(bytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit old{};
+    old.rlim_cur = rlim_t(m_old[0]);
+    old.rlim_max = rlim_t(m_old[1]);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, m_oldHandler);
+}
 
 QByteArray readBytes(const QString &path)
 {

@@ -25,6 +25,22 @@ QString writeBytes(const QString &path, const QByteArray &bytes, const char *fil
 QString writePicture(const QString &path, int width, int height, QRgb colour,
                      const char *file = __builtin_FILE(), int line = __builtin_LINE());
 
+// While it lives, no file this process writes can grow past `bytes`: a
+// write beyond fails with the system's "File too large", as a full disk
+// fails one, whoever runs the test (permission bits do not stop root).
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    unsigned long long m_old[2];
+    void (*m_oldHandler)(int);
+};
+
 // n CR LF pairs.
 QString crlfs(int n);
 

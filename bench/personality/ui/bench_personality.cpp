@@ -78,10 +78,7 @@ void loadAndSave(int megabytes)
     write();
 
     // The text the window shows after the load.
-    QString shown = PersonalityFile::read(folder, QStringLiteral("Bench")).memory;
-    QString section;
-    PersonalityFile::takeOutSection(shown, section, PersonalityFile::kMatchWordsMarker);
-    PersonalityFile::takeOutSection(shown, section, PersonalityFile::kWontSayMarker);
+    const QString shown = PersonalityFile::read(folder, QStringLiteral("Bench")).texts.memory;
 
     // Side by side, alternating: the text area alone, then a whole load.
     double floor = 1e300;

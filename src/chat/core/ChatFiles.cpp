@@ -57,11 +57,9 @@ ChatFiles ChatFiles::readPersonality(const QString &folder, const QString &perso
             QStringLiteral("the personality \"%1\" cannot be read: %2").arg(files.personality, read.error);
         return files;
     }
-    files.memory = read.memory;
-    QString section;
-    PersonalityFile::takeOutSection(files.memory, section, PersonalityFile::kMatchWordsMarker);
-    PersonalityFile::takeOutSection(files.memory, section, PersonalityFile::kWontSayMarker);
-    files.qandA = read.qandA;
+    // The load has taken the sections out of the memory text already.
+    files.memory = read.texts.memory;
+    files.qandA = read.texts.qandA;
     files.qandAPath = PersonalityFile::qandAPath(folder, files.personality);
     return files;
 }

@@ -73,25 +73,37 @@ void KnowledgeBase::startOver(const QString &text)
 
 void KnowledgeBase::clear()
 {
-    m_file.clear();
+    m_path.clear();
+    m_stamp = FileStamp();
     startOver(QString());
+}
+
+QString KnowledgeBase::textOfFile(QString fileText)
+{
+    if (fileText.endsWith(QLatin1String("\r\n")))
+        fileText.chop(2);
+    return fileText;
 }
 
 QString KnowledgeBase::load(const QString &path)
 {
     const TextFile::ReadResult file = TextFile::read(path);
     if (file.ok()) {
-        m_file = path;
-        startOver(file.text);
+        // Set first: what follows the new text (the recovery) reads them.
+        m_path = path;
+        m_stamp = file.stamp;
+        startOver(textOfFile(file.text));
     }
     return file.error;
 }
 
 QString KnowledgeBase::save(const QString &path)
 {
-    const QString error = TextFile::writeWithBackup(path, text());
+    FileStamp stamp;
+    const QString error = TextFile::writeWithBackup(path, text(), &stamp);
     if (error.isEmpty()) {
-        m_file = path;
+        m_path = path;
+        m_stamp = stamp;
         m_document->setModified(false);
     }
     return error;
@@ -207,7 +219,8 @@ QList<RecoveryRecord::Text> KnowledgeBase::recoveryTexts() const
 void KnowledgeBase::restore(const RecoveryRecord &recovered)
 {
     stop();
-    m_file = recovered.file;
+    m_path = recovered.file;
+    m_stamp = recovered.stamp;
     m_document->setText(recovered.text(QStringLiteral("text")));
     m_document->setModified(true);
     updateModified();

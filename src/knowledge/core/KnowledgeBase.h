@@ -2,6 +2,7 @@
 #pragma once
 
 #include "RecoveryRecord.h"
+#include "FileStamp.h"
 #include "SentenceSplitter.h"
 
 #include <QObject>
@@ -40,8 +41,9 @@ public:
 
     // New KBase...: an empty knowledge base, a new start. TextData stays.
     void clear();
-    // Load KBase...: the file's whole text replaces the text. A file that
-    // cannot be read changes nothing; the message names it and the reason.
+    // Load KBase...: the file's text replaces the text, without the one CR LF
+    // at its end that every save adds (textOfFile()). A file that cannot be
+    // read changes nothing; the message names it and the reason.
     QString load(const QString &path);
     // Save KBase...: writes the text and one CR LF to path, replacing the file
     // atomically. Returns an empty string or the message of a failed write,
@@ -51,6 +53,15 @@ public:
     // folder (ending in a separator), whatever folder the dialog showed, and
     // the name as typed, without an added extension.
     static QString saveTarget(const QString &programFolder, const QString &chosen);
+
+    // The text a load gives for a file's text: the file without the CR LF
+    // the writer adds, so that load then save gives back the loaded bytes.
+    static QString textOfFile(QString fileText);
+
+    // The file last loaded or saved (empty after New and at the start), and
+    // what it was then.
+    QString path() const { return m_path; }
+    FileStamp stamp() const { return m_stamp; }
 
     // The entry line: appends fact, used exactly as typed, and the empty line
     // that ends a fact.
@@ -74,7 +85,7 @@ public:
     bool isSplitting() const { return m_splitting; }
 
     // The file last loaded or saved; "" for a new knowledge base.
-    const QString &file() const { return m_file; }
+    const QString &file() const { return m_path; }
     // What a recovery file keeps: the text, whatever an import has appended
     // so far. restore() puts it back as an unsaved change.
     QList<RecoveryRecord::Text> recoveryTexts() const;
@@ -116,7 +127,9 @@ private:
 
     PlainTextDocument *m_document;
     QString m_textData;
-    QString m_file;
+    // The file last loaded or saved, as it was then.
+    QString m_path;
+    FileStamp m_stamp;
 
     SentenceSplitter m_splitter;
     QTimer *m_splitTimer;

@@ -10,7 +10,6 @@
 #include "LineSpelling.h"
 #include "Platform.h"
 #include "SpellingUnderline.h"
-#include "RecoveryQuestions.h"
 #include "TextArea.h"
 #include "WrappingButton.h"
 
@@ -253,8 +252,11 @@ bool KBEd::saveKBase()
     if (chosen.isEmpty())
         return false;
     const QString target = KnowledgeBase::saveTarget(folder, chosen);
-    if (!FileQuestions::mayReplace(m_platform, this, title, target) ||
-        !RecoveryQuestions::maySaveOver(m_platform, this, title, m_recovery.get(), target))
+    // The file this window loaded or saved, changed by another program since,
+    // gets the question that says so.
+    const bool changed = target == m_knowledgeBase->path() && m_knowledgeBase->stamp().changedOnDisk(target);
+    if (changed ? !FileQuestions::mayReplaceChanged(m_platform, this, title, QStringList{target})
+                : !FileQuestions::mayReplace(m_platform, this, title, target))
         return false;
     const QString error = m_knowledgeBase->save(target);
     if (!error.isEmpty()) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LocationSettings.h"
 
+#include "Cp1252.h"
 #include "TextFile.h"
 
 #include <QFileInfo>
@@ -198,6 +199,15 @@ QString LocationSettings::whyUnstorable(const QString &value)
     if (k >= 0)
         return QStringLiteral("the key \"%1\"").arg(value.mid(k, KeyLength));
     return QString();
+}
+
+QString LocationSettings::whyUnstorableName(const QString &name)
+{
+    const qsizetype bad = Cp1252::firstUnstorable(name);
+    if (bad >= 0)
+        return QStringLiteral("the character %1, which an 8-bit text file cannot store")
+            .arg(Cp1252::describeAt(name, bad));
+    return whyUnstorable(name);
 }
 
 QString LocationSettings::path(const QString &programFolder)

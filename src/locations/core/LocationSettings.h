@@ -62,6 +62,9 @@ struct LocationSettings
     // break or a location key, any of which the reader would cut or
     // misplace), or an empty string when it can.
     static QString whyUnstorable(const QString &value);
+    // The same for a picture's file name, which must also be one the code page
+    // can store, so that a name is refused before its picture is copied.
+    static QString whyUnstorableName(const QString &name);
 
     // "Options.Cfg" of programFolder (which ends in a separator).
     static QString path(const QString &programFolder);

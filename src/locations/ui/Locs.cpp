@@ -6,9 +6,11 @@
 #include "FileQuestions.h"
 #include "LineBox.h"
 #include "LineSpelling.h"
+#include "LocationSettings.h"
 #include "LocationsDocument.h"
 #include "LocsLayout.h"
 #include "Platform.h"
+#include "ProgramFolder.h"
 #include "RecoveryQuestions.h"
 
 #include <QApplication>
@@ -236,6 +238,18 @@ void Locs::openPicture(int n)
     if (!result.ok()) {
         m_platform.showMessage(this, result.error + tr("\n\nThe picture of Location %1 is unchanged.").arg(n),
                                title(), Platform::MessageIcon::Critical);
+        return;
+    }
+    // A name the setting cannot hold is refused before anything is copied.
+    const QString name = ProgramFolder::fileNameWithoutFolder(chosen);
+    const QString why = LocationSettings::whyUnstorableName(name);
+    if (!why.isEmpty()) {
+        m_platform.showMessage(
+            this,
+            QStringLiteral("The name \"%1\" cannot be stored in %2: it holds %3. Rename the "
+                           "picture and open it again. Nothing was copied.")
+                .arg(name, LocationSettings::fileName(), why),
+            title(), Platform::MessageIcon::Critical);
         return;
     }
     // The setting keeps only the name, which is looked for in the "Locations"

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <utility>
 
 namespace PersonalityCheck {
@@ -16,23 +17,29 @@ namespace {
 using FileCheck::Finding;
 using SubstitutionTable::LineBreakStep;
 
-// The memory text of a decoded memory file, as a load leaves it, and the way
-// back from its positions to the decoded file's.
+// The texts of a decoded memory file, as a load leaves them, and the way back
+// from the memory text's positions to the decoded file's.
 class MemoryText
 {
 public:
-    explicit MemoryText(const QString &decoded) : m_text(decoded)
+    explicit MemoryText(const QString &decoded) : m_split(PersonalityFile::splitMemory(decoded))
     {
+        // In the writer's layout the memory text is the file's beginning;
+        // otherwise the sections were cut out where their markers stood.
+        if (m_split.writerLayout)
+            return;
+        QString text = decoded;
         QString section;
         for (QLatin1String marker : {PersonalityFile::kMatchWordsMarker, PersonalityFile::kWontSayMarker}) {
-            const qsizetype before = m_text.size();
-            const qsizetype start = m_text.indexOf(marker + QStringLiteral("\r\n"));
-            if (PersonalityFile::takeOutSection(m_text, section, marker))
-                m_cuts.append({start, before - m_text.size()});
+            const qsizetype before = text.size();
+            const qsizetype start = text.indexOf(marker + QStringLiteral("\r\n"));
+            if (PersonalityFile::takeOutSection(text, section, marker))
+                m_cuts.append({start, before - text.size()});
         }
     }
 
-    const QString &text() const { return m_text; }
+    const QString &text() const { return m_split.memory; }
+    const PersonalityFile::MemorySplit &split() const { return m_split; }
 
     // The position in the decoded file of the memory text's character at position.
     qsizetype inFile(qsizetype position) const
@@ -45,9 +52,37 @@ public:
     }
 
 private:
-    QString m_text;
+    PersonalityFile::MemorySplit m_split;
     QList<std::pair<qsizetype, qsizetype>> m_cuts; // where each section was cut out, and its length
 };
+
+// Where a and b first differ, or -1 when they are equal.
+qsizetype firstDifference(QStringView a, QStringView b)
+{
+    const qsizetype common = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        if (a.at(i) != b.at(i))
+            return i;
+    }
+    return a.size() == b.size() ? -1 : common;
+}
+
+// The finding when neither writer (the stored form of Save Personality, the
+// plain one of the exports) gives the file back as it is, at the line where
+// the file and the closer of the two part.
+QList<Finding> comesBackChanged(const QString &file, const QString &stored, const QString &plain,
+                                const FileCheck::Lines &lines, LineBreakStep step)
+{
+    const qsizetype fromStored = firstDifference(file, stored);
+    const qsizetype fromPlain = firstDifference(file, plain);
+    if (fromStored < 0 || fromPlain < 0)
+        return {};
+    const qsizetype at = std::max(fromStored, fromPlain);
+    const qsizetype inDecoded = SubstitutionTable::decode(QStringView(file).left(at), step).size();
+    return {
+        Finding{lines.lineOf(inDecoded), QStringLiteral("a load and a save would not give this file back as "
+                                                        "it is: it changes from this line on")}};
+}
 
 QString quoted(QStringView text)
 {
@@ -61,7 +96,8 @@ QString quoted(QStringView text)
 
 QList<Finding> checkMemory(const QByteArray &bytes)
 {
-    const QString decoded = SubstitutionTable::decode(Cp1252::decode(bytes), LineBreakStep::Fold);
+    const QString file = Cp1252::decode(bytes);
+    const QString decoded = SubstitutionTable::decode(file, LineBreakStep::Fold);
     const FileCheck::Lines lines(decoded);
     QList<Finding> findings = FileCheck::codePage(bytes, decoded, lines);
 
@@ -71,25 +107,39 @@ QList<Finding> checkMemory(const QByteArray &bytes)
     findings += FileCheck::loneCarriageReturns(memory.text(), lines,
                                                [&memory](qsizetype at) { return memory.inFile(at); });
 
-    // A line of the memory text that the next load after a save would take
-    // for a section's start; the decoded text comes back from a save exactly
-    // as it is, so this is the one thing that changes. Save Personality
-    // refuses such a text by the same check.
+    // What Save Personality would refuse, by the editor's own check.
+    const PersonalityFile::Texts texts{memory.text(), memory.split().matchWords, memory.split().wontSay,
+                                       QString()};
+    const PersonalityFile::SaveCheck saveCheck = PersonalityFile::checkSave(texts, QString(), QString());
     const PersonalityFile::MemoryCheck check = PersonalityFile::checkMemory(memory.text());
-    if (!check.ok())
+    if (!check.ok()) {
         findings << Finding{lines.lineOf(memory.inFile(check.position)),
                             QStringLiteral("the memory text holds \"%1\": after a save, the next load takes "
                                            "it for the start of that section")
                                 .arg(check.marker)};
+    } else if (!saveCheck.ok()) {
+        findings << Finding{0, QStringLiteral("Save Personality would refuse the texts of this file")};
+    } else {
+        findings +=
+            comesBackChanged(file, PersonalityFile::memoryFileText(texts),
+                             PersonalityFile::memoryContent(texts.memory, texts.matchWords, texts.wontSay) +
+                                 QStringLiteral("\r\n"),
+                             lines, LineBreakStep::Fold);
+    }
     return FileCheck::inLineOrder(findings);
 }
 
 QList<Finding> checkQandA(const QByteArray &bytes)
 {
-    const QString text = SubstitutionTable::decode(Cp1252::decode(bytes), LineBreakStep::None);
+    const QString file = Cp1252::decode(bytes);
+    const QString text = SubstitutionTable::decode(file, LineBreakStep::None);
     const FileCheck::Lines lines(text);
     QList<Finding> findings = FileCheck::codePage(bytes, text, lines);
     findings += FileCheck::loneCarriageReturns(text, lines);
+    PersonalityFile::Texts texts;
+    texts.qandA = PersonalityFile::qandAText(text);
+    findings += comesBackChanged(file, PersonalityFile::qandAFileText(texts),
+                                 texts.qandA + QStringLiteral("\r\n"), lines, LineBreakStep::None);
 
     // The editor writes an entry as one line: "#", the question, "&", the
     // answer, "%".

@@ -200,19 +200,19 @@ QString PersonalityDocument::load(const QString &programFolder, const QString &e
     }
 
     m_personalityName = entry;
-    m_matchWords.clear();
-    m_wontSayData.clear();
-    // The sections come out of the memory text before it is shown, so that
+    m_memoryStamp = read.memoryStamp;
+    m_qandAStamp = read.qandAStamp;
+    // The sections came out of the memory text before it is shown, so that
     // the text is put into the document once.
-    QString memory = std::move(read.memory);
-    PersonalityFile::takeOutSection(memory, m_matchWords, PersonalityFile::kMatchWordsMarker);
-    PersonalityFile::takeOutSection(memory, m_wontSayData, PersonalityFile::kWontSayMarker);
+    PersonalityFile::Texts &texts = read.texts;
+    m_matchWords = std::move(texts.matchWords);
+    m_wontSayData = std::move(texts.wontSay);
     if (m_view == View::General) {
-        m_hidden = std::move(read.qandA);
-        replaceShown(memory, false);
+        m_hidden = std::move(texts.qandA);
+        replaceShown(texts.memory, false);
     } else {
-        m_hidden = std::move(memory);
-        replaceShown(read.qandA, false);
+        m_hidden = std::move(texts.memory);
+        replaceShown(texts.qandA, false);
     }
     markUnmodified();
     return QString();
@@ -220,18 +220,39 @@ QString PersonalityDocument::load(const QString &programFolder, const QString &e
 
 // Saving.
 
-PersonalityFile::MemoryCheck PersonalityDocument::checkMemory() const
+PersonalityFile::Texts PersonalityDocument::texts() const
 {
-    return PersonalityFile::checkMemory(memory());
+    return {memory(), m_matchWords, m_wontSayData, qandA()};
+}
+
+PersonalityFile::SaveCheck PersonalityDocument::checkSave(const QString &programFolder,
+                                                          const QString &name) const
+{
+    return PersonalityFile::checkSave(texts(), PersonalityFile::memoryPath(programFolder, name),
+                                      PersonalityFile::qandAPath(programFolder, name));
+}
+
+QStringList PersonalityDocument::changedOnDisk(const QString &programFolder, const QString &name) const
+{
+    QStringList changed;
+    if (name.isEmpty() || name != m_personalityName)
+        return changed;
+    const QString qandAFile = PersonalityFile::qandAPath(programFolder, name);
+    const QString memoryFile = PersonalityFile::memoryPath(programFolder, name);
+    if (m_qandAStamp.changedOnDisk(qandAFile))
+        changed << qandAFile;
+    if (m_memoryStamp.changedOnDisk(memoryFile))
+        changed << memoryFile;
+    return changed;
 }
 
 QString PersonalityDocument::save(const QString &programFolder, const QString &name)
 {
-    const PersonalityFile::MemoryCheck check = checkMemory();
+    const PersonalityFile::SaveCheck check = checkSave(programFolder, name);
     if (!check.ok())
         return check.message;
-    const QString error =
-        PersonalityFile::save(programFolder, name, memory(), m_matchWords, m_wontSayData, qandA());
+    const QString error = PersonalityFile::save(programFolder, name, memory(), m_matchWords, m_wontSayData,
+                                                qandA(), &m_memoryStamp, &m_qandAStamp);
     if (!error.isEmpty())
         return error;
     m_personalityName = name;

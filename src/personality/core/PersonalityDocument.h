@@ -92,15 +92,21 @@ public:
     // to show; nothing changes on a failure.
     QString load(const QString &programFolder, const QString &entry);
 
-    // Whether the memory text can be saved: a line of it that reads like a
-    // section marker would take that section's place on the next load.
-    PersonalityFile::MemoryCheck checkMemory() const;
+    // Whether Save Personality may write the texts under `name`
+    // (PersonalityFile::checkSave()).
+    PersonalityFile::SaveCheck checkSave(const QString &programFolder, const QString &name) const;
+    // The texts as a save would write them.
+    PersonalityFile::Texts texts() const;
+
+    // The files of the personality `name` that another program changed since
+    // this document loaded or saved them; none for a personality it has not.
+    QStringList changedOnDisk(const QString &programFolder, const QString &name) const;
 
     // Save Personality under `name` (the loaded personality's, or a new one):
     // both files in their stored form. On success the personality is the one
     // called `name` and counts as unchanged. Returns an empty string or the
-    // message to show; the texts never change, and a memory text that
-    // checkMemory() refuses is not written.
+    // message to show; the texts never change, and texts that checkSave()
+    // refuses are not written.
     QString save(const QString &programFolder, const QString &name);
 
     // The base name a personality saved under the file name chosen in a save
@@ -151,6 +157,9 @@ private:
     QString m_matchWords;
     QString m_wontSayData;
     QString m_personalityName;
+    // Both files of m_personalityName as last loaded or saved.
+    FileStamp m_memoryStamp;
+    FileStamp m_qandAStamp;
     QString m_inText;
     QString m_entryMark = QStringLiteral("?");
     View m_view = View::General;

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PersonalityFile.h"
 
+#include "Backups.h"
 #include "Cp1252.h"
 #include "SubstitutionTable.h"
 #include "TextFile.h"
 #include "Wildcard.h"
 
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
+
+#include <algorithm>
+#include <tuple>
 
 namespace PersonalityFile {
 namespace {
@@ -19,16 +24,6 @@ const QString kEmptyLine = QStringLiteral("\r\n\r\n");
 // line and its marker line, then an empty line.
 const QString kBeforeMatchWords = kEmptyLine + kMatchWordsMarker + kCrLf;
 const QString kBeforeWontSay = kEmptyLine + kWontSayMarker + kCrLf;
-
-// The message when a text holds a character the code page cannot store, or an
-// empty string when both texts can be written.
-QString unstorable(const QString &text, const QString &path)
-{
-    if (Cp1252::firstUnstorable(text) < 0)
-        return QString();
-    QByteArray unused;
-    return TextFile::encodeForFile(text, &unused, path);
-}
 
 } // namespace
 
@@ -54,7 +49,46 @@ QStringList list(const QString &programFolder)
         if (Wildcard::match(name, u"*.mem*", Qt::CaseSensitive))
             entries << listEntry(name);
     }
+    std::sort(entries.begin(), entries.end(), entryBefore);
     return entries;
+}
+
+bool entryBefore(const QString &a, const QString &b)
+{
+    // The system's collation is no help here: in the C locale it compares
+    // codes, capitals first, and numbers digit by digit.
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a.at(i).isDigit() && b.at(j).isDigit()) {
+            // Runs of digits by their value: without leading zeros, the
+            // longer run is the larger number.
+            while (i < a.size() && a.at(i) == QLatin1Char('0'))
+                ++i;
+            while (j < b.size() && b.at(j) == QLatin1Char('0'))
+                ++j;
+            qsizetype endA = i, endB = j;
+            while (endA < a.size() && a.at(endA).isDigit())
+                ++endA;
+            while (endB < b.size() && b.at(endB).isDigit())
+                ++endB;
+            if (endA - i != endB - j)
+                return endA - i < endB - j;
+            const int order = QStringView(a).mid(i, endA - i).compare(QStringView(b).mid(j, endB - j));
+            if (order != 0)
+                return order < 0;
+            i = endA;
+            j = endB;
+            continue;
+        }
+        const QChar x = a.at(i).toCaseFolded(), y = b.at(j).toCaseFolded();
+        if (x != y)
+            return x < y;
+        ++i;
+        ++j;
+    }
+    if ((a.size() - i) != (b.size() - j))
+        return a.size() - i < b.size() - j;
+    return a < b;
 }
 
 QString listEntry(const QString &fileName)
@@ -121,11 +155,67 @@ ReadResult read(const QString &programFolder, const QString &name)
         return result;
     }
 
-    using SubstitutionTable::LineBreakStep;
-    result.memory = SubstitutionTable::decode(memory.text, LineBreakStep::Fold);
-    memory.text.clear();
-    result.qandA = SubstitutionTable::decode(qandA.text, LineBreakStep::None);
+    result.memoryStamp = memory.stamp;
+    result.qandAStamp = qandA.stamp;
+    result.texts = fromFileText(memory.text, qandA.text);
     return result;
+}
+
+MemorySplit splitMemory(QString decoded)
+{
+    MemorySplit split;
+    // The writer's layout: memory, the two sections after their separators,
+    // an empty line, the file's CR LF. The memory text holds no marker (Save
+    // Personality refuses one), so the first "* MatchWords:" separator is the
+    // writer's; the MatchWords body never holds the "* WontSay:" separator
+    // (a load never gives one such a body), so its first one is the writer's.
+    const QStringView file(decoded);
+    if (file.endsWith(kCrLf) && file.chopped(2).endsWith(kEmptyLine)) {
+        const QStringView content = file.chopped(2 + kEmptyLine.size());
+        const qsizetype matchWords = content.indexOf(kBeforeMatchWords);
+        const qsizetype matchBody = matchWords + kBeforeMatchWords.size();
+        const qsizetype wontSay = matchWords < 0 ? -1 : content.indexOf(kBeforeWontSay, matchBody);
+        if (wontSay >= 0 && checkMemory(content.left(matchWords).toString()).ok()) {
+            split.memory = content.left(matchWords).toString();
+            split.matchWords = content.mid(matchBody, wontSay - matchBody).toString();
+            split.wontSay = content.mid(wontSay + kBeforeWontSay.size()).toString();
+            split.writerLayout = true;
+            return split;
+        }
+    }
+    split.memory = std::move(decoded);
+    takeOutSection(split.memory, split.matchWords, kMatchWordsMarker);
+    takeOutSection(split.memory, split.wontSay, kWontSayMarker);
+    return split;
+}
+
+QString qandAText(QString decoded)
+{
+    if (decoded.endsWith(kCrLf))
+        decoded.chop(2);
+    return decoded;
+}
+
+Texts fromFileText(QStringView memoryFile, QStringView qandAFile)
+{
+    using SubstitutionTable::LineBreakStep;
+    MemorySplit split = splitMemory(SubstitutionTable::decode(memoryFile, LineBreakStep::Fold));
+    Texts texts;
+    texts.memory = std::move(split.memory);
+    texts.matchWords = std::move(split.matchWords);
+    texts.wontSay = std::move(split.wontSay);
+    texts.qandA = qandAText(SubstitutionTable::decode(qandAFile, LineBreakStep::None));
+    return texts;
+}
+
+QString memoryFileText(const Texts &texts)
+{
+    return storedMemory(texts.memory, texts.matchWords, texts.wontSay) + kCrLf;
+}
+
+QString qandAFileText(const Texts &texts)
+{
+    return storedQandA(texts.qandA) + kCrLf;
 }
 
 namespace {
@@ -213,29 +303,105 @@ QString storedQandA(QStringView qandA)
     return SubstitutionTable::encode(qandA, SubstitutionTable::LineBreakStep::None);
 }
 
+namespace {
+
+// The first character of text that a save cannot store as itself: one the
+// code page lacks, or one the table gives back as another.
+SaveCheck unstorableCharacter(QStringView text, SaveCheck::Text which, SubstitutionTable::LineBreakStep step,
+                              const QString &path)
+{
+    SaveCheck check;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        QString why;
+        if (!Cp1252::canStore(c)) {
+            why = QStringLiteral("which an 8-bit text file cannot store");
+        } else if (step == SubstitutionTable::LineBreakStep::Fold &&
+                   c == QChar(SubstitutionTable::kLineBreak)) {
+            why = QStringLiteral(
+                "which the memory file uses for a line break: it would come back as a line break");
+        } else if (SubstitutionTable::comesBackAs(c.unicode()) != c.unicode()) {
+            why = QStringLiteral("which the personality's files use for \"%1\": it would come back as \"%1\"")
+                      .arg(QChar(SubstitutionTable::comesBackAs(c.unicode())));
+        } else {
+            continue;
+        }
+        check.text = which;
+        check.position = i;
+        check.length = c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+        check.message =
+            QStringLiteral("\"%1\" was not written: the text holds the character %2, %3. Remove or "
+                           "replace it and save again.")
+                .arg(QDir::toNativeSeparators(path), Cp1252::describeAt(text, i), why);
+        return check;
+    }
+    return check;
+}
+
+} // namespace
+
+SaveCheck checkSave(const Texts &texts, const QString &memoryName, const QString &qandAName)
+{
+    using SubstitutionTable::LineBreakStep;
+    using Text = SaveCheck::Text;
+    SaveCheck check = unstorableCharacter(texts.memory, Text::Memory, LineBreakStep::Fold, memoryName);
+    if (!check.ok())
+        return check;
+    const MemoryCheck marker = checkMemory(texts.memory);
+    if (!marker.ok()) {
+        check.text = Text::Memory;
+        check.position = marker.position;
+        check.length = marker.lineText.size();
+        check.message = marker.message;
+        return check;
+    }
+    for (const auto &[text, which, step, path] :
+         {std::tuple{&texts.qandA, Text::QandA, LineBreakStep::None, &qandAName},
+          std::tuple{&texts.matchWords, Text::MatchWords, LineBreakStep::Fold, &memoryName},
+          std::tuple{&texts.wontSay, Text::WontSay, LineBreakStep::Fold, &memoryName}}) {
+        check = unstorableCharacter(*text, which, step, *path);
+        if (!check.ok())
+            return check;
+    }
+    // The verdict of the load itself, for whatever the rules above miss.
+    if (fromFileText(memoryFileText(texts), qandAFileText(texts)) != texts) {
+        check.text = Text::Memory;
+        check.message =
+            QStringLiteral("\"%1\" was not written: the next load would not give these texts back "
+                           "as they are. Nothing was written.")
+                .arg(QDir::toNativeSeparators(memoryName));
+    }
+    return check;
+}
+
 QString save(const QString &programFolder, const QString &name, const QString &memory,
-             const QString &matchWords, const QString &wontSay, const QString &qandA)
+             const QString &matchWords, const QString &wontSay, const QString &qandA, FileStamp *memoryStamp,
+             FileStamp *qandAStamp)
 {
     const QString qandAName = qandAPath(programFolder, name);
     const QString memoryName = memoryPath(programFolder, name);
-    const QString storedQandAText = storedQandA(qandA);
-    const QString storedMemoryText = storedMemory(memory, matchWords, wontSay);
+    const Texts texts{memory, matchWords, wontSay, qandA};
 
     // Both texts are checked before either file is written, so that a
     // personality is never saved by halves.
-    for (const auto &[text, path] :
-         {std::pair{&storedQandAText, &qandAName}, std::pair{&storedMemoryText, &memoryName}}) {
-        const QString error = unstorable(*text, *path);
-        if (!error.isEmpty())
-            return error + QStringLiteral("\nNeither file of the Personality was written.");
-    }
+    const SaveCheck check = checkSave(texts, memoryName, qandAName);
+    if (!check.ok())
+        return check.message + QStringLiteral("\nNeither file of the Personality was written.");
 
-    QString error = TextFile::writeWithBackup(qandAName, storedQandAText);
+    QByteArray qandABytes, memoryBytes;
+    Cp1252::encode(qandAFileText(texts), &qandABytes);
+    Cp1252::encode(memoryFileText(texts), &memoryBytes);
+    // The versions these replace go to the backups first; an unchanged file
+    // gets none.
+    Backups::keep(qandAName, qandABytes);
+    Backups::keep(memoryName, memoryBytes);
+    const QString error = TextFile::writeAll({{qandAName, qandABytes}, {memoryName, memoryBytes}});
     if (!error.isEmpty())
-        return error + QStringLiteral("\nNeither file of the Personality was written.");
-    error = TextFile::writeWithBackup(memoryName, storedMemoryText);
-    if (!error.isEmpty())
-        return error + QStringLiteral("\nThe .qas file was written, the .mem file was not.");
+        return error + QStringLiteral("\nBoth files of the Personality are as they were.");
+    if (memoryStamp)
+        *memoryStamp = FileStamp::of(memoryName, memoryBytes);
+    if (qandAStamp)
+        *qandAStamp = FileStamp::of(qandAName, qandABytes);
     return QString();
 }
 

@@ -288,8 +288,12 @@ void MemoryEd::addToList(const QString &fileName)
     if (!PersonalityDocument::listed(fileName))
         return;
     const QString entry = PersonalityFile::listEntry(fileName);
-    if (List1->findItems(entry, Qt::MatchExactly).isEmpty())
-        List1->addItem(entry);
+    if (!List1->findItems(entry, Qt::MatchExactly).isEmpty())
+        return;
+    int row = 0;
+    while (row < List1->count() && !PersonalityFile::entryBefore(entry, List1->item(row)->text()))
+        ++row;
+    List1->insertItem(row, entry);
 }
 
 void MemoryEd::openPersonality(const QString &entry)
@@ -325,18 +329,17 @@ bool MemoryEd::savePersonality()
     const QString folder = m_platform.programFolder();
     QString name = m_document.personalityName();
     const bool isNew = name.isEmpty();
-    // Refused before any question, and the line is shown where it can be changed.
-    const PersonalityFile::MemoryCheck check = m_document.checkMemory();
-    if (!check.ok()) {
-        if (m_document.view() == PersonalityDocument::View::General)
-            RichTextBox1->selectText(check.position, check.lineText.size());
-        showError(check.message);
+    // Refused before any question where the name is known, and the character
+    // or line is shown where it can be changed.
+    if (!isNew && refuseUnsavable(folder, name))
         return false;
-    }
     if (isNew) {
         name = askNewPersonalityName(folder);
-        if (name.isEmpty())
+        if (name.isEmpty() || refuseUnsavable(folder, name))
             return false;
+    } else if (!FileQuestions::mayReplaceChanged(m_platform, this, windowTitle(),
+                                                 m_document.changedOnDisk(folder, name))) {
+        return false;
     }
     if (!RecoveryQuestions::maySaveOver(m_platform, this, windowTitle(), m_recovery.get(),
                                         PersonalityFile::memoryPath(folder, name)))
@@ -350,6 +353,23 @@ bool MemoryEd::savePersonality()
         addToList(name + QLatin1String(".mem"));
     m_platform.showMessage(this, QStringLiteral("Personality Saved"), QStringLiteral("Personality Saved"),
                            Platform::MessageIcon::None);
+    return true;
+}
+
+bool MemoryEd::refuseUnsavable(const QString &folder, const QString &name)
+{
+    using Text = PersonalityFile::SaveCheck::Text;
+    const PersonalityFile::SaveCheck check = m_document.checkSave(folder, name);
+    if (check.ok())
+        return false;
+    // The text that holds it is shown, with it selected.
+    if (check.text == Text::Memory || check.text == Text::QandA) {
+        const View view = check.text == Text::Memory ? View::General : View::QuestionAnswer;
+        m_document.setView(view);
+        if (check.position >= 0)
+            RichTextBox1->selectText(check.position, check.length);
+    }
+    showError(check.message);
     return true;
 }
 

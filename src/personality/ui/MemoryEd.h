@@ -70,6 +70,8 @@ private:
     void addToList(const QString &fileName);
     void loadPersonality();
     bool savePersonality();
+    // Shows why the texts cannot be saved under name, if they cannot.
+    bool refuseUnsavable(const QString &folder, const QString &name);
     QString askNewPersonalityName(const QString &folder);
     void savePersonalityAs();
     void saveQandAAs();

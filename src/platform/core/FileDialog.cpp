@@ -3,6 +3,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 FileDialog::~FileDialog() = default;
 
 QString FileDialog::askOpen(const QString &filter, const QString &initFolder)
@@ -12,7 +14,30 @@ QString FileDialog::askOpen(const QString &filter, const QString &initFolder)
 
 QString FileDialog::askSave(const QString &filter, const QString &initFolder)
 {
-    return choose(Mode::Save, filter, initFolder);
+    QString chosen = choose(Mode::Save, filter, initFolder);
+    // A name without any extension would be a file the kit's own lists and
+    // dialogs never show again.
+    const qsizetype slash =
+        std::max(chosen.lastIndexOf(QLatin1Char('/')), chosen.lastIndexOf(QLatin1Char('\\')));
+    if (!chosen.isEmpty() && !QStringView(chosen).mid(slash + 1).contains(QLatin1Char('.')))
+        chosen += extensionOf(filter);
+    return chosen;
+}
+
+QString FileDialog::extensionOf(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    if (parts.size() < 2)
+        return QString();
+    const QString pattern = parts[1].split(QLatin1Char(';')).first().trimmed();
+    if (!pattern.startsWith(QLatin1String("*.")))
+        return QString();
+    const QString extension = pattern.mid(1);
+    for (const QChar c : QStringView(extension).mid(1)) {
+        if (c == QLatin1Char('*') || c == QLatin1Char('?') || c == QLatin1Char('.'))
+            return QString();
+    }
+    return extension.size() > 1 ? extension : QString();
 }
 
 QString FileDialog::toQtFilter(const QString &filter)

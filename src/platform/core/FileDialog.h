@@ -6,8 +6,9 @@
 // The open/save file dialog every file command of a window shares (its `cdl`).
 // One call per use: the command passes its filter and the folder to open in,
 // and gets back the chosen file's full path, or an empty string when the user
-// cancelled. No default extension, title or flag is ever set: a name typed
-// without an extension comes back without one.
+// cancelled. A name typed without an extension in the save dialog comes back
+// with the filter's (its first pattern's, "*.kba" -> ".kba"); a name with one
+// comes back as typed.
 class FileDialog
 {
 public:
@@ -29,6 +30,10 @@ public:
     // the pattern is shown once, in the form QFileDialog reads its patterns
     // from. Entries are joined by ";;" as QFileDialog expects.
     static QString toQtFilter(const QString &filter);
+
+    // The extension of the filter's first pattern: "KBA Files (*.kba)|*.kba"
+    // -> ".kba"; empty for a pattern such as "*.*" or "*".
+    static QString extensionOf(const QString &filter);
 
 protected:
     // Shows the dialog and returns the chosen full path, or an empty string

@@ -9,6 +9,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <vector>
+
 namespace TextFile {
 namespace {
 
@@ -34,6 +39,8 @@ ReadResult read(QIODevice &device, const QString &name)
         return result;
     }
     result.text = Cp1252::decode(bytes);
+    if (file)
+        result.stamp = FileStamp::of(file->fileName(), bytes);
     return result;
 }
 
@@ -60,23 +67,41 @@ QString encodeForFile(const QString &text, QByteArray *bytes, const QString &pat
     return QString();
 }
 
-QString write(const QString &path, const QString &text)
+QString write(const QString &path, const QString &text, FileStamp *stamp)
 {
     QByteArray bytes;
     const QString encodeError = encodeForFile(text, &bytes, path);
     if (!encodeError.isEmpty())
         return encodeError;
-    return writeBytes(path, bytes);
+    const QString error = writeBytes(path, bytes);
+    if (error.isEmpty() && stamp)
+        *stamp = FileStamp::of(path, bytes);
+    return error;
 }
 
-QString writeWithBackup(const QString &path, const QString &text)
+QString reason(const QFileDevice &file, int savedErrno)
+{
+    // Qt leaves its text unset for some failures of the system's calls (a
+    // full disk found when the file is closed): its "Unknown error" tells the
+    // user nothing, the system's reason does.
+    const bool qtHasNone = file.error() == QFileDevice::NoError || file.errorString().isEmpty() ||
+                           file.errorString() == QLatin1String("Unknown error");
+    if (qtHasNone && savedErrno != 0)
+        return QString::fromLocal8Bit(std::strerror(savedErrno));
+    return file.errorString();
+}
+
+QString writeWithBackup(const QString &path, const QString &text, FileStamp *stamp)
 {
     QByteArray bytes;
     const QString encodeError = encodeForFile(text, &bytes, path);
     if (!encodeError.isEmpty())
         return encodeError;
     Backups::keep(path, bytes);
-    return writeBytes(path, bytes);
+    const QString error = writeBytes(path, bytes);
+    if (error.isEmpty() && stamp)
+        *stamp = FileStamp::of(path, bytes);
+    return error;
 }
 
 QString overwrite(QFileDevice &file, const QByteArray &bytes, const QString &name)
@@ -100,15 +125,20 @@ QString writeBytes(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
+        errno = 0;
         if (file.write(bytes) != bytes.size() || !file.flush()) {
-            const QString reason = file.errorString();
+            const QString why = reason(file, errno);
             file.cancelWriting();
-            return cannotWrite(path, reason);
+            return cannotWrite(path, why);
         }
-        // With every byte in the temporary file, what can still fail is giving
-        // it the file's name.
+        // With every byte in the temporary file, what can still fail is
+        // syncing it and giving it the file's name; a full disk may show only
+        // then.
+        errno = 0;
         if (file.commit())
             return QString();
+        if (file.error() == QFileDevice::WriteError)
+            return cannotWrite(path, reason(file, errno));
     }
 
     // The temporary file could not be made beside the target, or not given its
@@ -129,6 +159,69 @@ QString writeBytes(const QString &path, const QByteArray &bytes)
     if (!error.isEmpty() && !existed)
         inPlace.remove();
     return error;
+}
+
+QString writeAll(const QList<Replacement> &files)
+{
+    std::vector<std::unique_ptr<QSaveFile>> temporaries;
+    for (const Replacement &file : files) {
+        auto temporary = std::make_unique<QSaveFile>(file.path);
+        if (!temporary->open(QIODevice::WriteOnly)) {
+            for (auto &opened : temporaries)
+                opened->cancelWriting();
+            const QFileInfo target(file.path);
+            if (target.exists() && !target.isFile())
+                return cannotWrite(file.path, temporary->errorString());
+            // No temporary beside this file: one after the other, each as
+            // whole as writeBytes() can make it.
+            for (const Replacement &each : files) {
+                const QString error = writeBytes(each.path, each.bytes);
+                if (!error.isEmpty())
+                    return error;
+            }
+            return QString();
+        }
+        errno = 0;
+        if (temporary->write(file.bytes) != file.bytes.size() || !temporary->flush()) {
+            const QString why = reason(*temporary, errno);
+            temporary->cancelWriting();
+            for (auto &opened : temporaries)
+                opened->cancelWriting();
+            return cannotWrite(file.path, why);
+        }
+        temporaries.push_back(std::move(temporary));
+    }
+
+    // Every byte is in place; now the names. The old bytes are kept to put
+    // back should a later file fail.
+    struct Old
+    {
+        bool existed;
+        QByteArray bytes;
+    };
+    std::vector<Old> olds;
+    for (const Replacement &file : files) {
+        QFile old(file.path);
+        olds.push_back({old.exists(), old.open(QIODevice::ReadOnly) ? old.readAll() : QByteArray()});
+    }
+    for (std::size_t i = 0; i < temporaries.size(); ++i) {
+        errno = 0;
+        if (temporaries[i]->commit())
+            continue;
+        const QString error = cannotWrite(files[int(i)].path, reason(*temporaries[i], errno));
+        for (std::size_t j = i + 1; j < temporaries.size(); ++j)
+            temporaries[j]->cancelWriting();
+        QString notBack;
+        for (std::size_t j = 0; j < i; ++j) {
+            const QString &path = files[int(j)].path;
+            const bool back =
+                olds[j].existed ? writeBytes(path, olds[j].bytes).isEmpty() : QFile::remove(path);
+            if (!back)
+                notBack += QStringLiteral(" \"%1\" could not be put back as it was.").arg(shown(path));
+        }
+        return error + notBack;
+    }
+    return QString();
 }
 
 } // namespace TextFile

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileQuestions.h"
 
+#include "FileStamp.h"
 #include "PictureFolder.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
@@ -19,6 +20,26 @@ bool mayReplace(Platform &platform, QWidget *owner, const QString &title, const 
         QCoreApplication::translate("FileQuestions", "Replace %1?").arg(QDir::toNativeSeparators(path));
     return platform.ask(owner, text, title, Platform::Question::YesNo, Platform::Answer::No) ==
            Platform::Answer::Yes;
+}
+
+bool mayReplaceChanged(Platform &platform, QWidget *owner, const QString &title, const QString &path,
+                       const FileStamp &stamp)
+{
+    return !stamp.changedOnDisk(path) || mayReplaceChanged(platform, owner, title, QStringList{path});
+}
+
+bool mayReplaceChanged(Platform &platform, QWidget *owner, const QString &title, const QStringList &files)
+{
+    for (const QString &path : files) {
+        const QString text =
+            QStringLiteral(
+                "%1 was changed by another program since it was loaded. Replace it with your version?")
+                .arg(ProgramFolder::fileNameWithoutFolder(QDir::toNativeSeparators(path)));
+        if (platform.ask(owner, text, title, Platform::Question::YesNo, Platform::Answer::No) !=
+            Platform::Answer::Yes)
+            return false;
+    }
+    return true;
 }
 
 PlacedPicture placePicture(Platform &platform, QWidget *owner, const QString &title, const QString &chosen,

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class Platform;
+struct FileStamp;
 class QWidget;
 
 // The questions the windows ask before a command touches the user's files.
@@ -12,6 +14,17 @@ namespace FileQuestions {
 // True when path names no existing file, or when the user answers Yes to
 // "Replace <path>?" (No is the default: nothing is replaced by accident).
 bool mayReplace(Platform &platform, QWidget *owner, const QString &title, const QString &path);
+
+// True when the file at path is still what stamp says it was when the window
+// loaded or last saved it, or when the user answers Yes to "<name> was
+// changed by another program since it was loaded. Replace it with your
+// version?" (No is the default: another program's work is not lost by
+// accident).
+bool mayReplaceChanged(Platform &platform, QWidget *owner, const QString &title, const QString &path,
+                       const FileStamp &stamp);
+// The same question for each of files, which the caller found changed; true
+// when there are none or the user answers Yes for every one.
+bool mayReplaceChanged(Platform &platform, QWidget *owner, const QString &title, const QStringList &files);
 
 // Where a picture chosen with a dialog ends up.
 struct PlacedPicture

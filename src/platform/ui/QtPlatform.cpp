@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QUrl>
 
 QtPlatform::QtPlatform(const QString &programFolder)
@@ -70,7 +71,10 @@ Platform::Answer QtPlatform::ask(QWidget *owner, const QString &text, const QStr
         const bool isYesNo = b.answer == Answer::Yes || b.answer == Answer::No;
         if (isYesNo != yesNo)
             continue;
-        box.addButton(b.button);
+        QPushButton *added = box.addButton(b.button);
+        // Save and Cancel come with their mnemonics; Discard gets one of its own.
+        if (b.answer == Answer::Discard)
+            added->setText(QStringLiteral("&Discard"));
         if (b.answer == defaultAnswer)
             box.setDefaultButton(b.button);
     }

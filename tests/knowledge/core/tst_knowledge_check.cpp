@@ -27,16 +27,26 @@ void TestKnowledgeCheck::check_data()
     QTest::newRow("empty") << QByteArray() << QStringList();
     QTest::newRow("facts as the editor writes them")
         << QByteArray("The Sun is a star.\r\n\r\n\r\n") << QStringList();
-    // The text area keeps a lone LF as it is.
-    QTest::newRow("LF line ends") << QByteArray("One.\n\nTwo.\n") << QStringList();
+    const QString noFinalCrLf = QStringLiteral("the file does not end in CR LF: a save adds one");
+    const QString lf =
+        QStringLiteral("the line ends in an LF without CR: the companion reads lines ended by CR LF");
+    QTest::newRow("LF line ends") << QByteArray("One.\r\n\nTwo.\n\r\n")
+                                  << QStringList{QStringLiteral("2: ") + lf};
+    QTest::newRow("NUL byte")
+        << QByteArray("One.\r\nT\0wo.\r\n", 13)
+        << QStringList{
+               QStringLiteral("2: the line holds a NUL byte, where many programs take the text to end")};
+    QTest::newRow("no final CR LF") << QByteArray("One.\r\n\r\nTwo.")
+                                    << QStringList{QStringLiteral("3: ") + noFinalCrLf};
     QTest::newRow("every defined byte above 127")
-        << QByteArray("\x80\x82\x8A\x8E\x91\x9C\x9F\xA0\xE9\xFF") << QStringList();
+        << QByteArray("\x80\x82\x8A\x8E\x91\x9C\x9F\xA0\xE9\xFF\r\n") << QStringList();
     QTest::newRow("lone CRs")
         << QByteArray("One.\rTwo.\r\n\r\nThree.\r")
         << QStringList{QStringLiteral("1: the line ends in a CR without LF, which comes back as CR LF"),
-                       QStringLiteral("4: the line ends in a CR without LF, which comes back as CR LF")};
+                       QStringLiteral("4: the line ends in a CR without LF, which comes back as CR LF"),
+                       QStringLiteral("4: ") + noFinalCrLf};
     QTest::newRow("each undefined byte")
-        << QByteArray("\x81\r\n\x8D\r\n\x8F\r\n\x90\r\n\x9D")
+        << QByteArray("\x81\r\n\x8D\r\n\x8F\r\n\x90\r\n\x9D\r\n")
         << QStringList{QStringLiteral("1: the byte 81 is no character of Windows-1252"),
                        QStringLiteral("2: the byte 8D is no character of Windows-1252"),
                        QStringLiteral("3: the byte 8F is no character of Windows-1252"),
@@ -48,7 +58,7 @@ void TestKnowledgeCheck::check_data()
                "2: the file is UTF-8 text: read as Windows-1252, \"\u20AC\" becomes \"\u00E2\u201A\u00AC\"")};
     // One byte that is no UTF-8 makes it a code-page file.
     QTest::newRow("code page that looks like UTF-8 in places")
-        << QByteArray("\xC3\xA9 and \xE9") << QStringList();
+        << QByteArray("\xC3\xA9 and \xE9\r\n") << QStringList();
 }
 
 void TestKnowledgeCheck::check()

@@ -43,6 +43,10 @@ private slots:
     void loadFailureIsReported();
     void save_data();
     void save();
+    void loadThenSaveGivesTheBytesBack_data();
+    void loadThenSaveGivesTheBytesBack();
+    void saveAsksWhenChangedOnDisk_data();
+    void saveAsksWhenChangedOnDisk();
     void saveAsksBeforeReplacing_data();
     void saveAsksBeforeReplacing();
     void saveCancelledWritesNothing();
@@ -132,7 +136,9 @@ void TestKBEd::cleanup()
 
 void TestKBEd::showLoaded(const QString &text)
 {
-    const QString path = TestFiles::writeBytes(m_fixture->path(QStringLiteral("shown.kba")), text.toLatin1());
+    // As a save writes it: the text and one CR LF.
+    const QString path =
+        TestFiles::writeBytes(m_fixture->path(QStringLiteral("shown.kba")), text.toLatin1() + "\r\n");
     QCOMPARE(kb().load(path), QString());
     QVERIFY(!kb().modified());
 }
@@ -240,7 +246,7 @@ void TestKBEd::load()
     m_platform->dialogAnswers << writeFile(QStringLiteral("facts.kba"),
                                            "Stars shine.\r\n\r\nMoons orbit.\r\n");
     control<QPushButton>("Command1")->click();
-    QCOMPARE(area()->text(), QStringLiteral("Stars shine.\r\n\r\nMoons orbit.\r\n"));
+    QCOMPARE(area()->text(), QStringLiteral("Stars shine.\r\n\r\nMoons orbit."));
     QCOMPARE(area()->textCursor().position(), 0);
     QCOMPARE(m_platform->dialogCalls.size(), 1);
     const FakePlatform::DialogCall &call = m_platform->dialogCalls.first();
@@ -301,6 +307,67 @@ void TestKBEd::save()
     QVERIFY(m_platform->messages.isEmpty());
     QVERIFY(m_platform->questions.isEmpty());
     QVERIFY(!kb().modified());
+}
+
+void TestKBEd::loadThenSaveGivesTheBytesBack_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("saved"); // after load and save
+    QTest::newRow("as the kit writes it")
+        << QByteArray("Stars.\r\n\r\nMoons.\r\n\r\n\r\n") << QByteArray("Stars.\r\n\r\nMoons.\r\n\r\n\r\n");
+    QTest::newRow("empty knowledge base") << QByteArray("\r\n") << QByteArray("\r\n");
+    // A file without the final CR LF loses nothing; the save adds it.
+    QTest::newRow("no final CR LF") << QByteArray("Stars.") << QByteArray("Stars.\r\n");
+    QTest::newRow("empty file") << QByteArray() << QByteArray("\r\n");
+}
+
+void TestKBEd::loadThenSaveGivesTheBytesBack()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, saved);
+    const QString path = TestFiles::writeBytes(m_fixture->path(QStringLiteral("facts.kba")), file);
+    for (int cycle = 0; cycle < 2; ++cycle) {
+        m_platform->dialogAnswers << path << QStringLiteral("facts");
+        m_platform->answers << Answer::Yes;
+        control<QPushButton>("Command1")->click();
+        control<QPushButton>("Command2")->click();
+        // Typed without its extension, the name gets ".kba".
+        QCOMPARE(TestFiles::readBytes(path), saved);
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+    // A save that changed the bytes kept the old ones among the backups.
+    QStringList entries = m_fixture->entries();
+    entries.removeOne(QStringLiteral("Backups"));
+    QCOMPARE(entries, QStringList{QStringLiteral("facts.kba")});
+}
+
+void TestKBEd::saveAsksWhenChangedOnDisk_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("No keeps the other program's file") << int(Answer::No);
+    QTest::newRow("Yes replaces it") << int(Answer::Yes);
+}
+
+void TestKBEd::saveAsksWhenChangedOnDisk()
+{
+    QFETCH(int, answer);
+    const QString path = TestFiles::writeBytes(m_fixture->path(QStringLiteral("facts.kba")), "Stars.\r\n");
+    m_platform->dialogAnswers << path;
+    control<QPushButton>("Command1")->click();
+    typeInArea(QStringLiteral(" Mine."));
+    TestFiles::writeBytes(path, "Theirs, longer.\r\n");
+    m_platform->dialogAnswers << path;
+    m_platform->answers << Answer(answer);
+    control<QPushButton>("Command2")->click();
+    QCOMPARE(m_platform->questions.size(), 1);
+    QCOMPARE(
+        m_platform->questions.first().text,
+        QStringLiteral("facts.kba was changed by another program since it was loaded. Replace it with your "
+                       "version?"));
+    QCOMPARE(m_platform->questions.first().defaultAnswer, Answer::No);
+    const bool replaced = Answer(answer) == Answer::Yes;
+    QCOMPARE(TestFiles::readBytes(path) == "Theirs, longer.\r\n", !replaced);
+    QCOMPARE(kb().modified(), !replaced);
 }
 
 void TestKBEd::saveAsksBeforeReplacing_data()
@@ -450,7 +517,7 @@ void TestKBEd::unsavedWorkQuestion()
         if (command == QLatin1String("New KBase..."))
             after = QString();
         else if (command == QLatin1String("Load KBase..."))
-            after = QStringLiteral("Other.\r\n");
+            after = QStringLiteral("Other.");
         else if (command == QLatin1String("Read From Text File"))
             after = SentenceSplitter::facts(QStringLiteral("One. Two."));
     }
@@ -844,10 +911,10 @@ void TestKBEd::commandsActBetweenSlices()
     m_platform->dialogAnswers << writeFile(QStringLiteral("loaded.kba"), "Loaded.\r\n");
     control<QPushButton>("Command1")->click();
     QCOMPARE(m_platform->questions.size(), 2);
-    QCOMPARE(area()->text(), QStringLiteral("Loaded.\r\n"));
+    QCOMPARE(area()->text(), QStringLiteral("Loaded."));
 
     waitIdle(*m_window);
-    QCOMPARE(area()->text(), QStringLiteral("Loaded.\r\n") + facts.mid(first + appendedAfterNew.size()));
+    QCOMPARE(area()->text(), QStringLiteral("Loaded.") + facts.mid(first + appendedAfterNew.size()));
 }
 
 void TestKBEd::splitWaitsWhileMessageIsOpen()

@@ -32,6 +32,8 @@ private slots:
     void openCancelled();
     void openPicture_data();
     void openPicture();
+    void unstorableNameIsRefusedBeforeCopying_data();
+    void unstorableNameIsRefusedBeforeCopying();
     void openUnreadablePicture();
     void refusedSaveIsReported();
     void failedWrite_data();
@@ -308,6 +310,35 @@ void TestLocs::openPicture()
     else
         QCOMPARE(image(reopened, 3)->text(), stored);
     QCOMPARE(text(reopened, 3)->text(), QStringLiteral("Sand"));
+}
+
+void TestLocs::unstorableNameIsRefusedBeforeCopying_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("a comma") << QStringLiteral("Sun,set.bmp") << QStringLiteral("\",\"");
+    QTest::newRow("outside the code page") << QStringLiteral("Sun\u0101set.bmp") << QStringLiteral("U+0101");
+    QTest::newRow("a key") << QStringLiteral("Location2=.bmp") << QStringLiteral("Location2=");
+}
+
+void TestLocs::unstorableNameIsRefusedBeforeCopying()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, why);
+    LocationsFolder folder;
+    folder.writeOptions(LocationsFolder::fiveEntries);
+    const QString chosen = folder.elsewhere(name);
+    writePicture(chosen, QSize(8, 8), Qt::red);
+    FakePlatform &platform = folder.platform;
+    Locs window(platform);
+    platform.dialogAnswers << chosen;
+    platform.answers << Answer::Yes;
+    command(window, 3)->click();
+    QCOMPARE(platform.messages.size(), 1);
+    QVERIFY2(platform.messages.first().text.contains(why), qPrintable(platform.messages.first().text));
+    QVERIFY(platform.questions.isEmpty());
+    QVERIFY(!QFileInfo::exists(folder.location(name)));
+    QVERIFY(!window.document().modified());
 }
 
 void TestLocs::openUnreadablePicture()

@@ -42,6 +42,8 @@ QByteArray storedMemory(const QString &memory, const QString &matchWords, const 
 }
 
 const QString kLoneCr = QStringLiteral("the line ends in a CR without LF, which comes back as CR LF");
+const QString kChanges =
+    QStringLiteral("a load and a save would not give this file back as it is: it changes from this line on");
 
 } // namespace
 
@@ -76,13 +78,25 @@ void TestPersonalityCheck::qandA_data()
     QTest::newRow("undefined bytes, one finding a line")
         << QByteArray("#Q?&\x81\x8D%\r\n#R?&\x8F\x90\x9D.%\r\n#S?&\x80\xE9%")
         << QStringList{QStringLiteral("1: the byte 81 is no character of Windows-1252"),
-                       QStringLiteral("2: the byte 8F is no character of Windows-1252")};
+                       QStringLiteral("2: the byte 8F is no character of Windows-1252"),
+                       QStringLiteral("3: ") + kChanges};
     QTest::newRow("lone CR") << QByteArray("#Q?&A.%\r#R?&B.%\n#S?&C.%\r\n")
                              << QStringList{QStringLiteral("1: ") + kLoneCr};
     QTest::newRow("UTF-8")
         << QByteArray("#Q?&A.%\r\n#Caf\xC3\xA9?&Oui.%")
-        << QStringList{QStringLiteral(
-               "2: the file is UTF-8 text: read as Windows-1252, \"\u00E9\" becomes \"\u00C3\u00A9\"")};
+        << QStringList{
+               QStringLiteral(
+                   "2: the file is UTF-8 text: read as Windows-1252, \"\u00E9\" becomes \"\u00C3\u00A9\""),
+               QStringLiteral("2: ") + kChanges};
+    // Load and save must give the file back, in either writer's form.
+    QTest::newRow("plain, as Save Q/A As... writes it")
+        << QByteArray("\r\n#Why?&Because.%\r\n") << QStringList();
+    QTest::newRow("a table byte in a plain file comes back as its letter")
+        << QByteArray("\r\n#Why?&Becau\x12"
+                      "e.%\r\n")
+        << QStringList{QStringLiteral("2: ") + kChanges};
+    QTest::newRow("no final CR LF") << qas("#Why?&Because.%").chopped(2)
+                                    << QStringList{QStringLiteral("1: ") + kChanges};
 }
 
 void TestPersonalityCheck::qandA()
@@ -112,7 +126,7 @@ void TestPersonalityCheck::memory_data()
     // The lines count the file's decoded text, sections included.
     QTest::newRow("lone CR after a section")
         << stored(QStringLiteral("* MatchWords:\r\ncats\r\n\r\nI like\rdogs."), LineBreakStep::Fold)
-        << QStringList{QStringLiteral("4: ") + kLoneCr};
+        << QStringList{QStringLiteral("1: ") + kChanges, QStringLiteral("4: ") + kLoneCr};
     // A second marker stays in the memory text; a save puts the real section
     // after it, and the next load takes this one.
     QTest::newRow("a marker left in the memory text")
@@ -130,11 +144,27 @@ void TestPersonalityCheck::memory_data()
         << storedMemory(QStringLiteral("* MatchWords: none\r\n"), QString(), QString()) << QStringList();
     QTest::newRow("undefined byte in a section")
         << QByteArray("I like cats.\r\n\r\n* WontSay:\r\n\x9D\r\n")
-        << QStringList{QStringLiteral("4: the byte 9D is no character of Windows-1252")};
+        << QStringList{QStringLiteral("3: ") + kChanges,
+                       QStringLiteral("4: the byte 9D is no character of Windows-1252")};
     QTest::newRow("UTF-8, plain file")
         << QByteArray("I like caf\xC3\xA9s.\r\n")
-        << QStringList{QStringLiteral(
-               "1: the file is UTF-8 text: read as Windows-1252, \"\u00E9\" becomes \"\u00C3\u00A9\"")};
+        << QStringList{
+               QStringLiteral(
+                   "1: the file is UTF-8 text: read as Windows-1252, \"\u00E9\" becomes \"\u00C3\u00A9\""),
+               QStringLiteral("2: ") + kChanges};
+    QTest::newRow("plain, as Save Personality As... writes it")
+        << (PersonalityFile::memoryContent(QStringLiteral("I like cats.\r\n"),
+                                           QStringLiteral("cats\r\n\r\ndogs"), QString()) +
+            QStringLiteral("\r\n"))
+               .toLatin1()
+        << QStringList();
+    // In a plain file the line-break character reads as a line break.
+    QTest::newRow("line-break character in a plain file")
+        << (PersonalityFile::memoryContent(QStringLiteral("I like\r\nSection \u00b6 3"), QString(),
+                                           QString()) +
+            QStringLiteral("\r\n"))
+               .toLatin1()
+        << QStringList{QStringLiteral("2: ") + kChanges};
 }
 
 void TestPersonalityCheck::memory()
@@ -168,11 +198,12 @@ void TestPersonalityCheck::memoryFileNeedsItsQandAFile()
              shown(QStringList{
                  QStringLiteral("0: the question/answer file \"Kit.qas\" is missing, so the personality "
                                 "does not load"),
-                 QStringLiteral("1: ") + kLoneCr}));
+                 QStringLiteral("1: ") + kLoneCr, QStringLiteral("3: ") + kChanges}));
 
     TestFiles::writeBytes(dir.filePath(QStringLiteral("Kit.qas")), "\r\n");
     result = PersonalityCheck::checkMemoryFile(memory);
-    QCOMPARE(shown(result.findings), shown(QStringList{QStringLiteral("1: ") + kLoneCr}));
+    QCOMPARE(shown(result.findings),
+             shown(QStringList{QStringLiteral("1: ") + kLoneCr, QStringLiteral("3: ") + kChanges}));
 }
 
 void TestPersonalityCheck::unreadableFile()

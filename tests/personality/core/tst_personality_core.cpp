@@ -18,23 +18,15 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-struct Loaded
-{
-    QString memory, matchWords, wontSay, qandA;
-};
+using Loaded = PersonalityFile::Texts;
 
-// A load as the editor does it: read both files, then take out the sections.
+// A load as the editor does it.
 Loaded load(const QString &folder, const QString &name)
 {
-    PersonalityFile::ReadResult read = PersonalityFile::read(folder, name);
-    Loaded loaded;
+    const PersonalityFile::ReadResult read = PersonalityFile::read(folder, name);
     if (read.status != PersonalityFile::ReadResult::Status::Loaded)
-        return loaded;
-    loaded.memory = read.memory;
-    loaded.qandA = read.qandA;
-    PersonalityFile::takeOutSection(loaded.memory, loaded.matchWords, PersonalityFile::kMatchWordsMarker);
-    PersonalityFile::takeOutSection(loaded.memory, loaded.wontSay, PersonalityFile::kWontSayMarker);
-    return loaded;
+        return Loaded();
+    return read.texts;
 }
 
 } // namespace
@@ -54,6 +46,7 @@ private slots:
     void readFailures();
     void fortySevenByteMemoryFile();
     void goldenFiles();
+    void saveAndLoadAgain_data();
     void saveAndLoadAgain();
     void plainMemoryFileLoadsLikeStoredOne();
     void saveRefusesWithoutHalfSaving_data();
@@ -226,7 +219,7 @@ void TestPersonalityCore::readFailures()
         QCOMPARE(int(read.status), status);
         if (!memoryIsFile)
             QVERIFY2(read.error.contains(QStringLiteral("P.mem")), qPrintable(read.error));
-        QVERIFY(read.memory.isEmpty() && read.qandA.isEmpty());
+        QCOMPARE(read.texts, PersonalityFile::Texts());
     }
 }
 
@@ -262,47 +255,81 @@ void TestPersonalityCore::goldenFiles()
     QCOMPARE(readBytes(f + QStringLiteral("Golden.mem")), readBytes(data + QStringLiteral("Golden.mem")));
     QCOMPARE(readBytes(f + QStringLiteral("Golden.qas")), readBytes(data + QStringLiteral("Golden.qas")));
 
-    const Loaded loaded = load(data, QStringLiteral("Golden"));
-    QCOMPARE(loaded.memory, memory + crlfs(6)); // one section ended with CR LF, one did not
-    QCOMPARE(loaded.matchWords, matchWords);
-    QCOMPARE(loaded.wontSay, wontSay + kCrLf);
-    QCOMPARE(loaded.qandA, qandA + kCrLf);
+    // Read back as exactly the texts that were written.
+    QCOMPARE(load(data, QStringLiteral("Golden")), (Loaded{memory, matchWords, wontSay, qandA}));
+}
+
+void TestPersonalityCore::saveAndLoadAgain_data()
+{
+    QTest::addColumn<QString>("memoryFile"); // decoded; the first load reads it
+    QTest::addColumn<QString>("qandAFile");
+    QTest::addColumn<QString>("memory"); // what the first load gives
+    QTest::addColumn<QString>("matchWords");
+    QTest::addColumn<QString>("wontSay");
+
+    const QString cats = QStringLiteral("I like cats.\r\n\r\n");
+    const auto written = [](const QString &m, const QString &w, const QString &s) {
+        return PersonalityFile::memoryContent(m, w, s) + kCrLf;
+    };
+    QTest::newRow("writer's layout, empty sections")
+        << written(cats, QString(), QString()) << QStringLiteral("\r\n") << cats << QString() << QString();
+    QTest::newRow("writer's layout, sections without line break")
+        << written(cats, QStringLiteral("cat dog"), QStringLiteral("no")) << QStringLiteral("\r\n#q&a%\r\n")
+        << cats << QStringLiteral("cat dog") << QStringLiteral("no");
+    QTest::newRow("section bodies holding empty lines")
+        << written(cats, QStringLiteral("cat\r\n\r\ndog\r\n"), QStringLiteral("\r\n\r\nno\r\n\r\n"))
+        << QString() << cats << QStringLiteral("cat\r\n\r\ndog\r\n") << QStringLiteral("\r\n\r\nno\r\n\r\n");
+    QTest::newRow("memory ending in line breaks")
+        << written(QStringLiteral("a\r\n\r\n\r\n"), QString(), QString()) << QString()
+        << QStringLiteral("a\r\n\r\n\r\n") << QString() << QString();
+    QTest::newRow("a section marker inside a section body")
+        << written(cats, QStringLiteral("* WontSay:\r\nx\r\n"), QStringLiteral("* MatchWords:\r\n"))
+        << QString() << cats << QStringLiteral("* WontSay:\r\nx\r\n") << QStringLiteral("* MatchWords:\r\n");
+    // Other layouts keep the section rules: a section ends at its first
+    // empty line, the rest stays in the memory text.
+    QTest::newRow("hand-made file without sections")
+        << QStringLiteral("I like cats.\r\n") << QString() << QStringLiteral("I like cats.\r\n") << QString()
+        << QString();
+    QTest::newRow("sections the other way round")
+        << QStringLiteral("a\r\n\r\n* WontSay:\r\nno\r\n\r\n* MatchWords:\r\nsea\r\n\r\n\r\n") << QString()
+        << QStringLiteral("a") + crlfs(5) << QStringLiteral("sea\r\n") << QStringLiteral("no\r\n");
+    QTest::newRow("no final line break") << QStringLiteral("a\r\n\r\n* MatchWords:\r\nsea") << QString()
+                                         << QStringLiteral("a\r\n\r\n") << QStringLiteral("sea") << QString();
 }
 
 void TestPersonalityCore::saveAndLoadAgain()
 {
+    QFETCH(QString, memoryFile);
+    QFETCH(QString, qandAFile);
+    QFETCH(QString, memory);
+    QFETCH(QString, matchWords);
+    QFETCH(QString, wontSay);
     const ProgramFolderFixture fixture;
     const QString f = fixture.folder();
     const QString name = QStringLiteral("Again");
-    auto cycle = [&](const Loaded &in) {
-        const QString error = PersonalityFile::save(f, name, in.memory, in.matchWords, in.wontSay, in.qandA);
-        if (!error.isEmpty())
-            qWarning() << error;
-        return load(f, name);
-    };
+    // In the plain form, as Save Personality As... writes it.
+    writeBytes(PersonalityFile::memoryPath(f, name), memoryFile.toLatin1());
+    writeBytes(PersonalityFile::qandAPath(f, name), qandAFile.toLatin1());
+    const Loaded first = load(f, name);
+    QCOMPARE(first.memory, memory);
+    QCOMPARE(first.matchWords, matchWords);
+    QCOMPARE(first.wontSay, wontSay);
 
-    // Empty sections: the memory text comes back with nine CR LF pairs in all.
-    Loaded cats = cycle({QStringLiteral("I like cats.\r\n\r\n"), QString(), QString(), QString()});
-    QCOMPARE(cats.memory, QStringLiteral("I like cats.") + crlfs(9));
-    QCOMPARE(cats.matchWords, QString());
-    QCOMPARE(cats.wontSay, QString());
-    QCOMPARE(cats.qandA, kCrLf);
-
-    // Sections without a line break: five more CR LF pairs the first time,
-    // seven every later time; the sections settle with one CR LF.
-    Loaded once = cycle({QStringLiteral("I like cats.\r\n\r\n"), QStringLiteral("cat dog"),
-                         QStringLiteral("no"), QStringLiteral("\r\n#q&a%")});
-    QCOMPARE(once.memory, QStringLiteral("I like cats.") + crlfs(2 + 5));
-    QCOMPARE(once.matchWords, QStringLiteral("cat dog\r\n"));
-    QCOMPARE(once.wontSay, QStringLiteral("no\r\n"));
-    QCOMPARE(once.qandA, QStringLiteral("\r\n#q&a%\r\n"));
-    const Loaded twice = cycle(once);
-    QCOMPARE(twice.memory, QStringLiteral("I like cats.") + crlfs(2 + 5 + 7));
-    QCOMPARE(twice.matchWords, QStringLiteral("cat dog\r\n"));
-    QCOMPARE(twice.qandA, QStringLiteral("\r\n#q&a%\r\n\r\n"));
-
-    // A question/answer text keeps its line breaks in the stored file.
-    QVERIFY(readBytes(PersonalityFile::qandAPath(f, name)).startsWith("\r\n#q&\x04%\r\n\r\n"));
+    // From the first save on: load, save, load, save gives the same bytes.
+    QByteArray saved[2][2];
+    Loaded loaded = first;
+    for (auto &bytes : saved) {
+        QCOMPARE(
+            PersonalityFile::save(f, name, loaded.memory, loaded.matchWords, loaded.wontSay, loaded.qandA),
+            QString());
+        bytes[0] = readBytes(PersonalityFile::memoryPath(f, name));
+        bytes[1] = readBytes(PersonalityFile::qandAPath(f, name));
+        const Loaded again = load(f, name);
+        QCOMPARE(again, loaded);
+        loaded = again;
+    }
+    QCOMPARE(saved[1][0], saved[0][0]);
+    QCOMPARE(saved[1][1], saved[0][1]);
 }
 
 void TestPersonalityCore::plainMemoryFileLoadsLikeStoredOne()
@@ -343,7 +370,17 @@ void TestPersonalityCore::saveRefusesWithoutHalfSaving_data()
     QTest::newRow("q/a file cannot be written")
         << ok << ok << QStringLiteral("P.qas") << QStringLiteral("P.qas") << false;
     QTest::newRow("memory file cannot be written")
-        << ok << ok << QStringLiteral("P.mem") << QStringLiteral("The .qas file was written") << true;
+        << ok << ok << QStringLiteral("P.mem")
+        << QStringLiteral("Both files of the Personality are as they were") << false;
+    // Characters the table would give back as others.
+    QTest::newRow("line-break character in the memory")
+        << QStringLiteral("Section \u00b6 3") << ok << QString() << QStringLiteral("U+00B6") << false;
+    QTest::newRow("stored byte value in the memory")
+        << QStringLiteral("a\x01"
+                          "b")
+        << ok << QString() << QStringLiteral("come back as \" \"") << false;
+    QTest::newRow("read-only byte value in the q/a text")
+        << ok << QStringLiteral("#a\x12&b%") << QString() << QStringLiteral("come back as \"r\"") << false;
 }
 
 void TestPersonalityCore::saveRefusesWithoutHalfSaving()
@@ -434,20 +471,21 @@ void TestPersonalityCore::checkMemory()
         QVERIFY2(check.message.contains(lineText), qPrintable(check.message));
     }
 
-    // The verdict is the loader's: saved and loaded, the memory text and the
-    // sections come back exactly when the memory text passes.
+    // The verdict is the loader's: a memory text that passes is saved and
+    // comes back exactly, with the sections; one that does not is not written.
     QTemporaryDir dir;
     const QString f = dir.path() + QLatin1Char('/');
-    QCOMPARE(PersonalityFile::save(f, QStringLiteral("P"), memory, QStringLiteral("sea\r\n"),
-                                   QStringLiteral("never\r\n"), QString()),
-             QString());
-    const Loaded loaded = load(f, QStringLiteral("P"));
-    const QString memoryBack = SubstitutionTable::decode(
-        SubstitutionTable::encode(memory, LineBreakStep::Fold), LineBreakStep::Fold);
-    const bool cameBack = loaded.memory.startsWith(memoryBack) &&
-                          loaded.matchWords == QStringLiteral("sea\r\n") &&
-                          loaded.wontSay == QStringLiteral("never\r\n");
-    QCOMPARE(cameBack, check.ok());
+    const QString error = PersonalityFile::save(f, QStringLiteral("P"), memory, QStringLiteral("sea\r\n"),
+                                                QStringLiteral("never\r\n"), QString());
+    if (check.ok() &&
+        PersonalityFile::checkSave({memory, QString(), QString(), QString()}, QString(), QString()).ok()) {
+        QCOMPARE(error, QString());
+        QCOMPARE(load(f, QStringLiteral("P")),
+                 (Loaded{memory, QStringLiteral("sea\r\n"), QStringLiteral("never\r\n"), QString()}));
+    } else {
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!QFileInfo::exists(f + QStringLiteral("P.mem")));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPersonalityCore)

@@ -74,7 +74,6 @@ public:
         QStringList entries;
         for (int i = 0; i < list()->count(); ++i)
             entries << list()->item(i)->text();
-        entries.sort();
         return entries;
     }
 
@@ -163,6 +162,7 @@ private slots:
     void paintedCaptionsClick();
     void paintedCaptionsLookTheSame();
     void listShowsWrittenFiles();
+    void listIsSorted();
     void loadShowsTheViewsText();
     void loadFailureIsReported();
     void entryLineAddsToTheShownText();
@@ -172,6 +172,8 @@ private slots:
     void entryLinePasteKeepsFirstLine();
     void saveMessages_data();
     void saveMessages();
+    void saveAsksWhenChangedOnDisk_data();
+    void saveAsksWhenChangedOnDisk();
     void unsavedWorkQuestion_data();
     void unsavedWorkQuestion();
     void failedSaveKeepsTheWindowOpen_data();
@@ -342,8 +344,9 @@ void TestMemoryEd::listShowsWrittenFiles()
     e.platform.answers << Answer::Yes;
     for (const char *button : {"Command3", "Command3", "Command4", "Command3"})
         e.click(button);
+    // "Plain" typed without an extension is saved as "Plain.mem".
     QCOMPARE(e.listed(), (QStringList{QString(), QStringLiteral("Alice"), QStringLiteral("Export"),
-                                      QStringLiteral("notes.")}));
+                                      QStringLiteral("notes."), QStringLiteral("Plain")}));
     QCOMPARE(e.platform.questions.size(), 1); // the second Export.mem
     QVERIFY(e.platform.messages.isEmpty());
 
@@ -354,6 +357,22 @@ void TestMemoryEd::listShowsWrittenFiles()
     QVERIFY(e.listed().contains(QStringLiteral("Fresh")));
 }
 
+void TestMemoryEd::listIsSorted()
+{
+    // Letter case aside, numbers by their value; a file written later goes
+    // into its place.
+    Editor e;
+    for (const char *name : {"rosa 10.mem", "Rosa 2.mem", "bea.mem", "Zed.mem", "rosa 2.mem"})
+        writeBytes(e.path(QLatin1String(name)), "x\r\n");
+    e.open();
+    QCOMPARE(e.listed(),
+             (QStringList{QStringLiteral("bea"), QStringLiteral("Rosa 2"), QStringLiteral("rosa 2"),
+                          QStringLiteral("rosa 10"), QStringLiteral("Zed")}));
+    e.platform.dialogAnswers << QStringLiteral("Rosa 3");
+    e.click("Command3");
+    QCOMPARE(e.listed().indexOf(QStringLiteral("Rosa 3")), 3);
+}
+
 void TestMemoryEd::loadShowsTheViewsText()
 {
     Editor e;
@@ -361,18 +380,18 @@ void TestMemoryEd::loadShowsTheViewsText()
     MemoryEd &w = e.open();
     e.load(SamplePersonality::name());
     QVERIFY(e.platform.messages.isEmpty());
-    QCOMPARE(e.area()->text(), SamplePersonality::memory() + crlfs(7));
+    QCOMPARE(e.area()->text(), SamplePersonality::memory());
     QCOMPARE(e.area()->textCursor().position(), 0);
     QCOMPARE(w.MatchWords(), SamplePersonality::matchWords());
 
     // In the question/answer view a load shows the question/answer text.
     e.click("Option2");
-    QCOMPARE(e.area()->text(), SamplePersonality::qandA() + kCrLf);
+    QCOMPARE(e.area()->text(), SamplePersonality::qandA());
     e.area()->setText(QStringLiteral("edited"));
     e.platform.answers << Answer::Discard;
     e.load(SamplePersonality::name());
-    QCOMPARE(e.area()->text(), SamplePersonality::qandA() + kCrLf);
-    QCOMPARE(w.Memory(), SamplePersonality::memory() + crlfs(7));
+    QCOMPARE(e.area()->text(), SamplePersonality::qandA());
+    QCOMPARE(w.Memory(), SamplePersonality::memory());
 }
 
 void TestMemoryEd::loadFailureIsReported()
@@ -524,29 +543,31 @@ void TestMemoryEd::entryLinePasteKeepsFirstLine()
 
 void TestMemoryEd::saveMessages_data()
 {
-    QTest::addColumn<QString>("blocked"); // a folder where a file goes
+    QTest::addColumn<bool>("diskFull");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("critical");
     QTest::addColumn<QString>("selected"); // what the text area shows selected afterwards
-    QTest::newRow("saved") << QString() << QString() << QStringLiteral("Personality Saved")
+    QTest::newRow("saved") << false << QString() << QStringLiteral("Personality Saved")
                            << QStringLiteral("Personality Saved") << false << QString();
-    QTest::newRow("a file cannot be written")
-        << QStringLiteral("Juniper.qas") << QString() << QStringLiteral("Juniper.qas")
-        << QStringLiteral("Error!!") << true << QString();
+    QTest::newRow("the disk is full") << true << QString() << QStringLiteral("Juniper.qas\": File too large")
+                                      << QStringLiteral("Error!!") << true << QString();
     QTest::newRow("a character the code page cannot store")
-        << QString() << QStringLiteral("\u2665") << QStringLiteral("U+2665") << QStringLiteral("Error!!")
-        << true << QString();
+        << false << QStringLiteral("\u2665") << QStringLiteral("U+2665") << QStringLiteral("Error!!") << true
+        << QStringLiteral("\u2665");
+    QTest::newRow("the line-break character")
+        << false << QStringLiteral("Section \u00b6 3") << QStringLiteral("U+00B6")
+        << QStringLiteral("Error!!") << true << QStringLiteral("\u00b6");
     // The next load would take the typed line for the section's start.
     QTest::newRow("a line reading a section marker")
-        << QString() << QStringLiteral("\r* WontSay:\rMore.") << QStringLiteral("Line ")
+        << false << QStringLiteral("\r* WontSay:\rMore.") << QStringLiteral("Line ")
         << QStringLiteral("Error!!") << true << QStringLiteral("* WontSay:");
 }
 
 void TestMemoryEd::saveMessages()
 {
-    QFETCH(QString, blocked);
+    QFETCH(bool, diskFull);
     QFETCH(QString, typed);
     QFETCH(QString, text);
     QFETCH(QString, title);
@@ -560,11 +581,10 @@ void TestMemoryEd::saveMessages()
     const Texts before = texts(e);
     const QString memoryFile = e.path(SamplePersonality::name() + QStringLiteral(".mem"));
     const QByteArray storedBefore = readBytes(memoryFile);
-    if (!blocked.isEmpty()) {
-        QVERIFY(QFile::remove(e.path(blocked)));
-        QVERIFY(QDir().mkdir(e.path(blocked)));
+    {
+        const FileSizeLimit full(diskFull ? 16 : std::numeric_limits<qint64>::max());
+        e.click("Command5");
     }
-    e.click("Command5");
     QCOMPARE(e.platform.messages.size(), 1);
     const FakePlatform::Message &message = e.platform.messages.first();
     QVERIFY2(message.text.contains(text), qPrintable(message.text));
@@ -576,6 +596,51 @@ void TestMemoryEd::saveMessages()
         QCOMPARE(readBytes(memoryFile), storedBefore);
     if (!selected.isEmpty())
         QCOMPARE(e.area()->textCursor().selectedText(), selected);
+}
+
+void TestMemoryEd::saveAsksWhenChangedOnDisk_data()
+{
+    QTest::addColumn<QString>("changed"); // the file another program rewrites; empty: none
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("nothing changed") << QString() << -1 << true;
+    QTest::newRow("memory file changed, No") << QStringLiteral("Juniper.mem") << int(Answer::No) << false;
+    QTest::newRow("q/a file changed, No") << QStringLiteral("Juniper.qas") << int(Answer::No) << false;
+    QTest::newRow("memory file changed, Yes") << QStringLiteral("Juniper.mem") << int(Answer::Yes) << true;
+}
+
+void TestMemoryEd::saveAsksWhenChangedOnDisk()
+{
+    QFETCH(QString, changed);
+    QFETCH(int, answer);
+    QFETCH(bool, saved);
+    Editor e;
+    e.copySample();
+    MemoryEd &w = e.open();
+    e.load(SamplePersonality::name());
+    e.type(QStringLiteral("Mine."));
+    if (!changed.isEmpty())
+        writeBytes(e.path(changed), "theirs\r\n");
+    if (answer >= 0)
+        e.platform.answers << Answer(answer);
+    e.click("Command5");
+    if (changed.isEmpty()) {
+        QVERIFY(e.platform.questions.isEmpty());
+    } else {
+        QCOMPARE(e.platform.questions.size(), 1);
+        const FakePlatform::Asked &asked = e.platform.questions.first();
+        QCOMPARE(asked.text, changed + QStringLiteral(" was changed by another program since it was loaded. "
+                                                      "Replace it with your version?"));
+        QCOMPARE(asked.defaultAnswer, Answer::No);
+        QCOMPARE(readBytes(e.path(changed)) == "theirs\r\n", !saved);
+    }
+    QCOMPARE(w.document().modified(), !saved);
+    // After a save the files are the window's own again: no question.
+    if (saved) {
+        e.type(QStringLiteral("More."));
+        e.click("Command5");
+        QCOMPARE(e.platform.questions.size(), changed.isEmpty() ? 0 : 1);
+    }
 }
 
 void TestMemoryEd::unsavedWorkQuestion_data()
@@ -655,14 +720,14 @@ void TestMemoryEd::failedSaveKeepsTheWindowOpen()
     Editor e;
     e.copySample();
     MemoryEd &w = e.openActive();
-    if (loaded) {
+    if (loaded)
         e.load(SamplePersonality::name());
-        QVERIFY(QFile::remove(e.path(QStringLiteral("Juniper.qas"))));
-        QVERIFY(QDir().mkdir(e.path(QStringLiteral("Juniper.qas"))));
-    }
     e.type(QStringLiteral("Typed."));
     e.platform.answers << Answer::Save;
-    w.close();
+    {
+        const FileSizeLimit full(16);
+        w.close();
+    }
     QVERIFY(w.isVisible());
     QCOMPARE(e.platform.messages.size(), loaded ? 1 : 0);
     QCOMPARE(e.platform.dialogCalls.size(), loaded ? 0 : 1);
@@ -762,9 +827,9 @@ void TestMemoryEd::exportsAskAboutTheRealTarget_data()
     QTest::addColumn<QByteArray>("content"); // of the file afterwards
 
     // The loaded memory text (with the empty lines a load adds) and both sections, plain.
-    const QByteArray memory = "I like cats." + QByteArray("\r\n").repeated(9) +
-                              "* MatchWords:\r\ncat dog\r\n\r\n\r\n* WontSay:\r\nno\r\n\r\n\r\n\r\n";
-    const QByteArray qandA = "\r\n#q&a%\r\n\r\n";
+    const QByteArray memory =
+        "I like cats.\r\n\r\n\r\n\r\n* MatchWords:\r\ncat dog\r\n\r\n* WontSay:\r\nno\r\n\r\n\r\n";
+    const QByteArray qandA = "\r\n#q&a%\r\n";
     const QString mem = QStringLiteral("MEM Files (*.mem)|*.mem");
     const QString qas = QStringLiteral("QAS Files (*.qas)|*.qas");
     QTest::newRow("memory, new file")
@@ -774,7 +839,7 @@ void TestMemoryEd::exportsAskAboutTheRealTarget_data()
     QTest::newRow("memory, kept") << QStringLiteral("Command3") << mem << QStringLiteral("Export.mem") << true
                                   << int(Answer::No) << QByteArray("old\r\n");
     QTest::newRow("memory, no extension")
-        << QStringLiteral("Command3") << mem << QStringLiteral("Plain") << false << -1 << memory;
+        << QStringLiteral("Command3") << mem << QStringLiteral("Plain.mem") << false << -1 << memory;
     QTest::newRow("q/a, new file") << QStringLiteral("Command4") << qas << QStringLiteral("Export.qas")
                                    << false << -1 << qandA;
     QTest::newRow("q/a, replaced") << QStringLiteral("Command4") << qas << QStringLiteral("Export.qas")

@@ -40,6 +40,11 @@ private slots:
     void writeAppendsCrLf();
     void failedWriteLeavesOldFile_data();
     void failedWriteLeavesOldFile();
+    void fullDiskNamesTheSystemsReason();
+    void writeAllIsAllOrNothing_data();
+    void writeAllIsAllOrNothing();
+    void saveDialogAddsTheFiltersExtension_data();
+    void saveDialogAddsTheFiltersExtension();
     void writeInPlaceWhereTemporaryCannotTakeTheName_data();
     void writeInPlaceWhereTemporaryCannotTakeTheName();
     void failedWriteInPlaceIsReported_data();
@@ -247,6 +252,104 @@ void TestPlatform::failedWriteLeavesOldFile()
     QCOMPARE(readBytes(inner), QByteArray("kept"));
     // No temporary file is left behind.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
+}
+
+void TestPlatform::fullDiskNamesTheSystemsReason()
+{
+    QTemporaryDir dir;
+    const QString old = writeBytes(dir.filePath(QStringLiteral("old.txt")), "old\r\n");
+    QString error;
+    {
+        const FileSizeLimit full(64);
+        error = TextFile::write(old, QString(1000, QLatin1Char('x')));
+    }
+    QVERIFY2(error.contains(QStringLiteral("old.txt")) && error.contains(QStringLiteral("File too large")) &&
+                 !error.contains(QStringLiteral("Unknown error")),
+             qPrintable(error));
+    QCOMPARE(readBytes(old), QByteArray("old\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
+}
+
+void TestPlatform::writeAllIsAllOrNothing_data()
+{
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("second");
+    QTest::addColumn<bool>("secondIsFolder");
+    QTest::addColumn<QString>("errorHas"); // empty: both written
+    const QByteArray small = "new\r\n";
+    const QByteArray big(1000, 'x');
+    QTest::newRow("both fit") << small << small << false << QString();
+    QTest::newRow("the first does not fit") << big << small << false << QStringLiteral("a.txt");
+    QTest::newRow("the second does not fit") << small << big << false << QStringLiteral("b.txt");
+    QTest::newRow("the second is a folder") << small << small << true << QStringLiteral("b.txt");
+}
+
+void TestPlatform::writeAllIsAllOrNothing()
+{
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, second);
+    QFETCH(bool, secondIsFolder);
+    QFETCH(QString, errorHas);
+    QTemporaryDir dir;
+    const QString a = writeBytes(dir.filePath(QStringLiteral("a.txt")), "old a\r\n");
+    const QString b = dir.filePath(QStringLiteral("b.txt"));
+    if (secondIsFolder)
+        QVERIFY(QDir().mkdir(b));
+    else
+        writeBytes(b, "old b\r\n");
+    QString error;
+    {
+        const FileSizeLimit full(512);
+        error = TextFile::writeAll({{a, first}, {b, second}});
+    }
+    if (errorHas.isEmpty()) {
+        QCOMPARE(error, QString());
+        QCOMPARE(readBytes(a), first);
+        QCOMPARE(readBytes(b), second);
+        return;
+    }
+    QVERIFY2(error.contains(errorHas), qPrintable(error));
+    QCOMPARE(readBytes(a), QByteArray("old a\r\n"));
+    if (!secondIsFolder)
+        QCOMPARE(readBytes(b), QByteArray("old b\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), secondIsFolder ? 1 : 2);
+}
+
+void TestPlatform::saveDialogAddsTheFiltersExtension_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("chosen");
+    const QString kba = QStringLiteral("KBA Files (*.kba)|*.kba");
+    QTest::newRow("no extension") << kba << QStringLiteral("/f/Facts") << QStringLiteral("/f/Facts.kba");
+    QTest::newRow("an extension of its own")
+        << kba << QStringLiteral("/f/Facts.txt") << QStringLiteral("/f/Facts.txt");
+    QTest::newRow("the filter's own")
+        << kba << QStringLiteral("/f/Facts.kba") << QStringLiteral("/f/Facts.kba");
+    QTest::newRow("a dot in the folder only")
+        << kba << QStringLiteral("/f.d/Facts") << QStringLiteral("/f.d/Facts.kba");
+    QTest::newRow("a name ending in a dot")
+        << kba << QStringLiteral("/f/Facts.") << QStringLiteral("/f/Facts.");
+    QTest::newRow("cancelled") << kba << QString() << QString();
+    QTest::newRow("a filter of any file")
+        << QStringLiteral("All Files (*.*)|*.*") << QStringLiteral("/f/Facts") << QStringLiteral("/f/Facts");
+    QTest::newRow("the first of several patterns") << QStringLiteral("Pictures (*.bmp;*.jpg)|*.bmp;*.jpg")
+                                                   << QStringLiteral("/f/p") << QStringLiteral("/f/p.bmp");
+}
+
+void TestPlatform::saveDialogAddsTheFiltersExtension()
+{
+    QFETCH(QString, filter);
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
+    struct Typed : FileDialog
+    {
+        QString answer;
+        QString choose(Mode, const QString &, const QString &) override { return answer; }
+    } dialog;
+    dialog.answer = typed;
+    QCOMPARE(dialog.askSave(filter), chosen);
+    QCOMPARE(dialog.askOpen(filter), typed);
 }
 
 void TestPlatform::writeInPlaceWhereTemporaryCannotTakeTheName_data()

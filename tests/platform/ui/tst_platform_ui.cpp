@@ -6,6 +6,7 @@
 #include "FindDialog.h"
 #include "LineBox.h"
 #include "PlainTextDocument.h"
+#include "QtPlatform.h"
 #include "SessionEnd.h"
 #include "TestFiles.h"
 #include "TextArea.h"
@@ -13,6 +14,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -25,6 +27,7 @@ class TestPlatformUi : public QObject
 {
     Q_OBJECT
 private slots:
+    void unsavedWorkButtonsHaveMnemonics();
     void textAreaRoundTrip_data();
     void textAreaRoundTrip();
     void textAreaAppend();
@@ -579,6 +582,28 @@ void TestPlatformUi::sessionEndClosesEveryWindow()
         QCOMPARE(first.asked, 1);
         QVERIFY(!first.isVisible());
     }
+}
+
+void TestPlatformUi::unsavedWorkButtonsHaveMnemonics()
+{
+    // Discard answers to Alt and its underlined letter, as Save and Cancel do
+    // where the desktop's style gives them one.
+    QtPlatform platform(QDir::tempPath());
+    QStringList captions;
+    QTimer::singleShot(0, [&captions] {
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (auto *box = qobject_cast<QMessageBox *>(top)) {
+                for (QAbstractButton *button : box->buttons())
+                    captions << button->text();
+                box->reject();
+            }
+        }
+    });
+    QCOMPARE(platform.ask(nullptr, QStringLiteral("Save?"), QStringLiteral("T"),
+                          Platform::Question::SaveDiscardCancel, Platform::Answer::Save),
+             Platform::Answer::Cancel);
+    QCOMPARE(captions.size(), 3);
+    QVERIFY2(captions.contains(QStringLiteral("&Discard")), qPrintable(captions.join(QLatin1Char(' '))));
 }
 
 QTEST_MAIN(TestPlatformUi)
