@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long Mindloom and Frameloft take to start, next to an empty Qt window of
 // the same size started the same way: from starting the process to the moment
 // its window is mapped on the X server, and to the moment the program first

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of the start-up benchmark: an empty Qt window, started and
 // shown as the kit's programs are, of the size given on the command line.
 //

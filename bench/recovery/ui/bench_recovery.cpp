@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pause recovery writes add to typing in a 20 MB knowledge base: keystrokes
 // go into the editor's document one by one, with the event loop running between them
 // as in the window, once without a recovery session and once with one whose

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checking the spelling of a large knowledge base as it is shown: opening it
 // (the text set into the area and the first screen painted), a key typed, and
 // scrolling through it, each with the underline and without it (as before

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "RecoveryRecord.h"
 
 QString RecoveryRecord::text(const QString &name) const

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edits one document of a kind on a timer, with recovery files written on a
 // short schedule, until it is killed: the subject of tst_recovery_kill.
 //

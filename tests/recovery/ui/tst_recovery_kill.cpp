@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PersonalityFile.h"
 #include "ProgramFolderFixture.h"
 #include "RecoveryFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CanvasPicture.h"
 #include "SceneEditor.h"
 #include "SceneGhosts.h"
