@@ -177,7 +177,8 @@ private slots:
         QCOMPARE(kbRecord.file, kba);
         KBEd kbEd(fixture.platform);
         QVERIFY(kbEd.recover(kbRecord));
-        QCOMPARE(kbEd.knowledgeBase().text(), QStringLiteral("Old fact.\r\n\r\n\r\nNew fact.\r\n\r\n"));
+        // The load dropped the CR LF its save adds again.
+        QCOMPARE(kbEd.knowledgeBase().text(), QStringLiteral("Old fact.\r\n\r\nNew fact.\r\n\r\n"));
         QVERIFY(kbEd.knowledgeBase().modified());
 
         // The file changed meanwhile: saving over it asks, and No keeps it.
@@ -187,9 +188,9 @@ private slots:
             f.write("Changed by another program.\r\n");
         }
         fixture.platform.dialogAnswers = {QStringLiteral("facts.kba")};
-        fixture.platform.answers = {Answer::Yes, Answer::No};
+        fixture.platform.answers = {Answer::No};
         Controls::find<QPushButton>(kbEd, "Command2")->click();
-        QCOMPARE(fixture.platform.questions.size(), 2);
+        QCOMPARE(fixture.platform.questions.size(), 1);
         QVERIFY(
             fixture.platform.questions.last().text.contains(QStringLiteral("changed by another program")));
         QFile f(kba);
