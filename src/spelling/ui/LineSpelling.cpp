@@ -87,10 +87,8 @@ bool LineSpelling::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_box && event->type() == QEvent::Paint && !m_box->isReadOnly()) {
         underline();
     } else if (watched == m_box && event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-        if (key->key() == Qt::Key_F7 && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
-            goToMisspelling(modifiers == Qt::NoModifier);
+        if (const int step = SpellingMenu::misspellingStep(*static_cast<QKeyEvent *>(event))) {
+            goToMisspelling(step > 0);
             return true;
         }
     }

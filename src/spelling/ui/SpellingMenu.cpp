@@ -7,6 +7,7 @@
 
 #include <QActionGroup>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenu>
 
 namespace SpellingMenu {
@@ -126,6 +127,16 @@ void addSpellingMenu(QMenu *menu, Platform &platform, QWidget *owner,
         report(platform, owner, checker.addDictionary(chosen));
         checker.setEnabled(true);
     });
+}
+
+int misspellingStep(const QKeyEvent &key)
+{
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if (key.key() != Qt::Key_F7)
+        return 0;
+    if (modifiers == Qt::NoModifier)
+        return 1;
+    return modifiers == Qt::ShiftModifier ? -1 : 0;
 }
 
 } // namespace SpellingMenu

@@ -6,6 +6,7 @@
 #include <functional>
 
 class Platform;
+class QKeyEvent;
 class QMenu;
 class QWidget;
 class SpellChecker;
@@ -24,5 +25,9 @@ void addWordEntries(QMenu *menu, Platform &platform, QWidget *owner, const QStri
 // dictionary it says why checking is off.
 void addSpellingMenu(QMenu *menu, Platform &platform, QWidget *owner,
                      const std::function<void(bool forward)> &goTo = nullptr);
+
+// The key the menu names for going to a misspelling: F7 for the next one (1),
+// Shift+F7 for the previous one (-1); 0 for any other key.
+int misspellingStep(const QKeyEvent &key);
 
 } // namespace SpellingMenu
