@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ChatFace</name>
+    <message>
+        <source>The companion&apos;s face</source>
+        <translation>Das Gesicht der Begleiterin</translation>
+    </message>
+</context>
+<context>
     <name>EditorWindow</name>
     <message>
         <source>Save your changes?</source>
@@ -195,6 +202,288 @@ The picture of Location %1 is unchanged.</source>
         <translation>
 
 Das Bild von Ort %1 bleibt unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryQuestions</name>
+    <message>
+        <source>&quot;%1&quot; was changed by another program after the recovered changes were made to it. Saving replaces that version with the recovered one (a copy of it is kept in the Backups folder beside it).
+
+Save over it?</source>
+        <translation>„%1“ wurde von einem anderen Programm geändert, nachdem die wiederhergestellten Änderungen daran gemacht wurden. Speichern ersetzt diese Fassung durch die wiederhergestellte (eine Kopie davon bleibt im Ordner Backups daneben).
+
+Trotzdem speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryWindow</name>
+    <message>
+        <source>Recover Unsaved Work</source>
+        <translation>Ungesicherte Arbeit wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The program ended without closing these documents. Their changes since they were last saved were kept: choose what becomes of them.</source>
+        <translation>Das Programm endete, ohne diese Dokumente zu schließen. Ihre Änderungen seit dem letzten Speichern wurden aufbewahrt: Wählen Sie, was mit ihnen geschieht.</translation>
+    </message>
+    <message>
+        <source>Unsaved documents</source>
+        <translation>Ungesicherte Dokumente</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Letzte Änderung</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Opens the chosen documents with their unsaved changes.</source>
+        <translation>Öffnet die gewählten Dokumente mit ihren ungesicherten Änderungen.</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>Deletes the unsaved changes of the chosen documents.</source>
+        <translation>Löscht die ungesicherten Änderungen der gewählten Dokumente.</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Später</translation>
+    </message>
+    <message>
+        <source>Keeps the unsaved changes for the next start.</source>
+        <translation>Bewahrt die ungesicherten Änderungen für den nächsten Start auf.</translation>
+    </message>
+    <message>
+        <source>Damaged</source>
+        <translation>Beschädigt</translation>
+    </message>
+    <message>
+        <source>(not saved yet)</source>
+        <translation>(noch nicht gespeichert)</translation>
+    </message>
+    <message>
+        <source>Delete the unsaved changes of this document? They cannot be got back.</source>
+        <translation>Die ungesicherten Änderungen dieses Dokuments löschen? Sie lassen sich nicht zurückholen.</translation>
+    </message>
+    <message>
+        <source>Delete the unsaved changes of these %1 documents? They cannot be got back.</source>
+        <translation>Die ungesicherten Änderungen dieser %1 Dokumente löschen? Sie lassen sich nicht zurückholen.</translation>
+    </message>
+</context>
+<context>
+    <name>SpellChecker</name>
+    <message>
+        <source>No dictionary is installed (looked in %1).</source>
+        <translation>Kein Wörterbuch ist installiert (gesucht in %1).</translation>
+    </message>
+    <message>
+        <source>The dictionary &quot;%1&quot; is not installed.</source>
+        <translation>Das Wörterbuch „%1“ ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The dictionary &quot;%1&quot; has no &quot;%2&quot; beside it.</source>
+        <translation>Neben dem Wörterbuch „%1“ liegt kein „%2“.</translation>
+    </message>
+    <message>
+        <source>A dictionary named &quot;%1&quot; is installed already, in &quot;%2&quot;.</source>
+        <translation>Ein Wörterbuch namens „%1“ ist bereits installiert, in „%2“.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be kept in the personal word list: its file holds only the characters of the kit&apos;s files.</source>
+        <translation>„%1“ kann nicht ins persönliche Wörterbuch: Seine Datei fasst nur die Zeichen der Dateien des Kits.</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>Spelling</source>
+        <translation>Rechtschreibung</translation>
+    </message>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Keine Vorschläge</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Zum Wörterbuch hinzufügen</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorieren</translation>
+    </message>
+    <message>
+        <source>Check Spelling</source>
+        <translation>Rechtschreibung prüfen</translation>
+    </message>
+    <message>
+        <source>Next Misspelling</source>
+        <translation>Nächster Fehler</translation>
+    </message>
+    <message>
+        <source>Previous Misspelling</source>
+        <translation>Voriger Fehler</translation>
+    </message>
+    <message>
+        <source>Add Dictionary...</source>
+        <translation>Wörterbuch hinzufügen...</translation>
+    </message>
+</context>
+<context>
+    <name>TestChat</name>
+    <message>
+        <source>same words</source>
+        <translation>gleiche Wörter</translation>
+    </message>
+    <message>
+        <source>%1% of the question&apos;s weight</source>
+        <translation>%1 % des Gewichts der Frage</translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <translation>Wertung %1</translation>
+    </message>
+    <message>
+        <source>(Personality Editor)</source>
+        <translation>(Persönlichkeits-Editor)</translation>
+    </message>
+    <message>
+        <source>(start-up scene)</source>
+        <translation>(Startszene)</translation>
+    </message>
+    <message>
+        <source>Knowledge Base Editor</source>
+        <translation>Wissensbasis-Editor</translation>
+    </message>
+    <message>
+        <source>Test Chat</source>
+        <translation>Test-Chat</translation>
+    </message>
+    <message>
+        <source>&amp;Personality:</source>
+        <translation>&amp;Persönlichkeit:</translation>
+    </message>
+    <message>
+        <source>Personality</source>
+        <translation>Persönlichkeit</translation>
+    </message>
+    <message>
+        <source>Knowledge &amp;bases:</source>
+        <translation>Wissens&amp;basen:</translation>
+    </message>
+    <message>
+        <source>Knowledge bases</source>
+        <translation>Wissensbasen</translation>
+    </message>
+    <message>
+        <source>Conversation</source>
+        <translation>Gespräch</translation>
+    </message>
+    <message>
+        <source>Each reply with where it comes from; activate a source to go to it.</source>
+        <translation>Jede Antwort mit ihrer Herkunft; eine Quelle aktivieren, um dorthin zu gehen.</translation>
+    </message>
+    <message>
+        <source>&amp;Say:</source>
+        <translation>&amp;Sagen:</translation>
+    </message>
+    <message>
+        <source>Say</source>
+        <translation>Sagen</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>Be&amp;halten</translation>
+    </message>
+    <message>
+        <source>Adds what the companion would keep of the statement to the memory in the Personality Editor.</source>
+        <translation>Fügt dem Gedächtnis im Persönlichkeits-Editor hinzu, was die Begleiterin von der Aussage behielte.</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Test...</source>
+        <translation>Als &amp;Test speichern...</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>Sc&amp;ene:</source>
+        <translation>Sz&amp;ene:</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>Szene</translation>
+    </message>
+    <message>
+        <source>You: %1</source>
+        <translation>Sie: %1</translation>
+    </message>
+    <message>
+        <source>Reply (close match): %1</source>
+        <translation>Antwort (ähnliche Frage): %1</translation>
+    </message>
+    <message>
+        <source>Reply: %1</source>
+        <translation>Antwort: %1</translation>
+    </message>
+    <message>
+        <source>Click to go there in the editor.</source>
+        <translation>Klicken, um im Editor dorthin zu gehen.</translation>
+    </message>
+    <message>
+        <source>    from %1 (%2)</source>
+        <translation>    aus %1 (%2)</translation>
+    </message>
+    <message>
+        <source>    %1</source>
+        <translation>    %1</translation>
+    </message>
+    <message>
+        <source>    runner-up: %1 (%2)</source>
+        <translation>    knapp dahinter: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>    would keep: %1</source>
+        <translation>    würde behalten: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not open in an editor.</source>
+        <translation>%1 ist in keinem Editor geöffnet.</translation>
+    </message>
+    <message>
+        <source>Kept in the Personality Editor&apos;s memory (not saved yet).</source>
+        <translation>Im Gedächtnis des Persönlichkeits-Editors behalten (noch nicht gespeichert).</translation>
+    </message>
+    <message>
+        <source>Chat Tests (*.chat)|*.chat</source>
+        <translation>Chat-Tests (*.chat)|*.chat</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>TestChatOpener</name>
+    <message>
+        <source>Test Chat...</source>
+        <translation>Test-Chat...</translation>
     </message>
 </context>
 </TS>
