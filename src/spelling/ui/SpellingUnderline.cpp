@@ -62,10 +62,11 @@ QTextCharFormat underlineFormat()
 } // namespace
 
 SpellingUnderline::SpellingUnderline(TextArea *area, Platform &platform)
-    : QObject(area), m_area(area), m_platform(platform), m_checker(platform.spellChecker())
+    : QObject(area), m_area(area), m_viewport(area->viewport()), m_platform(platform),
+      m_checker(platform.spellChecker())
 {
     area->installEventFilter(this);
-    area->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
     // The area owns this object: the entries never outlive it.
     area->addMenuExtension([this](QMenu &menu, const QPoint &position) { addMenuEntries(&menu, position); });
     // Scrolling shows other paragraphs: they are underlined before they are painted.
@@ -176,7 +177,7 @@ void SpellingUnderline::followChange(int position, int removed, int added)
 
 bool SpellingUnderline::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_area->viewport() && event->type() == QEvent::Paint) {
+    if (watched == m_viewport && event->type() == QEvent::Paint) {
         underlineVisible();
     } else if (watched == m_area && event->type() == QEvent::KeyPress) {
         if (const int step = SpellingMenu::misspellingStep(*static_cast<QKeyEvent *>(event))) {

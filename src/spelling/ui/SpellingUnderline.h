@@ -12,6 +12,7 @@ class Platform;
 class QMenu;
 class QTextDocument;
 class SpellChecker;
+class QWidget;
 class TextArea;
 
 // Underlines the misspelled words of a text area with the desktop's
@@ -60,6 +61,9 @@ private:
     void checkerChanged();
 
     TextArea *m_area;
+    // Kept apart: while the area is being destroyed, its viewport still sends
+    // events here, but the area can no longer be asked for it.
+    QWidget *m_viewport;
     Platform &m_platform;
     SpellChecker &m_checker;
     QPointer<QTextDocument> m_document;
