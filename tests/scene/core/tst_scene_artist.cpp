@@ -32,7 +32,7 @@ Picture filled(int width, int height, QRgb colour)
 }
 
 // Every picture the editor loads is one of a single colour: the background
-// 700 x 500, each part 100 x 50.
+// 700 x 500, the parts 100 x 50 each.
 SceneEditor::Environment environment()
 {
     return {[] { return QStringLiteral("/kit/"); },
