@@ -32,7 +32,7 @@ Picture filled(int width, int height, QRgb colour)
 }
 
 // Every picture the editor loads is one of a single colour: the background
-// 700 x 500, the parts 100 x 50 each.
+// 700 x 500; every overlay 100 x 50.
 SceneEditor::Environment environment()
 {
     return {[] { return QStringLiteral("/kit/"); },
