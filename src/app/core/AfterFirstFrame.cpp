@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
-#include <QWindow>
 
 #include <utility>
 
@@ -20,12 +19,12 @@ AfterFirstFrame::AfterFirstFrame(std::function<void()> work)
     QTimer::singleShot(1000, this, &AfterFirstFrame::runOnce);
 }
 
-bool AfterFirstFrame::eventFilter(QObject *watched, QEvent *event)
+bool AfterFirstFrame::eventFilter(QObject *, QEvent *event)
 {
-    // A window draws its first picture while it handles its first expose; the
-    // work is queued behind that.
-    if (!m_queued && event->type() == QEvent::Expose && watched->isWindowType() &&
-        static_cast<QWindow *>(watched)->isExposed()) {
+    // A window's first expose only asks for its first picture, which is drawn
+    // and put on the screen later; the work waits for the first paint, and is
+    // queued behind the screen update that paint belongs to.
+    if (!m_queued && event->type() == QEvent::Paint) {
         m_queued = true;
         QTimer::singleShot(0, this, &AfterFirstFrame::runOnce);
     }

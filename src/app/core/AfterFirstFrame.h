@@ -5,7 +5,7 @@
 
 #include <functional>
 
-// Runs a piece of start-up work once the program's first window has shown its
+// Runs a piece of start-up work once the program's first window has drawn its
 // first picture, so that the window does not wait for it; also when no window
 // is shown within a second (a program started minimised).
 class AfterFirstFrame : public QObject
