@@ -35,7 +35,10 @@ bool ArtWriter::save(const QString &relativePath, const QImage &image, QSize exp
         return false;
     }
     const bool jpeg = relativePath.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive);
-    QImageWriter writer(path, jpeg ? QByteArrayLiteral("jpg") : QByteArrayLiteral("png"));
+    const bool bmp = relativePath.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive);
+    QImageWriter writer(path, jpeg  ? QByteArrayLiteral("jpg")
+                              : bmp ? QByteArrayLiteral("bmp")
+                                    : QByteArrayLiteral("png"));
     if (jpeg) {
         writer.setQuality(jpegQuality);
         writer.setOptimizedWrite(true);

@@ -95,7 +95,9 @@ void SuiteMain::openFile(const QString &file)
 
 SuiteMain::SuiteMain(Platform &platform, QWidget *parent)
     : QWidget(parent), m_platform(platform),
-      m_background(QStringLiteral(":/launcher/suitemain_background.png"))
+      // The same picture as the PNG, stored uncompressed: decoding the PNG
+      // took longer than the rest of the window's start-up.
+      m_background(QStringLiteral(":/launcher/suitemain_background.bmp"))
 {
     setObjectName(QStringLiteral("SuiteMain"));
     setWindowTitle(title());
