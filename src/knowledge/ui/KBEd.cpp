@@ -310,9 +310,9 @@ void KBEd::showSplitting(bool splitting)
     // The status line is short: the note, and its whole text on hovering.
     const qsizetype nuls = m_knowledgeBase->droppedNuls();
     if (nuls > 0)
-        showNote(tr("NUL left out"), tr("NUL characters of the text file left out, since a knowledge base "
-                                        "cannot hold them: %1")
-                                         .arg(nuls));
+        showNote(tr("NULs cut"), tr("NUL characters of the text file left out, since a knowledge base "
+                                    "cannot hold them: %1")
+                                     .arg(nuls));
     else
         showNote(QString(), QString());
 }
