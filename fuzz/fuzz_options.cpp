@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Options.Cfg": any file reads without a crash, and its settings survive
 // saving: read, save, read gives the settings read the first time, and a
-// second save writes the same bytes as the first.
+// second save writes the same bytes as the first, so a file the kit wrote
+// comes back from a load and a save byte for byte.
 #include "FuzzCheck.h"
 
 #include "Cp1252.h"
@@ -26,17 +27,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     const LocationSettings first = LocationSettings::fromFileText(Cp1252::decode(bytes));
     for (int i = 0; i < LocationSettings::Count; ++i) {
-        for (const QString *value : {&first.LocationFile[i], &first.LocationText[i]}) {
-            FUZZ_CHECK(!value->contains(QLatin1Char(',')) && !value->contains(QLatin1Char('\r')) &&
-                           !value->contains(QLatin1Char('\n')),
+        for (const QString *value :
+             {&first.LocationFile[i], &first.LocationText[i], &first.LocationRest[i]}) {
+            FUZZ_CHECK(!value->contains(QLatin1Char('\r')) && !value->contains(QLatin1Char('\n')),
                        shown(*value));
         }
+        for (const QString *value : {&first.LocationFile[i], &first.LocationText[i]})
+            FUZZ_CHECK(!value->contains(QLatin1Char(',')), shown(*value));
     }
 
+    // Load, save, load: the same settings, and the file the first save wrote
+    // (a file the kit wrote) saves as itself.
     const QString firstText = written(first);
     FUZZ_CHECK(Cp1252::firstUnstorable(firstText) < 0, shown(firstText));
     const LocationSettings second = LocationSettings::fromFileText(firstText);
-    FUZZ_CHECK(second.LocationFile == first.LocationFile && second.LocationText == first.LocationText,
+    FUZZ_CHECK(second.LocationFile == first.LocationFile && second.LocationText == first.LocationText &&
+                   second.LocationRest == first.LocationRest,
                shown(firstText));
     FUZZ_CHECK(second.OptOther == first.OptOther,
                shown(first.OptOther) + QStringLiteral(" read back as ") + shown(second.OptOther));
@@ -51,5 +57,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(secondText == firstText,
                shown(firstText) + QStringLiteral(" saved again as ") + shown(secondText));
     FUZZ_CHECK(LocationSettings::fromFileText(secondText) == second, shown(secondText));
+
+    // Every entry the reader takes is one the check sees, from the same keys.
+    int entries = 0;
+    for (const LocationSettings::Key &key : LocationSettings::keys(firstText))
+        entries += key.kind == LocationSettings::Key::Kind::Entry ? 1 : 0;
+    FUZZ_CHECK(entries == LocationSettings::Count, shown(firstText));
     return 0;
 }

@@ -128,6 +128,33 @@
         <source>Working...</source>
         <translation>Arbeite...</translation>
     </message>
+    <message>
+        <source>NULs cut</source>
+        <translation>NULs weg</translation>
+    </message>
+    <message>
+        <source>NUL characters of the text file left out, since a knowledge base cannot hold them: %1</source>
+        <translation>NUL-Zeichen der Textdatei weggelassen, da eine Wissensbasis sie nicht aufnehmen kann: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LocationCheck</name>
+    <message>
+        <source>&quot;%1&quot; stands within a line without two commas after it, so it is no entry</source>
+        <translation>&quot;%1&quot; steht mitten in einer Zeile ohne zwei Kommas danach und ist daher kein Eintrag</translation>
+    </message>
+    <message>
+        <source>a second entry of location %1: only the one on line %2 is read, and saving drops this one</source>
+        <translation>ein zweiter Eintrag für Ort %1: nur der in Zeile %2 wird gelesen, und Speichern entfernt diesen</translation>
+    </message>
+    <message>
+        <source>the entry of location %1 has no comma: the rest of its line is the picture&apos;s name, and saving adds both commas</source>
+        <translation>der Eintrag für Ort %1 hat kein Komma: der Rest seiner Zeile ist der Name des Bildes, und Speichern ergänzt beide Kommas</translation>
+    </message>
+    <message>
+        <source>the entry of location %1 has no comma after its text, which saving adds</source>
+        <translation>der Eintrag für Ort %1 hat kein Komma nach seinem Text; Speichern ergänzt es</translation>
+    </message>
 </context>
 <context>
     <name>Locs</name>
@@ -345,6 +372,13 @@ Trotzdem speichern?</translation>
     </message>
 </context>
 <context>
+    <name>SuiteMain</name>
+    <message>
+        <source>Data Folder</source>
+        <translation>Datenordner</translation>
+    </message>
+</context>
+<context>
     <name>TestChat</name>
     <message>
         <source>same words</source>
@@ -484,6 +518,42 @@ Trotzdem speichern?</translation>
     <message>
         <source>Test Chat...</source>
         <translation>Test-Chat...</translation>
+    </message>
+</context>
+<context>
+    <name>WorkFolder</name>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>eine Datei dieses Namens ist im Weg</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder &quot;%1&quot;: %2</source>
+        <translation>Der Ordner &quot;%1&quot; kann nicht angelegt werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... und %n weiterer.</numerusform>
+            <numerusform>... und %n weitere.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The data folder &quot;%1&quot;, where your work is kept, could not be made or filled with the kit&apos;s samples and pictures:
+%2</source>
+        <translation>Der Datenordner &quot;%1&quot;, in dem Ihre Arbeit liegt, konnte nicht angelegt oder mit den Beispielen und Bildern des Pakets gefüllt werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The disk of the data folder &quot;%1&quot;, where your work is kept, is full: %2 are free, so saving may fail.</source>
+        <translation>Der Datenträger des Datenordners &quot;%1&quot;, in dem Ihre Arbeit liegt, ist voll: %2 sind frei, daher kann das Speichern fehlschlagen.</translation>
+    </message>
+    <message>
+        <source>
+
+The editors may find no samples and no pictures until this is put right.</source>
+        <translation>
+
+Bis dies behoben ist, finden die Editoren womöglich keine Beispiele und keine Bilder.</translation>
     </message>
 </context>
 </TS>

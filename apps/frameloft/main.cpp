@@ -9,7 +9,8 @@
 int main(int argc, char *argv[])
 {
     return KitMain::run(
-        KitProgram::Frameloft, argc, argv, [](Platform &platform, const AppCommandLine::Request &request) {
+        KitProgram::Frameloft, argc, argv,
+        [](Platform &platform, const AppCommandLine::Request &request, const QString &) {
             Form1 window(platform);
             window.show();
             RecoveryWindow::offer(

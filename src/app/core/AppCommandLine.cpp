@@ -69,6 +69,59 @@ bool isToolkitOption(const QString &name)
     return names.contains(name);
 }
 
+// The toolkit's options that take the next argument as their value (as
+// "-platform offscreen"), on any platform.
+bool takesValue(const QString &name)
+{
+    static const QStringList names = {QStringLiteral("style"),
+                                      QStringLiteral("stylesheet"),
+                                      QStringLiteral("platform"),
+                                      QStringLiteral("platformpluginpath"),
+                                      QStringLiteral("platformtheme"),
+                                      QStringLiteral("plugin"),
+                                      QStringLiteral("qwindowgeometry"),
+                                      QStringLiteral("qwindowicon"),
+                                      QStringLiteral("qwindowtitle"),
+                                      QStringLiteral("session"),
+                                      QStringLiteral("display"),
+                                      QStringLiteral("geometry"),
+                                      QStringLiteral("name"),
+                                      QStringLiteral("visual"),
+                                      QStringLiteral("ncols")};
+    return names.contains(name);
+}
+
+// The arguments without the toolkit's options and their values, as the
+// application object will leave them. Where a toolkit option may or may not
+// take a value, its next argument goes too: the command line read without it
+// is read again, complete, once the application object exists.
+QStringList withoutToolkitOptions(const QStringList &arguments)
+{
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (i == 0 || !argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+            kept << argument;
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            kept << arguments.mid(i);
+            break;
+        }
+        QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+        const qsizetype equals = name.indexOf(QLatin1Char('='));
+        if (equals >= 0)
+            name.truncate(equals);
+        if (!isToolkitOption(name)) {
+            kept << argument;
+            continue;
+        }
+        if (equals < 0 && takesValue(name))
+            ++i;
+    }
+    return kept;
+}
+
 void write(FILE *stream, const QString &text)
 {
     const QByteArray bytes = text.toLocal8Bit();
@@ -160,30 +213,15 @@ bool AppCommandLine::read(const QStringList &arguments, Stage stage)
         answer(Success, helpText(), QString());
         return false;
     }
-    const bool windowFree =
-        given(m_check) || given(m_render) || given(m_findPictures) || given(m_verify) || given(m_coverage) ||
-        given(m_spelling);
-    if (stage == Stage::BeforeApplication && !windowFree) {
-        // The toolkit takes its own options out once the application starts,
-        // and the rest of the command line is read then; what neither the kit
-        // nor the toolkit knows is refused now, before a display is needed.
-        if (!parsed) {
-            const QStringList unknown = m_parser.unknownOptionNames();
-            if (unknown.isEmpty()) {
-                refuse(m_parser.errorText());
-                return false;
-            }
-            for (const QString &name : unknown) {
-                if (!isToolkitOption(name)) {
-                    refuse(QStringLiteral("Unknown option '%1'.").arg(name));
-                    return false;
-                }
-            }
-        }
-        return true;
-    }
-
-    const QString error = problem(parsed);
+    const bool windowFree = given(m_check) || given(m_render) || given(m_findPictures) || given(m_verify) ||
+                            given(m_coverage) || given(m_spelling);
+    // The toolkit takes its own options out once the application starts, and
+    // the command line is read again then; what the kit refuses without them
+    // is refused now, before a display is needed.
+    const bool complete = stage == Stage::BeforeApplication && !windowFree
+                              ? m_parser.parse(withoutToolkitOptions(arguments))
+                              : parsed;
+    const QString error = problem(complete);
     if (!error.isEmpty()) {
         refuse(error);
         return false;

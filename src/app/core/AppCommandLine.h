@@ -11,10 +11,11 @@
 // The command line of both programs, read in two stages. Before the
 // application object exists it answers what needs no display (--help,
 // --version) and reads the tasks that run without a window (--render,
-// --check, --find-pictures, --verify), so these work without a desktop session; options it does not
-// know may still be the toolkit's own (-platform, -style, -reverse), which the
-// application object takes out of the command line. Once it has, anything
-// left that neither knows is an error, reported before a window opens. A task
+// --check, --find-pictures, --verify), so these work without a desktop
+// session. For a window it reads the command line without the toolkit's own
+// options (-platform, -style, -reverse and their values), so that whatever the
+// kit refuses is refused without a display too; the application object takes
+// those options out, and the command line left is read again, complete. A task
 // without a window has no toolkit to take options, so its command line is
 // complete in the first stage.
 class AppCommandLine

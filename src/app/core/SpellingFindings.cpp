@@ -74,20 +74,13 @@ QList<FileCheck::Finding> check(SpellChecker &checker, const QString &file, cons
     // Options.Cfg: the text of each location's entry, the first one of each
     // as the Locations window reads it.
     const QString text = Cp1252::decode(bytes);
-    const LocationSettings settings = LocationSettings::fromFileText(text);
     const FileCheck::Lines lines(text);
     QList<FileCheck::Finding> findings;
-    std::array<bool, LocationSettings::Count> done{};
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const int n = LocationSettings::keyAt(text, i);
-        if (n == 0 || done[n - 1])
+    for (const LocationSettings::Key &key : LocationSettings::keys(text)) {
+        if (key.kind != LocationSettings::Key::Kind::Entry || key.commas == 0)
             continue;
-        const QString &value = settings.LocationText[n - 1];
-        const qsizetype comma = text.indexOf(QLatin1Char(','), i + LocationSettings::KeyLength);
-        if (comma < 0 || QStringView(text).mid(comma + 1, value.size()) != value)
-            continue;
-        done[n - 1] = true;
-        findings += SpellingCheck::check(checker, text, lines, {}, comma + 1, value.size());
+        const qsizetype from = key.fileEnd + 1;
+        findings += SpellingCheck::check(checker, text, lines, {}, from, key.textEnd - from);
     }
     return findings;
 }

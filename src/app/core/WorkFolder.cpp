@@ -15,8 +15,13 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSet>
 #include <QStandardPaths>
+#include <QStorageInfo>
+
+#include <filesystem>
+#include <system_error>
 
 namespace WorkFolder {
 namespace {
@@ -32,6 +37,24 @@ bool taken(const QString &path)
 {
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
+}
+
+QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
+{
+    return QCoreApplication::translate("WorkFolder", text, disambiguation, n);
+}
+
+// Makes a folder and the folders it is in; returns "" or a message naming
+// the folder and the system's reason.
+QString makeFolder(const QString &path)
+{
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(path).toStdString()), error);
+    if (!error && QFileInfo(path).isDir())
+        return QString();
+    const QString reason =
+        error ? QString::fromLocal8Bit(error.message()) : tr("a file of that name is in the way");
+    return tr("Cannot make the folder \"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
 }
 
 // Replaces a help file of an earlier version by the shipped one when they differ.
@@ -73,7 +96,7 @@ Choice choose(const Situation &situation)
             choice.folder = asFolder(path);
         return choice;
     }
-    if (situation.programFolderHasSettings || situation.programFolderWritable) {
+    if (!situation.installed && (situation.programFolderHasSettings || situation.programFolderWritable)) {
         choice.kind = Choice::Kind::ProgramFolder;
         choice.folder = asFolder(situation.programFolder);
         return choice;
@@ -95,7 +118,24 @@ Situation currentSituation(bool folderGiven, const QString &requested)
     situation.programFolderWritable = QFileInfo(situation.programFolder).isWritable();
     situation.dataFolder = KitInfo::dataFolder();
     situation.contentFolder = KitInfo::installedContentFolder();
+    situation.installed = QFileInfo(situation.contentFolder).isDir();
     return situation;
+}
+
+bool checkRequested(AppCommandLine &commandLine)
+{
+    const AppCommandLine::Request &request = commandLine.request();
+    if (!request.folderGiven)
+        return true;
+    Situation situation;
+    situation.folderGiven = true;
+    situation.requested = request.folder;
+    situation.workingDirectory = QDir::currentPath();
+    const Choice choice = choose(situation);
+    if (choice.ok())
+        return true;
+    commandLine.refuse(choice.error);
+    return false;
 }
 
 QString filledMarkerName()
@@ -119,9 +159,9 @@ FillResult fill(const QString &dataFolder, const QString &contentFolder, const Q
         if (!known.isEmpty() && known.takeFirst() == version)
             return result;
     }
-    if (!QDir().mkpath(dataFolder)) {
-        result.errors
-            << QStringLiteral("Cannot make the folder \"%1\".").arg(QDir::toNativeSeparators(dataFolder));
+    const QString folderError = makeFolder(dataFolder);
+    if (!folderError.isEmpty()) {
+        result.errors << folderError;
         return result;
     }
     const QDir source(contentFolder);
@@ -156,23 +196,23 @@ FillResult fill(const QString &dataFolder, const QString &contentFolder, const Q
         // A file an earlier fill placed and the user deleted stays deleted.
         if (knownFiles.contains(relative))
             continue;
-        const QString folder = QFileInfo(to).path();
-        if (!QDir().mkpath(folder)) {
-            result.errors
-                << QStringLiteral("Cannot make the folder \"%1\".").arg(QDir::toNativeSeparators(folder));
+        const QString folderError = makeFolder(QFileInfo(to).path());
+        if (!folderError.isEmpty()) {
+            result.errors << folderError;
             continue;
         }
-        QFile file(from);
-        // The copy lands under its name only when complete.
-        if (!file.copy(to)) {
-            if (!taken(to))
-                result.errors << QStringLiteral("Cannot copy \"%1\" to \"%2\": %3")
-                                     .arg(QDir::toNativeSeparators(file.fileName()),
-                                          QDir::toNativeSeparators(to), file.errorString());
+        // The copy lands under its name only when complete, and a failed
+        // write (a full disk) says the system's reason. Written afresh, the
+        // user's copies are theirs to change even where the installation's
+        // files are read-only.
+        QByteArray bytes;
+        QString error = FileCheck::readBytes(from, &bytes);
+        if (error.isEmpty())
+            error = TextFile::writeBytes(to, bytes);
+        if (!error.isEmpty()) {
+            result.errors << error;
             continue;
         }
-        // An installation's files may be read-only; the user's copies are theirs to change.
-        QFile::setPermissions(to, QFile::permissions(to) | QFile::ReadOwner | QFile::WriteOwner);
         result.copied << relative;
     }
 
@@ -185,22 +225,52 @@ FillResult fill(const QString &dataFolder, const QString &contentFolder, const Q
     return result;
 }
 
-QString prepare(AppCommandLine &commandLine)
+QString dataFolderProblem(const QString &dataFolder, const FillResult &filled, qint64 bytesAvailable)
 {
+    const QString folder = QDir::toNativeSeparators(dataFolder);
+    QStringList problems;
+    if (!filled.ok()) {
+        // A broken folder fails every file alike: a few say why.
+        constexpr qsizetype shown = 5;
+        QStringList errors = filled.errors.mid(0, shown);
+        if (filled.errors.size() > shown)
+            errors << tr("... and %n more.", nullptr, int(filled.errors.size() - shown));
+        problems << tr("The data folder \"%1\", where your work is kept, could not be made or filled with "
+                       "the kit's samples and pictures:\n%2")
+                        .arg(folder, errors.join(QLatin1Char('\n')));
+    }
+    if (bytesAvailable >= 0 && bytesAvailable < FullBelow) {
+        problems << tr("The disk of the data folder \"%1\", where your work is kept, is full: %2 are free, "
+                       "so saving may fail.")
+                        .arg(folder, QLocale().formattedDataSize(bytesAvailable));
+    }
+    if (problems.isEmpty())
+        return QString();
+    return problems.join(QStringLiteral("\n\n")) +
+           tr("\n\nThe editors may find no samples and no pictures until this is put right.");
+}
+
+Prepared prepare(AppCommandLine &commandLine)
+{
+    Prepared prepared;
     const AppCommandLine::Request &request = commandLine.request();
     const Situation situation = currentSituation(request.folderGiven, request.folder);
     const Choice choice = choose(situation);
     if (!choice.ok()) {
         commandLine.refuse(choice.error);
-        return QString();
+        return prepared;
     }
+    prepared.folder = choice.folder;
     if (choice.kind == Choice::Kind::DataFolder) {
         const FillResult filled = fill(situation.dataFolder, situation.contentFolder);
         for (const QString &error : filled.errors)
             AppCommandLine::writeErr(KitInfo::programName(commandLine.program()) + QStringLiteral(": ") +
                                      error + QLatin1Char('\n'));
+        const QStorageInfo storage(situation.dataFolder);
+        const qint64 available = storage.isValid() && storage.isReady() ? storage.bytesAvailable() : -1;
+        prepared.problem = dataFolderProblem(situation.dataFolder, filled, available);
     }
-    return choice.folder;
+    return prepared;
 }
 
 } // namespace WorkFolder

@@ -11,7 +11,10 @@ class AppCommandLine;
 // The folder both programs read and write: the program folder (the
 // executables' own folder) as the kit always had it, a folder named on the
 // command line, or, for an installed kit, the user's data folder filled with
-// the shipped content. Window-free, and every fact about the machine is an
+// the shipped content. An installed kit is one whose shipped content stands
+// beside the executables' folder (share/mindloom beside bin/): it never works
+// in the executables' folder, even when that is writable (a program started
+// by root from /usr/bin). Window-free, and every fact about the machine is an
 // input, so the choice can be tested whatever the test's rights.
 namespace WorkFolder {
 
@@ -24,8 +27,9 @@ struct Situation
     QString programFolder;                 // the executables' folder
     bool programFolderHasSettings = false; // it holds "Options.Cfg"
     bool programFolderWritable = false;
-    QString dataFolder;    // the user's data folder, without a trailing separator
-    QString contentFolder; // an installed kit's shipped content (share/mindloom)
+    QString dataFolder;     // the user's data folder, without a trailing separator
+    QString contentFolder;  // an installed kit's shipped content (share/mindloom)
+    bool installed = false; // contentFolder is a folder
 };
 
 struct Choice
@@ -40,10 +44,15 @@ struct Choice
 };
 
 // A folder named with --folder (relative ones from the working directory)
-// when it exists and is a folder; otherwise the program folder, unless that
-// looks installed (no "Options.Cfg" and not writable), when the data folder
-// is taken.
+// when it exists and is a folder; otherwise the data folder for an installed
+// kit, and the program folder for any other, unless that is neither writable
+// nor holds "Options.Cfg", when the data folder is taken too.
 Choice choose(const Situation &situation);
+
+// Refuses the command line (AppCommandLine::refuse) when it names a --folder
+// that cannot be used, and returns false then. Needs no application object, so
+// the refusal needs no display.
+bool checkRequested(AppCommandLine &commandLine);
 
 // The situation of the running program: the facts are looked up on the
 // machine. Needs the application object and the kit's application name.
@@ -71,10 +80,26 @@ QString filledMarkerName();
 FillResult fill(const QString &dataFolder, const QString &contentFolder,
                 const QString &version = KitInfo::version());
 
+// A disk with less room than this left is full: a save of a large knowledge
+// base would not fit.
+constexpr qint64 FullBelow = 1024 * 1024;
+
+// What the user is to be told about the data folder, or "": that it could not
+// be made or filled (the errors of fill(), each naming a file or folder and
+// the reason), or that its disk is full (bytesAvailable below FullBelow; a
+// negative value: not known). Names the folder.
+QString dataFolderProblem(const QString &dataFolder, const FillResult &filled, qint64 bytesAvailable);
+
+struct Prepared
+{
+    QString folder;  // the work folder; empty when the command line was refused
+    QString problem; // dataFolderProblem() of the data folder worked in, or ""
+};
+
 // The folder the running program works in, for the command line it has read:
-// chosen, and the data folder filled, with whatever could not be copied
-// reported on stderr (the program goes on). A --folder that cannot be used
-// refuses the command line and gives an empty string.
-QString prepare(AppCommandLine &commandLine);
+// chosen, and the data folder filled, with whatever went wrong there reported
+// on stderr and in `problem` (the program goes on). A --folder that cannot be
+// used refuses the command line and gives an empty folder.
+Prepared prepare(AppCommandLine &commandLine);
 
 } // namespace WorkFolder

@@ -22,27 +22,31 @@ int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow
         // No window, so no display is needed.
         QCoreApplication app(argc, argv);
         KitInfo::setApplicationIdentity(program);
-        const QString folder = WorkFolder::prepare(commandLine);
+        const QString folder = WorkFolder::prepare(commandLine).folder;
         if (folder.isEmpty())
             return commandLine.finish();
         return KitTasks::run(program, commandLine.request(), folder).finish();
     }
+    // Whatever the kit refuses is refused before the window's toolkit needs a
+    // display.
+    if (!WorkFolder::checkRequested(commandLine))
+        return commandLine.finish();
 
     QApplication app(argc, argv);
     ProgramIdentity::apply(program);
     KitTranslations::install(QLocale::system());
     if (!commandLine.read(QCoreApplication::arguments(), AppCommandLine::Stage::WithApplication))
         return commandLine.finish();
-    const QString folder = WorkFolder::prepare(commandLine);
-    if (folder.isEmpty())
+    const WorkFolder::Prepared prepared = WorkFolder::prepare(commandLine);
+    if (prepared.folder.isEmpty())
         return commandLine.finish();
 
-    QtPlatform platform(folder);
+    QtPlatform platform(prepared.folder);
     SessionEnd::follow(app);
     // Lives until every window is gone, so the last recovery writes finish.
     RecoverySession recovery(RecoverySession::defaultFolder(), KitInfo::programName(program));
     recovery.makeCurrent();
-    return openWindow(platform, commandLine.request());
+    return openWindow(platform, commandLine.request(), prepared.problem);
 }
 
 } // namespace KitMain

@@ -4,6 +4,8 @@
 #include "AppCommandLine.h"
 #include "KitProgram.h"
 
+#include <QString>
+
 #include <functional>
 
 class Platform;
@@ -15,8 +17,10 @@ namespace KitMain {
 
 // Shows the program's first window on platform, runs the event loop
 // (QApplication::exec()) and returns its exit code. request is what the
-// command line asked for.
-using OpenWindow = std::function<int(Platform &platform, const AppCommandLine::Request &request)>;
+// command line asked for; dataFolderProblem what the user is to be told about
+// the data folder worked in (WorkFolder::dataFolderProblem), or "".
+using OpenWindow = std::function<int(Platform &platform, const AppCommandLine::Request &request,
+                                     const QString &dataFolderProblem)>;
 
 // The program's exit code.
 int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow);

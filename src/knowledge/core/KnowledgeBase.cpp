@@ -138,6 +138,7 @@ void KnowledgeBase::getFacts()
 {
     m_splitTimer->stop();
     m_splitter = SentenceSplitter(m_textData);
+    m_droppedNuls = m_splitter.drops();
     m_nsPerChar = 0;
     m_percentage = -1;
     setSplitting(true);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "RecoveryRecord.h"
 #include "FileStamp.h"
+#include "RecoveryRecord.h"
 #include "SentenceSplitter.h"
 
 #include <QObject>
@@ -83,6 +83,9 @@ public:
     void stop();
 
     bool isSplitting() const { return m_splitting; }
+    // The NUL characters of TextData that the last split left out (no
+    // knowledge base holds one), or 0 before any split.
+    qsizetype droppedNuls() const { return m_droppedNuls; }
 
     // The file last loaded or saved; "" for a new knowledge base.
     const QString &file() const { return m_path; }
@@ -136,6 +139,7 @@ private:
     QString m_batch;
     bool m_splitting = false;
     int m_percentage = -1;
+    qsizetype m_droppedNuls = 0;
     int m_holds = 0;
     double m_nsPerChar = 0;  // measured cost of a slice per appended character
     bool m_modified = false; // as last announced

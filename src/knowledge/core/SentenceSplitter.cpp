@@ -5,36 +5,114 @@
 #include <cmath>
 #include <limits>
 
-SentenceSplitter::SentenceSplitter(const QString &text) : m_text(text) {}
+namespace {
+
+constexpr QChar kParagraphEnd = QLatin1Char('\n');
+
+bool isLineEnd(QChar c)
+{
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
+
+bool isBlank(QChar c)
+{
+    return c.isSpace() || c.isNull();
+}
+
+} // namespace
+
+SentenceSplitter::SentenceSplitter(const QString &text)
+{
+    m_text = paragraphs(text, &m_drops);
+}
+
+QString SentenceSplitter::paragraphs(QStringView source, qsizetype *drops)
+{
+    QString out;
+    out.reserve(source.size());
+    qsizetype nuls = 0;
+    bool written = false;   // a line with text was written
+    bool paragraph = false; // an empty line followed it
+    const qsizetype size = source.size();
+    qsizetype from = 0;
+    while (from <= size) {
+        qsizetype end = from;
+        bool blank = true;
+        while (end < size && !isLineEnd(source.at(end))) {
+            blank = blank && isBlank(source.at(end));
+            ++end;
+        }
+        const QStringView line = source.mid(from, end - from);
+        if (blank) {
+            nuls += line.count(QChar(0));
+            paragraph = paragraph || written;
+        } else {
+            if (written)
+                out += paragraph ? kParagraphEnd : QLatin1Char(' ');
+            for (const QChar c : line) {
+                if (c.isNull())
+                    ++nuls;
+                else
+                    out += c;
+            }
+            written = true;
+            paragraph = false;
+        }
+        if (end == size)
+            break;
+        from = end + (source.at(end) == QLatin1Char('\r') && end + 1 < size &&
+                              source.at(end + 1) == QLatin1Char('\n')
+                          ? 2
+                          : 1);
+    }
+    if (drops)
+        *drops = nuls;
+    return out;
+}
 
 bool SentenceSplitter::isSeparator(QChar c)
 {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') ||
-           c == QLatin1Char('\n');
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == kParagraphEnd;
 }
 
 bool SentenceSplitter::next(QStringView *sentence)
 {
-    if (m_finished)
-        return false;
     const qsizetype size = m_text.size();
-    const qsizetype stop = m_text.indexOf(QLatin1Char('.'), m_scan);
-    if (stop < 0) {
-        // The rest of the text, unless only white space is left of it.
-        m_finished = true;
-        const QStringView tail = QStringView(m_text).mid(m_scan);
-        if (std::all_of(tail.begin(), tail.end(), [](QChar c) { return c.isSpace(); }))
-            return false;
-        *sentence = tail;
-        m_scan = size;
-        return true;
+    while (!m_finished) {
+        qsizetype i = m_scan;
+        qsizetype stop = -1; // the end of a sentence ended by full stops
+        while (i < size && m_text.at(i) != kParagraphEnd) {
+            if (m_text.at(i) != QLatin1Char('.')) {
+                ++i;
+                continue;
+            }
+            qsizetype end = i + 1;
+            while (end < size && m_text.at(end) == QLatin1Char('.'))
+                ++end;
+            // "fsf.org", "3.14": no end, the sentence goes on.
+            if (end < size && m_text.at(end).isLetterOrNumber()) {
+                i = end;
+                continue;
+            }
+            stop = end;
+            break;
+        }
+        if (stop >= 0) {
+            *sentence = QStringView(m_text).mid(m_scan, stop - m_scan);
+            m_scan = stop < size && isSeparator(m_text.at(stop)) ? stop + 1 : stop;
+            return true;
+        }
+        // The end of a paragraph, or of the text: what is left of it is a
+        // sentence unless only white space is.
+        const QStringView rest = QStringView(m_text).mid(m_scan, i - m_scan);
+        m_finished = i == size;
+        m_scan = m_finished ? size : i + 1;
+        if (!std::all_of(rest.begin(), rest.end(), [](QChar c) { return c.isSpace(); })) {
+            *sentence = rest;
+            return true;
+        }
     }
-    qsizetype end = stop + 1;
-    while (end < size && m_text.at(end) == QLatin1Char('.'))
-        ++end;
-    *sentence = QStringView(m_text).mid(m_scan, end - m_scan);
-    m_scan = end < size && isSeparator(m_text.at(end)) ? end + 1 : end;
-    return true;
+    return false;
 }
 
 qsizetype SentenceSplitter::appendFacts(QString *out, qsizetype minChars)

@@ -5,18 +5,26 @@
 #include <QStringList>
 #include <QStringView>
 
-// Cuts a source text into facts for a knowledge base, one sentence each,
-// keeping every character of the source but the separators between sentences.
+// Cuts a source text into facts for a knowledge base, one sentence each. The
+// facts hold no line break, so the knowledge base has CR LF line ends only,
+// whatever line ends the source had.
 //
-// The full stop is the only sentence end, and a run of full stops ends one
-// sentence together ("Wait..." is one sentence). The character after a
-// sentence's end is left out when it is a space, tab, CR or LF, so with CR LF
-// after a full stop the CR goes and the LF begins the next sentence; any other
-// character begins the next sentence itself. Nothing is trimmed. The text
-// after the last full stop (the whole text when it has none) is the last
-// sentence, unless it is empty or white space only.
+// The source is read as hard-wrapped text, as books and web pages give it:
+// lines are ended by CR LF, a lone CR or a lone LF, and a line holding only
+// white space is empty. A line end within a paragraph becomes one space; an
+// empty line (or several) ends the paragraph and the sentence with it, even
+// without a full stop, so that a heading is a fact of its own. NUL characters
+// are left out (drops() counts them). No other character changes.
 //
-// The splitter keeps a shallow copy of the text, so it stays valid whatever
+// Within a paragraph, the full stop is the only sentence end, and a run of
+// full stops ends one sentence together ("Wait..." is one sentence). A full
+// stop directly followed by a letter or a digit ends nothing ("fsf.org",
+// "3.14", "One.Two"). The character after a sentence's end is left out when it
+// is a space or a tab (or the line end that became one); any other character
+// begins the next sentence itself. Nothing is trimmed. The text after the last
+// end of a paragraph is a sentence too, unless it is white space only.
+//
+// The splitter keeps its own copy of the text, so it stays valid whatever
 // happens to the string it was made from.
 class SentenceSplitter
 {
@@ -36,13 +44,23 @@ public:
     // True once no sentence remains.
     bool finished() const { return m_finished; }
 
-    // Where the next sentence begins, 1-based (1 before the first sentence).
+    // Where the next sentence begins in text(), 1-based (1 before the first
+    // sentence).
     qsizetype scanPosition() const { return m_scan + 1; }
+
+    // The NUL characters of the source, which no fact holds.
+    qsizetype drops() const { return m_drops; }
 
     // True for the characters left out after a sentence's end.
     static bool isSeparator(QChar c);
 
+    // The source as the split reads it: its paragraphs one a line, ended by
+    // LF, the lines within them joined by a space, without NUL characters.
     const QString &text() const { return m_text; }
+
+    // text() of a source; *drops, when given, receives the NUL characters
+    // left out.
+    static QString paragraphs(QStringView source, qsizetype *drops = nullptr);
 
     // Every sentence of text, in order.
     static QStringList sentences(const QString &text);
@@ -65,5 +83,6 @@ public:
 private:
     QString m_text;
     qsizetype m_scan = 0; // 0-based: where the next sentence begins
+    qsizetype m_drops = 0;
     bool m_finished = false;
 };

@@ -213,6 +213,8 @@ void KBEd::newKBase()
     if (!mayDiscardWork())
         return;
     m_knowledgeBase->clear();
+    if (!m_knowledgeBase->isSplitting())
+        showNote(QString(), QString());
 }
 
 void KBEd::loadKBase()
@@ -241,6 +243,8 @@ void KBEd::loadChosen(const QString &chosen)
         showError(error, tr("Load KBase"));
     else
         RichTextBox1->moveCursor(QTextCursor::Start);
+    if (error.isEmpty() && !m_knowledgeBase->isSplitting())
+        showNote(QString(), QString());
 }
 
 bool KBEd::saveKBase()
@@ -298,9 +302,26 @@ void KBEd::showSplitting(bool splitting)
 {
     Command3->setEnabled(!splitting);
     Command5->setVisible(splitting);
-    Label1->setText(splitting ? tr("Working...") : QString());
-    if (!splitting)
-        Label2->clear();
+    if (splitting) {
+        showNote(tr("Working..."), QString());
+        return;
+    }
+    Label2->clear();
+    // The status line is short: the note, and its whole text on hovering.
+    const qsizetype nuls = m_knowledgeBase->droppedNuls();
+    if (nuls > 0)
+        showNote(tr("NULs cut"), tr("NUL characters of the text file left out, since a knowledge base "
+                                    "cannot hold them: %1")
+                                     .arg(nuls));
+    else
+        showNote(QString(), QString());
+}
+
+void KBEd::showNote(const QString &note, const QString &details)
+{
+    Label1->setText(note);
+    Label1->setToolTip(details);
+    Label1->setAccessibleDescription(details);
 }
 
 void KBEd::showPercentage(int percentage)

@@ -66,6 +66,8 @@ private:
     void stopImport();
 
     void showSplitting(bool splitting);
+    // Label1's text, with details on hovering and for screen readers.
+    void showNote(const QString &note, const QString &details);
     void showPercentage(int percentage);
     void showError(const QString &text, const QString &title);
 

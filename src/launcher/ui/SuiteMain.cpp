@@ -152,6 +152,12 @@ void SuiteMain::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, m_background);
 }
 
+void SuiteMain::reportDataFolder(const QString &problem)
+{
+    if (!problem.isEmpty())
+        m_platform.showMessage(this, problem, tr("Data Folder"), Platform::MessageIcon::Critical);
+}
+
 void SuiteMain::startFrameloft()
 {
     // Each click starts one more composer; the launcher does not wait for it.

@@ -30,6 +30,10 @@ public:
     // in the Personality Editor, the settings in the Locations window. The
     // work folder is the file's folder.
     void openFile(const QString &file);
+    // Tells the user what is wrong with the data folder the kit works in (it
+    // could not be made or filled, or its disk is full:
+    // WorkFolder::dataFolderProblem), unless problem is empty.
+    void reportDataFolder(const QString &problem);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

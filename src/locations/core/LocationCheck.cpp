@@ -5,6 +5,7 @@
 #include "LocationSettings.h"
 #include "ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -14,15 +15,11 @@ namespace LocationCheck {
 namespace {
 
 using FileCheck::Finding;
+using Key = LocationSettings::Key;
 
-constexpr qsizetype KeyLength = LocationSettings::KeyLength;
-
-qsizetype lineEnd(const QString &text, qsizetype from)
+QString tr(const char *text)
 {
-    qsizetype i = from;
-    while (i < text.size() && text.at(i) != QLatin1Char('\r') && text.at(i) != QLatin1Char('\n'))
-        ++i;
-    return i;
+    return QCoreApplication::translate("LocationCheck", text);
 }
 
 } // namespace
@@ -33,68 +30,63 @@ QList<Finding> check(const QByteArray &bytes, const QString &programFolder)
     const FileCheck::Lines lines(text);
     QList<Finding> findings = FileCheck::codePage(bytes, text, lines);
 
-    struct Entry
-    {
-        qsizetype line = 0; // 0: none
-        QString file;
-    };
-    std::array<Entry, LocationSettings::Count> entries;
-    qsizetype i = 0;
-    while (i + KeyLength <= text.size()) {
-        const int n = LocationSettings::keyAt(text, i);
-        if (n == 0) {
-            ++i;
-            continue;
+    // The keys as the Locations window reads them.
+    std::array<const Key *, LocationSettings::Count> entries{};
+    const QList<Key> keys = LocationSettings::keys(text);
+    for (const Key &key : keys) {
+        const qsizetype line = lines.lineOf(key.at);
+        const QString name = text.mid(key.at, LocationSettings::KeyLength);
+        const Key *&entry = entries[size_t(key.location - 1)];
+        switch (key.kind) {
+        case Key::Kind::NoEntry:
+            findings << Finding{line, tr("\"%1\" stands within a line without two commas after it, so it is "
+                                         "no entry")
+                                          .arg(name)};
+            break;
+        case Key::Kind::Repeated:
+            findings << Finding{line, tr("a second entry of location %1: only the one on line %2 is read, "
+                                         "and saving drops this one")
+                                          .arg(key.location)
+                                          .arg(lines.lineOf(entry->at))};
+            break;
+        case Key::Kind::Entry:
+            entry = &key;
+            // The companion reads a text up to the next comma, on whatever line.
+            if (key.commas < 2) {
+                findings << Finding{line, (key.commas == 0 ? tr("the entry of location %1 has no comma: the "
+                                                                "rest of its line is the picture's name, "
+                                                                "and saving adds both commas")
+                                                           : tr("the entry of location %1 has no comma "
+                                                                "after its text, which saving adds"))
+                                              .arg(key.location)};
+            }
+            break;
         }
-        const qsizetype line = lines.lineOf(i);
-        const qsizetype end = lineEnd(text, i);
-        const qsizetype comma1 = text.indexOf(QLatin1Char(','), i + KeyLength);
-        const qsizetype comma2 = comma1 < 0 ? -1 : text.indexOf(QLatin1Char(','), comma1 + 1);
-        const QString key = text.mid(i, KeyLength);
-        if (comma1 < 0 || comma1 >= end || comma2 < 0 || comma2 >= end) {
-            findings << Finding{line,
-                                QStringLiteral("\"%1\" has no two commas after it on its line, so it is no "
-                                               "entry")
-                                    .arg(key)};
-            i += KeyLength;
-            continue;
-        }
-        Entry &entry = entries[size_t(n - 1)];
-        if (entry.line > 0) {
-            findings << Finding{line,
-                                QStringLiteral("a second entry of location %1: only the one on line %2 is "
-                                               "read, and saving drops this one")
-                                    .arg(n)
-                                    .arg(entry.line)};
-        } else {
-            entry.line = line;
-            entry.file = text.mid(i + KeyLength, comma1 - i - KeyLength);
-        }
-        // The values are no keys, whatever they hold.
-        i = comma2 + 1;
     }
 
     const QString folder = ProgramFolder::subfolder(programFolder, QStringLiteral("Locations"));
     for (int n = 1; n <= LocationSettings::Count; ++n) {
-        const Entry &entry = entries[size_t(n - 1)];
-        if (entry.line == 0) {
+        const Key *entry = entries[size_t(n - 1)];
+        if (!entry) {
             findings << Finding{0, QStringLiteral("there is no entry of location %1 (\"%2\"), so it is empty")
                                        .arg(n)
                                        .arg(LocationSettings::key(n))};
-        } else if (entry.file.isEmpty()) {
-            findings << Finding{entry.line, QStringLiteral("location %1 names no picture").arg(n)};
-        } else if (!QFileInfo(folder + entry.file).isFile()) {
-            findings << Finding{entry.line,
-                                QStringLiteral("the picture \"%1\" of location %2 is missing from "
-                                               "Locations")
-                                    .arg(entry.file)
-                                    .arg(n)};
-        } else if (!QImageReader(folder + entry.file).canRead()) {
-            findings << Finding{entry.line,
-                                QStringLiteral("the picture \"%1\" of location %2 in Locations cannot "
-                                               "be read")
-                                    .arg(entry.file)
-                                    .arg(n)};
+            continue;
+        }
+        const qsizetype line = lines.lineOf(entry->at);
+        const QString file = entry->file(text).toString();
+        if (file.isEmpty()) {
+            findings << Finding{line, QStringLiteral("location %1 names no picture").arg(n)};
+        } else if (!QFileInfo(folder + file).isFile()) {
+            findings << Finding{line, QStringLiteral("the picture \"%1\" of location %2 is missing from "
+                                                     "Locations")
+                                          .arg(file)
+                                          .arg(n)};
+        } else if (!QImageReader(folder + file).canRead()) {
+            findings << Finding{line, QStringLiteral("the picture \"%1\" of location %2 in Locations cannot "
+                                                     "be read")
+                                          .arg(file)
+                                          .arg(n)};
         }
     }
     return FileCheck::inLineOrder(findings);

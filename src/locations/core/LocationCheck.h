@@ -6,10 +6,13 @@
 // What in "Options.Cfg" would not load as meant or would not come back
 // unchanged from the Locations window: bytes that are no characters of the
 // code page and UTF-8 text; a key ("Location1=" to "Location5=", in any letter
-// case) without its two commas on its line, which is no entry; a second entry
-// of a location, which is not read and which saving drops; a location without
+// case) within a line without two commas after it, which is no entry; an entry
+// lacking a comma, which the companion reads on into the next line and which
+// saving completes; a second entry of a location, which is not read and which
+// saving drops; a location without
 // an entry; a location that names no picture, or a picture missing from the
-// folder's "Locations" or unreadable there.
+// folder's "Locations" or unreadable there. The keys are read as the
+// Locations window reads them (LocationSettings::keys).
 namespace LocationCheck {
 
 // programFolder ends in a separator; pictures are looked for in its "Locations".

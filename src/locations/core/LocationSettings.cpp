@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 bool isLineEnd(QChar c)
@@ -68,7 +70,7 @@ qsizetype lineEndLength(const QString &text, qsizetype i)
 bool LocationSettings::operator==(const LocationSettings &other) const
 {
     return LocationFile == other.LocationFile && LocationText == other.LocationText &&
-           OptOther == other.OptOther && OptAfter == other.OptAfter;
+           LocationRest == other.LocationRest && OptOther == other.OptOther && OptAfter == other.OptAfter;
 }
 
 QString LocationSettings::fileName()
@@ -99,75 +101,123 @@ int LocationSettings::keyAt(const QString &text, qsizetype i)
     return digit - u'0';
 }
 
-LocationSettings LocationSettings::fromFileText(const QString &text)
+QList<LocationSettings::Key> LocationSettings::keys(const QString &text)
 {
-    LocationSettings settings;
+    QList<Key> keys;
     std::array<bool, Count> found{};
-
-    // One pass from the start: the text is copied into rest, and each entry is
-    // taken out as soon as its key has been copied, so rest ends up holding
-    // all other text. Taking an entry out can join the text on both sides into
-    // a key. Such a key is taken out as well, so that it cannot turn up in the
-    // text written back, but it supplies no values: it never stood in the file.
-    //
-    // An entry that filled its line takes its line end with it. The first
-    // entry takes its line end even when text stands in front of it on its
-    // line, because the entries written in its place end in a line end.
-    QString rest;
-    rest.reserve(text.size());
-    qsizetype first = -1;      // where the entries stood in rest
-    qsizetype copiedWhole = 0; // rest from here on was copied in one run
     NextOf nextLineEnd(text, isLineEnd);
     NextOf nextComma(text, isComma);
     NextOf nextSecondComma(text, isComma);
     const qsizetype size = text.size();
+    qsizetype open = -1; // the entry whose line may hold the next entry
     qsizetype i = 0;
-    while (i < size) {
-        // Every key ends in "=": copy up to the next one and look behind it.
-        const qsizetype equals = text.indexOf(QLatin1Char('='), i);
-        const qsizetype copyEnd = equals < 0 ? size : equals + 1;
-        rest.append(QStringView(text).mid(i, copyEnd - i));
-        i = copyEnd;
-        const qsizetype k = rest.size() - KeyLength;
-        const int number = equals < 0 ? 0 : keyAt(rest, k);
-        if (number == 0)
+    while (i + KeyLength <= size) {
+        // Every key ends in "=": look in front of the next one.
+        const qsizetype equals = text.indexOf(QLatin1Char('='), i + KeyLength - 1);
+        if (equals < 0)
+            break;
+        const qsizetype at = equals - (KeyLength - 1);
+        const int number = keyAt(text, at);
+        if (number == 0) {
+            i = at + 1;
             continue;
-
-        // The values follow the key in text, from i on.
-        const qsizetype lineEnd = nextLineEnd(i);
-        const qsizetype comma1 = nextComma(i);
-        if (comma1 >= lineEnd)
-            continue;
-        const qsizetype comma2 = nextSecondComma(comma1 + 1);
-        if (comma2 >= lineEnd)
-            continue;
-        if (k >= copiedWhole && !found[number - 1]) {
-            found[number - 1] = true;
-            settings.LocationFile[number - 1] = text.mid(i, comma1 - i);
-            settings.LocationText[number - 1] = text.mid(comma1 + 1, comma2 - comma1 - 1);
         }
-
-        rest.truncate(k);
-        qsizetype end = comma2 + 1;
-        const bool atLineStart = k == 0 || k == first || isLineEnd(rest.at(k - 1));
-        if ((atLineStart || first < 0) && (end == size || isLineEnd(text.at(end))))
-            end += lineEndLength(text, end);
-        i = end;
-        first = first < 0 ? k : std::min(first, k);
-        copiedWhole = k;
+        Key key;
+        key.location = number;
+        key.at = at;
+        const qsizetype values = at + KeyLength;
+        const qsizetype lineEnd = nextLineEnd(values);
+        const qsizetype comma1 = nextComma(values);
+        const qsizetype comma2 = comma1 < lineEnd ? nextSecondComma(comma1 + 1) : size;
+        key.commas = comma1 >= lineEnd ? 0 : comma2 >= lineEnd ? 1 : 2;
+        const bool lineStart = at == 0 || isLineEnd(text.at(at - 1));
+        if (!lineStart && key.commas < 2) {
+            key.kind = Key::Kind::NoEntry;
+            keys.append(key);
+            // No key starts inside another.
+            i = values;
+            continue;
+        }
+        if (open >= 0 && keys[open].end > at)
+            keys[open].end = at;
+        key.kind = found[number - 1] ? Key::Kind::Repeated : Key::Kind::Entry;
+        found[number - 1] = true;
+        key.fileEnd = key.commas > 0 ? comma1 : lineEnd;
+        key.textEnd = key.commas > 1 ? comma2 : lineEnd;
+        key.end = lineEnd;
+        open = keys.size();
+        keys.append(key);
+        // The file name and the text are no keys, whatever they hold; the
+        // rest of the line may hold the next entry.
+        i = key.commas > 1 ? comma2 + 1 : lineEnd;
     }
+    return keys;
+}
 
-    if (first < 0) {
+QStringView LocationSettings::Key::file(const QString &text) const
+{
+    const qsizetype from = at + KeyLength;
+    return QStringView(text).mid(from, fileEnd - from);
+}
+
+QStringView LocationSettings::Key::value(const QString &text) const
+{
+    if (commas == 0)
+        return QStringView();
+    return QStringView(text).mid(fileEnd + 1, textEnd - fileEnd - 1);
+}
+
+QStringView LocationSettings::Key::rest(const QString &text) const
+{
+    if (commas < 2)
+        return QStringView();
+    return QStringView(text).mid(textEnd + 1, end - textEnd - 1);
+}
+
+LocationSettings LocationSettings::fromFileText(const QString &text)
+{
+    LocationSettings settings;
+    const QList<Key> keys = LocationSettings::keys(text);
+    const auto firstEntry = std::find_if(keys.cbegin(), keys.cend(),
+                                         [](const Key &key) { return key.kind != Key::Kind::NoEntry; });
+    if (firstEntry == keys.cend()) {
         // No entry at all: the entries follow the whole text on lines of their
         // own, and the file ends in the empty line that a written file ends in.
         settings.OptOther = text;
         if (!text.isEmpty() && !isLineEnd(text.back()))
             settings.OptOther += QStringLiteral("\r\n");
         settings.OptAfter = QStringLiteral("\r\n");
-    } else {
-        settings.OptOther = rest.left(first);
-        settings.OptAfter = rest.mid(first);
+        return settings;
     }
+
+    // The text in front of the first entry stays in front. What follows it is
+    // the text around the later entries, which are taken out whole: each runs
+    // to its line end or to the next entry on its line, so what is left on
+    // either side of one never joins into a key, and a key at the start of a
+    // line there stood at the start of a line before. An entry that begins a
+    // line of the text left takes its line end with it, because the entries
+    // written in their place end in one; the first entry always does.
+    settings.OptOther = text.left(firstEntry->at);
+    QString after;
+    qsizetype from = -1; // where the text after the last entry taken out begins
+    for (auto key = firstEntry; key != keys.cend(); ++key) {
+        if (key->kind == Key::Kind::NoEntry)
+            continue;
+        if (key->kind == Key::Kind::Entry) {
+            const int i = key->location - 1;
+            settings.LocationFile[i] = key->file(text).toString();
+            settings.LocationText[i] = key->value(text).toString();
+            settings.LocationRest[i] = key->rest(text).toString();
+        }
+        if (from >= 0)
+            after.append(QStringView(text).mid(from, key->at - from));
+        const bool beginsLine = from < 0 || after.isEmpty() || isLineEnd(after.back());
+        from = key->end;
+        if (beginsLine)
+            from += lineEndLength(text, from);
+    }
+    after.append(QStringView(text).mid(from));
+    settings.OptAfter = after;
     return settings;
 }
 
@@ -176,7 +226,7 @@ QString LocationSettings::fileText() const
     QString text = OptOther;
     for (int i = 0; i < Count; ++i) {
         text += key(i + 1) + LocationFile[i] + QLatin1Char(',') + LocationText[i] + QLatin1Char(',') +
-                QStringLiteral("\r\n");
+                LocationRest[i] + QStringLiteral("\r\n");
     }
     return text + OptAfter;
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringView>
 
 #include <array>
 
@@ -10,18 +12,23 @@
 // together with every other setting the file holds.
 //
 // An entry is the key "Location1=" .. "Location5=", the file name, ",", the
-// text, ",", with both commas on the key's line. Entries are found anywhere in
-// the file, whatever the letter case of their keys, and the first entry of a
-// location is the one that counts. A key without its two commas on its line
-// (a comment such as "; old: Location2=beach", a damaged line) is no entry,
-// only text; so is a key inside another entry's values.
+// text, ",", and whatever else its line holds after the second comma. A key
+// at the start of a line is an entry whatever its commas: the fields it lacks
+// are empty (no comma: the rest of the line is the file name; one comma: the
+// rest of the line after it is the text), so that saving completes it rather
+// than writing a second entry beside it. A key further on in a line is an
+// entry only with two commas after it on its line (a comment such as
+// "; old: Location2=beach" is text); so are the keys inside the file name and
+// text of an entry. Keys are found whatever their letter case, and the first
+// entry of a location is the one that counts.
 //
 // Writing keeps all other text of the file: whatever stood in front of the
 // entries stays in front byte for byte (OptOther), whatever stood between or
-// after them follows the entries (OptAfter). The entries are written together,
-// one a line in the order 1 to 5, where the first entry stood; later entries
-// of the same location are dropped, so a file holds each entry once and the
-// values written are the values read back.
+// after them follows the entries (OptAfter), and what stood after an entry's
+// second comma stays on its line (LocationRest). The entries are written
+// together, one a line in the order 1 to 5, where the first entry stood;
+// later entries of the same location are dropped, so a file holds each entry
+// once and the values written are the values read back.
 struct LocationSettings
 {
     static constexpr int Count = 5;
@@ -29,6 +36,9 @@ struct LocationSettings
     // Index 0 is location 1.
     std::array<QString, Count> LocationFile;
     std::array<QString, Count> LocationText;
+    // What the entry's line holds after its second comma, as it stood: up to
+    // the line end or the next entry's key.
+    std::array<QString, Count> LocationRest;
     // Other text in front of the entries, exactly as read.
     QString OptOther;
     // Other text between and after the entries, in the order it stood.
@@ -47,6 +57,13 @@ struct LocationSettings
     // Letter case is ignored for the ASCII letters only, so no other character
     // stands in for one.
     static int keyAt(const QString &text, qsizetype i);
+
+    struct Key;
+    // Every key of the text, in order, as the reader takes it; keys inside an
+    // entry's file name or text are not listed. In proportion to the text's
+    // length, whatever its shape. The Locations window and the check of the
+    // file both read a file through it, so they cannot disagree.
+    static QList<Key> keys(const QString &text);
 
     // The settings held by the text of "Options.Cfg" (the file as read). A
     // location without an entry has an empty file name and text. Takes time in
@@ -78,6 +95,30 @@ struct LocationSettings
     // or a message naming the file and the reason; a failed write leaves the old
     // file whole.
     QString save(const QString &programFolder) const;
+};
+
+struct LocationSettings::Key
+{
+    enum class Kind {
+        Entry,    // the first entry of its location
+        Repeated, // a later entry of a location: not read, and dropped by saving
+        NoEntry,  // a key within a line without two commas after it: text
+    };
+    Kind kind = Kind::Entry;
+    int location = 0; // 1 to 5
+    qsizetype at = 0; // where the key starts
+    // Entries only: the commas found on the key's line (0, 1 or 2); where the
+    // file name ends (the first comma, or the line end); where the text ends
+    // (the second comma, or the line end); where the entry ends (the line
+    // end, or the key of the next entry on its line).
+    int commas = 0;
+    qsizetype fileEnd = 0;
+    qsizetype textEnd = 0;
+    qsizetype end = 0;
+
+    QStringView file(const QString &text) const;
+    QStringView value(const QString &text) const; // the location's text
+    QStringView rest(const QString &text) const;
 };
 
 struct LocationSettings::LoadResult

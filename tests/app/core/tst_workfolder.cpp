@@ -19,6 +19,8 @@ class TestWorkFolder : public QObject
 private slots:
     void choose_data();
     void choose();
+    void installedKitWorksInTheDataFolder_data();
+    void installedKitWorksInTheDataFolder();
     void situationOfTheRunningProgram();
     void firstFillCopiesTheShippedContent();
     void neverReplacesTheUsersFiles();
@@ -26,6 +28,8 @@ private slots:
     void laterVersionAddsWhatItShipsNew();
     void failedFillIsCompletedLater();
     void missingContentIsReported();
+    void dataFolderProblem_data();
+    void dataFolderProblem();
 };
 
 namespace {
@@ -150,6 +154,41 @@ void TestWorkFolder::choose()
     QVERIFY(!QFileInfo::exists(situation.dataFolder));
 }
 
+void TestWorkFolder::installedKitWorksInTheDataFolder_data()
+{
+    QTest::addColumn<bool>("hasSettings");
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("started by root: the executables' folder writable") << false << true;
+    QTest::newRow("writable, with settings") << true << true;
+    QTest::newRow("started by a user") << false << false;
+}
+
+void TestWorkFolder::installedKitWorksInTheDataFolder()
+{
+    QFETCH(bool, hasSettings);
+    QFETCH(bool, writable);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    WorkFolder::Situation situation;
+    situation.workingDirectory = dir.path();
+    situation.programFolder = dir.filePath(QStringLiteral("usr/bin"));
+    situation.programFolderHasSettings = hasSettings;
+    situation.programFolderWritable = writable;
+    situation.dataFolder = dir.filePath(QStringLiteral("data"));
+    situation.contentFolder = dir.filePath(QStringLiteral("usr/share/mindloom"));
+    situation.installed = true;
+
+    WorkFolder::Choice choice = WorkFolder::choose(situation);
+    QCOMPARE(choice.kind, Kind::DataFolder);
+    QCOMPARE(choice.folder, native(situation.dataFolder) + QDir::separator());
+    // A folder given still wins.
+    situation.folderGiven = true;
+    situation.requested = QStringLiteral(".");
+    choice = WorkFolder::choose(situation);
+    QCOMPARE(choice.kind, Kind::Requested);
+    QCOMPARE(choice.folder, native(dir.path()) + QDir::separator());
+}
+
 void TestWorkFolder::situationOfTheRunningProgram()
 {
     QTemporaryDir home;
@@ -164,8 +203,10 @@ void TestWorkFolder::situationOfTheRunningProgram()
     QCOMPARE(situation.programFolder, QCoreApplication::applicationDirPath());
     QCOMPARE(situation.dataFolder, home.filePath(QStringLiteral("Mindloom")));
     QCOMPARE(situation.contentFolder, KitInfo::installedContentFolder());
-    // The test's own folder holds no settings file.
+    // The test's own folder holds no settings file, and no shipped content
+    // stands beside it.
     QVERIFY(!situation.programFolderHasSettings);
+    QVERIFY(!situation.installed);
 }
 
 void TestWorkFolder::firstFillCopiesTheShippedContent()
@@ -296,6 +337,60 @@ void TestWorkFolder::missingContentIsReported()
     // The folder is there to work in, and the next start tries again.
     QVERIFY(QFileInfo(data).isDir());
     QVERIFY(!QFileInfo::exists(data + QLatin1Char('/') + WorkFolder::filledMarkerName()));
+}
+
+void TestWorkFolder::dataFolderProblem_data()
+{
+    QTest::addColumn<QString>("inTheWay"); // a file put where the fill needs a folder; "": none
+    QTest::addColumn<qint64>("available");
+    QTest::addColumn<QStringList>("expected"); // parts of the message; none: no message
+
+    // "@" is the data folder.
+    QTest::newRow("filled, room enough") << QString() << WorkFolder::FullBelow << QStringList();
+    QTest::newRow("room not known") << QString() << qint64(-1) << QStringList();
+    QTest::newRow("a file where the data folder should be")
+        << QStringLiteral(".") << qint64(-1)
+        << QStringList{QStringLiteral("The data folder \"@\""),
+                       QStringLiteral("Cannot make the folder \"@\": ")};
+    QTest::newRow("a file where its pictures' folder should be")
+        << QStringLiteral("Images") << qint64(-1)
+        << QStringList{QStringLiteral("The data folder \"@\""), QStringLiteral("Cannot make the folder \"@") +
+                                                                    QDir::separator() +
+                                                                    QStringLiteral("Images\": ")};
+    QTest::newRow("full") << QString() << qint64(500)
+                          << QStringList{QStringLiteral("The disk of the data folder \"@\""),
+                                         QStringLiteral("is full: 500 bytes are free")};
+}
+
+void TestWorkFolder::dataFolderProblem()
+{
+    QFETCH(QString, inTheWay);
+    QFETCH(qint64, available);
+    QFETCH(QStringList, expected);
+    const FillFolders f;
+    QVERIFY(f.dir.isValid());
+    // A write fails where a file stands in the way, whoever runs the test.
+    if (!inTheWay.isEmpty()) {
+        const QString path = QDir::cleanPath(f.data + QLatin1Char('/') + inTheWay);
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        TestFiles::writeBytes(path, "in the way");
+    }
+    const WorkFolder::FillResult filled = WorkFolder::fill(f.data, f.content);
+    QCOMPARE(filled.ok(), inTheWay.isEmpty());
+    const QString problem = WorkFolder::dataFolderProblem(f.data, filled, available);
+    if (expected.isEmpty()) {
+        QCOMPARE(problem, QString());
+        return;
+    }
+    for (QString part : expected) {
+        part.replace(QLatin1Char('@'), native(f.data));
+        QVERIFY2(problem.contains(part), qPrintable(problem));
+    }
+    // Each failure says the system's reason after the name.
+    for (const QString &error : filled.errors) {
+        QVERIFY2(problem.contains(error), qPrintable(problem));
+        QVERIFY2(!error.section(QStringLiteral("\": "), 1).isEmpty(), qPrintable(error));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestWorkFolder)

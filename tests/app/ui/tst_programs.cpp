@@ -155,12 +155,13 @@ void TestPrograms::commandLine_data()
         << M << args({"--folder", "@/nowhere", "--check", "@/Juniper.qas"}) << false << 2 << QString()
         << QStringLiteral("^Mindloom: The folder \"@/nowhere\" does not exist.") + mUsage << QString()
         << false;
-    QTest::newRow("Mindloom --folder missing, window")
-        << M << args({"--folder", "@/nowhere"}) << true << 2 << QString()
+    // Refused before the window needs a display.
+    QTest::newRow("Mindloom --folder missing, window, no display")
+        << M << args({"--folder", "@/nowhere"}) << false << 2 << QString()
         << QStringLiteral("^Mindloom: The folder \"@/nowhere\" does not exist.") + mUsage << QString()
         << false;
-    QTest::newRow("Mindloom --folder a file")
-        << M << args({"--folder", "@/notes.txt"}) << true << 2 << QString()
+    QTest::newRow("Mindloom --folder a file, no display")
+        << M << args({"--folder", "@/notes.txt"}) << false << 2 << QString()
         << QStringLiteral("^Mindloom: \"@/notes.txt\" is not a folder.") + mUsage << QString() << false;
     QTest::newRow("Mindloom --folder") << M << args({"--folder", "@"}) << true << StillRunning << QString()
                                        << QString() << QString() << false;
@@ -172,11 +173,30 @@ void TestPrograms::commandLine_data()
     QTest::newRow("Mindloom with the toolkit's -platform")
         << M << args({"-platform", "offscreen", "--folder", "@"}) << false << StillRunning << QString()
         << QString() << QString() << false;
+    QTest::newRow("Mindloom with a stray argument, no display")
+        << M << args({"--folder", "@", "stray"}) << false << 2 << QString()
+        << QStringLiteral(
+               "^Mindloom: Mindloom opens a .kba knowledge base, a personality's .mem or .qas file "
+               "or Options.Cfg, not \"stray\".") +
+               mUsage
+        << QString() << false;
+    // The toolkit's options and their values are no stray arguments.
+    QTest::newRow("Mindloom with the toolkit's -platform and a stray argument")
+        << M << args({"-platform", "offscreen", "--style=fusion", "-reverse", "stray"}) << false << 2
+        << QString()
+        << QStringLiteral(
+               "^Mindloom: Mindloom opens a .kba knowledge base, a personality's .mem or .qas file "
+               "or Options.Cfg, not \"stray\".") +
+               mUsage
+        << QString() << false;
+    QTest::newRow("Mindloom with the toolkit's -platform, -style and a file")
+        << M << args({"-platform", "offscreen", "-style", "fusion", "@/Astronomy.kba"}) << false
+        << StillRunning << QString() << QString() << QString() << false;
     QTest::newRow("Mindloom with the toolkit's -platform and an unknown option")
         << M << args({"-platform", "offscreen", "-bogus"}) << false << 2 << QString()
         << QStringLiteral("^Mindloom: Unknown option 'bogus'.") + mUsage << QString() << false;
-    QTest::newRow("Mindloom with a file it does not open")
-        << M << args({"@/notes.txt"}) << true << 2 << QString()
+    QTest::newRow("Mindloom with a file it does not open, no display")
+        << M << args({"@/notes.txt"}) << false << 2 << QString()
         << QStringLiteral(
                "^Mindloom: Mindloom opens a .kba knowledge base, a personality's .mem or .qas file "
                "or Options.Cfg, not \".*/notes.txt\".") +
@@ -237,8 +257,8 @@ void TestPrograms::commandLine_data()
     QTest::newRow("Frameloft with an unknown option, no display")
         << F << args({"@/Scene.scn", "--bogus"}) << false << 2 << QString()
         << QStringLiteral("^Frameloft: Unknown option 'bogus'.") + fUsage << QString() << false;
-    QTest::newRow("Frameloft with two scenes")
-        << F << args({"@/Scene.scn", "@/Broken.scn"}) << true << 2 << QString()
+    QTest::newRow("Frameloft with two scenes, no display")
+        << F << args({"@/Scene.scn", "@/Broken.scn"}) << false << 2 << QString()
         << QStringLiteral("^Frameloft: Unexpected argument '@/Broken.scn'.") + fUsage << QString() << false;
 }
 

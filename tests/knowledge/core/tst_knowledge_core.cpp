@@ -12,6 +12,8 @@ class TestKnowledgeCore : public QObject
 private slots:
     void sentences_data();
     void sentences();
+    void paragraphs_data();
+    void paragraphs();
     void appendFactsStopsBetweenSentences();
     void splitterOutlivesItsSource();
     void percentage_data();
@@ -28,18 +30,19 @@ void TestKnowledgeCore::sentences_data()
 
     QTest::newRow("every rule at once")
         << QStringLiteral("Hello there. How are you?\r\nFine. One.Two. Wait... what. E f")
-        << QStringList{QStringLiteral("Hello there."), QStringLiteral("How are you?\r\nFine."),
-                       QStringLiteral("One."),         QStringLiteral("Two."),
-                       QStringLiteral("Wait..."),      QStringLiteral("what."),
-                       QStringLiteral("E f")};
+        << QStringList{QStringLiteral("Hello there."), QStringLiteral("How are you? Fine."),
+                       QStringLiteral("One.Two."),     QStringLiteral("Wait..."),
+                       QStringLiteral("what."),        QStringLiteral("E f")};
     QTest::newRow("question mark is no end")
         << QStringLiteral("Hello there. How are you? Fine.")
         << QStringList{QStringLiteral("Hello there."), QStringLiteral("How are you? Fine.")};
     QTest::newRow("fragment after last stop")
         << QStringLiteral("A b. C d. E f")
         << QStringList{QStringLiteral("A b."), QStringLiteral("C d."), QStringLiteral("E f")};
-    QTest::newRow("letter after stop begins the next")
-        << QStringLiteral("One.Two.") << QStringList{QStringLiteral("One."), QStringLiteral("Two.")};
+    QTest::newRow("a letter or digit after a stop ends nothing")
+        << QStringLiteral("See fsf.org and 3.14 here. One.Two. Wait...what. Yes.")
+        << QStringList{QStringLiteral("See fsf.org and 3.14 here."), QStringLiteral("One.Two."),
+                       QStringLiteral("Wait...what."), QStringLiteral("Yes.")};
     QTest::newRow("ellipsis ends one sentence")
         << QStringLiteral("Wait... what.") << QStringList{QStringLiteral("Wait..."), QStringLiteral("what.")};
     QTest::newRow("no full stop: the whole text")
@@ -48,25 +51,45 @@ void TestKnowledgeCore::sentences_data()
     QTest::newRow("white space only") << QStringLiteral(" \t\r\n\f") << QStringList{};
     QTest::newRow("only a stop") << QStringLiteral(".") << QStringList{QStringLiteral(".")};
     QTest::newRow("only stops") << QStringLiteral("..") << QStringList{QStringLiteral("..")};
-    QTest::newRow("stop first") << QStringLiteral(".abc.")
+    QTest::newRow("stop first") << QStringLiteral(". abc.")
                                 << QStringList{QStringLiteral("."), QStringLiteral("abc.")};
-    // One separator is left out: a second one begins the next sentence.
-    QTest::newRow("crlf after stop")
-        << QStringLiteral("First line.\r\nSecond\r\nline.  Third.\tFourth.\nFifth.")
-        << QStringList{QStringLiteral("First line."), QStringLiteral("\nSecond\r\nline."),
-                       QStringLiteral(" Third."), QStringLiteral("Fourth."), QStringLiteral("Fifth.")};
+    // A line end within a paragraph is a space; one separator is left out,
+    // so a second one begins the next sentence.
+    QTest::newRow("line ends after stops")
+        << QStringLiteral("First line.\r\nSecond\r\nline.  Third.\tFourth.\nFifth.\rSixth.")
+        << QStringList{QStringLiteral("First line."), QStringLiteral("Second line."),
+                       QStringLiteral(" Third."),     QStringLiteral("Fourth."),
+                       QStringLiteral("Fifth."),      QStringLiteral("Sixth.")};
+    QTest::newRow("hard-wrapped with LF")
+        << QStringLiteral("A fact that\nruns over\nthree lines. And\nanother.")
+        << QStringList{QStringLiteral("A fact that runs over three lines."), QStringLiteral("And another.")};
+    QTest::newRow("hard-wrapped with CR")
+        << QStringLiteral("A fact\rwrapped.") << QStringList{QStringLiteral("A fact wrapped.")};
     QTest::newRow("other characters after a stop stay")
         << QStringLiteral("A.\u00a0B.\"C.\" D.)")
         << QStringList{QStringLiteral("A."), QStringLiteral("\u00a0B."), QStringLiteral("\"C."),
                        QStringLiteral("\" D."), QStringLiteral(")")};
-    QTest::newRow("empty lines are no end") << QStringLiteral("Title\r\n\r\nBody text.")
-                                            << QStringList{QStringLiteral("Title\r\n\r\nBody text.")};
+    // An empty line ends the paragraph and its sentence.
+    QTest::newRow("a heading is a fact of its own")
+        << QStringLiteral("Title\r\n\r\nBody text\r\ngoes on.")
+        << QStringList{QStringLiteral("Title"), QStringLiteral("Body text goes on.")};
+    QTest::newRow("paragraph breaks of every kind")
+        << QStringLiteral("One\n\nTwo\r\rThree\r\n \t\r\nFour\n\n\n\nFive.")
+        << QStringList{QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three"),
+                       QStringLiteral("Four"), QStringLiteral("Five.")};
+    QTest::newRow("paragraph after a stop") << QStringLiteral("Done. \r\n\r\nNext")
+                                            << QStringList{QStringLiteral("Done."), QStringLiteral("Next")};
+    QTest::newRow("empty lines around the text")
+        << QStringLiteral("\r\n\r\n  Indented.\r\n\r\n") << QStringList{QStringLiteral("  Indented.")};
     QTest::newRow("stop after a separator")
         << QStringLiteral("A. .") << QStringList{QStringLiteral("A."), QStringLiteral(".")};
     QTest::newRow("white space after the last stop is dropped")
         << QStringLiteral("A.\r\n\r\n \t") << QStringList{QStringLiteral("A.")};
     QTest::newRow("fragment keeps its white space")
-        << QStringLiteral("A.  b \r\n") << QStringList{QStringLiteral("A."), QStringLiteral(" b \r\n")};
+        << QStringLiteral("A.  b \r\n") << QStringList{QStringLiteral("A."), QStringLiteral(" b ")};
+    QTest::newRow("NUL left out") << QStringLiteral("Nu") + QChar(0) + QStringLiteral("ll.") + QChar(0) +
+                                         QStringLiteral("\r\nEnd.")
+                                  << QStringList{QStringLiteral("Null."), QStringLiteral("End.")};
 }
 
 void TestKnowledgeCore::sentences()
@@ -79,6 +102,43 @@ void TestKnowledgeCore::sentences()
     for (const QString &sentence : expected)
         facts += sentence + QStringLiteral("\r\n\r\n");
     QCOMPARE(SentenceSplitter::facts(source), facts);
+    // Whatever the source's line ends, the knowledge base has CR LF only.
+    QCOMPARE(facts.count(QLatin1Char('\n')), facts.count(QStringLiteral("\r\n")));
+    QCOMPARE(facts.count(QLatin1Char('\r')), facts.count(QStringLiteral("\r\n")));
+}
+
+void TestKnowledgeCore::paragraphs_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("drops");
+
+    QTest::newRow("one line") << QStringLiteral("Plain. Text.") << QStringLiteral("Plain. Text.") << 0;
+    QTest::newRow("lines joined by spaces")
+        << QStringLiteral("a\r\nb\nc\rd") << QStringLiteral("a b c d") << 0;
+    QTest::newRow("spaces at the line ends stay")
+        << QStringLiteral("a \r\n b") << QStringLiteral("a   b") << 0;
+    QTest::newRow("paragraphs one a line")
+        << QStringLiteral("a\r\n\r\nb\n \nc") << QStringLiteral("a\nb\nc") << 0;
+    QTest::newRow("no line end at the ends") << QStringLiteral("\n\r\na\r\n") << QStringLiteral("a") << 0;
+    QTest::newRow("NUL left out, and counted")
+        << QChar(0) + QStringLiteral("a") + QChar(0) + QChar(0) + QStringLiteral("\r\n") + QChar(0)
+        << QStringLiteral("a") << 4;
+    QTest::newRow("a line of NULs is empty")
+        << QStringLiteral("a\r\n") + QChar(0) + QStringLiteral("\r\nb") << QStringLiteral("a\nb") << 1;
+}
+
+void TestKnowledgeCore::paragraphs()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, expected);
+    QFETCH(int, drops);
+    qsizetype dropped = -1;
+    QCOMPARE(SentenceSplitter::paragraphs(source, &dropped), expected);
+    QCOMPARE(dropped, qsizetype(drops));
+    const SentenceSplitter splitter(source);
+    QCOMPARE(splitter.text(), expected);
+    QCOMPARE(splitter.drops(), qsizetype(drops));
 }
 
 void TestKnowledgeCore::appendFactsStopsBetweenSentences()

@@ -65,6 +65,7 @@ private slots:
 
     void import_data();
     void import();
+    void importOfALinuxText();
     void importCancelledChangesNothing();
     void importFailureChangesNothing();
     void importedUtf8SavesInCodePage_data();
@@ -721,7 +722,7 @@ void TestKBEd::import_data()
     QTest::newRow("every rule at once")
         << QByteArray("Hello there. How are you?\r\nFine. One.Two. Wait... what. E f")
         << QStringLiteral("Hello there. How are you?\r\nFine. One.Two. Wait... what. E f")
-        << QStringLiteral("Hello there.\r\n\r\nHow are you?\r\nFine.\r\n\r\nOne.\r\n\r\nTwo.\r\n\r\n"
+        << QStringLiteral("Hello there.\r\n\r\nHow are you? Fine.\r\n\r\nOne.Two.\r\n\r\n"
                           "Wait...\r\n\r\nwhat.\r\n\r\nE f\r\n\r\n");
     QTest::newRow("question mark inside")
         << QByteArray("Hello there. How are you? Fine.") << QStringLiteral("Hello there. How are you? Fine.")
@@ -732,7 +733,7 @@ void TestKBEd::import_data()
     QTest::newRow("lines of a book") << QByteArray("Line one.\r\nLine\r\ntwo. Caf\xe9.\r\n")
                                      << QStringLiteral("Line one.\r\nLine\r\ntwo. Caf\u00e9.\r\n")
                                      << QStringLiteral(
-                                            "Line one.\r\n\r\n\nLine\r\ntwo.\r\n\r\nCaf\u00e9.\r\n\r\n");
+                                            "Line one.\r\n\r\nLine two.\r\n\r\nCaf\u00e9.\r\n\r\n");
     QTest::newRow("utf-8") << QByteArray("It\xe2\x80\x99s late. Caf\xc3\xa9?")
                            << QStringLiteral("It\u2019s late. Caf\u00e9?")
                            << QStringLiteral("It\u2019s late.\r\n\r\nCaf\u00e9?\r\n\r\n");
@@ -759,6 +760,37 @@ void TestKBEd::import()
     QCOMPARE(call.filter, QStringLiteral("Text Files (*.txt)|*.txt"));
     QVERIFY(call.initDir.isEmpty());
     QVERIFY(m_platform->messages.isEmpty());
+}
+
+void TestKBEd::importOfALinuxText()
+{
+    // Hard-wrapped with LF, a heading, and NULs: facts one a line, CR LF
+    // only in the file saved, and a note of what was left out.
+    static const char bytes[] =
+        "Stars\n\nA star is a ball\nof hot gas.\0 Its light\ntakes years\n\0to reach us.\n";
+    const QByteArray source(bytes, sizeof bytes - 1);
+    m_platform->dialogAnswers << writeFile(QStringLiteral("stars.txt"), source);
+    control<QPushButton>("Command3")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!kb().isSplitting(), 10000);
+    const QString facts = QStringLiteral(
+        "Stars\r\n\r\nA star is a ball of hot gas.\r\n\r\nIts light takes years to reach us.\r\n\r\n");
+    QCOMPARE(area()->text(), facts);
+    auto *status = control<QLabel>("Label1");
+    QCOMPARE(status->text(), QStringLiteral("NULs cut"));
+    QVERIFY2(status->sizeHint().width() <= status->width(),
+             qPrintable(QString::number(status->sizeHint().width())));
+    QVERIFY2(status->toolTip().endsWith(QStringLiteral(": 2")), qPrintable(status->toolTip()));
+    QVERIFY(m_platform->messages.isEmpty());
+
+    const QString saved = m_fixture->path(QStringLiteral("stars.kba"));
+    m_platform->dialogAnswers << saved;
+    control<QPushButton>("Command2")->click();
+    QCOMPARE(TestFiles::readBytes(saved), facts.toLatin1() + "\r\n");
+
+    // A new knowledge base has nothing left out.
+    control<QPushButton>("Command4")->click();
+    QVERIFY(status->text().isEmpty());
+    QVERIFY(status->toolTip().isEmpty());
 }
 
 void TestKBEd::importCancelledChangesNothing()

@@ -3,6 +3,8 @@
 #include "Controls.h"
 #include "ProgramFolderFixture.h"
 #include "SuiteMain.h"
+#include "TestFiles.h"
+#include "WorkFolder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,6 +25,7 @@ private slots:
     void startsFrameloft_data();
     void startsFrameloft();
     void failedStartIsReported();
+    void unusableDataFolderIsReported();
     void keysClickOnRelease_data();
     void keysClickOnRelease();
     void oneWindowOfEachKind_data();
@@ -167,6 +170,35 @@ void TestSuiteMain::failedStartIsReported()
     launcher.platform.processStartSucceeds = true;
     picture(*launcher.window, 1)->click();
     QCOMPARE(launcher.platform.startedProcesses.size(), 2);
+    QCOMPARE(launcher.platform.messages.size(), 1);
+}
+
+void TestSuiteMain::unusableDataFolderIsReported()
+{
+    // The data folder of an installed kit cannot be made: a file stands where
+    // it should be (a write that fails whoever runs the test).
+    Launcher launcher;
+    const QString content = launcher.elsewhere(QStringLiteral("share/mindloom"));
+    QVERIFY(QDir().mkpath(content));
+    TestFiles::writeBytes(content + QStringLiteral("/Options.Cfg"), "shipped settings");
+    const QString data = launcher.elsewhere(QStringLiteral("Mindloom"));
+    TestFiles::writeBytes(data, "in the way");
+    const WorkFolder::FillResult filled = WorkFolder::fill(data, content);
+    QVERIFY(!filled.ok());
+
+    launcher.window->reportDataFolder(WorkFolder::dataFolderProblem(data, filled, -1));
+    QCOMPARE(launcher.platform.messages.size(), 1);
+    const FakePlatform::Message &message = launcher.platform.messages.first();
+    QCOMPARE(message.icon, Platform::MessageIcon::Critical);
+    QCOMPARE(message.title, QStringLiteral("Data Folder"));
+    // The folder, and the system's reason.
+    const QString folder = QDir::toNativeSeparators(data);
+    QVERIFY2(message.text.contains(QStringLiteral("The data folder \"%1\"").arg(folder)),
+             qPrintable(message.text));
+    QVERIFY2(message.text.contains(filled.errors.first()), qPrintable(message.text));
+
+    // A folder in order gives no message.
+    launcher.window->reportDataFolder(QString());
     QCOMPARE(launcher.platform.messages.size(), 1);
 }
 

@@ -52,14 +52,22 @@ void TestLocationCheck::check_data()
                "x LOCATION5=e.jpg,Five, location4=d.jpg,Four,\r\nLocation3=c.jpg,Three,Location2=b.jpg,"
                "Two,Location1=a.jpg,One,")
         << QStringList();
-    QTest::newRow("a key without its commas")
+    QTest::newRow("a key within a line without its commas")
         << QByteArray("; old: Location2=beach\r\n") + Entries
-        << QStringList{
-               QStringLiteral("1: \"Location2=\" has no two commas after it on its line, so it is no entry")};
-    QTest::newRow("a key whose commas are on the next line")
+        << QStringList{QStringLiteral(
+               "1: \"Location2=\" stands within a line without two commas after it, so it is no entry")};
+    // A key that begins a line is an entry whatever its commas.
+    QTest::newRow("an entry whose commas are on the next line")
         << QByteArray("Location2=b.jpg\r\n,Two,\r\n") + Entries
+        << QStringList{QStringLiteral("1: the entry of location 2 has no comma: the rest of its line is the "
+                                      "picture's name, and saving adds both commas"),
+                       QStringLiteral("4: a second entry of location 2: only the one on line 1 is read, and "
+                                      "saving drops this one")};
+    QTest::newRow("an entry without its last comma")
+        << QByteArray("Location1=a.jpg,One,\r\nLocation2=b.jpg,Two\r\nLocation3=c.jpg,Three,\r\n"
+                      "Location4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\n")
         << QStringList{
-               QStringLiteral("1: \"Location2=\" has no two commas after it on its line, so it is no entry")};
+               QStringLiteral("2: the entry of location 2 has no comma after its text, which saving adds")};
     QTest::newRow("a second entry") << Entries + "location3=x.jpg,Other,\r\n"
                                     << QStringList{
                                            QStringLiteral("7: a second entry of location 3: only the one on "

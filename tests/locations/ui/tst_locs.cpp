@@ -178,14 +178,15 @@ void TestLocs::opensSettings()
     QCOMPARE(image(window, 3)->text(), QStringLiteral("Broken.jpg"));
     QVERIFY(image(window, 3)->toolTip().contains(QStringLiteral("Broken.jpg")));
     QCOMPARE(text(window, 3)->text(), QStringLiteral("Sand"));
-    // No entry, and an entry without its commas: empty, no name on the frame.
-    for (int n : {4, 5}) {
-        QCOMPARE(text(window, n)->text(), QString());
-        QCOMPARE(image(window, n)->text(), QString());
-    }
+    // No entry: empty, no name on the frame. An entry without its commas
+    // names its picture and has no text.
+    QCOMPARE(text(window, 4)->text(), QString());
+    QCOMPARE(image(window, 4)->text(), QString());
+    QCOMPARE(text(window, 5)->text(), QString());
+    QCOMPARE(image(window, 5)->text(), QStringLiteral("Mountains.jpg"));
 
     // Saving writes back what was read, not "Text1", and keeps the other
-    // settings; the entry without its commas is other text, kept as well.
+    // settings; the entry without its commas is completed, one line for its key.
     command(window, 6)->click();
     QVERIFY(platform.messages.isEmpty());
     QCOMPARE(folder.optionsBytes(), QByteArray("Other=1\r\n"
@@ -193,8 +194,7 @@ void TestLocs::opensSettings()
                                                "Location2=Missing.jpg,Books,\r\n"
                                                "Location3=Broken.jpg,Sand,\r\n"
                                                "Location4=,,\r\n"
-                                               "Location5=,,\r\n"
-                                               "Location5=Mountains.jpg\r\n"
+                                               "Location5=Mountains.jpg,,\r\n"
                                                "After=2\r\n"));
 }
 
