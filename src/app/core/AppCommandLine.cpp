@@ -39,56 +39,45 @@ QString checkDescription(KitProgram program)
     Q_UNREACHABLE();
 }
 
-// The options every program of the toolkit takes, whatever their platform.
-bool isToolkitOption(const QString &name)
+struct ToolkitOption
 {
-    static const QStringList names = {QStringLiteral("style"),
-                                      QStringLiteral("stylesheet"),
-                                      QStringLiteral("widgetcount"),
-                                      QStringLiteral("reverse"),
-                                      QStringLiteral("qmljsdebugger"),
-                                      QStringLiteral("platform"),
-                                      QStringLiteral("platformpluginpath"),
-                                      QStringLiteral("platformtheme"),
-                                      QStringLiteral("plugin"),
-                                      QStringLiteral("qwindowgeometry"),
-                                      QStringLiteral("qwindowicon"),
-                                      QStringLiteral("qwindowtitle"),
-                                      QStringLiteral("session"),
-                                      QStringLiteral("display"),
-                                      QStringLiteral("geometry"),
-                                      QStringLiteral("dialogs"),
-                                      QStringLiteral("fontengine"),
-                                      QStringLiteral("name"),
-                                      QStringLiteral("visual"),
-                                      QStringLiteral("ncols"),
-                                      QStringLiteral("cmap"),
-                                      QStringLiteral("nograb"),
-                                      QStringLiteral("dograb"),
-                                      QStringLiteral("sync")};
-    return names.contains(name);
-}
+    const char *name;
+    // Takes the next argument as its value (as "-platform offscreen").
+    bool takesValue;
+};
 
-// The toolkit's options that take the next argument as their value (as
-// "-platform offscreen"), on any platform.
-bool takesValue(const QString &name)
+// The options every program of the toolkit takes, whatever their platform.
+constexpr ToolkitOption toolkitOptions[] = {{"style", true},
+                                            {"stylesheet", true},
+                                            {"widgetcount", false},
+                                            {"reverse", false},
+                                            {"qmljsdebugger", false},
+                                            {"platform", true},
+                                            {"platformpluginpath", true},
+                                            {"platformtheme", true},
+                                            {"plugin", true},
+                                            {"qwindowgeometry", true},
+                                            {"qwindowicon", true},
+                                            {"qwindowtitle", true},
+                                            {"session", true},
+                                            {"display", true},
+                                            {"geometry", true},
+                                            {"dialogs", false},
+                                            {"fontengine", false},
+                                            {"name", true},
+                                            {"visual", true},
+                                            {"ncols", true},
+                                            {"cmap", false},
+                                            {"nograb", false},
+                                            {"dograb", false},
+                                            {"sync", false}};
+
+const ToolkitOption *toolkitOption(const QString &name)
 {
-    static const QStringList names = {QStringLiteral("style"),
-                                      QStringLiteral("stylesheet"),
-                                      QStringLiteral("platform"),
-                                      QStringLiteral("platformpluginpath"),
-                                      QStringLiteral("platformtheme"),
-                                      QStringLiteral("plugin"),
-                                      QStringLiteral("qwindowgeometry"),
-                                      QStringLiteral("qwindowicon"),
-                                      QStringLiteral("qwindowtitle"),
-                                      QStringLiteral("session"),
-                                      QStringLiteral("display"),
-                                      QStringLiteral("geometry"),
-                                      QStringLiteral("name"),
-                                      QStringLiteral("visual"),
-                                      QStringLiteral("ncols")};
-    return names.contains(name);
+    for (const ToolkitOption &option : toolkitOptions)
+        if (name == QLatin1String(option.name))
+            return &option;
+    return nullptr;
 }
 
 // The arguments without the toolkit's options and their values, as the
@@ -112,11 +101,12 @@ QStringList withoutToolkitOptions(const QStringList &arguments)
         const qsizetype equals = name.indexOf(QLatin1Char('='));
         if (equals >= 0)
             name.truncate(equals);
-        if (!isToolkitOption(name)) {
+        const ToolkitOption *option = toolkitOption(name);
+        if (!option) {
             kept << argument;
             continue;
         }
-        if (equals < 0 && takesValue(name))
+        if (equals < 0 && option->takesValue)
             ++i;
     }
     return kept;
