@@ -30,8 +30,8 @@ void LauncherArt::writeAll(ArtWriter &writer, const QString &previewDir)
         label(QSize(199, 36), QRect(0, 0, 199, 35), Glyph::Book, QStringLiteral("Knowledge Base")),
         label(QSize(200, 35), QRect(1, 0, 198, 35), Glyph::Heart, QStringLiteral("Personality")),
         label(QSize(200, 35), QRect(1, 0, 199, 35), Glyph::Pin, QStringLiteral("Locations"))};
-    writer.write(QStringLiteral("src/launcher/ui/art/suitemain_background.png"), back, QSize(500, 365));
-    // The launcher paints this copy: it needs no decoding at start-up.
+    // Uncompressed: decoding a PNG took longer than the rest of the launcher's
+    // start-up.
     writer.write(QStringLiteral("src/launcher/ui/art/suitemain_background.bmp"), back, QSize(500, 365));
     const QSize sizes[] = {{200, 38}, {199, 36}, {200, 35}, {200, 35}};
     for (int i = 0; i < 4; ++i)

@@ -95,8 +95,8 @@ void SuiteMain::openFile(const QString &file)
 
 SuiteMain::SuiteMain(Platform &platform, QWidget *parent)
     : QWidget(parent), m_platform(platform),
-      // The same picture as the PNG, stored uncompressed: decoding the PNG
-      // took longer than the rest of the window's start-up.
+      // Stored uncompressed: decoding a PNG took longer than the rest of the
+      // window's start-up.
       m_background(QStringLiteral(":/launcher/suitemain_background.bmp"))
 {
     setObjectName(QStringLiteral("SuiteMain"));

@@ -97,7 +97,7 @@ void TestSuiteMain::layout()
     const SuiteMain &window = *launcher.window;
     QCOMPARE(window.windowTitle(), QStringLiteral("Mindloom 2G"));
     QCOMPARE(window.size(), QSize(497, 365));
-    QCOMPARE(QPixmap(QStringLiteral(":/launcher/suitemain_background.png")).size(), QSize(500, 365));
+    QCOMPARE(QPixmap(QStringLiteral(":/launcher/suitemain_background.bmp")).size(), QSize(500, 365));
 
     const QRect geometry[] = {{-1, 30, 200, 37}, {0, 71, 199, 35}, {-1, 111, 199, 35}, {-1, 151, 200, 35}};
     const QSize labels[] = {{200, 38}, {199, 36}, {200, 35}, {200, 35}};
