@@ -3,13 +3,13 @@
 
 #include "CanvasPicture.h"
 #include "Cp1252.h"
+#include "Picture.h"
 #include "ProgramFolder.h"
 #include "SceneFile.h"
 #include "SceneRecord.h"
 
 #include <QFileInfo>
 #include <QHash>
-#include <QImageReader>
 #include <QStringList>
 
 #include <algorithm>
@@ -85,10 +85,20 @@ public:
 private:
     // Where the reader takes a key from: the line of its first occurrence, 0
     // when it does not occur.
-    qsizetype lineOfKey(const QString &key) const
+    qsizetype lineOfKey(const QString &key)
     {
-        const SceneFile::EntryPosition entry = SceneFile::findEntry(m_text, key);
+        const SceneFile::EntryPosition &entry = entryOf(key);
         return entry.found ? m_lines.lineOf(entry.valueStart - 1 - key.size()) : 0;
+    }
+
+    // Each key is looked up once: a file of many lines with one key and no
+    // ";" would otherwise be read to its end once per line.
+    const SceneFile::EntryPosition &entryOf(const QString &key)
+    {
+        auto it = m_entries.find(key);
+        if (it == m_entries.end())
+            it = m_entries.insert(key, SceneFile::findEntry(m_text, key));
+        return it.value();
     }
 
     void add(qsizetype line, const QString &message) { m_findings << Finding{line, message}; }
@@ -132,7 +142,7 @@ private:
             add(number, QStringLiteral("%1 is no entry, and saving drops it").arg(quoted(line)));
             return;
         }
-        const SceneFile::EntryPosition first = SceneFile::findEntry(m_text, key);
+        const SceneFile::EntryPosition &first = entryOf(key);
         const qsizetype firstStart = first.valueStart - 1 - key.size();
         if (firstStart != start) {
             add(number,
@@ -172,10 +182,27 @@ private:
             return;
         }
         const QString path = SceneFile::picturePath(m_images, name);
-        if (!QFileInfo(path).isFile())
+        if (!QFileInfo(path).isFile()) {
             add(line, QStringLiteral("the picture %1 is missing from Images").arg(quoted(name)));
-        else if (!QImageReader(path).canRead())
-            add(line, QStringLiteral("the picture %1 in Images cannot be read").arg(quoted(name)));
+            return;
+        }
+        if (SceneFile::leavesPictureFolder(name))
+            add(line, QStringLiteral("warning: the picture %1 lies outside Images: the scene works only "
+                                     "beside that folder")
+                          .arg(quoted(name)));
+        // Decoded as LOAD and rendering decode it, so that what passes here
+        // also loads there.
+        const PictureResult loaded = PictureLoader::load(path);
+        if (!loaded.ok()) {
+            // The loader's message without the file, which the finding names.
+            const qsizetype named = loaded.error.lastIndexOf(QLatin1String(": "));
+            add(line, QStringLiteral("the picture %1 in Images cannot be loaded: %2")
+                          .arg(quoted(name), named < 0 ? loaded.error : loaded.error.mid(named + 2)));
+            return;
+        }
+        const QString mismatch = PictureLoader::formatMismatch(path);
+        if (!mismatch.isEmpty())
+            add(line, QStringLiteral("warning: %1").arg(mismatch));
     }
 
     void checkPlace(int part, const SceneFile::PartEntry &entry)
@@ -239,7 +266,7 @@ private:
             bool numbers = true;
             for (int number = 0; number < 4; ++number) {
                 const QString key = numberKey(part, number);
-                const SceneFile::EntryPosition value = SceneFile::findEntry(m_text, key);
+                const SceneFile::EntryPosition value = entryOf(key);
                 float read = 0;
                 if (!value.found) {
                     add(lineOfKey(pictureKey(part)),
@@ -248,6 +275,10 @@ private:
                     add(lineOfKey(key), QStringLiteral("\"%1\" holds %2, which is no number and reads as 0")
                                             .arg(key, quoted(value.value)));
                     numbers = false;
+                } else if (const SceneFile::NumberRoundTrip trip = SceneFile::numberRoundTrip(value.value);
+                           !trip.same()) {
+                    add(lineOfKey(key), QStringLiteral("\"%1\" holds %2, which is read and saved as \"%3\"")
+                                            .arg(key, quoted(value.value), trip.saved));
                 }
             }
             if (numbers)
@@ -257,7 +288,7 @@ private:
         if (content.parts[ScenePart::Misc].present) {
             for (const char *key : AnimationKeys) {
                 const QString name = QLatin1String(key);
-                const SceneFile::EntryPosition value = SceneFile::findEntry(m_text, name);
+                const SceneFile::EntryPosition value = entryOf(name);
                 bool whole = false;
                 value.value.trimmed().toInt(&whole);
                 if (!value.found)
@@ -271,7 +302,7 @@ private:
             }
         }
 
-        const SceneFile::EntryPosition alternative = SceneFile::findEntry(m_text, QStringLiteral("NI="));
+        const SceneFile::EntryPosition alternative = entryOf(QStringLiteral("NI="));
         if (alternative.found)
             checkPicture(QStringLiteral("NI="), alternative.value);
     }
@@ -282,6 +313,7 @@ private:
     QList<Finding> m_findings;
     QHash<QString, qsizetype> m_flagLines; // each switch word on a line of its own, and that line
     SceneFile::SceneContent m_content;
+    QHash<QString, SceneFile::EntryPosition> m_entries;
 };
 
 } // namespace
