@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CheckFindings.h"
+#include "ProgramFolderFixture.h"
 #include "SceneCheck.h"
+#include "SceneEditor.h"
 #include "TestFiles.h"
 
 #include <QDataStream>
@@ -20,6 +22,7 @@ private slots:
     void check_data();
     void check();
     void unreadableFile();
+    void shippedDefaultScene();
 
 private:
     QTemporaryDir m_dir;
@@ -257,6 +260,17 @@ void TestSceneCheck::unreadableFile()
         SceneCheck::checkFile(m_dir.filePath(QStringLiteral("none.scn")), m_dir.path() + QLatin1Char('/'));
     QVERIFY(!result.ok());
     QVERIFY2(result.error.contains(QStringLiteral("none.scn")), qPrintable(result.error));
+}
+
+// The scene the composer starts with, from the shipped pictures, lies on the
+// canvas and passes its own check.
+void TestSceneCheck::shippedDefaultScene()
+{
+    const QString assets = ProgramFolderFixture::assetsFolder();
+    SceneEditor editor(SceneEditor::Environment{[assets] { return assets; }, &PictureLoader::load});
+    QCOMPARE(editor.startUp(), QStringList());
+    const QByteArray bytes = editor.buildSceneText().toLatin1() + "\r\n";
+    QCOMPARE(shown(SceneCheck::check(bytes, assets)), QString());
 }
 
 QTEST_GUILESS_MAIN(TestSceneCheck)
