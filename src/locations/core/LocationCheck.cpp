@@ -38,6 +38,7 @@ QList<Finding> check(const QByteArray &bytes, const QString &programFolder)
     const QString noComma = tr("the entry of location %1 has no comma: the rest of its line is the picture's "
                                "name, and saving adds both commas");
     const QString oneComma = tr("the entry of location %1 has no comma after its text, which saving adds");
+    FileCheck::OfAKind noEntries, repeats, noCommas, oneCommas;
     std::array<const Key *, LocationSettings::Count> entries{};
     const QList<Key> keys = LocationSettings::keys(text);
     for (const Key &key : keys) {
@@ -46,20 +47,24 @@ QList<Finding> check(const QByteArray &bytes, const QString &programFolder)
         const Key *&entry = entries[size_t(key.location - 1)];
         switch (key.kind) {
         case Key::Kind::NoEntry:
-            findings << Finding{line, noEntry.arg(name)};
+            if (noEntries.take(line))
+                findings << Finding{line, noEntry.arg(name)};
             break;
         case Key::Kind::Repeated:
-            findings << Finding{line, repeated.arg(key.location).arg(lines.lineOf(entry->at))};
+            if (repeats.take(line))
+                findings << Finding{line, repeated.arg(key.location).arg(lines.lineOf(entry->at))};
             break;
         case Key::Kind::Entry:
             entry = &key;
             // The companion reads a text up to the next comma, on whatever line.
-            if (key.commas < 2) {
+            if (key.commas < 2 && (key.commas == 0 ? noCommas : oneCommas).take(line))
                 findings << Finding{line, (key.commas == 0 ? noComma : oneComma).arg(key.location)};
-            }
             break;
         }
     }
+
+    for (const FileCheck::OfAKind &kind : {noEntries, repeats, noCommas, oneCommas})
+        kind.finish(findings);
 
     const QString folder = ProgramFolder::subfolder(programFolder, QStringLiteral("Locations"));
     for (int n = 1; n <= LocationSettings::Count; ++n) {

@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 namespace SceneCheck {
@@ -103,6 +104,11 @@ private:
 
     void add(qsizetype line, const QString &message) { m_findings << Finding{line, message}; }
 
+    // The findings a line can have, each of them on a million lines of a
+    // damaged file.
+    enum LineKind { NoEntry, ReadElsewhere, NotRead, NoSemicolon, AfterSemicolon, LineKinds };
+    bool take(LineKind kind, qsizetype line) { return m_lineKinds[kind].take(line); }
+
     void checkLines()
     {
         const QStringList keys = allKeys();
@@ -118,6 +124,8 @@ private:
                 ++end;
             start = end + 1;
         }
+        for (const FileCheck::OfAKind &kind : m_lineKinds)
+            kind.finish(m_findings);
     }
 
     void checkLine(qsizetype start, QStringView line, const QStringList &keys)
@@ -126,7 +134,9 @@ private:
             return;
         const qsizetype number = m_lines.lineOf(start);
         for (const char *flag : Flags) {
-            if (flag && line == QString(QLatin1String(flag) + QLatin1Char(';'))) {
+            const qsizetype length = flag ? qsizetype(qstrlen(flag)) : 0;
+            if (flag && line.size() == length + 1 && line.endsWith(QLatin1Char(';')) &&
+                line.startsWith(QLatin1String(flag, length))) {
                 m_flagLines.insert(QString::fromLatin1(flag), number);
                 return;
             }
@@ -139,16 +149,18 @@ private:
             }
         }
         if (key.isEmpty()) {
-            add(number, QStringLiteral("%1 is no entry, and saving drops it").arg(quoted(line)));
+            if (take(NoEntry, number))
+                add(number, QStringLiteral("%1 is no entry, and saving drops it").arg(quoted(line)));
             return;
         }
         const SceneFile::EntryPosition &first = entryOf(key);
         const qsizetype firstStart = first.valueStart - 1 - key.size();
         if (firstStart != start) {
-            add(number,
-                QStringLiteral("\"%1\" is read from line %2, not from this entry, and saving drops this one")
-                    .arg(key)
-                    .arg(m_lines.lineOf(firstStart)));
+            if (take(ReadElsewhere, number))
+                add(number, QStringLiteral(
+                                "\"%1\" is read from line %2, not from this entry, and saving drops this one")
+                                .arg(key)
+                                .arg(m_lines.lineOf(firstStart)));
             return;
         }
         // A part's numbers and the animation texts are read only with the
@@ -159,18 +171,21 @@ private:
                                    std::any_of(std::begin(AnimationKeys), std::end(AnimationKeys),
                                                [&](const char *k) { return key == QLatin1String(k); });
             if ((own || animation) && !m_content.parts[size_t(part)].present) {
-                add(number, QStringLiteral("\"%1\" is not read without \"%2\", and saving drops it")
-                                .arg(key, pictureKey(part)));
+                if (take(NotRead, number))
+                    add(number, QStringLiteral("\"%1\" is not read without \"%2\", and saving drops it")
+                                    .arg(key, pictureKey(part)));
                 return;
             }
         }
         const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
         if (semicolon < 0) {
-            add(number, QStringLiteral("no \";\" ends the value of \"%1\" on its line").arg(key));
+            if (take(NoSemicolon, number))
+                add(number, QStringLiteral("no \";\" ends the value of \"%1\" on its line").arg(key));
         } else if (semicolon + 1 < line.size()) {
-            add(number,
-                QStringLiteral("the value of \"%1\" ends at the first \";\", so %2 after it is not read")
-                    .arg(key, quoted(line.mid(semicolon + 1))));
+            if (take(AfterSemicolon, number))
+                add(number,
+                    QStringLiteral("the value of \"%1\" ends at the first \";\", so %2 after it is not read")
+                        .arg(key, quoted(line.mid(semicolon + 1))));
         }
     }
 
@@ -314,6 +329,7 @@ private:
     QHash<QString, qsizetype> m_flagLines; // each switch word on a line of its own, and that line
     SceneFile::SceneContent m_content;
     QHash<QString, SceneFile::EntryPosition> m_entries;
+    std::array<FileCheck::OfAKind, LineKinds> m_lineKinds;
 };
 
 } // namespace

@@ -112,6 +112,22 @@ void TestSceneCheck::check_data()
                        "MF=8;",        "MD=3;",        "MS=100;"})
         << QStringList();
 
+    // A damaged file: the first hundred alike findings, then their count.
+    QByteArray damaged = startUpAnd({});
+    QStringList listed;
+    for (int i = 0; i < 250; ++i) {
+        damaged += "BG=m.jpg;\r\n";
+        if (i < FileCheck::MostOfAKind)
+            listed << QStringLiteral(
+                          "%1: \"BG=\" is read from line 1, not from this entry, and saving drops this "
+                          "one")
+                          .arg(i + 8);
+    }
+    listed << QStringLiteral(
+        "108: 150 more lines from this one on have the finding of line 107, which is not "
+        "listed again");
+    QTest::newRow("a damaged file of many alike lines") << damaged << listed;
+
     // Characters
     QTest::newRow("undefined byte")
         << startUpAnd({"NI=\x8D.jpg;"})
