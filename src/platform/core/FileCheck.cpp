@@ -192,6 +192,10 @@ QList<Finding> loneCarriageReturns(QStringView text, const Lines &lines,
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] != QLatin1Char('\r') || (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')))
             continue;
+        if (!kind.needsLine()) {
+            kind.count();
+            continue;
+        }
         const qsizetype line = lines.lineOf(at ? at(i) : i);
         if (kind.take(line))
             findings << Finding{

@@ -40,6 +40,11 @@ public:
     // Whether the finding on line is to be made: true for the first
     // MostOfAKind, then false, and the line is counted instead.
     bool take(qsizetype line);
+    // Whether take() still needs the line: false once the first finding left
+    // out is known; count() then counts one more without it (a line costs a
+    // search of the file's lines).
+    bool needsLine() const { return m_taken <= MostOfAKind; }
+    void count() { ++m_taken; }
     // Appends the finding that counts those left out, when there were any.
     void finish(QList<Finding> &findings) const;
 
