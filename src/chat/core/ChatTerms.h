@@ -24,16 +24,22 @@ public:
     int count() const { return int(m_stop.size()); }
 
 private:
+    // A short word's characters are in its slot, a longer one's in
+    // m_characters: a lookup of a known word reads one place in memory, not
+    // the table and then the characters elsewhere.
+    static constexpr int Inline = 8;
     struct Slot
     {
-        size_t hash = 0;
-        int term = -1; // -1: empty
+        quint32 hash = 0;
+        qint32 term = -1;  // -1: empty
+        quint32 start = 0; // in m_characters
+        quint32 length = 0;
+        char16_t characters[Inline] = {};
     };
-    size_t slotOf(QStringView folded, size_t hash) const;
+    size_t slotOf(QStringView folded, quint32 hash) const;
     void grow();
 
     std::vector<Slot> m_slots; // a power of two long
     std::vector<char16_t> m_characters;
-    std::vector<qsizetype> m_starts; // by term, and one past the last
     std::vector<bool> m_stop;
 };

@@ -137,6 +137,7 @@ void ParagraphIndex::update(Document &document, int index, const QString &text)
         removeParagraph(order[size_t(i)]);
     std::vector<int> read_;
     const qsizetype toLine = read(index, text, from, to, fromLine, read_);
+    addPostings(read_);
     m_lastRead += to - from;
     const qsizetype lineDelta = toLine - oldToLine;
     for (qsizetype i = lastIndex; i < qsizetype(order.size()); ++i) {
@@ -221,13 +222,32 @@ int ParagraphIndex::addParagraph(int document, QStringView text, qsizetype start
         i = j;
     }
     p.words = int(ids.size());
-    if (m_postings.size() < size_t(m_terms.count()))
-        m_postings.resize(size_t(m_terms.count()));
-    for (const Posting &t : p.terms)
-        m_postings[size_t(t.slot)].push_back({slot, t.count});
     m_totalWords += p.words;
     ++m_paragraphs;
     return slot;
+}
+
+void ParagraphIndex::addPostings(const std::vector<int> &paragraphs)
+{
+    if (m_postings.size() < size_t(m_terms.count()))
+        m_postings.resize(size_t(m_terms.count()));
+    // Many paragraphs at once (a text read whole): each term's list grows
+    // once to its new size, instead of doubling its way there copying.
+    if (paragraphs.size() > 64) {
+        std::vector<int> added(m_postings.size(), 0);
+        for (int slot : paragraphs) {
+            for (const Posting &t : m_slots[size_t(slot)].terms)
+                ++added[size_t(t.slot)];
+        }
+        for (size_t term = 0; term < added.size(); ++term) {
+            if (added[term] > 0)
+                m_postings[term].reserve(m_postings[term].size() + size_t(added[term]));
+        }
+    }
+    for (int slot : paragraphs) {
+        for (const Posting &t : m_slots[size_t(slot)].terms)
+            m_postings[size_t(t.slot)].push_back({slot, t.count});
+    }
 }
 
 void ParagraphIndex::removeParagraph(int slot)

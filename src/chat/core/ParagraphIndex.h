@@ -75,6 +75,8 @@ private:
     qsizetype read(int document, const QString &text, qsizetype from, qsizetype to, qsizetype line,
                    std::vector<int> &order);
     int addParagraph(int document, QStringView text, qsizetype start, qsizetype length, qsizetype line);
+    // The paragraphs' terms into the term lists.
+    void addPostings(const std::vector<int> &paragraphs);
     void removeParagraph(int slot);
 
     ChatTerms &m_terms;
