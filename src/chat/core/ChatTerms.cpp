@@ -29,14 +29,23 @@ size_t ChatTerms::slotOf(QStringView folded, quint32 hash) const
     }
 }
 
+quint32 ChatTerms::hashOf(QStringView folded)
+{
+    return quint32(qHash(folded));
+}
+
 int ChatTerms::find(QStringView folded) const
 {
-    return m_slots[slotOf(folded, quint32(qHash(folded)))].term;
+    return m_slots[slotOf(folded, hashOf(folded))].term;
 }
 
 int ChatTerms::add(QStringView folded)
 {
-    const auto hash = quint32(qHash(folded));
+    return add(folded, hashOf(folded));
+}
+
+int ChatTerms::add(QStringView folded, quint32 hash)
+{
     size_t at = slotOf(folded, hash);
     if (m_slots[at].term >= 0)
         return m_slots[at].term;

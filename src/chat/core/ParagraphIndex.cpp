@@ -207,12 +207,28 @@ int ParagraphIndex::addParagraph(int document, QStringView text, qsizetype start
     p.terms.clear();
     std::vector<int> &ids = m_ids;
     ids.clear();
+    m_words.clear();
+    m_wordSpans.clear();
     ChatWords::forEachWord(text, [&](QStringView word) {
         ChatWords::fold(word, m_folded);
-        const int id = m_terms.add(m_folded);
+        m_wordSpans.emplace_back(m_words.size(), size_t(m_folded.size()));
+        m_words.append(reinterpret_cast<const char16_t *>(m_folded.constData()), size_t(m_folded.size()));
+    });
+    // All the words' places in the table are asked for before the first is
+    // looked up.
+    const auto wordAt = [this](const std::pair<size_t, size_t> &span) {
+        return QStringView(m_words.data() + span.first, qsizetype(span.second));
+    };
+    m_hashes.clear();
+    for (const auto &span : m_wordSpans) {
+        m_hashes.push_back(ChatTerms::hashOf(wordAt(span)));
+        m_terms.prefetch(m_hashes.back());
+    }
+    for (size_t w = 0; w < m_wordSpans.size(); ++w) {
+        const int id = m_terms.add(wordAt(m_wordSpans[w]), m_hashes[w]);
         if (!m_terms.isStopWord(id))
             ids.push_back(id);
-    });
+    }
     std::sort(ids.begin(), ids.end());
     for (size_t i = 0; i < ids.size();) {
         size_t j = i;
