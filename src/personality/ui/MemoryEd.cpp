@@ -62,6 +62,7 @@ MemoryEd::MemoryEd(Platform &platform, QWidget *parent)
     createControls();
     createKeys();
     styleControls();
+    translatePaintedCaptions();
     RichTextBox1->showDocument(m_document.shownText());
 
     connect(Command1, &QPushButton::clicked, this, &MemoryEd::loadPersonality);
@@ -241,6 +242,47 @@ void MemoryEd::styleControls()
     big.setPointSize(18);
     Label3->setFont(big);
     Label3->setAlignment(Qt::AlignCenter);
+}
+
+// The background picture paints the captions of the view marks and of the
+// second-person switch in English, beside the marks. In another language the
+// translation is painted over them, on the colour of their panel, in the
+// picture's own letters.
+void MemoryEd::translatePaintedCaptions()
+{
+    const struct
+    {
+        const char *name;
+        int gap; // between the mark and the caption, as the picture has it
+        const char *english;
+        QString shown;
+    } painted[] = {
+        {"Option1", 5, "General", tr("General")},
+        {"Option2", 4, "Question/Answer", tr("Question/Answer")},
+        {"Check1", 5, "Use 2nd  Person (You,Your)", tr("Use 2nd  Person (You,Your)")},
+    };
+    QFont letters(QStringLiteral("DejaVu Sans"));
+    letters.setPixelSize(12);
+    letters.setBold(true);
+    letters.setHintingPreference(QFont::PreferNoHinting);
+    const QFontMetrics metrics(letters);
+    const QImage art = m_background.toImage();
+    QPainter p(&m_background);
+    p.setFont(letters);
+    for (const auto &caption : painted) {
+        if (caption.shown == QLatin1String(caption.english))
+            continue;
+        const QRect mark = placeOf(caption.name);
+        const int left = mark.x() + mark.width() + caption.gap;
+        const QColor panel = art.pixelColor(left - 2, mark.center().y());
+        const int englishWidth = metrics.horizontalAdvance(QLatin1String(caption.english));
+        p.fillRect(QRect(left - 1, mark.y() - 3, englishWidth + 3, 19), panel);
+        const QRect box(left, mark.y() - 2, 250, 17);
+        p.setPen(Qt::white);
+        p.drawText(box.translated(0, 1), Qt::AlignLeft | Qt::AlignVCenter, caption.shown);
+        p.setPen(QColor(112, 52, 170));
+        p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, caption.shown);
+    }
 }
 
 void MemoryEd::paintEvent(QPaintEvent *)
