@@ -2,10 +2,236 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AppCommandLine</name>
+    <message>
+        <source>The personality editing suite: edits a chat companion&apos;s personality, knowledge bases and locations, and starts the scene composer.</source>
+        <translation>Die Suite zum Bearbeiten von Persönlichkeiten: bearbeitet die Persönlichkeit, die Wissensbasen und die Orte einer Chat-Begleiterin und startet den Szenen-Editor.</translation>
+    </message>
+    <message>
+        <source>The scene composer: places a chat companion&apos;s background, mouth, blink and other parts on a 700 x 500 canvas and saves them as scene files.</source>
+        <translation>Der Szenen-Editor: setzt Hintergrund, Mund, Blinzeln und weitere Teile einer Chat-Begleiterin auf eine Fläche von 700 x 500 und speichert sie als Szenendateien.</translation>
+    </message>
+    <message>
+        <source>Reports what in FILE (a personality&apos;s .mem or .qas file, a .kba knowledge base or Options.Cfg) would not load or be saved back unchanged, one line each, and exits: 0 when there is nothing, 1 when there is.</source>
+        <translation>Meldet, was in FILE (der .mem- oder .qas-Datei einer Persönlichkeit, einer .kba-Wissensbasis oder Options.Cfg) nicht geladen oder nicht unverändert zurückgespeichert würde, je eine Zeile, und endet mit 0, wenn nichts gefunden wird, mit 1, wenn doch.</translation>
+    </message>
+    <message>
+        <source>Reports what in the scene FILE would not load or be saved back unchanged, one line each, and exits: 0 when there is nothing, 1 when there is.</source>
+        <translation>Meldet, was in der Szenendatei FILE nicht geladen oder nicht unverändert zurückgespeichert würde, je eine Zeile, und endet mit 0, wenn nichts gefunden wird, mit 1, wenn doch.</translation>
+    </message>
+    <message>
+        <source>Displays this help and exits.</source>
+        <translation>Zeigt diese Hilfe und endet.</translation>
+    </message>
+    <message>
+        <source>Displays the version and exits.</source>
+        <translation>Zeigt die Version und endet.</translation>
+    </message>
+    <message>
+        <source>Reads and writes the files in DIR instead of the program folder.</source>
+        <translation>Liest und schreibt die Dateien in DIR statt im Programmordner.</translation>
+    </message>
+    <message>
+        <source>Draws the scene FILE.scn as the companion shows it into the PNG picture OUT.png given after it (--render FILE.scn OUT.png), without a window, and exits: 0 when the picture is written, 1 when the scene or a picture cannot be read or OUT.png cannot be written.</source>
+        <translation>Zeichnet die Szene FILE.scn, wie die Begleiterin sie zeigt, in das danach angegebene PNG-Bild OUT.png (--render FILE.scn OUT.png), ohne Fenster, und endet mit 0, wenn das Bild geschrieben ist, mit 1, wenn die Szene oder ein Bild nicht lesbar ist oder OUT.png nicht geschrieben werden kann.</translation>
+    </message>
+    <message>
+        <source>Searches FOLDER and its subfolders for the pictures the scene FILE.scn given after it names but the folder&apos;s Images lacks (--find-pictures FOLDER FILE.scn), by name whatever the case, copies what it finds into Images, lists what it found and what not, and exits: 0 when no picture is missing afterwards, 1 when one is.</source>
+        <translation>Durchsucht FOLDER und seine Unterordner nach den Bildern, die die danach angegebene Szene FILE.scn nennt, die aber im Ordner Images fehlen (--find-pictures FOLDER FILE.scn), nach dem Namen ohne Rücksicht auf Groß- und Kleinschreibung, kopiert das Gefundene nach Images, listet auf, was gefunden wurde und was nicht, und endet mit 0, wenn danach kein Bild mehr fehlt, mit 1, wenn eines fehlt.</translation>
+    </message>
+    <message>
+        <source>With --check: also reports each word of FILE&apos;s texts that the dictionary does not know, one line each, by the editors&apos; rules and with the personal word list.</source>
+        <translation>Mit --check: meldet auch jedes Wort der Texte von FILE, das das Wörterbuch nicht kennt, je eine Zeile, nach den Regeln der Editoren und mit dem persönlichen Wörterbuch.</translation>
+    </message>
+    <message>
+        <source>Runs every exchange of the chat test FILE.chat through the Test Chat&apos;s rules, without a window; prints one line per reply that does not match, then the count, and exits: 0 when all pass, 1 when one fails, 2 when the file, its personality or a knowledge base cannot be read.</source>
+        <translation>Spielt jeden Wortwechsel des Chat-Tests FILE.chat nach den Regeln des Test-Chats durch, ohne Fenster; gibt je Antwort, die nicht passt, eine Zeile aus, dann die Anzahl, und endet mit 0, wenn alle passen, mit 1, wenn einer scheitert, mit 2, wenn die Datei, ihre Persönlichkeit oder eine Wissensbasis nicht lesbar ist.</translation>
+    </message>
+    <message>
+        <source>With --verify: also lists the questions of the personality that no exchange reached, with their lines.</source>
+        <translation>Mit --verify: listet auch die Fragen der Persönlichkeit, die kein Wortwechsel erreicht hat, mit ihren Zeilen.</translation>
+    </message>
+    <message>
+        <source>A scene to load once the window is open.</source>
+        <translation>Eine Szene, die geladen wird, sobald das Fenster offen ist.</translation>
+    </message>
+    <message>
+        <source>Files to open once the launcher is up: a .kba knowledge base in the Knowledge Base Editor, a personality&apos;s .mem or .qas file in the Personality Editor, Options.Cfg in the Locations window. Without --folder, their folder is the work folder.</source>
+        <translation>Dateien, die geöffnet werden, sobald der Starter läuft: eine .kba-Wissensbasis im Wissensbasis-Editor, die .mem- oder .qas-Datei einer Persönlichkeit im Persönlichkeits-Editor, Options.Cfg im Fenster Orte. Ohne --folder ist ihr Ordner der Arbeitsordner.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+&apos;%1 --help&apos; zeigt mehr dazu.
+</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>--check and --render cannot be used together.</source>
+        <translation>--check und --render lassen sich nicht zusammen verwenden.</translation>
+    </message>
+    <message>
+        <source>--check and --verify cannot be used together.</source>
+        <translation>--check und --verify lassen sich nicht zusammen verwenden.</translation>
+    </message>
+    <message>
+        <source>--coverage needs --verify FILE.chat.</source>
+        <translation>--coverage braucht --verify FILE.chat.</translation>
+    </message>
+    <message>
+        <source>--spelling needs --check FILE.</source>
+        <translation>--spelling braucht --check FILE.</translation>
+    </message>
+    <message>
+        <source>--find-pictures cannot be used with --%1.</source>
+        <translation>--find-pictures lässt sich nicht mit --%1 verwenden.</translation>
+    </message>
+    <message>
+        <source>--find-pictures needs FOLDER and FILE.scn.</source>
+        <translation>--find-pictures braucht FOLDER und FILE.scn.</translation>
+    </message>
+    <message>
+        <source>--render needs FILE.scn and OUT.png.</source>
+        <translation>--render braucht FILE.scn und OUT.png.</translation>
+    </message>
+    <message>
+        <source>Mindloom opens a .kba knowledge base, a personality&apos;s .mem or .qas file or Options.Cfg, not &quot;%1&quot;.</source>
+        <translation>Mindloom öffnet eine .kba-Wissensbasis, die .mem- oder .qas-Datei einer Persönlichkeit oder Options.Cfg, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the work folder &quot;%2&quot;.</source>
+        <translation>„%1“ liegt nicht im Arbeitsordner „%2“.</translation>
+    </message>
+</context>
+<context>
+    <name>ArtistTools</name>
+    <message>
+        <source>Images Files (*.bmp;*.jpg)</source>
+        <translation>Bilddateien (*.bmp;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Cut Out From Full Picture...	Ctrl+Shift+L</source>
+        <translation>Aus Gesamtbild ausschneiden...	Strg+Umschalt+L</translation>
+    </message>
+    <message>
+        <source>Make Strip From Pictures...</source>
+        <translation>Streifen aus Bildern machen...</translation>
+    </message>
+    <message>
+        <source>Position and Size...	Enter</source>
+        <translation>Position und Größe...	Enter</translation>
+    </message>
+    <message>
+        <source>Show Other Parts	G</source>
+        <translation>Andere Teile zeigen	G</translation>
+    </message>
+    <message>
+        <source>Cut Out From Full Picture...</source>
+        <translation>Aus Gesamtbild ausschneiden...</translation>
+    </message>
+    <message>
+        <source>Make Strip From Pictures</source>
+        <translation>Streifen aus Bildern machen</translation>
+    </message>
+</context>
+<context>
+    <name>Backups</name>
+    <message>
+        <source>No backup of &quot;%1&quot; was kept: %2</source>
+        <translation>Von „%1“ wurde keine Sicherung behalten: %2</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; cannot be made.</source>
+        <translation>der Ordner „%1“ kann nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
     <name>ChatFace</name>
     <message>
         <source>The companion&apos;s face</source>
         <translation>Das Gesicht der Begleiterin</translation>
+    </message>
+</context>
+<context>
+    <name>ChatFiles</name>
+    <message>
+        <source>the knowledge base &quot;%1&quot; cannot be read: %2</source>
+        <translation>die Wissensbasis „%1“ ist nicht lesbar: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no personality</source>
+        <translation>%1 enthält keine Persönlichkeit</translation>
+    </message>
+    <message>
+        <source>the personality &quot;%1&quot; cannot be read: %2 is missing</source>
+        <translation>die Persönlichkeit „%1“ ist nicht lesbar: %2 fehlt</translation>
+    </message>
+    <message>
+        <source>the personality &quot;%1&quot; cannot be read: %2</source>
+        <translation>die Persönlichkeit „%1“ ist nicht lesbar: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CutOutWindow</name>
+    <message>
+        <source>Cut Out From Full Picture</source>
+        <translation>Aus Gesamtbild ausschneiden</translation>
+    </message>
+    <message>
+        <source>Full picture with the part&apos;s rectangle</source>
+        <translation>Gesamtbild mit dem Rechteck des Teils</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Toleranz</translation>
+    </message>
+    <message>
+        <source>How much a red, green or blue value may differ and still count as the same</source>
+        <translation>Wie weit ein Rot-, Grün- oder Blauwert abweichen darf und noch als gleich gilt</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>Pixels of background kept around the difference</source>
+        <translation>Pixel Hintergrund, die um den Unterschied herum bleiben</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>&amp;Tolerance:</source>
+        <translation>&amp;Toleranz:</translation>
+    </message>
+    <message>
+        <source>&amp;Margin:</source>
+        <translation>&amp;Rand:</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels at (%3, %4)</source>
+        <translation>%1 x %2 Pixel bei (%3, %4)</translation>
+    </message>
+</context>
+<context>
+    <name>Dictionary</name>
+    <message>
+        <source>Cannot read the dictionary file &quot;%1&quot;.</source>
+        <translation>Die Wörterbuchdatei „%1“ ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>The dictionary &quot;%1&quot; is written in the encoding %2, which this program cannot convert.</source>
+        <translation>Das Wörterbuch „%1“ ist in der Kodierung %2 geschrieben, die dieses Programm nicht umwandeln kann.</translation>
     </message>
 </context>
 <context>
@@ -24,6 +250,375 @@
     <message>
         <source>Copy %1 into %2?</source>
         <translation>%1 in den Ordner %2 kopieren?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was loaded. Replace it with your version?</source>
+        <translation>%1 wurde seit dem Laden von einem anderen Programm geändert. Durch Ihre Fassung ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>FindDialog</name>
+    <message>
+        <source>Match &amp;case</source>
+        <translation>&amp;Groß-/Kleinschreibung</translation>
+    </message>
+    <message>
+        <source>&amp;Wrap around</source>
+        <translation>Am Ende &amp;weitersuchen</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>Find &amp;Previous</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Find &amp;what:</source>
+        <translation>&amp;Suchen nach:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Find what</source>
+        <translation>Suchen nach</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>„%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Continued from the start.</source>
+        <translation>Vom Anfang an fortgesetzt.</translation>
+    </message>
+    <message>
+        <source>Continued from the end.</source>
+        <translation>Vom Ende an fortgesetzt.</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Images Files (*.bmp;*.jpg)</source>
+        <translation>Bilddateien (*.bmp;*.jpg)</translation>
+    </message>
+    <message>
+        <source>These pictures of the default scene could not be loaded, so their parts are empty:</source>
+        <translation>Diese Bilder der Standardszene konnten nicht geladen werden, daher sind ihre Teile leer:</translation>
+    </message>
+    <message>
+        <source>%L1 characters, too many to edit here; kept as they are.</source>
+        <translation>%L1 Zeichen, zu viele, um sie hier zu bearbeiten; sie bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>the &quot;;&quot; in it would end the entry there</source>
+        <translation>das „;“ darin würde den Eintrag dort beenden</translation>
+    </message>
+    <message>
+        <source>it holds a line break</source>
+        <translation>darin steht ein Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>a reader of the file would take the &quot;%1&quot; in it for the entry &quot;%1&quot;</source>
+        <translation>ein Leser der Datei hielte das „%1“ darin für den Eintrag „%1“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be stored in a scene file: %2.
+
+%3</source>
+        <translation>„%1“ kann nicht in einer Szenendatei gespeichert werden: %2.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Load Picture</source>
+        <translation>Bild laden</translation>
+    </message>
+    <message>
+        <source>Rename the picture and load it again.</source>
+        <translation>Benennen Sie das Bild um und laden Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Save Scene</source>
+        <translation>Szene speichern</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Scn Files (*.scn)</source>
+        <translation>Scn-Dateien (*.scn)</translation>
+    </message>
+    <message>
+        <source>Scene Files (*.scn)</source>
+        <translation>Szenendateien (*.scn)</translation>
+    </message>
+    <message>
+        <source>Load Scene</source>
+        <translation>Szene laden</translation>
+    </message>
+    <message>
+        <source>The scene was loaded, but these pictures could not be; their parts show the pictures they had before:</source>
+        <translation>Die Szene wurde geladen, aber diese Bilder nicht; ihre Teile zeigen die Bilder, die sie vorher hatten:</translation>
+    </message>
+    <message>
+        <source>New Scene</source>
+        <translation>Neue Szene</translation>
+    </message>
+    <message>
+        <source>The help document &quot;%1&quot; was not found.</source>
+        <translation>Das Hilfedokument „%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>The help document &quot;%1&quot; could not be opened in a browser.</source>
+        <translation>Das Hilfedokument „%1“ konnte nicht im Browser geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The scene has changed. Save it before closing?</source>
+        <translation>Die Szene wurde geändert. Vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>The scene was recovered, but these pictures could not be loaded:</source>
+        <translation>Die Szene wurde wiederhergestellt, aber diese Bilder konnten nicht geladen werden:</translation>
+    </message>
+</context>
+<context>
+    <name>Form1Layout</name>
+    <message>
+        <source>Scene canvas, 700 by 500</source>
+        <translation>Szenenfläche, 700 mal 500</translation>
+    </message>
+    <message>
+        <source>The background with the selected part. Drag the part, or move it with the arrow keys (Shift: 10 pixels).</source>
+        <translation>Der Hintergrund mit dem gewählten Teil. Ziehen Sie den Teil, oder bewegen Sie ihn mit den Pfeiltasten (Umschalt: 10 Pixel).</translation>
+    </message>
+    <message>
+        <source>Zumi Blink</source>
+        <translation>Zumi-Lid</translation>
+    </message>
+    <message>
+        <source>Puts the Zumi blink part into the scene</source>
+        <translation>Nimmt das Lid-Bild von Zumi in die Szene auf</translation>
+    </message>
+    <message>
+        <source>User Mouth</source>
+        <translation>User-Mund</translation>
+    </message>
+    <message>
+        <source>Puts the user mouth part into the scene</source>
+        <translation>Nimmt den Mund des Users in die Szene auf</translation>
+    </message>
+    <message>
+        <source>User Blink</source>
+        <translation>User-Lid</translation>
+    </message>
+    <message>
+        <source>Puts the user blink part into the scene</source>
+        <translation>Nimmt das Lid-Bild des Users in die Szene auf</translation>
+    </message>
+    <message>
+        <source>Misc. Part</source>
+        <translation>Extrateil</translation>
+    </message>
+    <message>
+        <source>Puts the miscellaneous part and its animation numbers into the scene</source>
+        <translation>Nimmt den Extrateil und seine Animationswerte in die Szene auf</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>LOAD</source>
+        <translation>LADEN</translation>
+    </message>
+    <message>
+        <source>Load Background picture</source>
+        <translation>Hintergrundbild laden</translation>
+    </message>
+    <message>
+        <source>Nude BG</source>
+        <translation>Akt-HG</translation>
+    </message>
+    <message>
+        <source>The scene has an alternative background</source>
+        <translation>Die Szene hat einen zweiten Hintergrund</translation>
+    </message>
+    <message>
+        <source>Show the Nude BG picture</source>
+        <translation>Das Akt-HG-Bild zeigen</translation>
+    </message>
+    <message>
+        <source>Shows the alternative background instead of the background</source>
+        <translation>Zeigt den zweiten Hintergrund statt des Hintergrunds</translation>
+    </message>
+    <message>
+        <source>Load Nude BG picture</source>
+        <translation>Akt-HG-Bild laden</translation>
+    </message>
+    <message>
+        <source>Zumi Mouth</source>
+        <translation>Zumi-Mund</translation>
+    </message>
+    <message>
+        <source>Load Zumi Mouth picture</source>
+        <translation>Bild für Zumi-Mund laden</translation>
+    </message>
+    <message>
+        <source>Load User Mouth picture</source>
+        <translation>Bild für User-Mund laden</translation>
+    </message>
+    <message>
+        <source>Load Zumi Blink picture</source>
+        <translation>Bild für Zumi-Lid laden</translation>
+    </message>
+    <message>
+        <source>Load User Blink picture</source>
+        <translation>Bild für User-Lid laden</translation>
+    </message>
+    <message>
+        <source>Load Misc. Part picture</source>
+        <translation>Bild für Extrateil laden</translation>
+    </message>
+    <message>
+        <source>Picture of the selected part</source>
+        <translation>Bild des gewählten Teils</translation>
+    </message>
+    <message>
+        <source>The picture name of the selected part; typing here changes nothing</source>
+        <translation>Der Bildname des gewählten Teils; Tippen hier ändert nichts</translation>
+    </message>
+    <message>
+        <source>Selects the part to place</source>
+        <translation>Wählt den Teil, der gesetzt wird</translation>
+    </message>
+    <message>
+        <source>Miscellaneous Part</source>
+        <translation>Sonstiger Teil</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Auf</translation>
+    </message>
+    <message>
+        <source>Nudge up</source>
+        <translation>Nach oben schieben</translation>
+    </message>
+    <message>
+        <source>Lft</source>
+        <translation>Li</translation>
+    </message>
+    <message>
+        <source>Nudge left</source>
+        <translation>Nach links schieben</translation>
+    </message>
+    <message>
+        <source>Rt</source>
+        <translation>Re</translation>
+    </message>
+    <message>
+        <source>Nudge right</source>
+        <translation>Nach rechts schieben</translation>
+    </message>
+    <message>
+        <source>Dw</source>
+        <translation>Ab</translation>
+    </message>
+    <message>
+        <source>Nudge down</source>
+        <translation>Nach unten schieben</translation>
+    </message>
+    <message>
+        <source>Show/Hide Image</source>
+        <translation>Bild zeigen</translation>
+    </message>
+    <message>
+        <source>Draws the selected part over the background</source>
+        <translation>Zeichnet den gewählten Teil über den Hintergrund</translation>
+    </message>
+    <message>
+        <source>Use Outline</source>
+        <translation>Nur Umriss</translation>
+    </message>
+    <message>
+        <source>Drags with an outline instead of the picture</source>
+        <translation>Zieht mit einem Umriss statt mit dem Bild</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>HILFE</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>New Scene...</source>
+        <translation>Neue Szene...</translation>
+    </message>
+    <message>
+        <source>New Scene</source>
+        <translation>Neue Szene</translation>
+    </message>
+    <message>
+        <source>Load Scene...</source>
+        <translation>Szene laden...</translation>
+    </message>
+    <message>
+        <source>Save Scene...</source>
+        <translation>Szene sichern...</translation>
+    </message>
+    <message>
+        <source>Misc:</source>
+        <translation>Extra:</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Frames of the miscellaneous part&apos;s animation</source>
+        <translation>Bilder der Animation des Extrateils</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Speed of the miscellaneous part&apos;s animation</source>
+        <translation>Tempo der Animation des Extrateils</translation>
+    </message>
+    <message>
+        <source>Rndm</source>
+        <translation>Zufall</translation>
+    </message>
+    <message>
+        <source>Randomness of the miscellaneous part&apos;s animation</source>
+        <translation>Zufälligkeit der Animation des Extrateils</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Verz.</translation>
+    </message>
+    <message>
+        <source>Delay of the miscellaneous part&apos;s animation</source>
+        <translation>Verzögerung der Animation des Extrateils</translation>
     </message>
 </context>
 <context>
@@ -138,6 +733,27 @@
     </message>
 </context>
 <context>
+    <name>KitTasks</name>
+    <message>
+        <source>There is nothing to do without a window.</source>
+        <translation>Ohne Fenster gibt es nichts zu tun.</translation>
+    </message>
+    <message>
+        <source>--check takes a personality&apos;s .mem or .qas file, a .kba knowledge base or Options.Cfg, not &quot;%1&quot;.</source>
+        <translation>--check nimmt die .mem- oder .qas-Datei einer Persönlichkeit, eine .kba-Wissensbasis oder Options.Cfg, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>%1: The spelling is not checked. %2
+</source>
+        <translation>%1: Die Rechtschreibung wird nicht geprüft. %2
+</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no folder to search.</source>
+        <translation>„%1“ ist kein Ordner, der sich durchsuchen lässt.</translation>
+    </message>
+</context>
+<context>
     <name>LocationCheck</name>
     <message>
         <source>&quot;%1&quot; stands within a line without two commas after it, so it is no entry</source>
@@ -154,6 +770,62 @@
     <message>
         <source>the entry of location %1 has no comma after its text, which saving adds</source>
         <translation>der Eintrag für Ort %1 hat kein Komma nach seinem Text; Speichern ergänzt es</translation>
+    </message>
+</context>
+<context>
+    <name>LocationSettings</name>
+    <message>
+        <source>the character &quot;,&quot;</source>
+        <translation>das Zeichen „,“</translation>
+    </message>
+    <message>
+        <source>a line break</source>
+        <translation>einen Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot;</source>
+        <translation>den Schlüssel „%1“</translation>
+    </message>
+    <message>
+        <source>the character %1, which an 8-bit text file cannot store</source>
+        <translation>das Zeichen %1, das eine 8-Bit-Textdatei nicht speichern kann</translation>
+    </message>
+</context>
+<context>
+    <name>LocationsDocument</name>
+    <message>
+        <source>picture file name</source>
+        <translation>der Bilddateiname</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>der Text</translation>
+    </message>
+    <message>
+        <source>The settings were not saved: the %1 of Location %2, &quot;%3&quot;, holds %4, which &quot;%5&quot; cannot store.
+
+Change it and save again.</source>
+        <translation>Die Einstellungen wurden nicht gespeichert: %1 von Ort %2, „%3“, enthält %4, was „%5“ nicht speichern kann.
+
+Ändern Sie es und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The settings were not saved, because saving would replace the other settings of &quot;%1&quot;, which could not be read when this window opened:
+%2
+
+Close the window and open it again once the file can be read.</source>
+        <translation>Die Einstellungen wurden nicht gespeichert, denn das Speichern würde die übrigen Einstellungen von „%1“ ersetzen, die beim Öffnen dieses Fensters nicht gelesen werden konnten:
+%2
+
+Schließen Sie das Fenster und öffnen Sie es wieder, sobald die Datei lesbar ist.</translation>
+    </message>
+    <message>
+        <source>
+
+The settings were not saved.</source>
+        <translation>
+
+Die Einstellungen wurden nicht gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -229,6 +901,449 @@ The picture of Location %1 is unchanged.</source>
         <translation>
 
 Das Bild von Ort %1 bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; cannot be stored in %2: it holds %3. Rename the picture and open it again. Nothing was copied.</source>
+        <translation>Der Name „%1“ kann nicht in %2 gespeichert werden: Er enthält %3. Benennen Sie das Bild um und öffnen Sie es erneut. Es wurde nichts kopiert.</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryEd</name>
+    <message>
+        <source>Error!!</source>
+        <translation>Fehler!!</translation>
+    </message>
+    <message>
+        <source>MEM Files (*.mem)</source>
+        <translation>MEM-Dateien (*.mem)</translation>
+    </message>
+    <message>
+        <source>QAS Files (*.qas)</source>
+        <translation>QAS-Dateien (*.qas)</translation>
+    </message>
+    <message>
+        <source>Personality Editor</source>
+        <translation>Persönlichkeits-Editor</translation>
+    </message>
+    <message>
+        <source>&amp;Load Personality</source>
+        <translation>Persönlichkeit &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Save Personality</source>
+        <translation>Persönlichkeit &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;Personality As...</source>
+        <translation>&amp;Persönlichkeit sichern als...</translation>
+    </message>
+    <message>
+        <source>Save Q/A &amp;As...</source>
+        <translation>F/A speichern &amp;als...</translation>
+    </message>
+    <message>
+        <source>Question/Answer</source>
+        <translation>Frage/Antwort</translation>
+    </message>
+    <message>
+        <source>Use 2nd  Person (You,Your)</source>
+        <translation>2. Person verwenden (Du, Dein)</translation>
+    </message>
+    <message>
+        <source>Personalities</source>
+        <translation>Persönlichkeiten</translation>
+    </message>
+    <message>
+        <source>The personalities in the program folder. Load Personality loads the chosen one.</source>
+        <translation>Die Persönlichkeiten im Programmordner. Persönlichkeit laden lädt die gewählte.</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Shows the memory.</source>
+        <translation>Zeigt das Gedächtnis.</translation>
+    </message>
+    <message>
+        <source>Shows the questions and answers.</source>
+        <translation>Zeigt die Fragen und Antworten.</translation>
+    </message>
+    <message>
+        <source>Use 2nd Person (You,Your)</source>
+        <translation>2. Person verwenden (Du, Dein)</translation>
+    </message>
+    <message>
+        <source>Statements and questions from the entry line are turned into the second person.</source>
+        <translation>Aussagen und Fragen aus der Eingabezeile werden in die zweite Person gesetzt.</translation>
+    </message>
+    <message>
+        <source>Writes the memory as plain text into the program folder.</source>
+        <translation>Schreibt das Gedächtnis als reinen Text in den Programmordner.</translation>
+    </message>
+    <message>
+        <source>Writes the questions and answers as plain text into the program folder.</source>
+        <translation>Schreibt die Fragen und Antworten als reinen Text in den Programmordner.</translation>
+    </message>
+    <message>
+        <source>Entry indicator</source>
+        <translation>Eingabeanzeige</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Gedächtnis</translation>
+    </message>
+    <message>
+        <source>Questions and answers</source>
+        <translation>Fragen und Antworten</translation>
+    </message>
+    <message>
+        <source>New statement</source>
+        <translation>Neue Aussage</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>New question</source>
+        <translation>Neue Frage</translation>
+    </message>
+    <message>
+        <source>Press Enter to add it.</source>
+        <translation>Mit Enter hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Save the changes as a new personality?</source>
+        <translation>Die Änderungen als neue Persönlichkeit speichern?</translation>
+    </message>
+    <message>
+        <source>Save the changes to the personality &quot;%1&quot;?</source>
+        <translation>Die Änderungen an der Persönlichkeit „%1“ speichern?</translation>
+    </message>
+    <message>
+        <source>Personality Saved</source>
+        <translation>Persönlichkeit gespeichert</translation>
+    </message>
+    <message>
+        <source>A personality needs a name in front of &quot;.mem&quot;. Nothing was saved.</source>
+        <translation>Eine Persönlichkeit braucht einen Namen vor „.mem“. Es wurde nichts gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>PartCutOut</name>
+    <message>
+        <source>The scene has no background to compare &quot;%1&quot; with.</source>
+        <translation>Die Szene hat keinen Hintergrund, mit dem sich „%1“ vergleichen ließe.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: the picture could not be encoded</source>
+        <translation>„%1“ kann nicht geschrieben werden: Das Bild ließ sich nicht kodieren</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2 x %3 pixels, the background %4 x %5: a full picture of the scene must be exactly as large as the background.</source>
+        <translation>„%1“ hat %2 x %3 Pixel, der Hintergrund %4 x %5: Ein Gesamtbild der Szene muss genau so groß sein wie der Hintergrund.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; differs from the background only by noise (no patch of %2 pixels or more by more than the tolerance %3).</source>
+        <translation>„%1“ unterscheidet sich vom Hintergrund nur durch Rauschen (keine Fläche von %2 Pixeln oder mehr weicht um mehr als die Toleranz %3 ab).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the same as the background: nothing differs to cut out.</source>
+        <translation>„%1“ gleicht dem Hintergrund: Es gibt keinen Unterschied zum Ausschneiden.</translation>
+    </message>
+</context>
+<context>
+    <name>PartStrip</name>
+    <message>
+        <source>A strip needs two frames or more.</source>
+        <translation>Ein Streifen braucht zwei Bilder oder mehr.</translation>
+    </message>
+    <message>
+        <source>A strip takes at most %1 frames, not %2.</source>
+        <translation>Ein Streifen fasst höchstens %1 Bilder, nicht %2.</translation>
+    </message>
+    <message>
+        <source>%1 frames %2 pixels wide make a strip wider than %3 pixels.</source>
+        <translation>%1 Bilder mit %2 Pixeln Breite ergeben einen Streifen breiter als %3 Pixel.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no picture.</source>
+        <translation>„%1“ enthält kein Bild.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2 x %3 pixels, &quot;%4&quot; %5 x %6: every frame of a strip must be the same size.</source>
+        <translation>„%1“ hat %2 x %3 Pixel, „%4“ %5 x %6: Alle Bilder eines Streifens müssen gleich groß sein.</translation>
+    </message>
+</context>
+<context>
+    <name>PersonalWordList</name>
+    <message>
+        <source>There is no place to keep the personal word list.</source>
+        <translation>Es gibt keinen Ort für das persönliche Wörterbuch.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder &quot;%1&quot;.</source>
+        <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PersonalityDocument</name>
+    <message>
+        <source>The Personality&apos;s .qas file is missing! Unable to load Personality. Sorry!</source>
+        <translation>Die .qas-Datei der Persönlichkeit fehlt! Die Persönlichkeit kann nicht geladen werden. Bedauere!</translation>
+    </message>
+    <message>
+        <source>
+Unable to load Personality.</source>
+        <translation>
+Die Persönlichkeit kann nicht geladen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PersonalityFile</name>
+    <message>
+        <source>Line %1 of the memory text reads &quot;%2&quot;. The next load would take it for the start of the &quot;%3&quot; section, and the words of that section would be lost. Change or remove that line and save again. Nothing was written.</source>
+        <translation>Zeile %1 des Gedächtnistexts lautet „%2“. Das nächste Laden hielte sie für den Anfang des Abschnitts „%3“, und die Wörter dieses Abschnitts gingen verloren. Ändern oder entfernen Sie diese Zeile und speichern Sie erneut. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>which an 8-bit text file cannot store</source>
+        <translation>das eine 8-Bit-Textdatei nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>which the memory file uses for a line break: it would come back as a line break</source>
+        <translation>das die Gedächtnisdatei für einen Zeilenumbruch verwendet: Es käme als Zeilenumbruch zurück</translation>
+    </message>
+    <message>
+        <source>which the personality&apos;s files use for &quot;%1&quot;: it would come back as &quot;%1&quot;</source>
+        <translation>das die Dateien der Persönlichkeit für „%1“ verwenden: Es käme als „%1“ zurück</translation>
+    </message>
+    <message>
+        <source>
+Neither file of the Personality was written.</source>
+        <translation>
+Keine Datei der Persönlichkeit wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>
+Both files of the Personality are as they were.</source>
+        <translation>
+Beide Dateien der Persönlichkeit sind unverändert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not written: the text holds the character %2, %3. Remove or replace it and save again.</source>
+        <translation>„%1“ wurde nicht geschrieben: Der Text enthält das Zeichen %2, %3. Entfernen oder ersetzen Sie es und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not written: the next load would not give these texts back as they are. Nothing was written.</source>
+        <translation>„%1“ wurde nicht geschrieben: Das nächste Laden gäbe diese Texte nicht so zurück, wie sie sind. Es wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>Cannot open the picture &quot;%1&quot;: %2</source>
+        <translation>Das Bild „%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot load the picture &quot;%1&quot;: at %2 × %3 pixels it is too large (it would take %4 MB; at most %5 MB)</source>
+        <translation>Das Bild „%1“ kann nicht geladen werden: Mit %2 × %3 Pixeln ist es zu groß (es bräuchte %4 MB; höchstens %5 MB)</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot; as a picture: %2</source>
+        <translation>„%1“ ist nicht als Bild lesbar: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFolder</name>
+    <message>
+        <source>%1 cannot be copied: the file does not exist.</source>
+        <translation>%1 kann nicht kopiert werden: Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be copied into %2: %3</source>
+        <translation>%1 kann nicht nach %2 kopiert werden: %3</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSearch</name>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>„%1“ ist nicht lesbar: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a place outside Images; it is not copied.</source>
+        <translation>„%1“ nennt einen Ort außerhalb von Images; es wird nicht kopiert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already there and is not replaced.</source>
+        <translation>„%1“ ist schon da und wird nicht ersetzt.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceWindow</name>
+    <message>
+        <source>Position and Size</source>
+        <translation>Position und Größe</translation>
+    </message>
+    <message>
+        <source>&amp;X:</source>
+        <translation>&amp;X:</translation>
+    </message>
+    <message>
+        <source>X, pixels from the canvas&apos;s left edge</source>
+        <translation>X, Pixel vom linken Rand der Fläche</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation>&amp;Y:</translation>
+    </message>
+    <message>
+        <source>Y, pixels from the canvas&apos;s top edge</source>
+        <translation>Y, Pixel vom oberen Rand der Fläche</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>Width in pixels</source>
+        <translation>Breite in Pixeln</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source>Height in pixels</source>
+        <translation>Höhe in Pixeln</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[Optionen]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumente:</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFile</name>
+    <message>
+        <source>its first line is not that of a recovery file.</source>
+        <translation>seine erste Zeile ist nicht die einer Wiederherstellungsdatei.</translation>
+    </message>
+    <message>
+        <source>a line of its header is missing.</source>
+        <translation>eine Zeile seines Kopfes fehlt.</translation>
+    </message>
+    <message>
+        <source>its time is no time.</source>
+        <translation>seine Zeit ist keine Zeit.</translation>
+    </message>
+    <message>
+        <source>it ends before its last line.</source>
+        <translation>es endet vor seiner letzten Zeile.</translation>
+    </message>
+    <message>
+        <source>a line is neither a text nor its end.</source>
+        <translation>eine Zeile ist weder ein Text noch dessen Ende.</translation>
+    </message>
+    <message>
+        <source>a text is shorter than its count.</source>
+        <translation>ein Text ist kürzer als seine Zählung.</translation>
+    </message>
+    <message>
+        <source>something follows its last line.</source>
+        <translation>nach seiner letzten Zeile folgt noch etwas.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no whole recovery file: %2</source>
+        <translation>„%1“ ist keine vollständige Wiederherstellungsdatei: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryPreview</name>
+    <message>
+        <source>Personality</source>
+        <translation>Persönlichkeit</translation>
+    </message>
+    <message>
+        <source>Knowledge base</source>
+        <translation>Wissensbasis</translation>
+    </message>
+    <message>
+        <source>Locations</source>
+        <translation>Orte</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>Szene</translation>
     </message>
 </context>
 <context>
@@ -314,6 +1429,213 @@ Trotzdem speichern?</translation>
     </message>
 </context>
 <context>
+    <name>ScenePictureSource</name>
+    <message>
+        <source>No picture can have the name &quot;%1...&quot;: it is %L2 characters long.</source>
+        <translation>Kein Bild kann „%1...“ heißen: Der Name ist %L2 Zeichen lang.</translation>
+    </message>
+</context>
+<context>
+    <name>ScenePreview</name>
+    <message>
+        <source>%1 %2 is more than %3</source>
+        <translation>%1 %2 ist mehr als %3</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Verz.</translation>
+    </message>
+    <message>
+        <source>Rndm</source>
+        <translation>Zufall</translation>
+    </message>
+    <message>
+        <source>Frames is 0</source>
+        <translation>Bilder steht auf 0</translation>
+    </message>
+    <message>
+        <source>Speed is 0</source>
+        <translation>Tempo steht auf 0</translation>
+    </message>
+    <message>
+        <source>%1 frames do not fit into a picture %2 pixels wide</source>
+        <translation>%1 Bilder passen nicht in ein Bild von %2 Pixeln Breite</translation>
+    </message>
+    <message>
+        <source>Misc. Part is shown whole and still: %1.</source>
+        <translation>Der Extrateil wird ganz und still gezeigt: %1.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a whole number</source>
+        <translation>%1 „%2“ ist keine ganze Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>ScenePreviewOpener</name>
+    <message>
+        <source>Preview...</source>
+        <translation>Vorschau...</translation>
+    </message>
+</context>
+<context>
+    <name>ScenePreviewWindow</name>
+    <message>
+        <source>Scene Preview</source>
+        <translation>Szenenvorschau</translation>
+    </message>
+    <message>
+        <source>Talking</source>
+        <translation>Sprechen</translation>
+    </message>
+    <message>
+        <source>Talking animation</source>
+        <translation>Sprech-Animation</translation>
+    </message>
+    <message>
+        <source>The mouths open and close at a steady syllable rate; off: they are drawn steadily</source>
+        <translation>Die Münder öffnen und schließen sich im gleichmäßigen Silbentakt; aus: Sie werden ruhig gezeichnet</translation>
+    </message>
+    <message>
+        <source>Blinking</source>
+        <translation>Blinzeln</translation>
+    </message>
+    <message>
+        <source>Blinking animation</source>
+        <translation>Blinzel-Animation</translation>
+    </message>
+    <message>
+        <source>The blink parts appear briefly now and then; off: they are drawn steadily</source>
+        <translation>Die Lid-Teile erscheinen ab und zu kurz; aus: Sie werden ruhig gezeichnet</translation>
+    </message>
+    <message>
+        <source>Misc. Part</source>
+        <translation>Extrateil</translation>
+    </message>
+    <message>
+        <source>Miscellaneous part animation</source>
+        <translation>Animation des Extrateils</translation>
+    </message>
+    <message>
+        <source>The miscellaneous part&apos;s picture is played as a strip of frames; off: it is drawn whole</source>
+        <translation>Das Bild des Extrateils wird als Streifen von Einzelbildern abgespielt; aus: Es wird ganz gezeichnet</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Frames in the miscellaneous part&apos;s strip (preview only)</source>
+        <translation>Bilder im Streifen des Extrateils (nur Vorschau)</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Milliseconds per frame (preview only)</source>
+        <translation>Millisekunden je Bild (nur Vorschau)</translation>
+    </message>
+    <message>
+        <source>Rndm</source>
+        <translation>Zufall</translation>
+    </message>
+    <message>
+        <source>One-in-N chance per second of an early run (preview only)</source>
+        <translation>Eins-zu-N-Chance je Sekunde auf einen frühen Durchlauf (nur Vorschau)</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Verz.</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Seconds between runs (preview only)</source>
+        <translation>Sekunden zwischen den Durchläufen (nur Vorschau)</translation>
+    </message>
+    <message>
+        <source>Animation speed:</source>
+        <translation>Animationstempo:</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>Animationstempo</translation>
+    </message>
+    <message>
+        <source>Per cent of real time, for every animation</source>
+        <translation>Prozent der Echtzeit, für jede Animation</translation>
+    </message>
+    <message>
+        <source>Save Frame...</source>
+        <translation>Bild speichern...</translation>
+    </message>
+    <message>
+        <source>Save Frame</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>Saves the picture shown now as a PNG file</source>
+        <translation>Speichert das gerade gezeigte Bild als PNG-Datei</translation>
+    </message>
+    <message>
+        <source>Misc. Part, preview only:</source>
+        <translation>Extrateil, nur Vorschau:</translation>
+    </message>
+    <message>
+        <source>Say:</source>
+        <translation>Sagen:</translation>
+    </message>
+    <message>
+        <source>Say</source>
+        <translation>Sagen</translation>
+    </message>
+    <message>
+        <source>Type a line and press Enter: the talking mouths move by its syllables, then rest</source>
+        <translation>Eine Zeile eingeben und Enter drücken: Die sprechenden Münder bewegen sich nach ihren Silben, dann ruhen sie</translation>
+    </message>
+    <message>
+        <source>Scene preview, 700 by 500</source>
+        <translation>Szenenvorschau, 700 mal 500</translation>
+    </message>
+    <message>
+        <source>The background with every part of the scene, as the companion shows it</source>
+        <translation>Der Hintergrund mit allen Teilen der Szene, wie die Begleiterin ihn zeigt</translation>
+    </message>
+    <message>
+        <source>Preview status</source>
+        <translation>Vorschaustatus</translation>
+    </message>
+    <message>
+        <source>PNG Files (*.png)</source>
+        <translation>PNG-Dateien (*.png)</translation>
+    </message>
+    <message>
+        <source>Frame saved as &quot;%1&quot;.</source>
+        <translation>Bild gespeichert als „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>SceneRender</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: the picture could not be encoded</source>
+        <translation>„%1“ kann nicht geschrieben werden: Das Bild ließ sich nicht kodieren</translation>
+    </message>
+</context>
+<context>
     <name>SpellChecker</name>
     <message>
         <source>No dictionary is installed (looked in %1).</source>
@@ -370,12 +1692,56 @@ Trotzdem speichern?</translation>
         <source>Add Dictionary...</source>
         <translation>Wörterbuch hinzufügen...</translation>
     </message>
+    <message>
+        <source>Dictionaries (*.dic)</source>
+        <translation>Wörterbücher (*.dic)</translation>
+    </message>
 </context>
 <context>
     <name>SuiteMain</name>
     <message>
         <source>Data Folder</source>
         <translation>Datenordner</translation>
+    </message>
+    <message>
+        <source>Scene Composer</source>
+        <translation>Szenen-Editor</translation>
+    </message>
+    <message>
+        <source>Starts the scene composer.</source>
+        <translation>Startet den Szenen-Editor.</translation>
+    </message>
+    <message>
+        <source>Knowledge Base</source>
+        <translation>Wissensbasis</translation>
+    </message>
+    <message>
+        <source>Shows the Knowledge Base Editor.</source>
+        <translation>Zeigt den Wissensbasis-Editor.</translation>
+    </message>
+    <message>
+        <source>Personality</source>
+        <translation>Persönlichkeit</translation>
+    </message>
+    <message>
+        <source>Shows the Personality Editor.</source>
+        <translation>Zeigt den Persönlichkeits-Editor.</translation>
+    </message>
+    <message>
+        <source>Locations</source>
+        <translation>Orte</translation>
+    </message>
+    <message>
+        <source>Shows the Locations window.</source>
+        <translation>Zeigt das Fenster Orte.</translation>
+    </message>
+    <message>
+        <source>The scene composer could not be started from &quot;%1&quot;.
+
+Check that it is installed in the same folder as Mindloom.</source>
+        <translation>Der Szenen-Editor konnte nicht von „%1“ gestartet werden.
+
+Prüfen Sie, ob er im selben Ordner wie Mindloom installiert ist.</translation>
     </message>
 </context>
 <context>
@@ -521,6 +1887,33 @@ Trotzdem speichern?</translation>
     </message>
 </context>
 <context>
+    <name>TextFile</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>„%1“ ist nicht lesbar: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source> Its old content could not be put back.</source>
+        <translation> Sein alter Inhalt ließ sich nicht zurückholen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not written: the text holds the character %2, which an 8-bit text file cannot store. Remove or replace it and save again.</source>
+        <translation>„%1“ wurde nicht geschrieben: Der Text enthält das Zeichen %2, das eine 8-Bit-Textdatei nicht speichern kann. Entfernen oder ersetzen Sie es und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source> &quot;%1&quot; could not be put back as it was.</source>
+        <translation> „%1“ konnte nicht wiederhergestellt werden, wie es war.</translation>
+    </message>
+</context>
+<context>
     <name>WorkFolder</name>
     <message>
         <source>a file of that name is in the way</source>
@@ -554,6 +1947,22 @@ The editors may find no samples and no pictures until this is put right.</source
         <translation>
 
 Bis dies behoben ist, finden die Editoren womöglich keine Beispiele und keine Bilder.</translation>
+    </message>
+    <message>
+        <source>--folder needs a folder.</source>
+        <translation>--folder braucht einen Ordner.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist.</source>
+        <translation>Der Ordner „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder.</source>
+        <translation>„%1“ ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The shipped content &quot;%1&quot; is missing.</source>
+        <translation>Der mitgelieferte Inhalt „%1“ fehlt.</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 
 #include "KitFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -14,25 +15,38 @@ QString description(KitProgram program)
 {
     switch (program) {
     case KitProgram::Mindloom:
-        return QStringLiteral("The personality editing suite: edits a chat companion's personality, "
+        return QCoreApplication::translate(
+            "AppCommandLine", "The personality editing suite: edits a chat companion's personality, "
                               "knowledge bases and locations, and starts the scene composer.");
     case KitProgram::Frameloft:
-        return QStringLiteral("The scene composer: places a chat companion's background, mouth, blink "
+        return QCoreApplication::translate(
+            "AppCommandLine", "The scene composer: places a chat companion's background, mouth, blink "
                               "and other parts on a 700 x 500 canvas and saves them as scene files.");
     }
     Q_UNREACHABLE();
 }
 
+// The parser's headings, here as well so that the kit's catalogue holds them
+// where the toolkit's own translations are not installed.
+[[maybe_unused]] const char *const parserWords[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Arguments:"),
+};
+
 QString checkDescription(KitProgram program)
 {
     switch (program) {
     case KitProgram::Mindloom:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "AppCommandLine",
             "Reports what in FILE (a personality's .mem or .qas file, a .kba knowledge base or "
             "Options.Cfg) would not load or be saved back unchanged, one line each, and exits: "
             "0 when there is nothing, 1 when there is.");
     case KitProgram::Frameloft:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "AppCommandLine",
             "Reports what in the scene FILE would not load or be saved back unchanged, one line "
             "each, and exits: 0 when there is nothing, 1 when there is.");
     }
@@ -123,40 +137,49 @@ void write(FILE *stream, const QString &text)
 
 AppCommandLine::AppCommandLine(KitProgram program)
     : m_program(program),
-      m_help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help and exits.")),
+      m_help({QStringLiteral("h"), QStringLiteral("help")},
+             QCoreApplication::translate("AppCommandLine", "Displays this help and exits.")),
       m_version({QStringLiteral("v"), QStringLiteral("version")},
-                QStringLiteral("Displays the version and exits.")),
+                QCoreApplication::translate("AppCommandLine", "Displays the version and exits.")),
       m_folder(QStringLiteral("folder"),
-               QStringLiteral("Reads and writes the files in DIR instead of the program folder."),
+               QCoreApplication::translate(
+                   "AppCommandLine", "Reads and writes the files in DIR instead of the program folder."),
                QStringLiteral("DIR")),
       m_check(QStringLiteral("check"), checkDescription(program), QStringLiteral("FILE")),
-      m_render(
-          QStringLiteral("render"),
-          QStringLiteral("Draws the scene FILE.scn as the companion shows it into the PNG picture OUT.png "
-                         "given after it (--render FILE.scn OUT.png), without a window, and exits: 0 when "
-                         "the picture is written, 1 when the scene or a picture cannot be read or OUT.png "
-                         "cannot be written."),
-          QStringLiteral("FILE.scn")),
+      m_render(QStringLiteral("render"),
+               QCoreApplication::translate(
+                   "AppCommandLine",
+                   "Draws the scene FILE.scn as the companion shows it into the PNG picture OUT.png "
+                   "given after it (--render FILE.scn OUT.png), without a window, and exits: 0 when "
+                   "the picture is written, 1 when the scene or a picture cannot be read or OUT.png "
+                   "cannot be written."),
+               QStringLiteral("FILE.scn")),
       m_findPictures(QStringLiteral("find-pictures"),
-                     QStringLiteral("Searches FOLDER and its subfolders for the pictures the scene FILE.scn "
-                                    "given after it names but the folder's Images lacks "
-                                    "(--find-pictures FOLDER FILE.scn), by name whatever the case, copies "
-                                    "what it finds into Images, lists what it found and what not, and exits: "
-                                    "0 when no picture is missing afterwards, 1 when one is."),
+                     QCoreApplication::translate(
+                         "AppCommandLine",
+                         "Searches FOLDER and its subfolders for the pictures the scene FILE.scn "
+                         "given after it names but the folder's Images lacks "
+                         "(--find-pictures FOLDER FILE.scn), by name whatever the case, copies "
+                         "what it finds into Images, lists what it found and what not, and exits: "
+                         "0 when no picture is missing afterwards, 1 when one is."),
                      QStringLiteral("FOLDER")),
-      m_spelling(
-          QStringLiteral("spelling"),
-          QStringLiteral("With --check: also reports each word of FILE's texts that the dictionary does not "
-                         "know, one line each, by the editors' rules and with the personal word list.")),
+      m_spelling(QStringLiteral("spelling"),
+                 QCoreApplication::translate(
+                     "AppCommandLine",
+                     "With --check: also reports each word of FILE's texts that the dictionary does not "
+                     "know, one line each, by the editors' rules and with the personal word list.")),
       m_verify(QStringLiteral("verify"),
-               QStringLiteral("Runs every exchange of the chat test FILE.chat through the Test Chat's rules, "
-                              "without a window; prints one line per reply that does not match, then the "
-                              "count, and exits: 0 when all pass, 1 when one fails, 2 when the file, its "
-                              "personality or a knowledge base cannot be read."),
+               QCoreApplication::translate(
+                   "AppCommandLine",
+                   "Runs every exchange of the chat test FILE.chat through the Test Chat's rules, "
+                   "without a window; prints one line per reply that does not match, then the "
+                   "count, and exits: 0 when all pass, 1 when one fails, 2 when the file, its "
+                   "personality or a knowledge base cannot be read."),
                QStringLiteral("FILE.chat")),
       m_coverage(QStringLiteral("coverage"),
-                 QStringLiteral("With --verify: also lists the questions of the personality that no "
-                                "exchange reached, with their lines."))
+                 QCoreApplication::translate(
+                     "AppCommandLine", "With --verify: also lists the questions of the personality that no "
+                                       "exchange reached, with their lines."))
 {
     m_parser.setApplicationDescription(description(program));
     // "-reverse" and "-platform" are the toolkit's; read compactly, "-reverse"
@@ -168,14 +191,16 @@ AppCommandLine::AppCommandLine(KitProgram program)
     if (program == KitProgram::Frameloft) {
         offer(m_render);
         offer(m_findPictures);
-        m_parser.addPositionalArgument(QStringLiteral("FILE.scn"),
-                                       QStringLiteral("A scene to load once the window is open."),
-                                       QStringLiteral("[FILE.scn]"));
+        m_parser.addPositionalArgument(
+            QStringLiteral("FILE.scn"),
+            QCoreApplication::translate("AppCommandLine", "A scene to load once the window is open."),
+            QStringLiteral("[FILE.scn]"));
         m_opensFile = true;
     } else {
         m_parser.addPositionalArgument(
             QStringLiteral("FILE"),
-            QStringLiteral(
+            QCoreApplication::translate(
+                "AppCommandLine",
                 "Files to open once the launcher is up: a .kba knowledge base in the Knowledge Base "
                 "Editor, a personality's .mem or .qas file in the Personality Editor, Options.Cfg "
                 "in the Locations window. Without --folder, their folder is the work folder."),
@@ -234,7 +259,7 @@ bool AppCommandLine::given(const QCommandLineOption &option) const
 void AppCommandLine::refuse(const QString &error)
 {
     answer(UsageError, QString(),
-           QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
+           QCoreApplication::translate("AppCommandLine", "%1: %2\nTry '%1 --help' for more information.\n")
                .arg(KitInfo::programName(m_program), error));
 }
 
@@ -244,32 +269,35 @@ QString AppCommandLine::problem(bool parsed) const
         return m_parser.errorText();
     const QStringList positional = m_parser.positionalArguments();
     const auto unexpected = [&](qsizetype index) {
-        return QStringLiteral("Unexpected argument '%1'.").arg(positional.at(index));
+        return QCoreApplication::translate("AppCommandLine", "Unexpected argument '%1'.")
+            .arg(positional.at(index));
     };
     if (given(m_check) && given(m_render))
-        return QStringLiteral("--check and --render cannot be used together.");
+        return QCoreApplication::translate("AppCommandLine", "--check and --render cannot be used together.");
     if (given(m_check) && given(m_verify))
-        return QStringLiteral("--check and --verify cannot be used together.");
+        return QCoreApplication::translate("AppCommandLine", "--check and --verify cannot be used together.");
     if (given(m_coverage) && !given(m_verify))
-        return QStringLiteral("--coverage needs --verify FILE.chat.");
+        return QCoreApplication::translate("AppCommandLine", "--coverage needs --verify FILE.chat.");
     if (given(m_spelling) && !given(m_check))
-        return QStringLiteral("--spelling needs --check FILE.");
+        return QCoreApplication::translate("AppCommandLine", "--spelling needs --check FILE.");
     if (int(given(m_check)) + int(given(m_render)) + int(given(m_findPictures)) > 1) {
         if (!given(m_findPictures))
-            return QStringLiteral("--check and --render cannot be used together.");
-        return QStringLiteral("--find-pictures cannot be used with --%1.")
+            return QCoreApplication::translate("AppCommandLine",
+                                               "--check and --render cannot be used together.");
+        return QCoreApplication::translate("AppCommandLine", "--find-pictures cannot be used with --%1.")
             .arg(given(m_check) ? QStringLiteral("check") : QStringLiteral("render"));
     }
     if (given(m_findPictures)) {
         if (positional.isEmpty())
-            return QStringLiteral("--find-pictures needs FOLDER and FILE.scn.");
+            return QCoreApplication::translate("AppCommandLine",
+                                               "--find-pictures needs FOLDER and FILE.scn.");
         if (positional.size() > 1)
             return unexpected(1);
         return QString();
     }
     if (given(m_render)) {
         if (positional.isEmpty())
-            return QStringLiteral("--render needs FILE.scn and OUT.png.");
+            return QCoreApplication::translate("AppCommandLine", "--render needs FILE.scn and OUT.png.");
         if (positional.size() > 1)
             return unexpected(1);
         // Other programs go by the name: PNG bytes in "out.jpg" open nowhere.
@@ -296,7 +324,8 @@ QString AppCommandLine::filesProblem(const QStringList &files) const
         m_parser.isSet(m_folder) ? QFileInfo(m_parser.value(m_folder)).absoluteFilePath() : QString();
     for (const QString &file : files) {
         if (KitFile::kind(file) == KitFile::Kind::None)
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "AppCommandLine",
                        "Mindloom opens a .kba knowledge base, a personality's .mem or .qas file or "
                        "Options.Cfg, not \"%1\".")
                 .arg(file);
@@ -304,7 +333,7 @@ QString AppCommandLine::filesProblem(const QStringList &files) const
         if (folder.isEmpty())
             folder = fileFolder;
         else if (QDir::cleanPath(fileFolder) != QDir::cleanPath(folder))
-            return QStringLiteral("\"%1\" is not in the work folder \"%2\".")
+            return QCoreApplication::translate("AppCommandLine", "\"%1\" is not in the work folder \"%2\".")
                 .arg(file, QDir::toNativeSeparators(folder));
     }
     return QString();
@@ -384,8 +413,10 @@ QString AppCommandLine::helpText() const
     // placeholder before the application object exists; the usage line names
     // it as installed.
     QString text = m_parser.helpText();
-    const QString usage = QStringLiteral("Usage: ");
-    const qsizetype nameEnd = text.indexOf(QStringLiteral(" [options]"));
+    // The parser's own words are the toolkit's, in the session's language.
+    const QString usage = QCoreApplication::translate("QCommandLineParser", "Usage: %1").arg(QString());
+    const qsizetype nameEnd =
+        text.indexOf(QLatin1Char(' ') + QCoreApplication::translate("QCommandLineParser", "[options]"));
     if (text.startsWith(usage) && nameEnd > 0)
         text.replace(usage.size(), nameEnd - usage.size(), KitInfo::programName(m_program));
     return text;

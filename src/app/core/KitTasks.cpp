@@ -16,6 +16,7 @@
 #include "SpellingFindings.h"
 #include "TextFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <QFileInfo>
@@ -69,7 +70,8 @@ Result run(KitProgram program, const AppCommandLine::Request &request, const QSt
     case Task::OpenWindow:
         break;
     }
-    return usageError(program, QStringLiteral("There is nothing to do without a window."));
+    return usageError(program,
+                      QCoreApplication::translate("KitTasks", "There is nothing to do without a window."));
 }
 
 Result check(KitProgram program, const QString &file, const QString &folder, SpellChecker *spelling)
@@ -91,8 +93,9 @@ Result check(KitProgram program, const QString &file, const QString &folder, Spe
     } else if (QFileInfo(file).fileName().compare(LocationSettings::fileName(), Qt::CaseInsensitive) == 0) {
         checked = LocationCheck::checkFile(file, folder);
     } else {
-        return usageError(program, QStringLiteral("--check takes a personality's .mem or .qas file, a .kba "
-                                                  "knowledge base or Options.Cfg, not \"%1\".")
+        return usageError(program, QCoreApplication::translate(
+                                       "KitTasks", "--check takes a personality's .mem or .qas file, a .kba "
+                                                   "knowledge base or Options.Cfg, not \"%1\".")
                                        .arg(file));
     }
     if (!checked.ok())
@@ -101,7 +104,7 @@ Result check(KitProgram program, const QString &file, const QString &folder, Spe
     if (spelling && program == KitProgram::Mindloom) {
         QByteArray bytes;
         if (!spelling->isActive()) {
-            result.errors = QStringLiteral("%1: The spelling is not checked. %2\n")
+            result.errors = QCoreApplication::translate("KitTasks", "%1: The spelling is not checked. %2\n")
                                 .arg(KitInfo::programName(program), spelling->unavailableReason());
         } else if (FileCheck::readBytes(file, &bytes).isEmpty()) {
             checked.findings =
@@ -134,7 +137,9 @@ Result findPictures(const QString &searchFolder, const QString &scene, const QSt
 {
     const KitProgram program = KitProgram::Frameloft;
     if (!QFileInfo(searchFolder).isDir())
-        return usageError(program, QStringLiteral("\"%1\" is no folder to search.").arg(searchFolder));
+        return usageError(
+            program,
+            QCoreApplication::translate("KitTasks", "\"%1\" is no folder to search.").arg(searchFolder));
     const TextFile::ReadResult read = TextFile::read(scene);
     if (!read.ok())
         return usageError(program, read.error);

@@ -7,6 +7,20 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+namespace {
+
+// The toolkit's words on the kit's dialog and message buttons, here as well so
+// that the kit's catalogue holds them where the toolkit's own translations are
+// not installed.
+[[maybe_unused]] const char *const buttonWords[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Save"),  QT_TRANSLATE_NOOP("QPlatformTheme", "Discard"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),  QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Close"),
+};
+
+} // namespace
+
 namespace KitTranslations {
 
 QString folderName()

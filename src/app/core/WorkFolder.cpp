@@ -83,15 +83,17 @@ Choice choose(const Situation &situation)
     if (situation.folderGiven) {
         choice.kind = Choice::Kind::Requested;
         if (situation.requested.isEmpty()) {
-            choice.error = QStringLiteral("--folder needs a folder.");
+            choice.error = QCoreApplication::translate("WorkFolder", "--folder needs a folder.");
             return choice;
         }
         const QString path = QDir(situation.workingDirectory).absoluteFilePath(situation.requested);
         const QFileInfo info(path);
         if (!info.exists())
-            choice.error = QStringLiteral("The folder \"%1\" does not exist.").arg(situation.requested);
+            choice.error = QCoreApplication::translate("WorkFolder", "The folder \"%1\" does not exist.")
+                               .arg(situation.requested);
         else if (!info.isDir())
-            choice.error = QStringLiteral("\"%1\" is not a folder.").arg(situation.requested);
+            choice.error =
+                QCoreApplication::translate("WorkFolder", "\"%1\" is not a folder.").arg(situation.requested);
         else
             choice.folder = asFolder(path);
         return choice;
@@ -166,7 +168,7 @@ FillResult fill(const QString &dataFolder, const QString &contentFolder, const Q
     }
     const QDir source(contentFolder);
     if (!source.exists()) {
-        result.errors << QStringLiteral("The shipped content \"%1\" is missing.")
+        result.errors << QCoreApplication::translate("WorkFolder", "The shipped content \"%1\" is missing.")
                              .arg(QDir::toNativeSeparators(contentFolder));
         return result;
     }

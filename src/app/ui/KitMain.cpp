@@ -11,16 +11,21 @@
 
 #include <QApplication>
 
+#include <memory>
+
 namespace KitMain {
 
 int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow)
 {
+    // The command line answers in the session's language before a display is
+    // needed: the translations need an application object, one without a
+    // window until the window's toolkit starts.
+    auto early = std::make_unique<QCoreApplication>(argc, argv);
+    KitTranslations::install(QLocale::system());
     AppCommandLine commandLine(program);
     if (!commandLine.read(AppCommandLine::arguments(argc, argv), AppCommandLine::Stage::BeforeApplication))
         return commandLine.finish();
     if (commandLine.request().task != AppCommandLine::Request::Task::OpenWindow) {
-        // No window, so no display is needed.
-        QCoreApplication app(argc, argv);
         KitInfo::setApplicationIdentity(program);
         const QString folder = WorkFolder::prepare(commandLine).folder;
         if (folder.isEmpty())
@@ -31,6 +36,7 @@ int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow
     // display.
     if (!WorkFolder::checkRequested(commandLine))
         return commandLine.finish();
+    early.reset();
 
     QApplication app(argc, argv);
     ProgramIdentity::apply(program);

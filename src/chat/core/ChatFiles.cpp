@@ -4,6 +4,7 @@
 #include "PersonalityFile.h"
 #include "TextFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -28,7 +29,8 @@ QString ChatFiles::readKnowledge(const QString &folder, const QString &name, Cha
     const QString path = QFileInfo(name).isAbsolute() ? name : QDir(folder).filePath(name);
     const TextFile::ReadResult text = TextFile::read(path);
     if (!text.ok())
-        return QStringLiteral("the knowledge base \"%1\" cannot be read: %2").arg(name, text.error);
+        return QCoreApplication::translate("ChatFiles", "the knowledge base \"%1\" cannot be read: %2")
+            .arg(name, text.error);
     *document = ChatDocument{QFileInfo(name).fileName(), text.text};
     return QString();
 }
@@ -40,7 +42,8 @@ ChatFiles ChatFiles::readPersonality(const QString &folder, const QString &perso
     if (files.personality.isEmpty()) {
         const QStringList list = PersonalityFile::list(folder);
         if (list.isEmpty()) {
-            files.error = QStringLiteral("%1 holds no personality").arg(QDir::toNativeSeparators(folder));
+            files.error = QCoreApplication::translate("ChatFiles", "%1 holds no personality")
+                              .arg(QDir::toNativeSeparators(folder));
             return files;
         }
         files.personality = list.constFirst();
@@ -50,12 +53,13 @@ ChatFiles ChatFiles::readPersonality(const QString &folder, const QString &perso
     case PersonalityFile::ReadResult::Status::Loaded:
         break;
     case PersonalityFile::ReadResult::Status::QandAMissing:
-        files.error = QStringLiteral("the personality \"%1\" cannot be read: %2 is missing")
-                          .arg(files.personality, PersonalityFile::qandAPath(folder, files.personality));
+        files.error =
+            QCoreApplication::translate("ChatFiles", "the personality \"%1\" cannot be read: %2 is missing")
+                .arg(files.personality, PersonalityFile::qandAPath(folder, files.personality));
         return files;
     default:
-        files.error =
-            QStringLiteral("the personality \"%1\" cannot be read: %2").arg(files.personality, read.error);
+        files.error = QCoreApplication::translate("ChatFiles", "the personality \"%1\" cannot be read: %2")
+                          .arg(files.personality, read.error);
         return files;
     }
     // The load has taken the sections out of the memory text already.

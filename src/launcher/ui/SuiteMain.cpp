@@ -114,11 +114,14 @@ SuiteMain::SuiteMain(Platform &platform, QWidget *parent)
         const char *description;
         std::function<void()> action;
     } buttons[] = {
-        {"Scene Composer", "Starts the scene composer.", [this] { startFrameloft(); }},
-        {"Knowledge Base", "Shows the Knowledge Base Editor.", [this] { showOne(m_kbEd); }},
-        {"Personality", "Shows the Personality Editor.", [this] { showOne(m_memoryEd); }},
+        {QT_TR_NOOP("Scene Composer"), QT_TR_NOOP("Starts the scene composer."),
+         [this] { startFrameloft(); }},
+        {QT_TR_NOOP("Knowledge Base"), QT_TR_NOOP("Shows the Knowledge Base Editor."),
+         [this] { showOne(m_kbEd); }},
+        {QT_TR_NOOP("Personality"), QT_TR_NOOP("Shows the Personality Editor."),
+         [this] { showOne(m_memoryEd); }},
         // The way in to the Locations window, in the style of the other three.
-        {"Locations", "Shows the Locations window.", [this] { showOne(m_locs); }},
+        {QT_TR_NOOP("Locations"), QT_TR_NOOP("Shows the Locations window."), [this] { showOne(m_locs); }},
     };
     QWidget *previous = nullptr;
     for (int i = 0; i < 4; ++i) {
@@ -127,8 +130,8 @@ SuiteMain::SuiteMain(Platform &platform, QWidget *parent)
         button->setObjectName(QStringLiteral("Picture%1").arg(n));
         // In the slots the background picture paints at the same places.
         button->setGeometry(SuiteMainLayout::Controls[i].place);
-        button->setAccessibleName(QLatin1String(buttons[i].name));
-        button->setAccessibleDescription(QLatin1String(buttons[i].description));
+        button->setAccessibleName(tr(buttons[i].name));
+        button->setAccessibleDescription(tr(buttons[i].description));
         connect(button, &PictureButton::clicked, this, buttons[i].action);
         if (previous)
             setTabOrder(previous, button);
@@ -166,11 +169,10 @@ void SuiteMain::startFrameloft()
     // The composer works in the launcher's folder, whichever that is.
     const QString program = frameloftPath();
     if (!m_platform.startProcess(program, {QStringLiteral("--folder"), m_platform.programFolder()})) {
-        m_platform.showMessage(
-            this,
-            QStringLiteral("The scene composer could not be started from \"%1\".\n\nCheck that "
-                           "it is installed in the same folder as Mindloom.")
-                .arg(program),
-            title(), Platform::MessageIcon::Critical);
+        m_platform.showMessage(this,
+                               tr("The scene composer could not be started from \"%1\".\n\nCheck that "
+                                  "it is installed in the same folder as Mindloom.")
+                                   .arg(program),
+                               title(), Platform::MessageIcon::Critical);
     }
 }

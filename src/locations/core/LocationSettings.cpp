@@ -4,6 +4,7 @@
 #include "Cp1252.h"
 #include "TextFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -242,12 +243,12 @@ QString LocationSettings::fileContent() const
 QString LocationSettings::whyUnstorable(const QString &value)
 {
     if (value.contains(QLatin1Char(',')))
-        return QStringLiteral("the character \",\"");
+        return QCoreApplication::translate("LocationSettings", "the character \",\"");
     if (value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n')))
-        return QStringLiteral("a line break");
+        return QCoreApplication::translate("LocationSettings", "a line break");
     const qsizetype k = findKey(value, 0);
     if (k >= 0)
-        return QStringLiteral("the key \"%1\"").arg(value.mid(k, KeyLength));
+        return QCoreApplication::translate("LocationSettings", "the key \"%1\"").arg(value.mid(k, KeyLength));
     return QString();
 }
 
@@ -255,7 +256,8 @@ QString LocationSettings::whyUnstorableName(const QString &name)
 {
     const qsizetype bad = Cp1252::firstUnstorable(name);
     if (bad >= 0)
-        return QStringLiteral("the character %1, which an 8-bit text file cannot store")
+        return QCoreApplication::translate("LocationSettings",
+                                           "the character %1, which an 8-bit text file cannot store")
             .arg(Cp1252::describeAt(name, bad));
     return whyUnstorable(name);
 }

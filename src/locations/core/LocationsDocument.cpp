@@ -3,6 +3,7 @@
 
 #include "ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 LocationsDocument::LocationsDocument(QObject *parent) : QObject(parent) {}
@@ -62,12 +63,14 @@ QString LocationsDocument::unstorableValueMessage() const
         {
             QString what;
             QString value;
-        } values[] = {{QStringLiteral("picture file name"), file(n)}, {QStringLiteral("text"), text(n)}};
+        } values[] = {{QCoreApplication::translate("LocationsDocument", "picture file name"), file(n)},
+                      {QCoreApplication::translate("LocationsDocument", "text"), text(n)}};
         for (const auto &entry : values) {
             const QString reason = LocationSettings::whyUnstorable(entry.value);
             if (reason.isEmpty())
                 continue;
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "LocationsDocument",
                        "The settings were not saved: the %1 of Location %2, \"%3\", holds %4, which "
                        "\"%5\" cannot store.\n\nChange it and save again.")
                 .arg(entry.what)
@@ -81,9 +84,11 @@ QString LocationsDocument::unstorableValueMessage() const
 QString LocationsDocument::save()
 {
     if (!m_readError.isEmpty()) {
-        return QStringLiteral("The settings were not saved, because saving would replace the other settings "
-                              "of \"%1\", which could not be read when this window opened:\n%2\n\nClose the "
-                              "window and open it again once the file can be read.")
+        return QCoreApplication::translate(
+                   "LocationsDocument",
+                   "The settings were not saved, because saving would replace the other settings "
+                   "of \"%1\", which could not be read when this window opened:\n%2\n\nClose the "
+                   "window and open it again once the file can be read.")
             .arg(LocationSettings::fileName(), m_readError);
     }
     QString problem = unstorableValueMessage();
@@ -91,7 +96,7 @@ QString LocationsDocument::save()
         return problem;
     const QString error = m_settings.save(m_folder);
     if (!error.isEmpty())
-        return error + QStringLiteral("\n\nThe settings were not saved.");
+        return error + QCoreApplication::translate("LocationsDocument", "\n\nThe settings were not saved.");
     const bool wasModified = modified();
     m_saved = m_settings;
     if (wasModified)

@@ -244,12 +244,11 @@ void Locs::openPicture(int n)
     const QString name = ProgramFolder::fileNameWithoutFolder(chosen);
     const QString why = LocationSettings::whyUnstorableName(name);
     if (!why.isEmpty()) {
-        m_platform.showMessage(
-            this,
-            QStringLiteral("The name \"%1\" cannot be stored in %2: it holds %3. Rename the "
-                           "picture and open it again. Nothing was copied.")
-                .arg(name, LocationSettings::fileName(), why),
-            title(), Platform::MessageIcon::Critical);
+        m_platform.showMessage(this,
+                               tr("The name \"%1\" cannot be stored in %2: it holds %3. Rename the "
+                                  "picture and open it again. Nothing was copied.")
+                                   .arg(name, LocationSettings::fileName(), why),
+                               title(), Platform::MessageIcon::Critical);
         return;
     }
     // The setting keeps only the name, which is looked for in the "Locations"

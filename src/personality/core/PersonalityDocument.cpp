@@ -7,6 +7,7 @@
 #include "TextFile.h"
 #include "Wildcard.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace {
@@ -191,10 +192,13 @@ QString PersonalityDocument::load(const QString &programFolder, const QString &e
     using Status = PersonalityFile::ReadResult::Status;
     switch (read.status) {
     case Status::QandAMissing:
-        return QStringLiteral("The Personality's .qas file is missing! Unable to load Personality. Sorry!");
+        return QCoreApplication::translate(
+            "PersonalityDocument",
+            "The Personality's .qas file is missing! Unable to load Personality. Sorry!");
     case Status::MemoryUnreadable:
     case Status::QandAUnreadable:
-        return read.error + QStringLiteral("\nUnable to load Personality.");
+        return read.error +
+               QCoreApplication::translate("PersonalityDocument", "\nUnable to load Personality.");
     case Status::Loaded:
         break;
     }

@@ -7,6 +7,7 @@
 #include "TextFile.h"
 #include "Wildcard.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -282,11 +283,13 @@ MemoryCheck checkMemory(const QString &memory)
     check.position = lineStart;
     check.lineText = memory.mid(lineStart, lineEnd - lineStart);
     check.marker = marker;
-    check.message = QStringLiteral("Line %1 of the memory text reads \"%2\". The next load would take it for "
-                                   "the start of the \"%3\" section, and the words of that section would be "
-                                   "lost. Change or remove that line and save again. Nothing was written.")
-                        .arg(line)
-                        .arg(check.lineText, marker);
+    check.message =
+        QCoreApplication::translate(
+            "PersonalityFile", "Line %1 of the memory text reads \"%2\". The next load would take it for "
+                               "the start of the \"%3\" section, and the words of that section would be "
+                               "lost. Change or remove that line and save again. Nothing was written.")
+            .arg(line)
+            .arg(check.lineText, marker);
     return check;
 }
 
@@ -315,13 +318,16 @@ SaveCheck unstorableCharacter(QStringView text, SaveCheck::Text which, Substitut
         const QChar c = text.at(i);
         QString why;
         if (!Cp1252::canStore(c)) {
-            why = QStringLiteral("which an 8-bit text file cannot store");
+            why = QCoreApplication::translate("PersonalityFile", "which an 8-bit text file cannot store");
         } else if (step == SubstitutionTable::LineBreakStep::Fold &&
                    c == QChar(SubstitutionTable::kLineBreak)) {
-            why = QStringLiteral(
+            why = QCoreApplication::translate(
+                "PersonalityFile",
                 "which the memory file uses for a line break: it would come back as a line break");
         } else if (SubstitutionTable::comesBackAs(c.unicode()) != c.unicode()) {
-            why = QStringLiteral("which the personality's files use for \"%1\": it would come back as \"%1\"")
+            why = QCoreApplication::translate(
+                      "PersonalityFile",
+                      "which the personality's files use for \"%1\": it would come back as \"%1\"")
                       .arg(QChar(SubstitutionTable::comesBackAs(c.unicode())));
         } else {
             continue;
@@ -330,8 +336,9 @@ SaveCheck unstorableCharacter(QStringView text, SaveCheck::Text which, Substitut
         check.position = i;
         check.length = c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
         check.message =
-            QStringLiteral("\"%1\" was not written: the text holds the character %2, %3. Remove or "
-                           "replace it and save again.")
+            QCoreApplication::translate(
+                "PersonalityFile", "\"%1\" was not written: the text holds the character %2, %3. Remove or "
+                                   "replace it and save again.")
                 .arg(QDir::toNativeSeparators(path), Cp1252::describeAt(text, i), why);
         return check;
     }
@@ -367,8 +374,9 @@ SaveCheck checkSave(const Texts &texts, const QString &memoryName, const QString
     if (fromFileText(memoryFileText(texts), qandAFileText(texts)) != texts) {
         check.text = Text::Memory;
         check.message =
-            QStringLiteral("\"%1\" was not written: the next load would not give these texts back "
-                           "as they are. Nothing was written.")
+            QCoreApplication::translate(
+                "PersonalityFile", "\"%1\" was not written: the next load would not give these texts back "
+                                   "as they are. Nothing was written.")
                 .arg(QDir::toNativeSeparators(memoryName));
     }
     return check;
@@ -386,7 +394,8 @@ QString save(const QString &programFolder, const QString &name, const QString &m
     // personality is never saved by halves.
     const SaveCheck check = checkSave(texts, memoryName, qandAName);
     if (!check.ok())
-        return check.message + QStringLiteral("\nNeither file of the Personality was written.");
+        return check.message + QCoreApplication::translate("PersonalityFile",
+                                                           "\nNeither file of the Personality was written.");
 
     QByteArray qandABytes, memoryBytes;
     Cp1252::encode(qandAFileText(texts), &qandABytes);
@@ -397,7 +406,8 @@ QString save(const QString &programFolder, const QString &name, const QString &m
     Backups::keep(memoryName, memoryBytes);
     const QString error = TextFile::writeAll({{qandAName, qandABytes}, {memoryName, memoryBytes}});
     if (!error.isEmpty())
-        return error + QStringLiteral("\nBoth files of the Personality are as they were.");
+        return error + QCoreApplication::translate("PersonalityFile",
+                                                   "\nBoth files of the Personality are as they were.");
     if (memoryStamp)
         *memoryStamp = FileStamp::of(memoryName, memoryBytes);
     if (qandAStamp)

@@ -11,8 +11,8 @@
 #include "PersonalityFile.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
-#include "SpellingUnderline.h"
 #include "RecoveryQuestions.h"
+#include "SpellingUnderline.h"
 #include "TextArea.h"
 
 #include <QCheckBox>
@@ -30,7 +30,7 @@ using View = PersonalityDocument::View;
 
 QString errorTitle()
 {
-    return QStringLiteral("Error!!");
+    return MemoryEd::tr("Error!!");
 }
 
 // Places come from the layout table the background picture is painted for.
@@ -39,8 +39,16 @@ QRect placeOf(const char *name)
     return WindowLayout::find(MemoryEdLayout::Controls, name).place;
 }
 
-const QString kMemoryFilter = QStringLiteral("MEM Files (*.mem)|*.mem");
-const QString kQandAFilter = QStringLiteral("QAS Files (*.qas)|*.qas");
+// Read when asked, so that they follow the language of the session.
+QString memoryFilter()
+{
+    return MemoryEd::tr("MEM Files (*.mem)") + QStringLiteral("|*.mem");
+}
+
+QString qandAFilter()
+{
+    return MemoryEd::tr("QAS Files (*.qas)") + QStringLiteral("|*.qas");
+}
 
 } // namespace
 
@@ -49,11 +57,12 @@ MemoryEd::MemoryEd(Platform &platform, QWidget *parent)
       m_background(QStringLiteral(":/personality/memoryed_background.png"))
 {
     setObjectName(QStringLiteral("MemoryEd"));
-    setWindowTitle(QStringLiteral("Personality Editor"));
+    setWindowTitle(tr("Personality Editor"));
     setFixedSize(MemoryEdLayout::ClientSize);
     createControls();
     createKeys();
     styleControls();
+    translatePaintedCaptions();
     RichTextBox1->showDocument(m_document.shownText());
 
     connect(Command1, &QPushButton::clicked, this, &MemoryEd::loadPersonality);
@@ -127,7 +136,7 @@ void MemoryEd::createControls()
     // shows, and none clashes with another or with Alt+G, Alt+Q and Alt+U of
     // the painted captions.
     auto button = [&](const char *name, const char *caption) {
-        auto *b = new QPushButton(QLatin1String(caption));
+        auto *b = new QPushButton(tr(caption));
         place(b, name);
         b->setFocusPolicy(Qt::TabFocus);
         return b;
@@ -137,23 +146,23 @@ void MemoryEd::createControls()
     place(RichTextBox1, "RichTextBox1");
     List1 = new QListWidget;
     place(List1, "List1");
-    Command1 = button("Command1", "&Load Personality");
-    Command5 = button("Command5", "&Save Personality");
-    Command3 = button("Command3", "Save &Personality As...");
-    Command4 = button("Command4", "Save Q/A &As...");
+    Command1 = button("Command1", QT_TR_NOOP("&Load Personality"));
+    Command5 = button("Command5", QT_TR_NOOP("&Save Personality"));
+    Command3 = button("Command3", QT_TR_NOOP("Save &Personality As..."));
+    Command4 = button("Command4", QT_TR_NOOP("Save Q/A &As..."));
     // The option buttons and the check box are only as large as their marks;
     // their labels are painted in the background picture beside them, and a
     // click on a painted label clicks its control.
     Option1 = new QRadioButton;
     place(Option1, "Option1");
     Option1->setChecked(true);
-    Option2 = new QRadioButton(QStringLiteral("Question/Answer"));
+    Option2 = new QRadioButton(tr("Question/Answer"));
     place(Option2, "Option2");
     Text2 = new EntryLine;
     place(Text2, "Text2");
     Label3 = new QLabel(QStringLiteral("?"));
     place(Label3, "Label3");
-    Check1 = new QCheckBox(QStringLiteral("Use 2nd  Person (You,Your)"));
+    Check1 = new QCheckBox(tr("Use 2nd  Person (You,Your)"));
     place(Check1, "Check1");
     // From just right of the mark over the painted caption's text.
     const auto beside = [](const char *name, int width) {
@@ -166,21 +175,20 @@ void MemoryEd::createControls()
 
     // What a screen reader says. The text area and the entry line are named
     // after what they hold and take at the moment (showState()).
-    List1->setAccessibleName(QStringLiteral("Personalities"));
+    List1->setAccessibleName(tr("Personalities"));
     List1->setAccessibleDescription(
-        QStringLiteral("The personalities in the program folder. Load Personality loads the chosen one."));
-    Option1->setAccessibleName(QStringLiteral("General"));
-    Option1->setAccessibleDescription(QStringLiteral("Shows the memory."));
-    Option2->setAccessibleName(QStringLiteral("Question/Answer"));
-    Option2->setAccessibleDescription(QStringLiteral("Shows the questions and answers."));
-    Check1->setAccessibleName(QStringLiteral("Use 2nd Person (You,Your)"));
+        tr("The personalities in the program folder. Load Personality loads the chosen one."));
+    Option1->setAccessibleName(tr("General"));
+    Option1->setAccessibleDescription(tr("Shows the memory."));
+    Option2->setAccessibleName(tr("Question/Answer"));
+    Option2->setAccessibleDescription(tr("Shows the questions and answers."));
+    Check1->setAccessibleName(tr("Use 2nd Person (You,Your)"));
     Check1->setAccessibleDescription(
-        QStringLiteral("Statements and questions from the entry line are turned into the second person."));
-    Command3->setAccessibleDescription(
-        QStringLiteral("Writes the memory as plain text into the program folder."));
+        tr("Statements and questions from the entry line are turned into the second person."));
+    Command3->setAccessibleDescription(tr("Writes the memory as plain text into the program folder."));
     Command4->setAccessibleDescription(
-        QStringLiteral("Writes the questions and answers as plain text into the program folder."));
-    Label3->setAccessibleName(QStringLiteral("Entry indicator"));
+        tr("Writes the questions and answers as plain text into the program folder."));
+    Label3->setAccessibleName(tr("Entry indicator"));
 
     // Tab order follows the way the window is used.
     setTabOrder(List1, Command1);
@@ -236,6 +244,47 @@ void MemoryEd::styleControls()
     Label3->setAlignment(Qt::AlignCenter);
 }
 
+// The background picture paints the captions of the view marks and of the
+// second-person switch in English, beside the marks. In another language the
+// translation is painted over them, on the colour of their panel, in the
+// picture's own letters.
+void MemoryEd::translatePaintedCaptions()
+{
+    const struct
+    {
+        const char *name;
+        int gap; // between the mark and the caption, as the picture has it
+        const char *english;
+        QString shown;
+    } painted[] = {
+        {"Option1", 5, "General", tr("General")},
+        {"Option2", 4, "Question/Answer", tr("Question/Answer")},
+        {"Check1", 5, "Use 2nd  Person (You,Your)", tr("Use 2nd  Person (You,Your)")},
+    };
+    QFont letters(QStringLiteral("DejaVu Sans"));
+    letters.setPixelSize(12);
+    letters.setBold(true);
+    letters.setHintingPreference(QFont::PreferNoHinting);
+    const QFontMetrics metrics(letters);
+    const QImage art = m_background.toImage();
+    QPainter p(&m_background);
+    p.setFont(letters);
+    for (const auto &caption : painted) {
+        if (caption.shown == QLatin1String(caption.english))
+            continue;
+        const QRect mark = placeOf(caption.name);
+        const int left = mark.x() + mark.width() + caption.gap;
+        const QColor panel = art.pixelColor(left - 2, mark.center().y());
+        const int englishWidth = metrics.horizontalAdvance(QLatin1String(caption.english));
+        p.fillRect(QRect(left - 1, mark.y() - 3, englishWidth + 3, 19), panel);
+        const QRect box(left, mark.y() - 2, 250, 17);
+        p.setPen(Qt::white);
+        p.drawText(box.translated(0, 1), Qt::AlignLeft | Qt::AlignVCenter, caption.shown);
+        p.setPen(QColor(112, 52, 170));
+        p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, caption.shown);
+    }
+}
+
 void MemoryEd::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -255,22 +304,20 @@ void MemoryEd::showState()
     Label3->setVisible(!general);
     Label3->setText(m_document.entryMark());
 
-    RichTextBox1->setAccessibleName(general ? QStringLiteral("Memory")
-                                            : QStringLiteral("Questions and answers"));
+    RichTextBox1->setAccessibleName(general ? tr("Memory") : tr("Questions and answers"));
     if (general)
-        Text2->setAccessibleName(QStringLiteral("New statement"));
+        Text2->setAccessibleName(tr("New statement"));
     else
-        Text2->setAccessibleName(m_document.quest() == 1 ? QStringLiteral("Answer")
-                                                         : QStringLiteral("New question"));
-    Text2->setAccessibleDescription(QStringLiteral("Press Enter to add it."));
+        Text2->setAccessibleName(m_document.quest() == 1 ? tr("Answer") : tr("New question"));
+    Text2->setAccessibleDescription(tr("Press Enter to add it."));
 }
 
 QString MemoryEd::unsavedWorkQuestion() const
 {
     const QString name = m_document.personalityName();
     if (name.isEmpty())
-        return QStringLiteral("Save the changes as a new personality?");
-    return QStringLiteral("Save the changes to the personality \"%1\"?").arg(name);
+        return tr("Save the changes as a new personality?");
+    return tr("Save the changes to the personality \"%1\"?").arg(name);
 }
 
 // Listing and loading.
@@ -351,7 +398,7 @@ bool MemoryEd::savePersonality()
     }
     if (isNew)
         addToList(name + QLatin1String(".mem"));
-    m_platform.showMessage(this, QStringLiteral("Personality Saved"), QStringLiteral("Personality Saved"),
+    m_platform.showMessage(this, tr("Personality Saved"), tr("Personality Saved"),
                            Platform::MessageIcon::None);
     return true;
 }
@@ -377,12 +424,12 @@ QString MemoryEd::askNewPersonalityName(const QString &folder)
 {
     // Nothing was loaded, so there is no name to save under yet: the user
     // gives one, and the personality is saved in its stored form under it.
-    const QString chosen = cdl->askSave(kMemoryFilter, folder);
+    const QString chosen = cdl->askSave(memoryFilter(), folder);
     if (chosen.isEmpty())
         return QString();
     const QString name = PersonalityDocument::nameForSave(chosen);
     if (name.isEmpty()) {
-        showError(QStringLiteral("A personality needs a name in front of \".mem\". Nothing was saved."));
+        showError(tr("A personality needs a name in front of \".mem\". Nothing was saved."));
         return QString();
     }
     for (const QString &path :
@@ -395,14 +442,14 @@ QString MemoryEd::askNewPersonalityName(const QString &folder)
 
 void MemoryEd::savePersonalityAs()
 {
-    const QString target = chooseExportTarget(kMemoryFilter);
+    const QString target = chooseExportTarget(memoryFilter());
     if (!target.isEmpty())
         exported(m_document.exportMemory(target), target);
 }
 
 void MemoryEd::saveQandAAs()
 {
-    const QString target = chooseExportTarget(kQandAFilter);
+    const QString target = chooseExportTarget(qandAFilter());
     if (!target.isEmpty())
         exported(m_document.exportQandA(target), target);
 }

@@ -64,6 +64,7 @@ private:
     void createControls();
     void createKeys();
     void styleControls();
+    void translatePaintedCaptions();
     void showState();
 
     void listPersonalities();

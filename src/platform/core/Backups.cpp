@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Backups.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -66,13 +67,13 @@ QString keep(const QString &path, const QByteArray &newBytes, QString *error, in
     const QString folder = folderFor(path);
     const auto failed = [&](const QString &why) {
         if (error)
-            *error =
-                QStringLiteral("No backup of \"%1\" was kept: %2").arg(QDir::toNativeSeparators(path), why);
+            *error = QCoreApplication::translate("Backups", "No backup of \"%1\" was kept: %2")
+                         .arg(QDir::toNativeSeparators(path), why);
         return QString();
     };
     if (!QDir().mkpath(folder))
-        return failed(
-            QStringLiteral("the folder \"%1\" cannot be made.").arg(QDir::toNativeSeparators(folder)));
+        return failed(QCoreApplication::translate("Backups", "the folder \"%1\" cannot be made.")
+                          .arg(QDir::toNativeSeparators(folder)));
     const QString target = folder + info.fileName() + QLatin1Char('~') + now.toString(kTimeFormat);
     QFile::remove(target); // the same millisecond: the newer copy counts
     QFile copy(target);

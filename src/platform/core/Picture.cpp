@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Picture.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,7 +37,8 @@ PictureResult load(const QString &path)
     const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("Cannot open the picture \"%1\": %2").arg(shown, file.errorString());
+        result.error = QCoreApplication::translate("Picture", "Cannot open the picture \"%1\": %2")
+                           .arg(shown, file.errorString());
         return result;
     }
     QImageReader reader(&file);
@@ -49,7 +51,8 @@ PictureResult load(const QString &path)
         const qint64 bytes = qint64(size.width()) * size.height() * (depth / 8);
         if (bytes > kMaxDecodedBytes) {
             result.error =
-                QStringLiteral("Cannot load the picture \"%1\": at %2 \u00d7 %3 pixels it is too large "
+                QCoreApplication::translate(
+                    "Picture", "Cannot load the picture \"%1\": at %2 \u00d7 %3 pixels it is too large "
                                "(it would take %4 MB; at most %5 MB)")
                     .arg(shown)
                     .arg(size.width())
@@ -61,7 +64,8 @@ PictureResult load(const QString &path)
     }
     const QImage image = reader.read();
     if (image.isNull()) {
-        result.error = QStringLiteral("Cannot read \"%1\" as a picture: %2").arg(shown, reader.errorString());
+        result.error = QCoreApplication::translate("Picture", "Cannot read \"%1\" as a picture: %2")
+                           .arg(shown, reader.errorString());
         return result;
     }
     result.picture = fromImage(image);

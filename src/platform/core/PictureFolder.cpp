@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PictureFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -37,12 +38,15 @@ CopyResult copyInto(const QString &source, const QString &folder)
     const QFileInfo from(source);
     const QString shownSource = QDir::toNativeSeparators(source);
     if (!from.isFile()) {
-        result.error = QStringLiteral("%1 cannot be copied: the file does not exist.").arg(shownSource);
+        result.error =
+            QCoreApplication::translate("PictureFolder", "%1 cannot be copied: the file does not exist.")
+                .arg(shownSource);
         return result;
     }
     QDir target(folder);
     if (!target.exists() && !QDir().mkpath(folder)) {
-        result.error = QStringLiteral("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(folder));
+        result.error = QCoreApplication::translate("PictureFolder", "The folder %1 cannot be made.")
+                           .arg(QDir::toNativeSeparators(folder));
         return result;
     }
 
@@ -62,7 +66,7 @@ CopyResult copyInto(const QString &source, const QString &folder)
 
     QFile file(source);
     if (!file.copy(target.filePath(name))) {
-        result.error = QStringLiteral("%1 cannot be copied into %2: %3")
+        result.error = QCoreApplication::translate("PictureFolder", "%1 cannot be copied into %2: %3")
                            .arg(shownSource, QDir::toNativeSeparators(folder), file.errorString());
         return result;
     }

@@ -4,6 +4,7 @@
 #include "Backups.h"
 #include "Cp1252.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,7 +25,7 @@ QString shown(const QString &path)
 
 QString cannotWrite(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Cannot write \"%1\": %2").arg(shown(path), reason);
+    return QCoreApplication::translate("TextFile", "Cannot write \"%1\": %2").arg(shown(path), reason);
 }
 
 } // namespace
@@ -35,7 +36,8 @@ ReadResult read(QIODevice &device, const QString &name)
     const QByteArray bytes = device.readAll();
     auto *file = qobject_cast<QFileDevice *>(&device);
     if (file && file->error() != QFileDevice::NoError) {
-        result.error = QStringLiteral("Cannot read \"%1\": %2").arg(shown(name), device.errorString());
+        result.error = QCoreApplication::translate("TextFile", "Cannot read \"%1\": %2")
+                           .arg(shown(name), device.errorString());
         return result;
     }
     result.text = Cp1252::decode(bytes);
@@ -49,7 +51,8 @@ ReadResult read(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ReadResult result;
-        result.error = QStringLiteral("Cannot open \"%1\": %2").arg(shown(path), file.errorString());
+        result.error = QCoreApplication::translate("TextFile", "Cannot open \"%1\": %2")
+                           .arg(shown(path), file.errorString());
         return result;
     }
     return read(file, path);
@@ -59,8 +62,9 @@ QString encodeForFile(const QString &text, QByteArray *bytes, const QString &pat
 {
     qsizetype bad = -1;
     if (!Cp1252::encode(text, bytes, &bad)) {
-        return QStringLiteral("\"%1\" was not written: the text holds the character %2, which an 8-bit text "
-                              "file cannot store. Remove or replace it and save again.")
+        return QCoreApplication::translate(
+                   "TextFile", "\"%1\" was not written: the text holds the character %2, which an 8-bit text "
+                               "file cannot store. Remove or replace it and save again.")
             .arg(shown(path), Cp1252::describeAt(text, bad));
     }
     bytes->append("\r\n");
@@ -118,7 +122,8 @@ QString overwrite(QFileDevice &file, const QByteArray &bytes, const QString &nam
     const QString reason = file.errorString();
     if (replaceWith(old))
         return cannotWrite(name, reason);
-    return cannotWrite(name, reason) + QStringLiteral(" Its old content could not be put back.");
+    return cannotWrite(name, reason) +
+           QCoreApplication::translate("TextFile", " Its old content could not be put back.");
 }
 
 QString writeBytes(const QString &path, const QByteArray &bytes)
@@ -217,7 +222,8 @@ QString writeAll(const QList<Replacement> &files)
             const bool back =
                 olds[j].existed ? writeBytes(path, olds[j].bytes).isEmpty() : QFile::remove(path);
             if (!back)
-                notBack += QStringLiteral(" \"%1\" could not be put back as it was.").arg(shown(path));
+                notBack += QCoreApplication::translate("TextFile", " \"%1\" could not be put back as it was.")
+                               .arg(shown(path));
         }
         return error + notBack;
     }

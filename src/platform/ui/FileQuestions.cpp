@@ -32,7 +32,8 @@ bool mayReplaceChanged(Platform &platform, QWidget *owner, const QString &title,
 {
     for (const QString &path : files) {
         const QString text =
-            QStringLiteral(
+            QCoreApplication::translate(
+                "FileQuestions",
                 "%1 was changed by another program since it was loaded. Replace it with your version?")
                 .arg(ProgramFolder::fileNameWithoutFolder(QDir::toNativeSeparators(path)));
         if (platform.ask(owner, text, title, Platform::Question::YesNo, Platform::Answer::No) !=

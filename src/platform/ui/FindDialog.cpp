@@ -10,20 +10,18 @@
 #include <QPushButton>
 
 FindDialog::FindDialog(QWidget *parent)
-    : QDialog(parent, Qt::Tool), m_text(new LineBox),
-      m_matchCase(new QCheckBox(QStringLiteral("Match &case"))),
-      m_wrap(new QCheckBox(QStringLiteral("&Wrap around"))),
-      m_next(new QPushButton(QStringLiteral("Find &Next"))),
-      m_previous(new QPushButton(QStringLiteral("Find &Previous"))), m_status(new QLabel)
+    : QDialog(parent, Qt::Tool), m_text(new LineBox), m_matchCase(new QCheckBox(tr("Match &case"))),
+      m_wrap(new QCheckBox(tr("&Wrap around"))), m_next(new QPushButton(tr("Find &Next"))),
+      m_previous(new QPushButton(tr("Find &Previous"))), m_status(new QLabel)
 {
-    setWindowTitle(QStringLiteral("Find"));
+    setWindowTitle(tr("Find"));
     setObjectName(QStringLiteral("findDialog"));
-    auto *label = new QLabel(QStringLiteral("Find &what:"));
+    auto *label = new QLabel(tr("Find &what:"));
     label->setBuddy(m_text);
-    auto *close = new QPushButton(QStringLiteral("Close"));
+    auto *close = new QPushButton(tr("Close"));
 
     m_text->setObjectName(QStringLiteral("findText"));
-    m_text->setAccessibleName(QStringLiteral("Find what"));
+    m_text->setAccessibleName(tr("Find what"));
     m_matchCase->setObjectName(QStringLiteral("matchCase"));
     m_wrap->setObjectName(QStringLiteral("wrapAround"));
     m_wrap->setChecked(true);
@@ -97,11 +95,10 @@ void FindDialog::open()
 void FindDialog::showResult(const TextSearch::Match &match, TextSearch::Direction direction)
 {
     if (!match.found())
-        m_status->setText(QStringLiteral("\"%1\" was not found.").arg(needle()));
+        m_status->setText(tr("\"%1\" was not found.").arg(needle()));
     else if (match.wrapped)
-        m_status->setText(direction == TextSearch::Direction::Forward
-                              ? QStringLiteral("Continued from the start.")
-                              : QStringLiteral("Continued from the end."));
+        m_status->setText(direction == TextSearch::Direction::Forward ? tr("Continued from the start.")
+                                                                      : tr("Continued from the end."));
     else
         m_status->clear();
 }

@@ -5,6 +5,7 @@
 #include "QtFileDialog.h"
 #include "SpellChecker.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -74,7 +75,7 @@ Platform::Answer QtPlatform::ask(QWidget *owner, const QString &text, const QStr
         QPushButton *added = box.addButton(b.button);
         // Save and Cancel come with their mnemonics; Discard gets one of its own.
         if (b.answer == Answer::Discard)
-            added->setText(QStringLiteral("&Discard"));
+            added->setText(QCoreApplication::translate("QtPlatform", "&Discard"));
         if (b.answer == defaultAnswer)
             box.setDefaultButton(b.button);
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RecoveryFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -82,42 +83,43 @@ ReadResult fromBytes(const QByteArray &bytes, const QString &name)
     ReadResult result;
     const auto fail = [&](const QString &why) {
         result.record = RecoveryRecord();
-        result.error =
-            QStringLiteral("\"%1\" is no whole recovery file: %2").arg(QDir::toNativeSeparators(name), why);
+        result.error = QCoreApplication::translate("RecoveryFile", "\"%1\" is no whole recovery file: %2")
+                           .arg(QDir::toNativeSeparators(name), why);
         return result;
     };
     qsizetype at = 0;
     QByteArray l;
     if (!takeLine(bytes, &at, &l) || l != kHeader)
-        return fail(QStringLiteral("its first line is not that of a recovery file."));
+        return fail(
+            QCoreApplication::translate("RecoveryFile", "its first line is not that of a recovery file."));
     RecoveryRecord &r = result.record;
     QString stamp, changed;
     if (!takeValue(bytes, &at, "program", &r.program) || !takeValue(bytes, &at, "kind", &r.kind) ||
         !takeValue(bytes, &at, "file", &r.file) || !takeValue(bytes, &at, "stamp", &stamp) ||
         !takeValue(bytes, &at, "changed", &changed))
-        return fail(QStringLiteral("a line of its header is missing."));
+        return fail(QCoreApplication::translate("RecoveryFile", "a line of its header is missing."));
     r.stamp = FileStamp::fromText(stamp);
     r.changed = QDateTime::fromString(changed, Qt::ISODateWithMs);
     if (!r.changed.isValid())
-        return fail(QStringLiteral("its time is no time."));
+        return fail(QCoreApplication::translate("RecoveryFile", "its time is no time."));
     while (true) {
         if (!takeLine(bytes, &at, &l))
-            return fail(QStringLiteral("it ends before its last line."));
+            return fail(QCoreApplication::translate("RecoveryFile", "it ends before its last line."));
         if (l == kEnd)
             break;
         if (!l.startsWith("text "))
-            return fail(QStringLiteral("a line is neither a text nor its end."));
+            return fail(QCoreApplication::translate("RecoveryFile", "a line is neither a text nor its end."));
         const qsizetype space = l.lastIndexOf(' ');
         bool ok = false;
         const qsizetype count = l.mid(space + 1).toLongLong(&ok);
         if (!ok || count < 0 || space <= 4 || count > bytes.size() - at - 1 || bytes.at(at + count) != '\n')
-            return fail(QStringLiteral("a text is shorter than its count."));
+            return fail(QCoreApplication::translate("RecoveryFile", "a text is shorter than its count."));
         r.texts.append(
             {QString::fromUtf8(l.mid(5, space - 5)), QString::fromUtf8(bytes.constData() + at, count)});
         at += count + 1;
     }
     if (at != bytes.size())
-        return fail(QStringLiteral("something follows its last line."));
+        return fail(QCoreApplication::translate("RecoveryFile", "something follows its last line."));
     return result;
 }
 
@@ -126,8 +128,8 @@ ReadResult read(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ReadResult result;
-        result.error =
-            QStringLiteral("Cannot open \"%1\": %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        result.error = QCoreApplication::translate("RecoveryFile", "Cannot open \"%1\": %2")
+                           .arg(QDir::toNativeSeparators(path), file.errorString());
         return result;
     }
     return fromBytes(file.readAll(), path);
@@ -141,10 +143,11 @@ QString write(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return QStringLiteral("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
+        return QCoreApplication::translate("RecoveryFile", "Cannot write \"%1\": %2")
+            .arg(QDir::toNativeSeparators(path), reason);
     }
     if (!file.commit())
-        return QStringLiteral("Cannot write \"%1\": %2")
+        return QCoreApplication::translate("RecoveryFile", "Cannot write \"%1\": %2")
             .arg(QDir::toNativeSeparators(path), file.errorString());
     return QString();
 }

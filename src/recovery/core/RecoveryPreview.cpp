@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RecoveryPreview.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace RecoveryPreview {
@@ -8,13 +9,13 @@ namespace RecoveryPreview {
 QString kindName(const QString &kind)
 {
     if (kind == RecoveryKind::Personality)
-        return QStringLiteral("Personality");
+        return QCoreApplication::translate("RecoveryPreview", "Personality");
     if (kind == RecoveryKind::KnowledgeBase)
-        return QStringLiteral("Knowledge base");
+        return QCoreApplication::translate("RecoveryPreview", "Knowledge base");
     if (kind == RecoveryKind::Locations)
-        return QStringLiteral("Locations");
+        return QCoreApplication::translate("RecoveryPreview", "Locations");
     if (kind == RecoveryKind::Scene)
-        return QStringLiteral("Scene");
+        return QCoreApplication::translate("RecoveryPreview", "Scene");
     return kind;
 }
 

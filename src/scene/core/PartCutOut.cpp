@@ -4,6 +4,7 @@
 #include "TextFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -32,17 +33,21 @@ Difference findDifference(const QImage &background, const QImage &full, const Se
 {
     Difference result;
     if (background.isNull()) {
-        result.error = QStringLiteral("The scene has no background to compare \"%1\" with.").arg(name);
+        result.error =
+            QCoreApplication::translate("PartCutOut", "The scene has no background to compare \"%1\" with.")
+                .arg(name);
         return result;
     }
     if (full.size() != background.size()) {
-        result.error = QStringLiteral("\"%1\" is %2 x %3 pixels, the background %4 x %5: a full picture of "
-                                      "the scene must be exactly as large as the background.")
-                           .arg(name)
-                           .arg(full.width())
-                           .arg(full.height())
-                           .arg(background.width())
-                           .arg(background.height());
+        result.error =
+            QCoreApplication::translate("PartCutOut",
+                                        "\"%1\" is %2 x %3 pixels, the background %4 x %5: a full picture of "
+                                        "the scene must be exactly as large as the background.")
+                .arg(name)
+                .arg(full.width())
+                .arg(full.height())
+                .arg(background.width())
+                .arg(background.height());
         return result;
     }
     const QImage a = asRgb32(background);
@@ -101,12 +106,14 @@ Difference findDifference(const QImage &background, const QImage &full, const Se
     if (found.isEmpty()) {
         result.error =
             anyDifference
-                ? QStringLiteral("\"%1\" differs from the background only by noise (no patch of "
-                                 "%2 pixels or more by more than the tolerance %3).")
+                ? QCoreApplication::translate("PartCutOut",
+                                              "\"%1\" differs from the background only by noise (no patch of "
+                                              "%2 pixels or more by more than the tolerance %3).")
                       .arg(name)
                       .arg(SpeckPixels)
                       .arg(tolerance)
-                : QStringLiteral("\"%1\" is the same as the background: nothing differs to cut out.")
+                : QCoreApplication::translate(
+                      "PartCutOut", "\"%1\" is the same as the background: nothing differs to cut out.")
                       .arg(name);
         return result;
     }
@@ -138,7 +145,8 @@ QString writeBmp(const QImage &image, const QString &path)
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly) ||
         !image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
-        return QStringLiteral("Cannot write \"%1\": the picture could not be encoded")
+        return QCoreApplication::translate("PartCutOut",
+                                           "Cannot write \"%1\": the picture could not be encoded")
             .arg(QDir::toNativeSeparators(path));
     return TextFile::writeBytes(path, bytes);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PartStrip.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace PartStrip {
@@ -9,34 +10,39 @@ Result build(const QList<QImage> &frames, const QStringList &names)
 {
     Result result;
     if (frames.size() < 2) {
-        result.error = QStringLiteral("A strip needs two frames or more.");
+        result.error = QCoreApplication::translate("PartStrip", "A strip needs two frames or more.");
         return result;
     }
     if (frames.size() > MaxFrames) {
-        result.error =
-            QStringLiteral("A strip takes at most %1 frames, not %2.").arg(MaxFrames).arg(frames.size());
+        result.error = QCoreApplication::translate("PartStrip", "A strip takes at most %1 frames, not %2.")
+                           .arg(MaxFrames)
+                           .arg(frames.size());
         return result;
     }
     const QSize size = frames.first().size();
     if (size.isEmpty()) {
-        result.error = QStringLiteral("\"%1\" holds no picture.").arg(names.value(0));
+        result.error =
+            QCoreApplication::translate("PartStrip", "\"%1\" holds no picture.").arg(names.value(0));
         return result;
     }
     for (qsizetype i = 1; i < frames.size(); ++i) {
         if (frames.at(i).size() != size) {
-            result.error = QStringLiteral("\"%1\" is %2 x %3 pixels, \"%4\" %5 x %6: every frame of a strip "
-                                          "must be the same size.")
-                               .arg(names.value(i))
-                               .arg(frames.at(i).width())
-                               .arg(frames.at(i).height())
-                               .arg(names.value(0))
-                               .arg(size.width())
-                               .arg(size.height());
+            result.error =
+                QCoreApplication::translate(
+                    "PartStrip", "\"%1\" is %2 x %3 pixels, \"%4\" %5 x %6: every frame of a strip "
+                                 "must be the same size.")
+                    .arg(names.value(i))
+                    .arg(frames.at(i).width())
+                    .arg(frames.at(i).height())
+                    .arg(names.value(0))
+                    .arg(size.width())
+                    .arg(size.height());
             return result;
         }
     }
     if (qint64(size.width()) * frames.size() > MaxWidth) {
-        result.error = QStringLiteral("%1 frames %2 pixels wide make a strip wider than %3 pixels.")
+        result.error = QCoreApplication::translate(
+                           "PartStrip", "%1 frames %2 pixels wide make a strip wider than %3 pixels.")
                            .arg(frames.size())
                            .arg(size.width())
                            .arg(MaxWidth);

@@ -4,6 +4,7 @@
 #include "SceneFile.h"
 #include "TextFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -95,18 +96,20 @@ QStringList copyFound(const Search &search, const QString &imagesFolder)
     for (const Found &found : search.found) {
         const QString target = targetFor(imagesFolder, found.name);
         if (target.isEmpty()) {
-            errors
-                << QStringLiteral("\"%1\" names a place outside Images; it is not copied.").arg(found.name);
+            errors << QCoreApplication::translate("PictureSearch",
+                                                  "\"%1\" names a place outside Images; it is not copied.")
+                          .arg(found.name);
             continue;
         }
         if (QFileInfo::exists(target)) {
-            errors << QStringLiteral("\"%1\" is already there and is not replaced.")
+            errors << QCoreApplication::translate("PictureSearch",
+                                                  "\"%1\" is already there and is not replaced.")
                           .arg(QDir::toNativeSeparators(target));
             continue;
         }
         QFile source(found.path);
         if (!source.open(QIODevice::ReadOnly)) {
-            errors << QStringLiteral("Cannot read \"%1\": %2")
+            errors << QCoreApplication::translate("PictureSearch", "Cannot read \"%1\": %2")
                           .arg(QDir::toNativeSeparators(found.path), source.errorString());
             continue;
         }

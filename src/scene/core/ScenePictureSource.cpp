@@ -5,6 +5,7 @@
 #include "SceneDefaults.h"
 #include "SceneFile.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 ScenePictureSource::ScenePictureSource(Environment environment) : m_env(std::move(environment))
@@ -27,9 +28,11 @@ PictureResult ScenePictureSource::load(const QString &name) const
     constexpr qsizetype LongestPath = 32767;
     if (name.size() > LongestPath) {
         PictureResult result;
-        result.error = QStringLiteral("No picture can have the name \"%1...\": it is %L2 characters long.")
-                           .arg(name.left(60))
-                           .arg(name.size());
+        result.error =
+            QCoreApplication::translate("ScenePictureSource",
+                                        "No picture can have the name \"%1...\": it is %L2 characters long.")
+                .arg(name.left(60))
+                .arg(name.size());
         return result;
     }
     return m_env.loadPicture(SceneFile::picturePath(pictureFolder(), name));

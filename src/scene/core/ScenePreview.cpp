@@ -4,6 +4,7 @@
 #include "CanvasPicture.h"
 #include "SceneFile.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -69,13 +70,16 @@ bool wholeNumber(const QString &caption, const QString &text, qint64 most, qint6
         return c >= QLatin1Char('0') && c <= QLatin1Char('9');
     });
     if (!digits) {
-        *problem = QStringLiteral("%1 \"%2\" is not a whole number").arg(caption, quoted(text));
+        *problem = QCoreApplication::translate("ScenePreview", "%1 \"%2\" is not a whole number")
+                       .arg(caption, quoted(text));
         return false;
     }
     bool ok = false;
     const qint64 number = trimmed.toLongLong(&ok);
     if (!ok || number > most) {
-        *problem = QStringLiteral("%1 %2 is more than %3").arg(caption, quoted(trimmed)).arg(most);
+        *problem = QCoreApplication::translate("ScenePreview", "%1 %2 is more than %3")
+                       .arg(caption, quoted(trimmed))
+                       .arg(most);
         return false;
     }
     *value = number;
@@ -200,21 +204,25 @@ ScenePreview::StripTiming ScenePreview::readStripTiming() const
 
     StripTiming timing;
     qint64 frames = 0, speed = 0, delay = 0, rndm = 0;
-    if (!wholeNumber(QStringLiteral("Frames"), stored.miscFrames, 100000, &frames, &timing.problem) ||
-        !wholeNumber(QStringLiteral("Speed"), stored.miscSpeed, 3600000, &speed, &timing.problem) ||
-        !wholeNumber(QStringLiteral("Delay"), stored.miscDelay, 86400, &delay, &timing.problem) ||
-        !wholeNumber(QStringLiteral("Rndm"), stored.miscRndm, std::numeric_limits<qint32>::max(), &rndm,
-                     &timing.problem))
+    if (!wholeNumber(QCoreApplication::translate("ScenePreview", "Frames"), stored.miscFrames, 100000,
+                     &frames, &timing.problem) ||
+        !wholeNumber(QCoreApplication::translate("ScenePreview", "Speed"), stored.miscSpeed, 3600000, &speed,
+                     &timing.problem) ||
+        !wholeNumber(QCoreApplication::translate("ScenePreview", "Delay"), stored.miscDelay, 86400, &delay,
+                     &timing.problem) ||
+        !wholeNumber(QCoreApplication::translate("ScenePreview", "Rndm"), stored.miscRndm,
+                     std::numeric_limits<qint32>::max(), &rndm, &timing.problem))
         return timing;
     const QImage &strip = m_sources[ScenePart::Misc];
     if (frames == 0)
-        timing.problem = QStringLiteral("Frames is 0");
+        timing.problem = QCoreApplication::translate("ScenePreview", "Frames is 0");
     else if (speed == 0)
-        timing.problem = QStringLiteral("Speed is 0");
+        timing.problem = QCoreApplication::translate("ScenePreview", "Speed is 0");
     else if (!strip.isNull() && frames > strip.width())
-        timing.problem = QStringLiteral("%1 frames do not fit into a picture %2 pixels wide")
-                             .arg(frames)
-                             .arg(strip.width());
+        timing.problem =
+            QCoreApplication::translate("ScenePreview", "%1 frames do not fit into a picture %2 pixels wide")
+                .arg(frames)
+                .arg(strip.width());
     timing.frames = int(frames);
     timing.speedMs = speed;
     timing.delayMs = delay * 1000;
@@ -351,8 +359,9 @@ void ScenePreview::updateNote()
 {
     const bool stands = m_animations[Strip] && m_record.inScene(ScenePart::Misc) &&
                         !m_sources[ScenePart::Misc].isNull() && !m_timing.valid();
-    m_note =
-        stands ? QStringLiteral("Misc. Part is shown whole and still: %1.").arg(m_timing.problem) : QString();
+    m_note = stands ? QCoreApplication::translate("ScenePreview", "Misc. Part is shown whole and still: %1.")
+                          .arg(m_timing.problem)
+                    : QString();
 }
 
 // ---------------------------------------------------------------------------

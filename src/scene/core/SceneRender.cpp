@@ -9,6 +9,7 @@
 #include "TextFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 
 namespace SceneRender {
@@ -84,7 +85,8 @@ QString writePng(const QImage &image, const QString &path)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
-        return QStringLiteral("Cannot write \"%1\": the picture could not be encoded")
+        return QCoreApplication::translate("SceneRender",
+                                           "Cannot write \"%1\": the picture could not be encoded")
             .arg(QDir::toNativeSeparators(path));
     return TextFile::writeBytes(path, bytes);
 }

@@ -15,6 +15,7 @@
 #include "SceneGhosts.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -24,11 +25,18 @@
 
 namespace {
 
-const QString PictureFilter = QStringLiteral("Images Files (*.bmp;*.jpg)|*.bmp;*.jpg");
+QString pictureFilter()
+{
+    return ArtistTools::tr("Images Files (*.bmp;*.jpg)") + QStringLiteral("|*.bmp;*.jpg");
+}
 
 // The LOAD buttons of the parts, in part order.
 const char *const PartLoads[] = {"Command1", "Command3", "Command4", "Command5", "Command13"};
-const char *const PartCaptions[] = {"Zumi Mouth", "Zumi Blink", "User Mouth", "User Blink", "Misc. Part"};
+// The parts as the composer's captions name them.
+const char *const PartCaptions[] = {
+    QT_TRANSLATE_NOOP("Form1Layout", "Zumi Mouth"), QT_TRANSLATE_NOOP("Form1Layout", "Zumi Blink"),
+    QT_TRANSLATE_NOOP("Form1Layout", "User Mouth"), QT_TRANSLATE_NOOP("Form1Layout", "User Blink"),
+    QT_TRANSLATE_NOOP("Form1Layout", "Misc. Part")};
 
 // "zumimouth" for the Zumi mouth: the part's default picture without its extension.
 QString partStem(int part)
@@ -45,13 +53,13 @@ ArtistTools::ArtistTools(QWidget &composer, SceneCanvas &canvas, QMenu &menu, Sc
 {
     menu.addSeparator();
     // The keys are the composer's own (below); the menu only names them.
-    QAction *cut = menu.addAction(QStringLiteral("Cut Out From Full Picture...\tCtrl+Shift+L"));
+    QAction *cut = menu.addAction(tr("Cut Out From Full Picture...\tCtrl+Shift+L"));
     connect(cut, &QAction::triggered, this, [this] { cutOut(m_editor.selectedPart()); });
-    connect(menu.addAction(QStringLiteral("Make Strip From Pictures...")), &QAction::triggered, this,
+    connect(menu.addAction(tr("Make Strip From Pictures...")), &QAction::triggered, this,
             &ArtistTools::makeStrip);
-    QAction *place = menu.addAction(QStringLiteral("Position and Size...\tEnter"));
+    QAction *place = menu.addAction(tr("Position and Size...\tEnter"));
     connect(place, &QAction::triggered, this, &ArtistTools::positionAndSize);
-    m_showOthers = menu.addAction(QStringLiteral("Show Other Parts\tG"));
+    m_showOthers = menu.addAction(tr("Show Other Parts\tG"));
     m_showOthers->setCheckable(true);
     connect(m_showOthers, &QAction::toggled, this, &ArtistTools::setShowOtherParts);
 
@@ -79,10 +87,10 @@ void ArtistTools::addLoadMenu(QPushButton &button, int part)
 {
     auto *menu = new QMenu(&button);
     menu->setObjectName(QStringLiteral("mnuLoad%1").arg(part + 1));
-    connect(menu->addAction(QStringLiteral("Cut Out From Full Picture...")), &QAction::triggered, this,
+    connect(menu->addAction(tr("Cut Out From Full Picture...")), &QAction::triggered, this,
             [this, part] { cutOut(part); });
     if (part == ScenePart::Misc)
-        connect(menu->addAction(QStringLiteral("Make Strip From Pictures...")), &QAction::triggered, this,
+        connect(menu->addAction(tr("Make Strip From Pictures...")), &QAction::triggered, this,
                 &ArtistTools::makeStrip);
     button.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&button, &QWidget::customContextMenuRequested, menu,
@@ -119,8 +127,8 @@ void ArtistTools::cutOut(int part)
 {
     if (part < 0 || part >= ScenePart::Count)
         return;
-    const QString title = QString::fromLatin1(CutOutWindow::Title);
-    const QString chosen = m_cdl->askOpen(PictureFilter, imagesFolder());
+    const QString title = CutOutWindow::tr(CutOutWindow::Title);
+    const QString chosen = m_cdl->askOpen(pictureFilter(), imagesFolder());
     if (chosen.isEmpty())
         return;
     const PictureResult loaded = m_platform.loadPicture(chosen);
@@ -138,8 +146,9 @@ void ArtistTools::cutOut(int part)
         showError(first.error, title);
         return;
     }
-    auto *window = new CutOutWindow(background, loaded.picture.image, name,
-                                    QString::fromLatin1(PartCaptions[part]), &m_composer);
+    auto *window =
+        new CutOutWindow(background, loaded.picture.image, name,
+                         QCoreApplication::translate("Form1Layout", PartCaptions[part]), &m_composer);
     window->setAttribute(Qt::WA_DeleteOnClose);
     const QImage full = loaded.picture.image;
     connect(window, &QDialog::accepted, this, [this, window, part, chosen, full, title] {
@@ -165,13 +174,13 @@ void ArtistTools::cutOut(int part)
 
 void ArtistTools::makeStrip()
 {
-    const QString title = QStringLiteral("Make Strip From Pictures");
+    const QString title = tr("Make Strip From Pictures");
     // The frames one after another, in the order they play; Cancel ends the list.
     QList<QImage> frames;
     QStringList names;
     QString first;
     for (;;) {
-        const QString chosen = m_cdl->askOpen(PictureFilter, imagesFolder());
+        const QString chosen = m_cdl->askOpen(pictureFilter(), imagesFolder());
         if (chosen.isEmpty())
             break;
         const PictureResult loaded = m_platform.loadPicture(chosen);

@@ -9,7 +9,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-const char *const CutOutWindow::Title = "Cut Out From Full Picture";
+const char *const CutOutWindow::Title = QT_TRANSLATE_NOOP("CutOutWindow", "Cut Out From Full Picture");
 
 namespace {
 constexpr int Scale = 2; // the picture is shown at half its size
@@ -24,7 +24,7 @@ public:
     {
         setObjectName(QStringLiteral("picFull"));
         setFixedSize(window.m_full.size() / Scale);
-        setAccessibleName(QStringLiteral("Full picture with the part's rectangle"));
+        setAccessibleName(CutOutWindow::tr("Full picture with the part's rectangle"));
     }
 
 protected:
@@ -53,28 +53,28 @@ CutOutWindow::CutOutWindow(const QImage &background, const QImage &full, const Q
     : QDialog(owner), m_background(background), m_full(full), m_name(name)
 {
     setObjectName(QStringLiteral("CutOut"));
-    setWindowTitle(QStringLiteral("%1: %2").arg(QString::fromLatin1(Title), part));
+    setWindowTitle(QStringLiteral("%1: %2").arg(tr(Title), part));
 
     m_picture = new Picture(*this, this);
 
     m_tolerance = new QSpinBox(this);
     m_tolerance->setObjectName(QStringLiteral("spnTolerance"));
-    m_tolerance->setAccessibleName(QStringLiteral("Tolerance"));
+    m_tolerance->setAccessibleName(tr("Tolerance"));
     m_tolerance->setAccessibleDescription(
-        QStringLiteral("How much a red, green or blue value may differ and still count as the same"));
+        tr("How much a red, green or blue value may differ and still count as the same"));
     m_tolerance->setRange(0, PartCutOut::MaxTolerance);
     m_tolerance->setValue(PartCutOut::DefaultTolerance);
     m_margin = new QSpinBox(this);
     m_margin->setObjectName(QStringLiteral("spnMargin"));
-    m_margin->setAccessibleName(QStringLiteral("Margin"));
-    m_margin->setAccessibleDescription(QStringLiteral("Pixels of background kept around the difference"));
+    m_margin->setAccessibleName(tr("Margin"));
+    m_margin->setAccessibleDescription(tr("Pixels of background kept around the difference"));
     m_margin->setRange(0, PartCutOut::MaxMargin);
     m_margin->setValue(PartCutOut::DefaultMargin);
-    m_margin->setSuffix(QStringLiteral(" px"));
+    m_margin->setSuffix(tr(" px"));
 
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("lblRect"));
-    m_note->setAccessibleName(QStringLiteral("Rectangle"));
+    m_note->setAccessibleName(tr("Rectangle"));
     m_note->setWordWrap(true);
     m_note->setTextFormat(Qt::PlainText);
 
@@ -87,8 +87,8 @@ CutOutWindow::CutOutWindow(const QImage &background, const QImage &full, const Q
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Tolerance:"), m_tolerance);
-    form->addRow(QStringLiteral("&Margin:"), m_margin);
+    form->addRow(tr("&Tolerance:"), m_tolerance);
+    form->addRow(tr("&Margin:"), m_margin);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_picture, 0, Qt::AlignHCenter);
     layout->addLayout(form);
@@ -110,12 +110,9 @@ void CutOutWindow::find()
 {
     m_found = PartCutOut::findDifference(m_background, m_full, settings(), m_name);
     const QRect r = m_found.rect;
-    m_note->setText(m_found.ok() ? QStringLiteral("%1 x %2 pixels at (%3, %4)")
-                                       .arg(r.width())
-                                       .arg(r.height())
-                                       .arg(r.x())
-                                       .arg(r.y())
-                                 : m_found.error);
+    m_note->setText(
+        m_found.ok() ? tr("%1 x %2 pixels at (%3, %4)").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y())
+                     : m_found.error);
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(m_found.ok());
     m_picture->update();
 }

@@ -15,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -35,7 +36,17 @@ using Form1Layout::Role;
 
 const QColor WindowColour(0, 0, 192);
 const QString Title = QStringLiteral("Frameloft");
-const QString PictureFilter = QStringLiteral("Images Files (*.bmp;*.jpg)|*.bmp;*.jpg");
+QString pictureFilter()
+{
+    return Form1::tr("Images Files (*.bmp;*.jpg)") + QStringLiteral("|*.bmp;*.jpg");
+}
+
+// The table's texts in the session's language; a text box's starting value is
+// a number, not a caption.
+QString layoutText(const char *text)
+{
+    return QCoreApplication::translate("Form1Layout", text);
+}
 
 // A scene file can name anything, also a name of millions of characters: keep
 // message boxes readable.
@@ -77,8 +88,8 @@ Form1::Form1(Platform &platform, QWidget *parent)
     // The default scene. A missing default picture leaves its part empty and
     // 0 x 0; the window opens anyway and says once which pictures were missing.
     const QStringList failures = m_editor->startUp();
-    reportFailures(QStringLiteral("These pictures of the default scene could not be loaded, so their parts "
-                                  "are empty:"),
+    reportFailures(tr("These pictures of the default scene could not be loaded, so their parts "
+                      "are empty:"),
                    failures, Title);
 
     m_recovery = std::make_unique<DocumentRecovery>(DocumentRecovery::Document{
@@ -128,7 +139,8 @@ void Form1::buildControls()
 
     std::vector<std::pair<int, QWidget *>> tabs;
     for (const Form1Layout::Control &item : Form1Layout::Controls) {
-        const QString caption = QString::fromLatin1(item.caption);
+        const QString caption = item.kind == Form1Layout::Kind::TextBox ? QString::fromLatin1(item.caption)
+                                                                        : layoutText(item.caption);
         QWidget *control = nullptr;
         switch (item.kind) {
         case Form1Layout::Kind::Canvas:
@@ -187,9 +199,9 @@ void Form1::buildControls()
         }
         control->setObjectName(QLatin1String(item.name));
         control->setGeometry(item.place);
-        control->setAccessibleName(item.accessibleName ? QString::fromUtf8(item.accessibleName) : caption);
+        control->setAccessibleName(item.accessibleName ? layoutText(item.accessibleName) : caption);
         if (item.description)
-            control->setAccessibleDescription(QString::fromUtf8(item.description));
+            control->setAccessibleDescription(layoutText(item.description));
         if (control->focusPolicy() != Qt::NoFocus)
             tabs.emplace_back(item.tab, control);
 
@@ -418,9 +430,8 @@ void Form1::showText(QLineEdit *box, const QString &text)
     const QSignalBlocker blocker(box);
     box->setText(shown);
     box->setReadOnly(tooLong);
-    box->setToolTip(
-        tooLong ? QStringLiteral("%L1 characters, too many to edit here; kept as they are.").arg(text.size())
-                : QString());
+    box->setToolTip(tooLong ? tr("%L1 characters, too many to edit here; kept as they are.").arg(text.size())
+                            : QString());
 }
 
 // A "*" after the name while the scene differs from the one last saved or loaded.
@@ -472,14 +483,12 @@ bool Form1::refuseUnstorable(const SceneFile::Unstorable &bad, const QString &ad
         return false;
     QString why;
     if (bad.piece == QLatin1String(";"))
-        why = QStringLiteral("the \";\" in it would end the entry there");
+        why = tr("the \";\" in it would end the entry there");
     else if (bad.piece == QLatin1String("CR") || bad.piece == QLatin1String("LF"))
-        why = QStringLiteral("it holds a line break");
+        why = tr("it holds a line break");
     else
-        why = QStringLiteral("a reader of the file would take the \"%1\" in it for the entry \"%1\"")
-                  .arg(bad.piece);
-    showError(QStringLiteral("\"%1\" cannot be stored in a scene file: %2.\n\n%3")
-                  .arg(shortened(bad.value), why, advice),
+        why = tr("a reader of the file would take the \"%1\" in it for the entry \"%1\"").arg(bad.piece);
+    showError(tr("\"%1\" cannot be stored in a scene file: %2.\n\n%3").arg(shortened(bad.value), why, advice),
               title);
     return true;
 }
@@ -499,7 +508,7 @@ QString Form1::dialogFolder() const
 
 void Form1::loadPicture(SceneEditor::LoadTarget target)
 {
-    const QString chosen = m_cdl->askOpen(PictureFilter, m_editor->pictureFolder());
+    const QString chosen = m_cdl->askOpen(pictureFilter(), m_editor->pictureFolder());
     if (!chosen.isEmpty())
         takePicture(target, chosen);
 }
@@ -511,13 +520,13 @@ void Form1::loadPicture(SceneEditor::LoadTarget target)
 // checked too, so that no unreadable name gets into the scene).
 bool Form1::takePicture(SceneEditor::LoadTarget target, const QString &chosen)
 {
-    const QString title = QStringLiteral("Load Picture");
+    const QString title = tr("Load Picture");
     const PictureResult loaded = m_platform.loadPicture(chosen);
     if (!loaded.ok()) {
         showError(shortened(loaded.error), title);
         return false;
     }
-    const QString advice = QStringLiteral("Rename the picture and load it again.");
+    const QString advice = tr("Rename the picture and load it again.");
     if (refuseUnstorable(SceneFile::checkValue(ProgramFolder::fileNameWithoutFolder(chosen)), advice, title))
         return false;
     const FileQuestions::PlacedPicture placed = FileQuestions::placePicture(
@@ -534,7 +543,7 @@ void Form1::swapBackground(bool on)
     // background it showed.
     const QString error = m_editor->setAlternativeShown(on);
     if (!error.isEmpty())
-        showError(shortened(error), QStringLiteral("Background"));
+        showError(shortened(error), tr("Background"));
 }
 
 void Form1::nudgeClicked(QAbstractButton *button, int dx, int dy)
@@ -548,10 +557,10 @@ void Form1::nudgeClicked(QAbstractButton *button, int dx, int dy)
 
 bool Form1::saveScene()
 {
-    const QString title = QStringLiteral("Save Scene");
-    if (refuseUnstorable(m_editor->unstorableValue(), QStringLiteral("Nothing was saved."), title))
+    const QString title = tr("Save Scene");
+    if (refuseUnstorable(m_editor->unstorableValue(), tr("Nothing was saved."), title))
         return false;
-    const QString target = m_cdl->askSave(QStringLiteral("Scn Files (*.scn)|*.scn"), dialogFolder());
+    const QString target = m_cdl->askSave(tr("Scn Files (*.scn)") + QStringLiteral("|*.scn"), dialogFolder());
     // The text is built whether or not a file was chosen.
     m_editor->buildSceneText();
     if (target.isEmpty())
@@ -575,30 +584,31 @@ bool Form1::saveScene()
 
 void Form1::loadScene()
 {
-    const QString source = m_cdl->askOpen(QStringLiteral("Scene Files (*.scn)|*.scn"), dialogFolder());
+    const QString source =
+        m_cdl->askOpen(tr("Scene Files (*.scn)") + QStringLiteral("|*.scn"), dialogFolder());
     if (!source.isEmpty())
         loadSceneFrom(source);
 }
 
 void Form1::loadSceneFrom(const QString &path)
 {
-    const QString title = QStringLiteral("Load Scene");
+    const QString title = tr("Load Scene");
     // A file that cannot be read changes nothing.
     const SceneEditor::LoadResult result = m_editor->loadSceneFile(path);
     if (!result.ok()) {
         showError(shortened(result.error), title);
         return;
     }
-    reportFailures(QStringLiteral("The scene was loaded, but these pictures could not be; their parts show "
-                                  "the pictures they had before:"),
+    reportFailures(tr("The scene was loaded, but these pictures could not be; their parts show "
+                      "the pictures they had before:"),
                    result.failures, title);
 }
 
 void Form1::newScene()
 {
-    reportFailures(QStringLiteral("These pictures of the default scene could not be loaded, so their parts "
-                                  "are empty:"),
-                   m_editor->newScene(), QStringLiteral("New Scene"));
+    reportFailures(tr("These pictures of the default scene could not be loaded, so their parts "
+                      "are empty:"),
+                   m_editor->newScene(), tr("New Scene"));
 }
 
 void Form1::showHelp()
@@ -607,13 +617,11 @@ void Form1::showHelp()
                              QStringLiteral("Frameloft.htm");
     const QString shown = QDir::toNativeSeparators(document);
     if (!QFileInfo(document).isFile()) {
-        showError(QStringLiteral("The help document \"%1\" was not found.").arg(shown),
-                  QStringLiteral("Help"));
+        showError(tr("The help document \"%1\" was not found.").arg(shown), tr("Help"));
         return;
     }
     if (!m_platform.openInBrowser(document))
-        showError(QStringLiteral("The help document \"%1\" could not be opened in a browser.").arg(shown),
-                  QStringLiteral("Help"));
+        showError(tr("The help document \"%1\" could not be opened in a browser.").arg(shown), tr("Help"));
 }
 
 void Form1::undoOrRedo(bool undo)
@@ -640,7 +648,7 @@ bool Form1::mayDiscardScene()
     if (!m_editor->isModified())
         return true;
     const Platform::Answer answer =
-        m_platform.ask(this, QStringLiteral("The scene has changed. Save it before closing?"), Title,
+        m_platform.ask(this, tr("The scene has changed. Save it before closing?"), Title,
                        Platform::Question::SaveDiscardCancel, Platform::Answer::Save);
     // A save that fails or is cancelled keeps the window open.
     return answer == Platform::Answer::Discard || (answer == Platform::Answer::Save && saveScene());
@@ -662,8 +670,7 @@ bool Form1::recover(const RecoveryRecord &record)
         return false;
     const QStringList failures = m_editor->restore(record);
     m_recovery->takeRecovered(record);
-    reportFailures(QStringLiteral("The scene was recovered, but these pictures could not be loaded:"),
-                   failures, Title);
+    reportFailures(tr("The scene was recovered, but these pictures could not be loaded:"), failures, Title);
     return true;
 }
 

@@ -13,7 +13,7 @@
 
 #include <cmath>
 
-const char *const PlaceWindow::Title = "Position and Size";
+const char *const PlaceWindow::Title = QT_TRANSLATE_NOOP("PlaceWindow", "Position and Size");
 
 namespace {
 
@@ -24,10 +24,14 @@ struct Field
     const char *accessibleName;
 };
 const Field Fields[] = {
-    {"spnX", "&X:", "X, pixels from the canvas's left edge"},
-    {"spnY", "&Y:", "Y, pixels from the canvas's top edge"},
-    {"spnWidth", "&Width:", "Width in pixels"},
-    {"spnHeight", "&Height:", "Height in pixels"},
+    {"spnX", QT_TRANSLATE_NOOP("PlaceWindow", "&X:"),
+     QT_TRANSLATE_NOOP("PlaceWindow", "X, pixels from the canvas's left edge")},
+    {"spnY", QT_TRANSLATE_NOOP("PlaceWindow", "&Y:"),
+     QT_TRANSLATE_NOOP("PlaceWindow", "Y, pixels from the canvas's top edge")},
+    {"spnWidth", QT_TRANSLATE_NOOP("PlaceWindow", "&Width:"),
+     QT_TRANSLATE_NOOP("PlaceWindow", "Width in pixels")},
+    {"spnHeight", QT_TRANSLATE_NOOP("PlaceWindow", "&Height:"),
+     QT_TRANSLATE_NOOP("PlaceWindow", "Height in pixels")},
 };
 
 int shown(float value)
@@ -42,7 +46,7 @@ PlaceWindow::PlaceWindow(SceneEditor &editor, QWidget *owner) : QDialog(owner), 
     setObjectName(QStringLiteral("PositionAndSize"));
     setAttribute(Qt::WA_DeleteOnClose);
     const int id = editor.selectedPart();
-    setWindowTitle(QString::fromLatin1(Title));
+    setWindowTitle(tr(Title));
 
     // The spin boxes reach as far as the limits let a part go.
     const bool misc = id == ScenePart::Misc;
@@ -55,12 +59,12 @@ PlaceWindow::PlaceWindow(SceneEditor &editor, QWidget *owner) : QDialog(owner), 
     for (size_t i = 0; i < m_boxes.size(); ++i) {
         auto *box = new QSpinBox(this);
         box->setObjectName(QLatin1String(Fields[i].name));
-        box->setAccessibleName(QString::fromLatin1(Fields[i].accessibleName));
+        box->setAccessibleName(tr(Fields[i].accessibleName));
         box->setRange(ranges[i][0], ranges[i][1]);
-        box->setSuffix(QStringLiteral(" px"));
+        box->setSuffix(tr(" px"));
         box->setKeyboardTracking(false); // a number typed counts at Enter or on leaving the box
         connect(box, &QSpinBox::valueChanged, this, [this, i] { changed(int(i)); });
-        form->addRow(QString::fromLatin1(Fields[i].caption), box);
+        form->addRow(tr(Fields[i].caption), box);
         m_boxes[i] = box;
     }
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

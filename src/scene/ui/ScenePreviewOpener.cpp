@@ -22,8 +22,7 @@ ScenePreviewOpener::ScenePreviewOpener(QWidget &composer, SceneCanvas &canvas, S
 
     m_menu = new QMenu(&canvas);
     m_menu->setObjectName(QStringLiteral("mnuCanvas"));
-    connect(m_menu->addAction(QStringLiteral("Preview...")), &QAction::triggered, this,
-            &ScenePreviewOpener::open);
+    connect(m_menu->addAction(tr("Preview...")), &QAction::triggered, this, &ScenePreviewOpener::open);
 
     // The canvas's own handlers run first: the editor's drag is over before
     // the menu opens. A pointer that strays less than a drag distance is a click.

@@ -21,7 +21,7 @@
 
 #include <algorithm>
 
-const char *const ScenePreviewWindow::Title = "Scene Preview";
+const char *const ScenePreviewWindow::Title = QT_TRANSLATE_NOOP("ScenePreviewWindow", "Scene Preview");
 
 namespace {
 
@@ -34,12 +34,19 @@ struct AnimationSwitch
 };
 // In the order of ScenePreview::Animation.
 const AnimationSwitch AnimationSwitches[] = {
-    {"chkTalking", "Talking", "Talking animation",
-     "The mouths open and close at a steady syllable rate; off: they are drawn steadily"},
-    {"chkBlinking", "Blinking", "Blinking animation",
-     "The blink parts appear briefly now and then; off: they are drawn steadily"},
-    {"chkStrip", "Misc. Part", "Miscellaneous part animation",
-     "The miscellaneous part's picture is played as a strip of frames; off: it is drawn whole"},
+    {"chkTalking", QT_TRANSLATE_NOOP("ScenePreviewWindow", "Talking"),
+     QT_TRANSLATE_NOOP("ScenePreviewWindow", "Talking animation"),
+     QT_TRANSLATE_NOOP("ScenePreviewWindow",
+                       "The mouths open and close at a steady syllable rate; off: they are drawn steadily")},
+    {"chkBlinking", QT_TRANSLATE_NOOP("ScenePreviewWindow", "Blinking"),
+     QT_TRANSLATE_NOOP("ScenePreviewWindow", "Blinking animation"),
+     QT_TRANSLATE_NOOP("ScenePreviewWindow",
+                       "The blink parts appear briefly now and then; off: they are drawn steadily")},
+    {"chkStrip", QT_TRANSLATE_NOOP("ScenePreviewWindow", "Misc. Part"),
+     QT_TRANSLATE_NOOP("ScenePreviewWindow", "Miscellaneous part animation"),
+     QT_TRANSLATE_NOOP(
+         "ScenePreviewWindow",
+         "The miscellaneous part's picture is played as a strip of frames; off: it is drawn whole")},
 };
 
 struct ReadingBox
@@ -51,10 +58,16 @@ struct ReadingBox
 };
 // In the order of ScenePreview::Reading.
 const ReadingBox ReadingBoxes[] = {
-    {"txtFrames", "Frames", "", "Frames in the miscellaneous part's strip (preview only)"},
-    {"txtSpeed", "Speed", "ms", "Milliseconds per frame (preview only)"},
-    {"txtRndm", "Rndm", "", "One-in-N chance per second of an early run (preview only)"},
-    {"txtDelay", "Delay", "s", "Seconds between runs (preview only)"},
+    {"txtFrames", QT_TRANSLATE_NOOP("ScenePreviewWindow", "Frames"), "",
+     QT_TRANSLATE_NOOP("ScenePreviewWindow", "Frames in the miscellaneous part's strip (preview only)")},
+    {"txtSpeed", QT_TRANSLATE_NOOP("ScenePreviewWindow", "Speed"),
+     QT_TRANSLATE_NOOP("ScenePreviewWindow", "ms"),
+     QT_TRANSLATE_NOOP("ScenePreviewWindow", "Milliseconds per frame (preview only)")},
+    {"txtRndm", QT_TRANSLATE_NOOP("ScenePreviewWindow", "Rndm"), "",
+     QT_TRANSLATE_NOOP("ScenePreviewWindow", "One-in-N chance per second of an early run (preview only)")},
+    {"txtDelay", QT_TRANSLATE_NOOP("ScenePreviewWindow", "Delay"),
+     QT_TRANSLATE_NOOP("ScenePreviewWindow", "s"),
+     QT_TRANSLATE_NOOP("ScenePreviewWindow", "Seconds between runs (preview only)")},
 };
 
 } // namespace
@@ -64,7 +77,7 @@ ScenePreviewWindow::ScenePreviewWindow(SceneEditor &editor, Platform &platform, 
       m_cdl(platform.createFileDialog(this))
 {
     setObjectName(QStringLiteral("ScenePreview"));
-    setWindowTitle(QString::fromLatin1(Title));
+    setWindowTitle(tr(Title));
     // Closing the preview ends it; a new one starts afresh. The program ends
     // with the composer, whether or not a preview is open.
     setAttribute(Qt::WA_DeleteOnClose);
@@ -93,10 +106,10 @@ void ScenePreviewWindow::buildControls()
     auto *animations = new QHBoxLayout;
     for (size_t i = 0; i < m_animations.size(); ++i) {
         const AnimationSwitch &item = AnimationSwitches[i];
-        auto *box = new QCheckBox(QString::fromLatin1(item.caption), this);
+        auto *box = new QCheckBox(tr(item.caption), this);
         box->setObjectName(QLatin1String(item.name));
-        box->setAccessibleName(QString::fromLatin1(item.accessibleName));
-        box->setAccessibleDescription(QString::fromLatin1(item.description));
+        box->setAccessibleName(tr(item.accessibleName));
+        box->setAccessibleDescription(tr(item.description));
         box->setChecked(m_preview.animation(ScenePreview::Animation(i)));
         connect(box, &QCheckBox::toggled, this, [this, i](bool on) {
             catchUp();
@@ -108,12 +121,12 @@ void ScenePreviewWindow::buildControls()
         m_animations[i] = box;
     }
     animations->addSpacing(12);
-    auto *paceCaption = new QLabel(QStringLiteral("Animation speed:"), this);
+    auto *paceCaption = new QLabel(tr("Animation speed:"), this);
     animations->addWidget(paceCaption);
     m_pace = new QSlider(Qt::Horizontal, this);
     m_pace->setObjectName(QStringLiteral("sldPace"));
-    m_pace->setAccessibleName(QStringLiteral("Animation speed"));
-    m_pace->setAccessibleDescription(QStringLiteral("Per cent of real time, for every animation"));
+    m_pace->setAccessibleName(tr("Animation speed"));
+    m_pace->setAccessibleDescription(tr("Per cent of real time, for every animation"));
     m_pace->setRange(ScenePreview::SlowestPace, ScenePreview::FastestPace);
     m_pace->setSingleStep(25);
     m_pace->setPageStep(25);
@@ -127,22 +140,22 @@ void ScenePreviewWindow::buildControls()
     m_paceShown->setMinimumWidth(m_paceShown->fontMetrics().horizontalAdvance(QStringLiteral("400 %")) + 4);
     animations->addWidget(m_paceShown);
     animations->addStretch(1);
-    m_saveFrame = new QPushButton(QStringLiteral("Save Frame..."), this);
+    m_saveFrame = new QPushButton(tr("Save Frame..."), this);
     m_saveFrame->setObjectName(QStringLiteral("cmdSaveFrame"));
-    m_saveFrame->setAccessibleName(QStringLiteral("Save Frame"));
-    m_saveFrame->setAccessibleDescription(QStringLiteral("Saves the picture shown now as a PNG file"));
+    m_saveFrame->setAccessibleName(tr("Save Frame"));
+    m_saveFrame->setAccessibleDescription(tr("Saves the picture shown now as a PNG file"));
     connect(m_saveFrame, &QPushButton::clicked, this, &ScenePreviewWindow::saveFrame);
     animations->addWidget(m_saveFrame);
     toolbar->addLayout(animations);
 
     auto *readings = new QHBoxLayout;
-    readings->addWidget(new QLabel(QStringLiteral("Misc. Part, preview only:"), this));
+    readings->addWidget(new QLabel(tr("Misc. Part, preview only:"), this));
     for (size_t i = 0; i < m_readings.size(); ++i) {
         const ReadingBox &item = ReadingBoxes[i];
-        auto *caption = new QLabel(QString::fromLatin1(item.caption), this);
+        auto *caption = new QLabel(tr(item.caption), this);
         auto *box = new QLineEdit(this);
         box->setObjectName(QLatin1String(item.name));
-        box->setAccessibleName(QString::fromLatin1(item.accessibleName));
+        box->setAccessibleName(tr(item.accessibleName));
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 10);
         caption->setBuddy(box);
         // Only what the user types here is the preview's own; the scene's
@@ -157,30 +170,30 @@ void ScenePreviewWindow::buildControls()
         readings->addWidget(caption);
         readings->addWidget(box);
         if (*item.unit)
-            readings->addWidget(new QLabel(QString::fromLatin1(item.unit), this));
+            readings->addWidget(new QLabel(tr(item.unit), this));
         m_readings[i] = box;
     }
     readings->addSpacing(12);
-    auto *sayCaption = new QLabel(QStringLiteral("Say:"), this);
+    auto *sayCaption = new QLabel(tr("Say:"), this);
     readings->addWidget(sayCaption);
     m_say = new QLineEdit(this);
     m_say->setObjectName(QStringLiteral("txtSay"));
-    m_say->setAccessibleName(QStringLiteral("Say"));
+    m_say->setAccessibleName(tr("Say"));
     m_say->setAccessibleDescription(
-        QStringLiteral("Type a line and press Enter: the talking mouths move by its syllables, then rest"));
+        tr("Type a line and press Enter: the talking mouths move by its syllables, then rest"));
     sayCaption->setBuddy(m_say);
     connect(m_say, &QLineEdit::returnPressed, this, &ScenePreviewWindow::say);
     readings->addWidget(m_say, 1);
     toolbar->addLayout(readings);
 
     m_picture = new ScenePreviewPicture(&m_preview.frame(), this);
-    m_picture->setAccessibleName(QStringLiteral("Scene preview, 700 by 500"));
+    m_picture->setAccessibleName(tr("Scene preview, 700 by 500"));
     m_picture->setAccessibleDescription(
-        QStringLiteral("The background with every part of the scene, as the companion shows it"));
+        tr("The background with every part of the scene, as the companion shows it"));
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("lblStatus"));
-    m_status->setAccessibleName(QStringLiteral("Preview status"));
+    m_status->setAccessibleName(tr("Preview status"));
     m_status->setContentsMargins(6, 2, 6, 4);
     m_status->setWordWrap(true);
     m_status->setTextFormat(Qt::PlainText); // notes quote what the user typed
@@ -292,11 +305,12 @@ void ScenePreviewWindow::updateStatus()
 
 void ScenePreviewWindow::saveFrame()
 {
-    const QString title = QStringLiteral("Save Frame");
+    const QString title = tr("Save Frame");
     // The frame on the screen at the click; the animations go on while the
     // dialog is open.
     const QImage frame = m_preview.frame().copy();
-    QString target = m_cdl->askSave(QStringLiteral("PNG Files (*.png)|*.png"), m_platform.programFolder());
+    QString target =
+        m_cdl->askSave(tr("PNG Files (*.png)") + QStringLiteral("|*.png"), m_platform.programFolder());
     if (target.isEmpty())
         return;
     // The file is a PNG whatever its name; a bare name gets the extension.
@@ -310,6 +324,6 @@ void ScenePreviewWindow::saveFrame()
         m_platform.showMessage(this, error, title, Platform::MessageIcon::Critical);
         return;
     }
-    m_saved = QStringLiteral("Frame saved as \"%1\".").arg(QDir::toNativeSeparators(target));
+    m_saved = tr("Frame saved as \"%1\".").arg(QDir::toNativeSeparators(target));
     updateStatus();
 }

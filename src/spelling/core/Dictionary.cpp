@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Dictionary.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -75,8 +76,8 @@ std::unique_ptr<Dictionary> Dictionary::open(const DictionaryFile &file, QString
     // Hunspell reports nothing about a file it cannot read: it just knows no words.
     for (const QString &path : {file.affixPath, file.wordsPath}) {
         if (!readable(path)) {
-            *error =
-                QStringLiteral("Cannot read the dictionary file \"%1\".").arg(QDir::toNativeSeparators(path));
+            *error = QCoreApplication::translate("Dictionary", "Cannot read the dictionary file \"%1\".")
+                         .arg(QDir::toNativeSeparators(path));
             return nullptr;
         }
     }
@@ -87,8 +88,9 @@ std::unique_ptr<Dictionary> Dictionary::open(const DictionaryFile &file, QString
     dictionary->m_codecName = codecName(dictionary->m_hunspell->get_dict_encoding());
     if (!QStringEncoder(dictionary->m_codecName.constData()).isValid() ||
         !QStringDecoder(dictionary->m_codecName.constData()).isValid()) {
-        *error = QStringLiteral("The dictionary \"%1\" is written in the encoding %2, which this program "
-                                "cannot convert.")
+        *error = QCoreApplication::translate(
+                     "Dictionary", "The dictionary \"%1\" is written in the encoding %2, which this program "
+                                   "cannot convert.")
                      .arg(QDir::toNativeSeparators(file.affixPath), dictionary->m_encodingName);
         return nullptr;
     }

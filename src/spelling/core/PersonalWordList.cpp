@@ -3,6 +3,7 @@
 
 #include "TextFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -32,13 +33,15 @@ QString PersonalWordList::add(const QString &word)
     if (word.isEmpty() || m_words.contains(word))
         return QString();
     if (m_path.isEmpty())
-        return QStringLiteral("There is no place to keep the personal word list.");
+        return QCoreApplication::translate("PersonalWordList",
+                                           "There is no place to keep the personal word list.");
     QStringList words = m_words;
     words << word;
     words.sort();
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder))
-        return QStringLiteral("Cannot make the folder \"%1\".").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("PersonalWordList", "Cannot make the folder \"%1\".")
+            .arg(QDir::toNativeSeparators(folder));
     // TextFile adds the last line's CR LF.
     const QString error = TextFile::write(m_path, words.join(QStringLiteral("\r\n")));
     if (!error.isEmpty())

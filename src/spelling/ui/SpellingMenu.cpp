@@ -120,7 +120,7 @@ void addSpellingMenu(QMenu *menu, Platform &platform, QWidget *owner,
     addDictionary->setObjectName(QStringLiteral("addDictionary"));
     QObject::connect(addDictionary, &QAction::triggered, menu, [&platform, owner] {
         const std::unique_ptr<FileDialog> dialog = platform.createFileDialog(owner);
-        const QString chosen = dialog->askOpen(QStringLiteral("Dictionaries (*.dic)|*.dic"));
+        const QString chosen = dialog->askOpen(tr("Dictionaries (*.dic)") + QStringLiteral("|*.dic"));
         if (chosen.isEmpty())
             return;
         SpellChecker &checker = platform.spellChecker();
