@@ -20,6 +20,7 @@
 
 #include <functional>
 #include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -60,8 +61,16 @@ QPixmap background(const QString &path)
     if (infoSize != 40 || bits != 24 || compression != 0 || width <= 0 || height <= 0 ||
         offset < HeaderSize || offset + rowBytes * height > resource.size())
         return QPixmap(path);
-    const QImage stored(file + offset, width, height, rowBytes, QImage::Format_BGR888);
-    return QPixmap::fromImage(stored.convertToFormat(QImage::Format_RGB32).mirrored());
+    // One pass, blue-green-red bytes to 0xffRRGGBB: the toolkit's own
+    // conversion spreads a picture this size over worker threads.
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        const uchar *from = file + offset + rowBytes * (height - 1 - y);
+        auto *to = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x, from += 3)
+            to[x] = 0xff000000u | from[0] | (QRgb(from[1]) << 8) | (QRgb(from[2]) << 16);
+    }
+    return QPixmap::fromImage(std::move(image));
 }
 
 } // namespace
