@@ -5,6 +5,7 @@
 #include "SceneDefaults.h"
 #include "SceneFile.h"
 
+#include <system_error>
 #include <utility>
 
 ScenePictureSource::ScenePictureSource(Environment environment) : m_env(std::move(environment))
@@ -48,11 +49,15 @@ ScenePictures ScenePictureSource::loadDefaults(QStringList *failures)
 // the window's thread does meanwhile.
 void ScenePictureSource::loadDefaultsAhead()
 {
-    m_defaultsAhead = std::async(std::launch::async, [this] {
-        QStringList failures;
-        ScenePictures pictures = loadDefaultsNow(&failures);
-        return std::make_pair(std::move(pictures), std::move(failures));
-    });
+    try {
+        m_defaultsAhead = std::async(std::launch::async, [this] {
+            QStringList failures;
+            ScenePictures pictures = loadDefaultsNow(&failures);
+            return std::make_pair(std::move(pictures), std::move(failures));
+        });
+    } catch (const std::system_error &) {
+        // No thread to be had: loadDefaults() decodes them itself.
+    }
 }
 
 ScenePictures ScenePictureSource::loadDefaultsNow(QStringList *failures) const
