@@ -14,17 +14,28 @@
 // Each line gives the CPU time of the read (bytes to the settings; both files
 // of a personality to its texts, sections taken out; bytes to the facts of
 // the import) and what it produced; for a personality also the time of Save
-// Personality's check of the memory text.
+// Personality's check of the memory text. The checks (--check) are timed from
+// bytes to findings. The editors' loads (file to the document a text area
+// shows) print beside their own time the floor: the text area's own layout of
+// the same text, which no reader can go below.
 
 #include "Cp1252.h"
+#include "KnowledgeBase.h"
+#include "KnowledgeCheck.h"
+#include "LocationCheck.h"
 #include "LocationSettings.h"
+#include "PersonalityCheck.h"
+#include "PersonalityDocument.h"
 #include "PersonalityFile.h"
+#include "PlainTextDocument.h"
+#include "SceneCheck.h"
 #include "SentenceSplitter.h"
 #include "SourceText.h"
 #include "SubstitutionTable.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
+#include <QPlainTextDocumentLayout>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -204,6 +215,165 @@ Measured textImport(const QByteArray &bytes)
     return {cpuMs, QStringLiteral("chars=%1 facts=%2 chars").arg(text.size()).arg(facts.size())};
 }
 
+// Checks and the editors' loads ------------------------------------------------
+
+Measured checked(const QList<FileCheck::Finding> &findings, double cpuMs)
+{
+    return {cpuMs, QStringLiteral("findings=%1").arg(findings.size())};
+}
+
+Measured optionsCheck(const QByteArray &bytes)
+{
+    QTemporaryDir dir;
+    const std::clock_t start = std::clock();
+    const QList<FileCheck::Finding> findings = LocationCheck::check(bytes, dir.path() + QLatin1Char('/'));
+    return checked(findings, cpuMsSince(start));
+}
+
+QByteArray questionLines(qsizetype bytes)
+{
+    return repeated("#\r\n", bytes);
+}
+
+QByteArray questionsWithoutAnswers(qsizetype bytes)
+{
+    return repeated("#Where do you live?\r\n", bytes);
+}
+
+QByteArray oneQuestionLine(qsizetype bytes)
+{
+    return "#" + QByteArray(bytes, '?');
+}
+
+Measured qandACheck(const QByteArray &bytes)
+{
+    const std::clock_t start = std::clock();
+    const QList<FileCheck::Finding> findings = PersonalityCheck::checkQandA(bytes);
+    return checked(findings, cpuMsSince(start));
+}
+
+Measured memoryCheck(const QByteArray &bytes)
+{
+    const std::clock_t start = std::clock();
+    const QList<FileCheck::Finding> findings = PersonalityCheck::checkMemory(bytes);
+    return checked(findings, cpuMsSince(start));
+}
+
+QByteArray sceneKeysWithoutSemicolons(qsizetype bytes)
+{
+    return repeated("BG=bg.jpg\r\n", bytes);
+}
+
+QByteArray sceneKeysOnOneLine(qsizetype bytes)
+{
+    return repeated("ZMx=1 ", bytes);
+}
+
+QByteArray sceneEqualsSigns(qsizetype bytes)
+{
+    return QByteArray(bytes, '=');
+}
+
+Measured sceneCheck(const QByteArray &bytes)
+{
+    QTemporaryDir dir;
+    const std::clock_t start = std::clock();
+    const QList<FileCheck::Finding> findings = SceneCheck::check(bytes, dir.path() + QLatin1Char('/'));
+    return checked(findings, cpuMsSince(start));
+}
+
+// The floor of an editor's load: the text area lays the text out in blocks
+// whatever reads it.
+double textAreaFloorMs(const QString &text)
+{
+    QTextDocument document;
+    document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
+    const QString shown = PlainTextDocument::toDocumentText(text);
+    const std::clock_t start = std::clock();
+    document.setPlainText(shown);
+    return cpuMsSince(start);
+}
+
+// The floor as a case of its own, so that it shows where a load runs past the
+// time limit: the text a load of these bytes gives to its text area.
+Measured memoryFloor(const QByteArray &bytes)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    QFile mem(folder + QLatin1String("Big.mem"));
+    QFile qas(folder + QLatin1String("Big.qas"));
+    if (!mem.open(QIODevice::WriteOnly) || mem.write(bytes) != bytes.size() ||
+        !qas.open(QIODevice::WriteOnly))
+        return {0, QStringLiteral("cannot write")};
+    mem.close();
+    qas.close();
+    const QString memory = PersonalityFile::read(folder, QStringLiteral("Big")).texts.memory;
+    return {textAreaFloorMs(memory), QStringLiteral("memory=%1").arg(memory.size())};
+}
+
+Measured knowledgeFloor(const QByteArray &bytes)
+{
+    const QString text = KnowledgeBase::textOfFile(Cp1252::decode(bytes));
+    return {textAreaFloorMs(text), QStringLiteral("text=%1 chars").arg(text.size())};
+}
+
+Measured personalityDocument(const QByteArray &bytes)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    QFile mem(folder + QLatin1String("Big.mem"));
+    QFile qas(folder + QLatin1String("Big.qas"));
+    if (!mem.open(QIODevice::WriteOnly) || mem.write(bytes) != bytes.size() ||
+        !qas.open(QIODevice::WriteOnly))
+        return {0, QStringLiteral("cannot write")};
+    mem.close();
+    qas.close();
+    PersonalityDocument document;
+    const std::clock_t start = std::clock();
+    const QString error = document.load(folder, QStringLiteral("Big"));
+    const double cpuMs = cpuMsSince(start);
+    return {cpuMs, error.isEmpty() ? QStringLiteral("memory=%1").arg(document.shownText()->textLength())
+                                   : QStringLiteral("refused")};
+}
+
+QByteArray tinyLines(qsizetype bytes)
+{
+    return repeated("a\r\n", bytes);
+}
+
+QByteArray loneCarriageReturns(qsizetype bytes)
+{
+    return QByteArray(bytes, '\r');
+}
+
+QByteArray loneLineFeeds(qsizetype bytes)
+{
+    return QByteArray(bytes, '\n');
+}
+
+Measured knowledgeBase(const QByteArray &bytes)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Big.kba"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {0, QStringLiteral("cannot write")};
+    file.close();
+    KnowledgeBase knowledgeBase;
+    const std::clock_t start = std::clock();
+    const QString error = knowledgeBase.load(path);
+    const double cpuMs = cpuMsSince(start);
+    return {cpuMs, error.isEmpty() ? QStringLiteral("text=%1 chars").arg(knowledgeBase.text().size())
+                                   : QStringLiteral("refused")};
+}
+
+Measured knowledgeCheck(const QByteArray &bytes)
+{
+    const std::clock_t start = std::clock();
+    const QList<FileCheck::Finding> findings = KnowledgeCheck::check(bytes);
+    return checked(findings, cpuMsSince(start));
+}
+
 struct Case
 {
     const char *reader;
@@ -232,6 +402,30 @@ const std::vector<Case> &cases()
         {"text import", "no full stop", noFullStop, textImport},
         {"text import", "UTF-8 throughout", utf8Throughout, textImport},
         {"text import", "UTF-8 until the last byte", utf8UntilTheEnd, textImport},
+        {"Options chk", "every entry on one line", entriesOnOneLine, optionsCheck},
+        {"Options chk", "keys without commas", keysWithoutCommas, optionsCheck},
+        {"Options chk", "keys without commas, one line", keysWithoutCommasOnOneLine, optionsCheck},
+        {"Options chk", "removals joining keys", nestedJoins, optionsCheck},
+        {".qas check", "\"#\" lines", questionLines, qandACheck},
+        {".qas check", "questions without answers", questionsWithoutAnswers, qandACheck},
+        {".qas check", "one question line", oneQuestionLine, qandACheck},
+        {".mem check", "line-break characters", lineBreakCharacters, memoryCheck},
+        {".mem check", "markers without line ends", markersWithoutLineEnds, memoryCheck},
+        {"scene check", "keys without \";\"", sceneKeysWithoutSemicolons, sceneCheck},
+        {"scene check", "keys on one line", sceneKeysOnOneLine, sceneCheck},
+        {"scene check", "only \"=\"", sceneEqualsSigns, sceneCheck},
+        {"pers. load", "line-break characters", lineBreakCharacters, personalityDocument},
+        {"  its floor", "line-break characters", lineBreakCharacters, memoryFloor},
+        {"pers. load", "stored statements", storedStatements, personalityDocument},
+        {"  its floor", "stored statements", storedStatements, memoryFloor},
+        {"kba load", "tiny lines", tinyLines, knowledgeBase},
+        {"  its floor", "tiny lines", tinyLines, knowledgeFloor},
+        {"kba load", "lone CRs", loneCarriageReturns, knowledgeBase},
+        {"  its floor", "lone CRs", loneCarriageReturns, knowledgeFloor},
+        {"kba load", "lone LFs", loneLineFeeds, knowledgeBase},
+        {"  its floor", "lone LFs", loneLineFeeds, knowledgeFloor},
+        {".kba check", "tiny lines", tinyLines, knowledgeCheck},
+        {".kba check", "lone CRs", loneCarriageReturns, knowledgeCheck},
     };
     return all;
 }
@@ -249,7 +443,10 @@ int child(int index, int megabytes)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The editors' documents and the text area's layout need fonts, not a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.size() == 3 && args[0] == QLatin1String("--child"))
         return child(args[1].toInt(), args[2].toInt());
@@ -279,7 +476,7 @@ int main(int argc, char *argv[])
         for (const int mb : sizes) {
             QProcess process;
             process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            process.start(QCoreApplication::applicationFilePath(),
+            process.start(QApplication::applicationFilePath(),
                           {QStringLiteral("--child"), QString::number(i), QString::number(mb)});
             QString cpu;
             QString result;

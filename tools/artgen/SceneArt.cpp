@@ -28,9 +28,9 @@ const qreal badgeRadius = 78;
 // Top-left corners of the crops; multiples of 16 so that the JPEG blocks of a
 // part line up with those of the background.
 const QPoint zumiBlinkAt(304, 128);
-const QPoint zumiMouthAt(304, 256);
+const QPoint zumiMouthAt(304, 240);
 const QPoint userBlinkAt(112, 128);
-const QPoint userMouthAt(112, 256);
+const QPoint userMouthAt(112, 240);
 
 const QColor skyTop(118, 196, 248);
 const QColor skyBottom(226, 245, 255);

@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BenchSupport.h"
 #include "ChatEngine.h"
+#include "ChatSession.h"
+#include "KnowledgeFileCache.h"
 
+#include <QDir>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <ctime>
 
 // The Test Chat's engine over 20 MB of knowledge bases: the first index, a
-// reply, and a reply after one keystroke in one of the knowledge bases.
+// reply, and a reply after one keystroke in one of the knowledge bases; then
+// the window's way, the bases read from the folder's files for each line.
 namespace {
 
 QString word(QRandomGenerator &random)
@@ -101,5 +106,28 @@ int main()
         engine.setTexts(qandA, memory, knowledge);
         engine.reply(lines.at(i));
     });
+
+    // As the window answers from the folder's files: each line reads the
+    // knowledge bases through the cache, which reads a file only when it
+    // changed on disk.
+    QTemporaryDir folder;
+    for (const ChatDocument &d : knowledge)
+        BenchSupport::writeFile(QDir(folder.path()).filePath(d.name), d.text.toLatin1());
+    KnowledgeFileCache cache;
+    ChatSession session;
+    const auto sayFromFiles = [&](const QString &line) {
+        QList<ChatDocument> documents;
+        for (const ChatDocument &d : knowledge) {
+            ChatDocument read;
+            if (const QString error = cache.read(folder.path(), d.name, &read); !error.isEmpty())
+                std::fprintf(stderr, "%s\n", qPrintable(error));
+            documents << read;
+        }
+        session.say(line, qandA, memory, documents);
+    };
+    std::printf("%-52s %8.1f ms\n", "first line, 20 MB of files read and indexed",
+                BenchSupport::ms([&] { sayFromFiles(lines.at(0)); }));
+    BenchSupport::printTimes("reply, 20 MB of files, none changed", 200,
+                             [&](int i) { sayFromFiles(lines.at(i)); });
     return 0;
 }

@@ -272,6 +272,11 @@ QString AppCommandLine::problem(bool parsed) const
             return QStringLiteral("--render needs FILE.scn and OUT.png.");
         if (positional.size() > 1)
             return unexpected(1);
+        // Other programs go by the name: PNG bytes in "out.jpg" open nowhere.
+        if (!positional.first().endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+            return QStringLiteral(
+                       "--render writes a PNG picture, so OUT.png must end in \".png\", not \"%1\".")
+                .arg(positional.first());
         return QString();
     }
     if (m_opensFiles && !given(m_check) && !given(m_verify))

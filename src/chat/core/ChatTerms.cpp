@@ -5,43 +5,58 @@
 
 #include <QHashFunctions>
 
-#include <cstring>
+#include <algorithm>
 
-ChatTerms::ChatTerms() : m_slots(1024), m_starts{0} {}
+ChatTerms::ChatTerms() : m_slots(1024) {}
 
-size_t ChatTerms::slotOf(QStringView folded, size_t hash) const
+size_t ChatTerms::slotOf(QStringView folded, quint32 hash) const
 {
     const size_t mask = m_slots.size() - 1;
+    const char16_t *word = folded.utf16();
+    const qsizetype length = folded.size();
     for (size_t i = hash & mask;; i = (i + 1) & mask) {
         const Slot &slot = m_slots[i];
         if (slot.term < 0)
             return i;
-        if (slot.hash != hash)
+        if (slot.hash != hash || qsizetype(slot.length) != length)
             continue;
-        const qsizetype start = m_starts[size_t(slot.term)];
-        const qsizetype length = m_starts[size_t(slot.term) + 1] - start;
-        if (length == folded.size() &&
-            std::memcmp(m_characters.data() + start, folded.utf16(), size_t(length) * sizeof(char16_t)) == 0)
+        const char16_t *known = length <= Inline ? slot.characters : m_characters.data() + slot.start;
+        qsizetype c = 0;
+        while (c < length && known[c] == word[c])
+            ++c;
+        if (c == length)
             return i;
     }
 }
 
+quint32 ChatTerms::hashOf(QStringView folded)
+{
+    return quint32(qHash(folded));
+}
+
 int ChatTerms::find(QStringView folded) const
 {
-    return m_slots[slotOf(folded, qHash(folded))].term;
+    return m_slots[slotOf(folded, hashOf(folded))].term;
 }
 
 int ChatTerms::add(QStringView folded)
 {
-    const size_t hash = qHash(folded);
+    return add(folded, hashOf(folded));
+}
+
+int ChatTerms::add(QStringView folded, quint32 hash)
+{
     size_t at = slotOf(folded, hash);
     if (m_slots[at].term >= 0)
         return m_slots[at].term;
     const int term = count();
+    const auto start = quint32(m_characters.size());
     m_characters.insert(m_characters.end(), folded.utf16(), folded.utf16() + folded.size());
-    m_starts.push_back(qsizetype(m_characters.size()));
     m_stop.push_back(ChatRules::isStopWord(folded));
-    m_slots[at] = Slot{hash, term};
+    Slot &slot = m_slots[at];
+    slot = Slot{hash, term, start, quint32(folded.size()), {}};
+    if (folded.size() <= Inline)
+        std::copy(folded.utf16(), folded.utf16() + folded.size(), slot.characters);
     // At most half full, so that a miss ends soon.
     if (size_t(count()) * 2 > m_slots.size())
         grow();

@@ -18,22 +18,48 @@ public:
 
     // The number of the case-folded word, given one if it has none yet.
     int add(QStringView folded);
+    // The same with the word's hashOf(), for a caller that looks up many
+    // words at once: it tells prefetch() every hash first, so that the
+    // table's memory is on its way for all of them while the first is looked
+    // up (a large text meets many words the caches do not hold).
+    int add(QStringView folded, quint32 hash);
+    static quint32 hashOf(QStringView folded);
+    void prefetch(quint32 hash) const
+    {
+#if defined(__GNUC__) || defined(__clang__)
+        __builtin_prefetch(&m_slots[hash & (m_slots.size() - 1)]);
+#else
+        Q_UNUSED(hash);
+#endif
+    }
     // The number of the case-folded word, or -1 when it was never added.
     int find(QStringView folded) const;
-    bool isStopWord(int term) const { return m_stop[size_t(term)]; }
-    int count() const { return int(m_stop.size()); }
+    bool isStopWord(int term) const
+    {
+        return m_stop[size_t(term)];
+    }
+    int count() const
+    {
+        return int(m_stop.size());
+    }
 
 private:
+    // A short word's characters are in its slot, a longer one's in
+    // m_characters: a lookup of a known word reads one place in memory, not
+    // the table and then the characters elsewhere.
+    static constexpr int Inline = 8;
     struct Slot
     {
-        size_t hash = 0;
-        int term = -1; // -1: empty
+        quint32 hash = 0;
+        qint32 term = -1;  // -1: empty
+        quint32 start = 0; // in m_characters
+        quint32 length = 0;
+        char16_t characters[Inline] = {};
     };
-    size_t slotOf(QStringView folded, size_t hash) const;
+    size_t slotOf(QStringView folded, quint32 hash) const;
     void grow();
 
     std::vector<Slot> m_slots; // a power of two long
     std::vector<char16_t> m_characters;
-    std::vector<qsizetype> m_starts; // by term, and one past the last
     std::vector<bool> m_stop;
 };

@@ -137,6 +137,7 @@ void ParagraphIndex::update(Document &document, int index, const QString &text)
         removeParagraph(order[size_t(i)]);
     std::vector<int> read_;
     const qsizetype toLine = read(index, text, from, to, fromLine, read_);
+    addPostings(read_);
     m_lastRead += to - from;
     const qsizetype lineDelta = toLine - oldToLine;
     for (qsizetype i = lastIndex; i < qsizetype(order.size()); ++i) {
@@ -206,12 +207,28 @@ int ParagraphIndex::addParagraph(int document, QStringView text, qsizetype start
     p.terms.clear();
     std::vector<int> &ids = m_ids;
     ids.clear();
+    m_words.clear();
+    m_wordSpans.clear();
     ChatWords::forEachWord(text, [&](QStringView word) {
         ChatWords::fold(word, m_folded);
-        const int id = m_terms.add(m_folded);
+        m_wordSpans.emplace_back(m_words.size(), size_t(m_folded.size()));
+        m_words.append(reinterpret_cast<const char16_t *>(m_folded.constData()), size_t(m_folded.size()));
+    });
+    // All the words' places in the table are asked for before the first is
+    // looked up.
+    const auto wordAt = [this](const std::pair<size_t, size_t> &span) {
+        return QStringView(m_words.data() + span.first, qsizetype(span.second));
+    };
+    m_hashes.clear();
+    for (const auto &span : m_wordSpans) {
+        m_hashes.push_back(ChatTerms::hashOf(wordAt(span)));
+        m_terms.prefetch(m_hashes.back());
+    }
+    for (size_t w = 0; w < m_wordSpans.size(); ++w) {
+        const int id = m_terms.add(wordAt(m_wordSpans[w]), m_hashes[w]);
         if (!m_terms.isStopWord(id))
             ids.push_back(id);
-    });
+    }
     std::sort(ids.begin(), ids.end());
     for (size_t i = 0; i < ids.size();) {
         size_t j = i;
@@ -221,13 +238,32 @@ int ParagraphIndex::addParagraph(int document, QStringView text, qsizetype start
         i = j;
     }
     p.words = int(ids.size());
-    if (m_postings.size() < size_t(m_terms.count()))
-        m_postings.resize(size_t(m_terms.count()));
-    for (const Posting &t : p.terms)
-        m_postings[size_t(t.slot)].push_back({slot, t.count});
     m_totalWords += p.words;
     ++m_paragraphs;
     return slot;
+}
+
+void ParagraphIndex::addPostings(const std::vector<int> &paragraphs)
+{
+    if (m_postings.size() < size_t(m_terms.count()))
+        m_postings.resize(size_t(m_terms.count()));
+    // Many paragraphs at once (a text read whole): each term's list grows
+    // once to its new size, instead of doubling its way there copying.
+    if (paragraphs.size() > 64) {
+        std::vector<int> added(m_postings.size(), 0);
+        for (int slot : paragraphs) {
+            for (const Posting &t : m_slots[size_t(slot)].terms)
+                ++added[size_t(t.slot)];
+        }
+        for (size_t term = 0; term < added.size(); ++term) {
+            if (added[term] > 0)
+                m_postings[term].reserve(m_postings[term].size() + size_t(added[term]));
+        }
+    }
+    for (int slot : paragraphs) {
+        for (const Posting &t : m_slots[size_t(slot)].terms)
+            m_postings[size_t(t.slot)].push_back({slot, t.count});
+    }
 }
 
 void ParagraphIndex::removeParagraph(int slot)

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 // The paragraphs of several texts (runs of lines between empty ones), each
@@ -75,6 +77,8 @@ private:
     qsizetype read(int document, const QString &text, qsizetype from, qsizetype to, qsizetype line,
                    std::vector<int> &order);
     int addParagraph(int document, QStringView text, qsizetype start, qsizetype length, qsizetype line);
+    // The paragraphs' terms into the term lists.
+    void addPostings(const std::vector<int> &paragraphs);
     void removeParagraph(int slot);
 
     ChatTerms &m_terms;
@@ -85,7 +89,12 @@ private:
     qint64 m_totalWords = 0;
     int m_paragraphs = 0;
     qsizetype m_lastRead = 0;
-    QString m_folded;                     // reused for every word
+    QString m_folded; // reused for every word
+    // A paragraph's folded words, one after another, where they start and
+    // their hashes: reused for every paragraph.
+    std::u16string m_words;
+    std::vector<std::pair<size_t, size_t>> m_wordSpans;
+    std::vector<quint32> m_hashes;
     std::vector<int> m_ids;               // reused for every paragraph
     mutable std::vector<double> m_scores; // by slot
     mutable std::vector<int> m_touched;

@@ -14,6 +14,7 @@
 #include "TextFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -151,9 +152,30 @@ void TestChat::createControls()
 
 void TestChat::setEditors(MemoryEd *memoryEd, KBEd *kbEd)
 {
+    // A Personality Editor that has just opened is what the chat reads from
+    // now on, as when it was open before the chat.
+    const bool newPersonalityEditor = memoryEd && memoryEd != m_memoryEd;
     m_memoryEd = memoryEd;
     m_kbEd = kbEd;
     refreshSources();
+    if (newPersonalityEditor)
+        cboPersonality->setCurrentIndex(0);
+}
+
+void TestChat::setFileOpener(std::function<void(const QString &file)> openFile)
+{
+    m_openFile = std::move(openFile);
+}
+
+QString TestChat::editorsFolderFile() const
+{
+    if (!m_kbEd || m_kbEd->knowledgeBase().path().isEmpty())
+        return QString();
+    const QFileInfo file(m_kbEd->knowledgeBase().path());
+    const QFileInfo inFolder(QDir(m_platform.programFolder()).filePath(file.fileName()));
+    return file.exists() && inFolder.exists() && file.canonicalFilePath() == inFolder.canonicalFilePath()
+               ? file.fileName()
+               : QString();
 }
 
 void TestChat::showEvent(QShowEvent *event)
@@ -192,6 +214,8 @@ void TestChat::refreshSources()
     showScene();
 
     QStringList names = ChatFiles::knowledgeBases(folder);
+    // The file open in the editor counts once, as the editor's text.
+    names.removeAll(editorsFolderFile());
     if (m_kbEd)
         names.prepend(knowledgeEditorEntry());
     for (const QString &name : names) {
@@ -226,16 +250,18 @@ void TestChat::say()
         }
     }
     QList<ChatDocument> knowledge;
+    // The editor may have loaded one of the listed files since the list was made.
+    const QString inEditor = editorsFolderFile();
     for (int i = 0; i < lstKnowledge->count(); ++i) {
         const QListWidgetItem *item = lstKnowledge->item(i);
-        if (item->checkState() != Qt::Checked)
+        if (item->checkState() != Qt::Checked || (!inEditor.isEmpty() && item->text() == inEditor))
             continue;
         if (m_kbEd && item->text() == knowledgeEditorEntry()) {
             knowledge << ChatDocument{item->text(), m_kbEd->knowledgeBase().text()};
             continue;
         }
         ChatDocument document;
-        const QString error = ChatFiles::readKnowledge(folder, item->text(), &document);
+        const QString error = m_files.read(folder, item->text(), &document);
         if (error.isEmpty())
             knowledge << document;
         else
@@ -301,31 +327,55 @@ void TestChat::goToSource(QListWidgetItem *item)
 {
     if (!item || !item->data(ExchangeRole).isValid())
         return;
-    const ChatReply &reply = m_session.exchanges().at(item->data(ExchangeRole).toInt()).reply;
+    // A copy: opening an editor refreshes the lists.
+    const ChatReply reply = m_session.exchanges().at(item->data(ExchangeRole).toInt()).reply;
     const int candidate = item->data(CandidateRole).toInt();
-    const ChatSource &source = candidate == 0 ? reply.source : reply.runnersUp.at(candidate - 1).source;
-    QWidget *editor = nullptr;
-    if (source.kind == ChatSource::Kind::Knowledge && m_kbEd && source.document == knowledgeEditorEntry()) {
-        editor = m_kbEd;
-    } else if (source.kind != ChatSource::Kind::Knowledge && fromEditor()) {
+    const ChatSource source = candidate == 0 ? reply.source : reply.runnersUp.at(candidate - 1).source;
+    QWidget *editor = editorFor(source);
+    if (!editor)
+        return;
+    if (source.kind != ChatSource::Kind::Knowledge)
         m_memoryEd->document().setView(source.kind == ChatSource::Kind::QandA
                                            ? PersonalityDocument::View::QuestionAnswer
                                            : PersonalityDocument::View::General);
-        editor = m_memoryEd;
-    }
-    if (!editor) {
-        lblStatus->setText(tr("%1 is not open in an editor.")
-                               .arg(source.kind == ChatSource::Kind::Knowledge
-                                        ? source.document
-                                        : cboPersonality->currentText()));
-        return;
-    }
     if (auto *area = editor->findChild<TextArea *>(QStringLiteral("RichTextBox1")))
         area->selectText(source.position, source.length);
     editor->show();
     editor->raise();
     editor->activateWindow();
     lblStatus->clear();
+}
+
+QWidget *TestChat::editorFor(const ChatSource &source)
+{
+    const QDir folder(m_platform.programFolder());
+    const bool knowledge = source.kind == ChatSource::Kind::Knowledge;
+    const QString personality = cboPersonality->currentText();
+    const auto open = [&]() -> QWidget * {
+        if (knowledge)
+            return m_kbEd && (source.document == knowledgeEditorEntry() ||
+                              source.document == editorsFolderFile())
+                       ? static_cast<QWidget *>(m_kbEd)
+                       : nullptr;
+        return m_memoryEd && (fromEditor() || m_memoryEd->PersonalityName() == personality)
+                   ? static_cast<QWidget *>(m_memoryEd)
+                   : nullptr;
+    };
+    if (QWidget *editor = open())
+        return editor;
+    // Not open in an editor: the launcher opens the file, which may first
+    // ask about the editor's unsaved work.
+    const QString file = folder.filePath(knowledge ? source.document : personality + QStringLiteral(".mem"));
+    if (m_openFile && source.document != knowledgeEditorEntry() && QFileInfo(file).isFile()) {
+        m_openFile(file);
+        // The file now open in the editor counts as the editor's text.
+        refreshSources();
+    }
+    if (knowledge ? m_kbEd && editorsFolderFile() == source.document
+                  : m_memoryEd && m_memoryEd->PersonalityName() == personality)
+        return knowledge ? static_cast<QWidget *>(m_kbEd) : m_memoryEd;
+    lblStatus->setText(tr("%1 is not open in an editor.").arg(knowledge ? source.document : personality));
+    return nullptr;
 }
 
 void TestChat::keep()
@@ -347,11 +397,17 @@ void TestChat::saveAsTest()
     QString personality = cboPersonality->currentText();
     if (fromEditor())
         personality = m_memoryEd->PersonalityName();
+    // The editor's text is in the test as the folder's file it was loaded
+    // from, if it was; a test reads files only.
+    const QString inEditor = editorsFolderFile();
     QStringList knowledge;
     for (int i = 0; i < lstKnowledge->count(); ++i) {
         const QListWidgetItem *item = lstKnowledge->item(i);
-        if (item->checkState() == Qt::Checked && !(m_kbEd && item->text() == knowledgeEditorEntry()))
-            knowledge << item->text();
+        if (item->checkState() != Qt::Checked)
+            continue;
+        const QString name = m_kbEd && item->text() == knowledgeEditorEntry() ? inEditor : item->text();
+        if (!name.isEmpty() && !knowledge.contains(name))
+            knowledge << name;
     }
     const QString error = ChatTestFile::write(path, m_session.toTest(personality, knowledge));
     if (!error.isEmpty())

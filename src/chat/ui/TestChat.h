@@ -3,8 +3,11 @@
 
 #include "ChatSession.h"
 #include "EditorWindow.h"
+#include "KnowledgeFileCache.h"
 
 #include <QPointer>
+
+#include <functional>
 
 class ChatFace;
 class KBEd;
@@ -29,6 +32,10 @@ public:
 
     // The open editors, or nullptr; the window follows them as they come and go.
     void setEditors(MemoryEd *memoryEd, KBEd *kbEd);
+    // How a source that is in no open editor gets there: the launcher opens
+    // the file (a personality's .mem or .qas, a .kba) in the editor of its
+    // kind, which then comes to setEditors().
+    void setFileOpener(std::function<void(const QString &file)> openFile);
     // The lists again: the folder's personalities and knowledge bases, and
     // the editors' texts.
     void refreshSources();
@@ -52,12 +59,18 @@ private:
     void clear();
     void goToSource(QListWidgetItem *item);
     bool fromEditor() const;
+    // The Knowledge Base Editor's file when it is one of the folder's .kba
+    // files, by name: that entry of the list is the editor's text.
+    QString editorsFolderFile() const;
+    QWidget *editorFor(const ChatSource &source);
     void addReply(const ChatSession::Exchange &exchange, int index);
     void showScene();
 
     ChatSession m_session;
+    KnowledgeFileCache m_files;
     QPointer<MemoryEd> m_memoryEd;
     QPointer<KBEd> m_kbEd;
+    std::function<void(const QString &file)> m_openFile;
     QComboBox *cboPersonality = nullptr;
     QListWidget *lstKnowledge = nullptr;
     QListWidget *lstChat = nullptr;

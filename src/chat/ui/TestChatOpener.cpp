@@ -12,6 +12,7 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -23,8 +24,8 @@ const QList<QKeySequence> &keys()
 
 } // namespace
 
-TestChatOpener::TestChatOpener(Platform &platform, QWidget *launcher)
-    : QObject(launcher), m_platform(platform)
+TestChatOpener::TestChatOpener(Platform &platform, QWidget *launcher, OpenFile openFile)
+    : QObject(launcher), m_platform(platform), m_launcher(launcher), m_openFile(std::move(openFile))
 {
     addKeys(launcher);
 }
@@ -80,7 +81,14 @@ void TestChatOpener::open(QWidget *from)
         m_window = new TestChat(m_platform);
         m_window->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, m_window, &QObject::deleteLater);
+        m_window->setFileOpener(m_openFile);
         m_window->setEditors(m_memoryEd, m_kbEd);
+        connect(m_window, &EditorWindow::launcherRequested, this, [this] {
+            m_launcher->setWindowState(m_launcher->windowState() & ~Qt::WindowMinimized);
+            m_launcher->show();
+            m_launcher->raise();
+            m_launcher->activateWindow();
+        });
         // Beside the window it was opened from, so both stay in view, as
         // far as the screen allows.
         const QRect beside = from->frameGeometry();

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 class KBEd;
 class MemoryEd;
 class Platform;
@@ -13,12 +15,14 @@ class TestChat;
 // Opens the Test Chat: F5 or Ctrl+T in the launcher, the Personality Editor
 // and the Knowledge Base Editor, and "Test Chat..." in their text areas'
 // context menus. One window at a time, placed beside the window that first
-// opened it.
+// opened it. Ctrl+L in it brings the launcher back, and a click on a reply's
+// source opens the file in its editor the way the launcher opens files.
 class TestChatOpener : public QObject
 {
     Q_OBJECT
 public:
-    TestChatOpener(Platform &platform, QWidget *launcher);
+    using OpenFile = std::function<void(const QString &file)>;
+    TestChatOpener(Platform &platform, QWidget *launcher, OpenFile openFile);
 
     // An editor window as it is created.
     void follow(MemoryEd *memoryEd);
@@ -33,6 +37,8 @@ private:
     void editorsChanged();
 
     Platform &m_platform;
+    QWidget *m_launcher;
+    OpenFile m_openFile;
     QPointer<MemoryEd> m_memoryEd;
     QPointer<KBEd> m_kbEd;
     QPointer<TestChat> m_window;

@@ -2,6 +2,7 @@
 #include "SuiteMain.h"
 
 #include "EditorWindow.h"
+#include "HelpPage.h"
 #include "KBEd.h"
 #include "KitFile.h"
 #include "Locs.h"
@@ -140,7 +141,8 @@ SuiteMain::SuiteMain(Platform &platform, QWidget *parent)
     setObjectName(QStringLiteral("SuiteMain"));
     setWindowTitle(title());
     setFixedSize(SuiteMainLayout::ClientSize);
-    m_testChat = new TestChatOpener(platform, this);
+    m_testChat = new TestChatOpener(platform, this, [this](const QString &file) { openFile(file); });
+    HelpPage::addKey(platform, this);
 
     // The screen reader names each picture by what it opens; the label
     // images say the same.

@@ -3,11 +3,11 @@
 
 #include "Cp1252.h"
 #include "LocationSettings.h"
+#include "Picture.h"
 #include "ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QImageReader>
 
 #include <array>
 
@@ -30,7 +30,15 @@ QList<Finding> check(const QByteArray &bytes, const QString &programFolder)
     const FileCheck::Lines lines(text);
     QList<Finding> findings = FileCheck::codePage(bytes, text, lines);
 
-    // The keys as the Locations window reads them.
+    // The keys as the Locations window reads them. A file can hold a million
+    // of them, so each message is translated once.
+    const QString noEntry = tr("\"%1\" stands within a line without two commas after it, so it is no entry");
+    const QString repeated =
+        tr("a second entry of location %1: only the one on line %2 is read, and saving drops this one");
+    const QString noComma = tr("the entry of location %1 has no comma: the rest of its line is the picture's "
+                               "name, and saving adds both commas");
+    const QString oneComma = tr("the entry of location %1 has no comma after its text, which saving adds");
+    FileCheck::OfAKind noEntries, repeats, noCommas, oneCommas;
     std::array<const Key *, LocationSettings::Count> entries{};
     const QList<Key> keys = LocationSettings::keys(text);
     for (const Key &key : keys) {
@@ -39,30 +47,24 @@ QList<Finding> check(const QByteArray &bytes, const QString &programFolder)
         const Key *&entry = entries[size_t(key.location - 1)];
         switch (key.kind) {
         case Key::Kind::NoEntry:
-            findings << Finding{line, tr("\"%1\" stands within a line without two commas after it, so it is "
-                                         "no entry")
-                                          .arg(name)};
+            if (noEntries.take(line))
+                findings << Finding{line, noEntry.arg(name)};
             break;
         case Key::Kind::Repeated:
-            findings << Finding{line, tr("a second entry of location %1: only the one on line %2 is read, "
-                                         "and saving drops this one")
-                                          .arg(key.location)
-                                          .arg(lines.lineOf(entry->at))};
+            if (repeats.take(line))
+                findings << Finding{line, repeated.arg(key.location).arg(lines.lineOf(entry->at))};
             break;
         case Key::Kind::Entry:
             entry = &key;
             // The companion reads a text up to the next comma, on whatever line.
-            if (key.commas < 2) {
-                findings << Finding{line, (key.commas == 0 ? tr("the entry of location %1 has no comma: the "
-                                                                "rest of its line is the picture's name, "
-                                                                "and saving adds both commas")
-                                                           : tr("the entry of location %1 has no comma "
-                                                                "after its text, which saving adds"))
-                                              .arg(key.location)};
-            }
+            if (key.commas < 2 && (key.commas == 0 ? noCommas : oneCommas).take(line))
+                findings << Finding{line, (key.commas == 0 ? noComma : oneComma).arg(key.location)};
             break;
         }
     }
+
+    for (const FileCheck::OfAKind &kind : {noEntries, repeats, noCommas, oneCommas})
+        kind.finish(findings);
 
     const QString folder = ProgramFolder::subfolder(programFolder, QStringLiteral("Locations"));
     for (int n = 1; n <= LocationSettings::Count; ++n) {
@@ -74,7 +76,20 @@ QList<Finding> check(const QByteArray &bytes, const QString &programFolder)
             continue;
         }
         const qsizetype line = lines.lineOf(entry->at);
-        const QString file = entry->file(text).toString();
+        // No file system takes a name longer than this; a damaged file's
+        // "name" of megabytes is neither looked for nor quoted whole.
+        constexpr qsizetype LongestPath = 32767;
+        const QStringView named = entry->file(text);
+        if (named.size() > LongestPath) {
+            findings << Finding{line,
+                                QStringLiteral("location %1 names a picture of %L2 characters, which no file "
+                                               "can have (\"%3...\")")
+                                    .arg(n)
+                                    .arg(named.size())
+                                    .arg(named.left(40))};
+            continue;
+        }
+        const QString file = named.toString();
         if (file.isEmpty()) {
             findings << Finding{line, QStringLiteral("location %1 names no picture").arg(n)};
         } else if (!QFileInfo(folder + file).isFile()) {
@@ -82,7 +97,8 @@ QList<Finding> check(const QByteArray &bytes, const QString &programFolder)
                                                      "Locations")
                                           .arg(file)
                                           .arg(n)};
-        } else if (!QImageReader(folder + file).canRead()) {
+        } else if (!PictureLoader::load(folder + file).ok()) {
+            // Decoded as the window decodes it: a header that reads is not yet a picture.
             findings << Finding{line, QStringLiteral("the picture \"%1\" of location %2 in Locations cannot "
                                                      "be read")
                                           .arg(file)

@@ -143,6 +143,7 @@ QList<Finding> checkQandA(const QByteArray &bytes)
 
     // The editor writes an entry as one line: "#", the question, "&", the
     // answer, "%".
+    FileCheck::OfAKind noAnswers, unclosed, noQuestions;
     qsizetype start = 0;
     while (start <= text.size()) {
         qsizetype end = start;
@@ -156,14 +157,19 @@ QList<Finding> checkQandA(const QByteArray &bytes)
             const QStringView answer =
                 amp < 0 ? QStringView() : line.mid(amp + 1, (percent < 0 ? line.size() : percent) - amp - 1);
             QString problem;
-            if (answer.isEmpty())
-                problem = QStringLiteral("the question %1 has no answer").arg(quoted(question));
-            else if (percent < 0)
-                problem = QStringLiteral("the answer to %1 has no closing \"%\"").arg(quoted(question));
-            else if (question.isEmpty())
-                problem = QStringLiteral("the answer %1 has no question").arg(quoted(answer));
+            const qsizetype line = lines.lineOf(start);
+            if (answer.isEmpty()) {
+                if (noAnswers.take(line))
+                    problem = QStringLiteral("the question %1 has no answer").arg(quoted(question));
+            } else if (percent < 0) {
+                if (unclosed.take(line))
+                    problem = QStringLiteral("the answer to %1 has no closing \"%\"").arg(quoted(question));
+            } else if (question.isEmpty()) {
+                if (noQuestions.take(line))
+                    problem = QStringLiteral("the answer %1 has no question").arg(quoted(answer));
+            }
             if (!problem.isEmpty())
-                findings << Finding{lines.lineOf(start), problem};
+                findings << Finding{line, problem};
         }
         if (end >= text.size())
             break;
@@ -172,6 +178,8 @@ QList<Finding> checkQandA(const QByteArray &bytes)
                            ? 2
                            : 1);
     }
+    for (const FileCheck::OfAKind &kind : {noAnswers, unclosed, noQuestions})
+        kind.finish(findings);
     return FileCheck::inLineOrder(findings);
 }
 

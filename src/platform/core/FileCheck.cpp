@@ -69,6 +69,29 @@ QList<Finding> codePage(const QByteArray &bytes, QStringView text, const Lines &
     return utf8Text(bytes, text, lines) + undefinedCharacters(text, lines);
 }
 
+bool OfAKind::take(qsizetype line)
+{
+    ++m_taken;
+    if (m_taken <= MostOfAKind) {
+        m_lastListed = line;
+        return true;
+    }
+    if (m_taken == MostOfAKind + 1)
+        m_firstLeftOut = line;
+    return false;
+}
+
+void OfAKind::finish(QList<Finding> &findings) const
+{
+    if (m_taken <= MostOfAKind)
+        return;
+    findings << Finding{m_firstLeftOut,
+                        QStringLiteral("%L1 more lines from this one on have the finding of line "
+                                       "%2, which is not listed again")
+                            .arg(m_taken - MostOfAKind)
+                            .arg(m_lastListed)};
+}
+
 QList<Finding> inLineOrder(QList<Finding> findings)
 {
     std::stable_sort(findings.begin(), findings.end(),
@@ -115,15 +138,20 @@ QString shown(QChar c)
 QList<Finding> undefinedCharacters(QStringView text, const Lines &lines)
 {
     QList<Finding> findings;
+    OfAKind kind;
+    qsizetype last = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (!isUndefined(text[i]))
             continue;
         const qsizetype line = lines.lineOf(i);
-        if (!findings.isEmpty() && findings.last().line == line)
+        if (line == last)
             continue;
-        findings << Finding{line, QStringLiteral("the byte %1 is no character of Windows-1252")
-                                      .arg(QString::number(text[i].unicode(), 16).toUpper())};
+        last = line;
+        if (kind.take(line))
+            findings << Finding{line, QStringLiteral("the byte %1 is no character of Windows-1252")
+                                          .arg(QString::number(text[i].unicode(), 16).toUpper())};
     }
+    kind.finish(findings);
     return findings;
 }
 
@@ -160,12 +188,20 @@ QList<Finding> loneCarriageReturns(QStringView text, const Lines &lines,
                                    const std::function<qsizetype(qsizetype)> &at)
 {
     QList<Finding> findings;
+    OfAKind kind;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] != QLatin1Char('\r') || (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')))
             continue;
-        findings << Finding{lines.lineOf(at ? at(i) : i),
-                            QStringLiteral("the line ends in a CR without LF, which comes back as CR LF")};
+        if (!kind.needsLine()) {
+            kind.count();
+            continue;
+        }
+        const qsizetype line = lines.lineOf(at ? at(i) : i);
+        if (kind.take(line))
+            findings << Finding{
+                line, QStringLiteral("the line ends in a CR without LF, which comes back as CR LF")};
     }
+    kind.finish(findings);
     return findings;
 }
 

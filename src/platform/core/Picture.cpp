@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
 #include <algorithm>
@@ -65,6 +66,32 @@ PictureResult load(const QString &path)
     }
     result.picture = fromImage(image);
     return result;
+}
+
+QString formatMismatch(const QString &path)
+{
+    static const struct
+    {
+        const char *suffix;
+        const char *format;
+    } Named[] = {{"jpg", "jpeg"}, {"jpeg", "jpeg"}, {"jpe", "jpeg"}, {"jfif", "jpeg"},
+                 {"bmp", "bmp"},  {"dib", "bmp"},   {"png", "png"},  {"gif", "gif"}};
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const char *named = nullptr;
+    for (const auto &entry : Named) {
+        if (suffix == QLatin1String(entry.suffix))
+            named = entry.format;
+    }
+    if (!named)
+        return QString();
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QByteArray format = reader.format();
+    if (format.isEmpty() || format == named)
+        return QString();
+    return QStringLiteral("\"%1\" holds a %2 picture, not the %3 picture its name says")
+        .arg(QDir::toNativeSeparators(path), QString::fromLatin1(format.toUpper()),
+             QString::fromLatin1(QByteArray(named).toUpper()));
 }
 
 } // namespace PictureLoader

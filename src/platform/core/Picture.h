@@ -45,4 +45,10 @@ PictureResult load(const QString &path);
 
 Picture fromImage(const QImage &image);
 
+// A picture file whose content is of another format than its name says (a
+// PNG named ".jpg"): loading goes by the content, but other programs go by
+// the name. The message names the file and both formats; empty when they
+// agree, or for a name no format is known by.
+QString formatMismatch(const QString &path);
+
 } // namespace PictureLoader

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditorWindow.h"
 
+#include "HelpPage.h"
 #include "Platform.h"
 
 #include <QCloseEvent>
@@ -12,6 +13,7 @@ EditorWindow::EditorWindow(Platform &platform, QWidget *parent) : QWidget(parent
     connect(close, &QShortcut::activated, this, &QWidget::close);
     auto *launcher = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
     connect(launcher, &QShortcut::activated, this, &EditorWindow::launcherRequested);
+    HelpPage::addKey(platform, this);
 }
 
 bool EditorWindow::hasUnsavedWork() const

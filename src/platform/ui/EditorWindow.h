@@ -6,8 +6,9 @@
 class Platform;
 
 // What every Mindloom editor window shares: it is a window of its own, Ctrl+W
-// closes it and Ctrl+L asks for the launcher, and closing it (Ctrl+W, the
-// title bar, quitting the program) asks before unsaved work is thrown away.
+// closes it, Ctrl+L asks for the launcher and F1 opens the help page, and
+// closing it (Ctrl+W, the title bar, quitting the program) asks before unsaved
+// work is thrown away.
 //
 // The launcher connects launcherRequested() when it creates the window. A
 // window with a document overrides hasUnsavedWork(), saveWork() and

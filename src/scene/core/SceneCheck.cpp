@@ -3,16 +3,17 @@
 
 #include "CanvasPicture.h"
 #include "Cp1252.h"
+#include "Picture.h"
 #include "ProgramFolder.h"
 #include "SceneFile.h"
 #include "SceneRecord.h"
 
 #include <QFileInfo>
 #include <QHash>
-#include <QImageReader>
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 namespace SceneCheck {
@@ -85,13 +86,28 @@ public:
 private:
     // Where the reader takes a key from: the line of its first occurrence, 0
     // when it does not occur.
-    qsizetype lineOfKey(const QString &key) const
+    qsizetype lineOfKey(const QString &key)
     {
-        const SceneFile::EntryPosition entry = SceneFile::findEntry(m_text, key);
+        const SceneFile::EntryPosition &entry = entryOf(key);
         return entry.found ? m_lines.lineOf(entry.valueStart - 1 - key.size()) : 0;
     }
 
+    // Each key is looked up once: a file of many lines with one key and no
+    // ";" would otherwise be read to its end once per line.
+    const SceneFile::EntryPosition &entryOf(const QString &key)
+    {
+        auto it = m_entries.find(key);
+        if (it == m_entries.end())
+            it = m_entries.insert(key, SceneFile::findEntry(m_text, key));
+        return it.value();
+    }
+
     void add(qsizetype line, const QString &message) { m_findings << Finding{line, message}; }
+
+    // The findings a line can have, each of them on a million lines of a
+    // damaged file.
+    enum LineKind { NoEntry, ReadElsewhere, NotRead, NoSemicolon, AfterSemicolon, LineKinds };
+    bool take(LineKind kind, qsizetype line) { return m_lineKinds[kind].take(line); }
 
     void checkLines()
     {
@@ -108,6 +124,8 @@ private:
                 ++end;
             start = end + 1;
         }
+        for (const FileCheck::OfAKind &kind : m_lineKinds)
+            kind.finish(m_findings);
     }
 
     void checkLine(qsizetype start, QStringView line, const QStringList &keys)
@@ -116,7 +134,9 @@ private:
             return;
         const qsizetype number = m_lines.lineOf(start);
         for (const char *flag : Flags) {
-            if (flag && line == QString(QLatin1String(flag) + QLatin1Char(';'))) {
+            const qsizetype length = flag ? qsizetype(qstrlen(flag)) : 0;
+            if (flag && line.size() == length + 1 && line.endsWith(QLatin1Char(';')) &&
+                line.startsWith(QLatin1String(flag, length))) {
                 m_flagLines.insert(QString::fromLatin1(flag), number);
                 return;
             }
@@ -129,16 +149,18 @@ private:
             }
         }
         if (key.isEmpty()) {
-            add(number, QStringLiteral("%1 is no entry, and saving drops it").arg(quoted(line)));
+            if (take(NoEntry, number))
+                add(number, QStringLiteral("%1 is no entry, and saving drops it").arg(quoted(line)));
             return;
         }
-        const SceneFile::EntryPosition first = SceneFile::findEntry(m_text, key);
+        const SceneFile::EntryPosition &first = entryOf(key);
         const qsizetype firstStart = first.valueStart - 1 - key.size();
         if (firstStart != start) {
-            add(number,
-                QStringLiteral("\"%1\" is read from line %2, not from this entry, and saving drops this one")
-                    .arg(key)
-                    .arg(m_lines.lineOf(firstStart)));
+            if (take(ReadElsewhere, number))
+                add(number, QStringLiteral(
+                                "\"%1\" is read from line %2, not from this entry, and saving drops this one")
+                                .arg(key)
+                                .arg(m_lines.lineOf(firstStart)));
             return;
         }
         // A part's numbers and the animation texts are read only with the
@@ -149,18 +171,21 @@ private:
                                    std::any_of(std::begin(AnimationKeys), std::end(AnimationKeys),
                                                [&](const char *k) { return key == QLatin1String(k); });
             if ((own || animation) && !m_content.parts[size_t(part)].present) {
-                add(number, QStringLiteral("\"%1\" is not read without \"%2\", and saving drops it")
-                                .arg(key, pictureKey(part)));
+                if (take(NotRead, number))
+                    add(number, QStringLiteral("\"%1\" is not read without \"%2\", and saving drops it")
+                                    .arg(key, pictureKey(part)));
                 return;
             }
         }
         const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
         if (semicolon < 0) {
-            add(number, QStringLiteral("no \";\" ends the value of \"%1\" on its line").arg(key));
+            if (take(NoSemicolon, number))
+                add(number, QStringLiteral("no \";\" ends the value of \"%1\" on its line").arg(key));
         } else if (semicolon + 1 < line.size()) {
-            add(number,
-                QStringLiteral("the value of \"%1\" ends at the first \";\", so %2 after it is not read")
-                    .arg(key, quoted(line.mid(semicolon + 1))));
+            if (take(AfterSemicolon, number))
+                add(number,
+                    QStringLiteral("the value of \"%1\" ends at the first \";\", so %2 after it is not read")
+                        .arg(key, quoted(line.mid(semicolon + 1))));
         }
     }
 
@@ -172,10 +197,27 @@ private:
             return;
         }
         const QString path = SceneFile::picturePath(m_images, name);
-        if (!QFileInfo(path).isFile())
+        if (!QFileInfo(path).isFile()) {
             add(line, QStringLiteral("the picture %1 is missing from Images").arg(quoted(name)));
-        else if (!QImageReader(path).canRead())
-            add(line, QStringLiteral("the picture %1 in Images cannot be read").arg(quoted(name)));
+            return;
+        }
+        if (SceneFile::leavesPictureFolder(name))
+            add(line, QStringLiteral("warning: the picture %1 lies outside Images: the scene works only "
+                                     "beside that folder")
+                          .arg(quoted(name)));
+        // Decoded as LOAD and rendering decode it, so that what passes here
+        // also loads there.
+        const PictureResult loaded = PictureLoader::load(path);
+        if (!loaded.ok()) {
+            // The loader's message without the file, which the finding names.
+            const qsizetype named = loaded.error.lastIndexOf(QLatin1String(": "));
+            add(line, QStringLiteral("the picture %1 in Images cannot be loaded: %2")
+                          .arg(quoted(name), named < 0 ? loaded.error : loaded.error.mid(named + 2)));
+            return;
+        }
+        const QString mismatch = PictureLoader::formatMismatch(path);
+        if (!mismatch.isEmpty())
+            add(line, QStringLiteral("warning: %1").arg(mismatch));
     }
 
     void checkPlace(int part, const SceneFile::PartEntry &entry)
@@ -239,7 +281,7 @@ private:
             bool numbers = true;
             for (int number = 0; number < 4; ++number) {
                 const QString key = numberKey(part, number);
-                const SceneFile::EntryPosition value = SceneFile::findEntry(m_text, key);
+                const SceneFile::EntryPosition value = entryOf(key);
                 float read = 0;
                 if (!value.found) {
                     add(lineOfKey(pictureKey(part)),
@@ -248,6 +290,10 @@ private:
                     add(lineOfKey(key), QStringLiteral("\"%1\" holds %2, which is no number and reads as 0")
                                             .arg(key, quoted(value.value)));
                     numbers = false;
+                } else if (const SceneFile::NumberRoundTrip trip = SceneFile::numberRoundTrip(value.value);
+                           !trip.same()) {
+                    add(lineOfKey(key), QStringLiteral("\"%1\" holds %2, which is read and saved as \"%3\"")
+                                            .arg(key, quoted(value.value), trip.saved));
                 }
             }
             if (numbers)
@@ -257,7 +303,7 @@ private:
         if (content.parts[ScenePart::Misc].present) {
             for (const char *key : AnimationKeys) {
                 const QString name = QLatin1String(key);
-                const SceneFile::EntryPosition value = SceneFile::findEntry(m_text, name);
+                const SceneFile::EntryPosition value = entryOf(name);
                 bool whole = false;
                 value.value.trimmed().toInt(&whole);
                 if (!value.found)
@@ -271,7 +317,7 @@ private:
             }
         }
 
-        const SceneFile::EntryPosition alternative = SceneFile::findEntry(m_text, QStringLiteral("NI="));
+        const SceneFile::EntryPosition alternative = entryOf(QStringLiteral("NI="));
         if (alternative.found)
             checkPicture(QStringLiteral("NI="), alternative.value);
     }
@@ -282,6 +328,8 @@ private:
     QList<Finding> m_findings;
     QHash<QString, qsizetype> m_flagLines; // each switch word on a line of its own, and that line
     SceneFile::SceneContent m_content;
+    QHash<QString, SceneFile::EntryPosition> m_entries;
+    std::array<FileCheck::OfAKind, LineKinds> m_lineKinds;
 };
 
 } // namespace

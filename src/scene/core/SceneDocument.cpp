@@ -10,9 +10,9 @@ const QString &SceneDocument::build(const SceneRecord &record)
     return m_text;
 }
 
-QString SceneDocument::write(const QString &path) const
+QString SceneDocument::write(const QString &path, FileStamp *stamp) const
 {
-    return TextFile::writeWithBackup(path, m_text);
+    return TextFile::writeWithBackup(path, m_text, stamp);
 }
 
 bool SceneDocument::updateModified(const SceneRecord &record)

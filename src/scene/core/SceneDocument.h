@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "FileStamp.h"
 #include "SceneRecord.h"
 
 #include <QString>
@@ -28,8 +29,9 @@ public:
     void setText(const QString &text) { m_text = text; }
     // Builds the text of the record, and returns it.
     const QString &build(const SceneRecord &record);
-    // Writes the text followed by CR LF; returns why it could not.
-    QString write(const QString &path) const;
+    // Writes the text followed by CR LF; returns why it could not. stamp,
+    // when given, gets the file as written.
+    QString write(const QString &path, FileStamp *stamp = nullptr) const;
 
     const CutValue &lastCut() const { return m_lastCut; }
     void setLastCut(CutValue cut) { m_lastCut = std::move(cut); }

@@ -204,6 +204,7 @@ QStringList SceneEditor::newScene()
 {
     Step step(*this, QStringLiteral("New Scene"));
     m_file.clear();
+    m_fileStamp = FileStamp();
     resetOptionalParts();
     // Even with "Nude BG" left ticked, its box and LOAD button are disabled.
     m_state.alternativeEnabled = false;
@@ -226,6 +227,7 @@ SceneEditor::LoadResult SceneEditor::loadSceneFile(const QString &path)
         return result;
     }
     m_file = path;
+    m_fileStamp = read.stamp;
     result.failures = loadScene(read.text);
     return result;
 }
@@ -537,10 +539,12 @@ SceneFile::Unstorable SceneEditor::unstorableValue() const
 
 QString SceneEditor::writeScene(const QString &path)
 {
-    const QString error = m_document.write(path);
+    FileStamp stamp;
+    const QString error = m_document.write(path, &stamp);
     if (error.isEmpty()) {
         Batch batch(*this);
         m_file = path;
+        m_fileStamp = stamp;
         markSaved();
     }
     return error;
@@ -605,6 +609,7 @@ QStringList SceneEditor::restore(const RecoveryRecord &recovered)
     state.alternativeEnabled = state.record.NudeImageOn;
     state.shownName = state.record.part(state.selected).name;
     m_file = recovered.file;
+    m_fileStamp = recovered.stamp;
     finishTextEdit();
     restore(state);
     m_undo.stack().clear();

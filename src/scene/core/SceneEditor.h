@@ -108,6 +108,10 @@ public:
     QUndoStack &undoStack() { return m_undo.stack(); }
     // The scene file last loaded or saved; "" for a new scene.
     const QString &file() const { return m_file; }
+    // What that file was when it was loaded or saved (or when the recovered
+    // changes were made to it), so that a save can tell another program's
+    // change since.
+    const FileStamp &fileStamp() const { return m_fileStamp; }
     QString pictureFolder() const { return m_pictures.pictureFolder(); }
 
     // --- Commands ----------------------------------------------------------
@@ -218,6 +222,7 @@ private:
     SceneUndo m_undo;
     QRect m_reportedArea;
     QString m_file;
+    FileStamp m_fileStamp;
     SceneDocument m_document;
     bool m_placing = false;
     SceneRecord::Part m_placeBefore;

@@ -315,6 +315,11 @@ bool readNumber(QStringView text, float *result)
     return true;
 }
 
+NumberRoundTrip numberRoundTrip(QStringView text)
+{
+    return {text.toString(), numberText(numberFromText(text))};
+}
+
 SceneContent readScene(QStringView text)
 {
     const std::array<qsizetype, KeyCount> starts = findValueStarts(text);
@@ -455,6 +460,22 @@ QString picturePath(const QString &pictureFolder, const QString &name)
     if (name.contains(QLatin1Char('\\')) && !QFileInfo::exists(path))
         return pictureFolder + QString(name).replace(QLatin1Char('\\'), QLatin1Char('/'));
     return path;
+}
+
+bool leavesPictureFolder(const QString &name)
+{
+    int depth = 0;
+    for (const QStringView piece : QStringView(name).split(QLatin1Char('/'))) {
+        for (const QStringView step : piece.split(QLatin1Char('\\'))) {
+            if (step == QLatin1String(".."))
+                --depth;
+            else if (!step.isEmpty() && step != QLatin1String("."))
+                ++depth;
+            if (depth < 0)
+                return true;
+        }
+    }
+    return false;
 }
 
 } // namespace SceneFile

@@ -47,6 +47,16 @@ float numberFromText(QStringView text);
 // Whether text is a number as numberFromText reads it (and then *value is it);
 // false for what reads as 0 only because it is no number.
 bool readNumber(QStringView text, float *value);
+// What a save writes for a number text that was read: numberText of what
+// numberFromText makes of it. same(): the text comes back as it stands
+// ("10,5" is saved as "10.5", "1,000" as "1", "123456789" as "1.234568E+08").
+struct NumberRoundTrip
+{
+    QString text;
+    QString saved;
+    bool same() const { return text == saved; }
+};
+NumberRoundTrip numberRoundTrip(QStringView text);
 
 // What the composer takes from a scene file: the background entry, each
 // part's picture entry with its four numbers (0 for an absent number), and,
@@ -73,6 +83,10 @@ SceneContent readScene(QStringView text);
 // with "\" ("faces\m.bmp"); where no file has the name as it stands, "\" is
 // taken as the folder separator it was meant to be.
 QString picturePath(const QString &pictureFolder, const QString &name);
+// Whether a picture name climbs out of the picture folder ("../Locations/a.jpg",
+// "faces\\..\\..\\a.jpg"): such a scene finds its pictures only while it
+// stays beside that folder.
+bool leavesPictureFolder(const QString &name);
 
 // What loading a scene does to the record alone (no pictures, no controls):
 // the four animation texts back to their default texts and the four part

@@ -15,6 +15,13 @@
 namespace {
 
 constexpr qint64 Never = std::numeric_limits<qint64>::max();
+// The animation clock stops here (in hundredths, some 29 centuries): far
+// enough for any preview left open, near enough that every time the
+// schedules add to it stays a number.
+constexpr qint64 LatestClock = std::numeric_limits<qint64>::max() / 1000;
+// Schedules this far behind the clock start afresh at it instead of drawing
+// every blink and run of the time between (a clock set forward by years).
+constexpr qint64 LongGapMs = 3600 * 1000;
 
 // A part lands on the canvas exactly as CanvasPicture::copyPicture puts it
 // there (composeScene draws through it): each coordinate and size on the
@@ -125,7 +132,15 @@ QRegion ScenePreview::setScene(const SceneRecord &record, const ScenePictures &p
 QRegion ScenePreview::advanceTo(qint64 ms)
 {
     if (ms > m_wall) {
-        m_clock += (ms - m_wall) * m_pace;
+        // A far-future time stops the clock at its latest time instead of
+        // wrapping it round to the past.
+        qint64 step = 0;
+        qint64 gain = 0;
+        if (__builtin_sub_overflow(ms, m_wall, &step) ||
+            __builtin_mul_overflow(step, qint64(m_pace), &gain) || gain > LatestClock - m_clock)
+            m_clock = LatestClock;
+        else
+            m_clock += gain;
         m_wall = ms;
     }
     catchUp(animationTime());
@@ -249,6 +264,8 @@ qint64 ScenePreview::nextRunAfter(qint64 start)
 // so where they stand never depends on how often they were looked at.
 void ScenePreview::catchUp(qint64 t)
 {
+    if (t - m_nextBlink > LongGapMs)
+        m_nextBlink = t;
     while (m_nextBlink <= t) {
         m_blinkStart = m_nextBlink;
         m_nextBlink += BlinkGapMinMs + qint64(m_blinkRandom(BlinkGapMaxMs - BlinkGapMinMs + 1));
@@ -261,6 +278,8 @@ void ScenePreview::catchUp(qint64 t)
         m_runStart = m_nextRun + (t - m_nextRun) / period * period;
         m_nextRun = m_runStart + period;
     }
+    if (t - m_nextRun > LongGapMs)
+        m_nextRun = t;
     while (m_nextRun <= t) {
         m_runStart = m_nextRun;
         m_nextRun = nextRunAfter(m_runStart);
@@ -324,7 +343,8 @@ qint64 ScenePreview::nextChangeAt() const
         return -1;
     // The wall-clock time at which the animation clock reaches due.
     const qint64 hundredths = std::max<qint64>(due * 100 - m_clock, 0);
-    return m_wall + (hundredths + m_pace - 1) / m_pace;
+    const qint64 wait = (hundredths + m_pace - 1) / m_pace;
+    return wait > Never - m_wall ? Never : m_wall + wait;
 }
 
 void ScenePreview::updateNote()

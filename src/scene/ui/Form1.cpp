@@ -566,7 +566,15 @@ bool Form1::saveScene()
     const QString target = m_cdl->askSave(QStringLiteral("Scn Files (*.scn)|*.scn"), dialogFolder());
     // The text is built whether or not a file was chosen.
     m_editor->buildSceneText();
-    if (target.isEmpty() || !FileQuestions::mayReplace(m_platform, this, title, target) ||
+    if (target.isEmpty())
+        return false;
+    // The scene file this window loaded or saved, changed by another program
+    // since, gets the question that says so; a recovered scene gets the
+    // recovery's own question about that instead.
+    const bool changed =
+        target == m_editor->file() && !m_recovery->recovered() && m_editor->fileStamp().changedOnDisk(target);
+    if ((changed ? !FileQuestions::mayReplaceChanged(m_platform, this, title, QStringList{target})
+                 : !FileQuestions::mayReplace(m_platform, this, title, target)) ||
         !RecoveryQuestions::maySaveOver(m_platform, this, title, m_recovery.get(), target))
         return false;
     const QString error = m_editor->writeScene(target);

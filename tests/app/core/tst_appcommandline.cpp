@@ -53,8 +53,9 @@ void TestAppCommandLine::read_data()
     const auto with = Stage::WithApplication;
     const QString mindloomVersion =
         QStringLiteral("^Mindloom %1\\n$").arg(QRegularExpression::escape(version));
-    const QString mindloomHelp = QStringLiteral("^Usage: Mindloom \\[options\\] \\[FILE...\\]\\n.*-h, "
-                                                "--help.*-v, --version.*--folder <DIR>.*--check <FILE>.*--spelling");
+    const QString mindloomHelp =
+        QStringLiteral("^Usage: Mindloom \\[options\\] \\[FILE...\\]\\n.*-h, "
+                       "--help.*-v, --version.*--folder <DIR>.*--check <FILE>.*--spelling");
     const QString usage = QStringLiteral("\\nTry 'Mindloom --help' for more information.\\n$");
 
     QTest::newRow("no arguments") << M << before << QStringList() << true << 0 << QString() << QString();
@@ -114,6 +115,13 @@ void TestAppCommandLine::read_data()
     QTest::newRow("--render without OUT.png")
         << F << before << QStringList{QStringLiteral("--render"), QStringLiteral("a.scn")} << false << 2
         << QString() << QStringLiteral("^Frameloft: --render needs FILE.scn and OUT.png.") + fUsage;
+    QTest::newRow("--render to a .jpg name")
+        << F << before
+        << QStringList{QStringLiteral("--render"), QStringLiteral("a.scn"), QStringLiteral("out.jpg")}
+        << false << 2 << QString()
+        << QStringLiteral("^Frameloft: --render writes a PNG picture, so OUT.png must end in \"\\.png\", not "
+                          "\"out\\.jpg\"\\.") +
+               fUsage;
     QTest::newRow("--render with more")
         << F << before
         << QStringList{QStringLiteral("--render"), QStringLiteral("a.scn"), QStringLiteral("a.png"),

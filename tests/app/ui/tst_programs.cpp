@@ -220,9 +220,15 @@ void TestPrograms::commandLine_data()
     QTest::newRow("Frameloft --render, no scene")
         << F << args({"--render", "@/Gone.scn", "@/out.png"}) << false << 1 << QString()
         << QStringLiteral("^Frameloft: Cannot open \"@/Gone.scn\": .+\\n$") << out << false;
-    QTest::newRow("Frameloft --render into a folder")
-        << F << args({"--render", "@/Scene.scn", "@/Images"}) << false << 1 << QString()
-        << QStringLiteral("^Frameloft: Cannot write \"@/Images\": .+\\n$") << out << false;
+    QTest::newRow("Frameloft --render into a missing folder")
+        << F << args({"--render", "@/Scene.scn", "@/nowhere/out.png"}) << false << 1 << QString()
+        << QStringLiteral("^Frameloft: Cannot write \"@/nowhere/out.png\": .+\\n$") << out << false;
+    QTest::newRow("Frameloft --render to a .jpg name")
+        << F << args({"--render", "@/Scene.scn", "@/out.jpg"}) << false << 2 << QString()
+        << QStringLiteral("^Frameloft: --render writes a PNG picture, so OUT.png must end in \"\\.png\", not "
+                          "\"@/out\\.jpg\"\\.") +
+               fUsage
+        << QStringLiteral("@/out.jpg") << false;
     QTest::newRow("Frameloft --render without OUT.png")
         << F << args({"--render", "@/Scene.scn"}) << false << 2 << QString()
         << QStringLiteral("^Frameloft: --render needs FILE.scn and OUT.png.") + fUsage << out << false;

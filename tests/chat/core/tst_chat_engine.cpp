@@ -64,6 +64,7 @@ private slots:
     void runnersUpAndScores();
     void followsChangedTexts();
     void incrementalIndexMatchesFreshOne();
+    void termsTellWordsApart();
 };
 
 void TestChatEngine::words_data()
@@ -263,6 +264,33 @@ void TestChatEngine::incrementalIndexMatchesFreshOne()
             }
         }
     }
+}
+
+void TestChatEngine::termsTellWordsApart()
+{
+    // Words short enough for the table's slot and longer ones, many sharing
+    // their first characters, over several growths of the table: each keeps
+    // its own number.
+    ChatTerms terms;
+    QStringList words;
+    for (int i = 0; i < 30000; ++i) {
+        const QString stem = QString(1 + i % 19, QLatin1Char('a' + char(i % 26)));
+        words << stem + QString::number(i / 26);
+    }
+    words << QString(70000, u'z') << QString(70000, u'z') + u'y' << u"of"_s;
+    QHash<QString, int> ids;
+    for (const QString &word : std::as_const(words)) {
+        const int id = terms.add(word);
+        QCOMPARE(ids.value(word, id), id);
+        ids.insert(word, id);
+    }
+    QCOMPARE(ids.size(), terms.count());
+    for (auto it = ids.cbegin(); it != ids.cend(); ++it) {
+        QCOMPARE(terms.find(it.key()), it.value());
+        QCOMPARE(terms.add(it.key()), it.value());
+    }
+    QCOMPARE(terms.find(u"aaaaaaaaaaaaaaaaaa"_s), -1);
+    QVERIFY(terms.isStopWord(terms.find(u"of"_s)));
 }
 
 QTEST_APPLESS_MAIN(TestChatEngine)

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ChatRules.h"
 #include "ChatTestFile.h"
 #include "KitTasks.h"
 #include "PersonalityFile.h"
+#include "ProgramFolderFixture.h"
 #include "TestFiles.h"
 #include "Wildcard.h"
 
+#include <QRegularExpression>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -27,6 +31,7 @@ private slots:
     void coverage();
     void shippedSamplePasses();
     void checkFindsShadowedQuestions();
+    void helpPageStatesTheRules();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -199,6 +204,33 @@ void TestChatVerify::checkFindsShadowedQuestions()
     QCOMPARE(result.output, path(u"Ada.qas"_s) +
                                 u":4: the question \"What is your name?\" never answers: line 2 asks "
                                 "it in the same words first\n"_s);
+}
+
+// The help page quotes the rules' numbers and words; a change to either side
+// alone is caught here.
+void TestChatVerify::helpPageStatesTheRules()
+{
+    const QByteArray bytes =
+        TestFiles::readBytes(ProgramFolderFixture::assetsFolder() + u"Docs/Mindloom.htm"_s);
+    QStringDecoder decode("windows-1252");
+    const QString page = decode(bytes);
+    QVERIFY(!decode.hasError() && !page.isEmpty());
+    const auto cell = [&page](const QString &id) {
+        const QRegularExpression element(u"id=\"%1\">([^<]*)<"_s.arg(id));
+        return element.match(page).captured(1).simplified();
+    };
+    QCOMPARE(cell(u"stop-words"_s).split(u", "_s), ChatRules::stopWords());
+    QCOMPARE(cell(u"close-match-share"_s).toDouble(), ChatRules::CloseMatchShare);
+    QCOMPARE(cell(u"bm25-k1"_s).toDouble(), ChatRules::Bm25K1);
+    QCOMPARE(cell(u"bm25-b"_s).toDouble(), ChatRules::Bm25B);
+    QCOMPARE(cell(u"runners-up"_s).toInt(), ChatRules::RunnersUp);
+    // What the page must say plainly.
+    const QString text = QString(page).replace(QRegularExpression(u"<[^>]*>"_s), u""_s).simplified();
+    for (const QString &said :
+         {u"These are the tester's rules, not the companion's."_s, u"the companion may choose differently"_s,
+          u"MatchWords and WontSay are not interpreted"_s}) {
+        QVERIFY2(text.contains(said), qPrintable(said));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestChatVerify)

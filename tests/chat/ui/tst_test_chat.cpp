@@ -2,9 +2,11 @@
 #include "AccessibilityWalk.h"
 #include "ChatFace.h"
 #include "Controls.h"
+#include "FakePlatform.h"
 #include "KBEd.h"
 #include "Keyboard.h"
 #include "KnowledgeBase.h"
+#include "Locs.h"
 #include "MemoryEd.h"
 #include "PlainTextDocument.h"
 #include "ProgramFolderFixture.h"
@@ -16,6 +18,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -42,6 +45,10 @@ private slots:
     void namesAndKeys();
     void faceTalksByTheReply();
     void textAreaMenuOpensIt();
+    void sourcesOpenTheirEditors();
+    void f1OpensTheHelpPage_data();
+    void f1OpensTheHelpPage();
+    void ctrlLBringsTheLauncherBack();
 
 private:
     TestChat *chat() const;
@@ -292,6 +299,96 @@ void TestTestChat::textAreaMenuOpensIt()
     QVERIFY2(entries.size() > 2 && entries.constLast() == u"Test Chat..."_s,
              qPrintable(entries.join(u", "_s)));
     QVERIFY(chat());
+}
+
+void TestTestChat::sourcesOpenTheirEditors()
+{
+    // No editor open: the chat reads the folder's files.
+    Keyboard::press(*m_launcher, QKeySequence(Qt::Key_F5));
+    auto *knowledge = Controls::find<QListWidget>(*chat(), "lstKnowledge");
+    QCOMPARE(knowledge->count(), 1);
+    const QString factText = say(u"Tell me about the rings of Saturn."_s).mid(int(qstrlen("Reply: ")));
+    QVERIFY2(factText.startsWith(u"The rings of Saturn"_s), qPrintable(factText));
+    Controls::find<QListWidget>(*chat(), "lstChat")->itemClicked(itemStarting(u"from Astronomy.kba, fact"_s));
+    KBEd *kbEd = topLevel<KBEd>();
+    QVERIFY(kbEd);
+    QCOMPARE(QFileInfo(kbEd->knowledgeBase().path()).fileName(), u"Astronomy.kba"_s);
+    QCOMPARE(Controls::find<TextArea>(*kbEd, "RichTextBox1")->textCursor().selectedText(), factText);
+    // The file open in the editor counts once, as the editor's text.
+    QCOMPARE(knowledge->count(), 1);
+    QCOMPARE(knowledge->item(0)->text(), TestChat::knowledgeEditorEntry());
+    Controls::find<QPushButton>(*chat(), "cmdClear")->click();
+    say(u"Tell me about the rings of Saturn."_s);
+    QVERIFY(itemStarting(u"from Knowledge Base Editor, fact"_s));
+    QVERIFY(!itemStarting(u"runner-up: Astronomy.kba"_s));
+
+    // A question of the personality chosen in the list opens the Personality
+    // Editor with that personality, the entry selected; the chat reads the
+    // editor from then on.
+    QCOMPARE(say(u"what is your name"_s), u"Reply: My name is Juniper."_s);
+    Controls::find<QListWidget>(*chat(), "lstChat")->itemActivated(itemStarting(u"from Q/A line"_s));
+    MemoryEd *memoryEd = topLevel<MemoryEd>();
+    QVERIFY(memoryEd);
+    QCOMPARE(memoryEd->PersonalityName(), u"Juniper"_s);
+    QCOMPARE(memoryEd->document().view(), PersonalityDocument::View::QuestionAnswer);
+    QVERIFY2(Controls::find<TextArea>(*memoryEd, "RichTextBox1")
+                 ->textCursor()
+                 .selectedText()
+                 .startsWith(u"#What is your name?&My name is Juniper."_s),
+             qPrintable(Controls::find<TextArea>(*memoryEd, "RichTextBox1")->textCursor().selectedText()));
+    QCOMPARE(Controls::find<QComboBox>(*chat(), "cboPersonality")->currentText(),
+             TestChat::personalityEditorEntry());
+
+    QVERIFY(m_folder->platform.messages.isEmpty());
+}
+
+void TestTestChat::f1OpensTheHelpPage_data()
+{
+    QTest::addColumn<int>("picture"); // 0: the launcher, 5: the Test Chat
+    QTest::newRow("launcher") << 0;
+    QTest::newRow("Knowledge Base Editor") << 2;
+    QTest::newRow("Personality Editor") << 3;
+    QTest::newRow("Locations") << 4;
+    QTest::newRow("Test Chat") << 5;
+}
+
+void TestTestChat::f1OpensTheHelpPage()
+{
+    QFETCH(int, picture);
+    QWidget *window = m_launcher.get();
+    if (picture == 5) {
+        Keyboard::press(*m_launcher, QKeySequence(Qt::Key_F5));
+        window = chat();
+    } else if (picture > 0) {
+        Controls::find<QAbstractButton>(*m_launcher, QStringLiteral("Picture%1").arg(picture))->click();
+        window = picture == 2   ? static_cast<QWidget *>(topLevel<KBEd>())
+                 : picture == 3 ? static_cast<QWidget *>(topLevel<MemoryEd>())
+                                : static_cast<QWidget *>(topLevel<Locs>());
+    }
+    QVERIFY(window);
+    FakePlatform &platform = m_folder->platform;
+    // Without the page: a message names it, and no browser is asked.
+    Keyboard::press(*window, QKeySequence(Qt::Key_F1));
+    QCOMPARE(platform.openedDocuments, QStringList());
+    QCOMPARE(platform.messages.size(), 1);
+    QVERIFY2(platform.messages.constFirst().text.contains(u"Mindloom.htm"_s),
+             qPrintable(platform.messages.constFirst().text));
+    m_folder->copyAssets({u"Docs"_s});
+    Keyboard::press(*window, QKeySequence(Qt::Key_F1));
+    QCOMPARE(platform.openedDocuments, QStringList{m_folder->path(u"Docs/Mindloom.htm"_s)});
+    // The desktop failing to open it is told too.
+    platform.browserSucceeds = false;
+    Keyboard::press(*window, QKeySequence(Qt::Key_F1));
+    QCOMPARE(platform.messages.size(), 2);
+    QVERIFY(platform.messages.constLast().text.contains(u"could not be opened"_s));
+}
+
+void TestTestChat::ctrlLBringsTheLauncherBack()
+{
+    Keyboard::press(*m_launcher, QKeySequence(Qt::Key_F5));
+    m_launcher->hide();
+    Keyboard::press(*chat(), QKeySequence(Qt::CTRL | Qt::Key_L));
+    QVERIFY(m_launcher->isVisible());
 }
 
 QTEST_MAIN(TestTestChat)

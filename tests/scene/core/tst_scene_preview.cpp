@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <deque>
+#include <limits>
 
 // The preview without a window: what it draws at a given time.
 class TestScenePreview : public QObject
@@ -28,6 +29,8 @@ private slots:
     void incrementalFrameMatchesComposition();
     void scheduleDoesNotDependOnLooking();
     void changesOnlyWhatMoved();
+    void farFutureTime_data();
+    void farFutureTime();
 };
 
 namespace {
@@ -535,4 +538,40 @@ void TestScenePreview::changesOnlyWhatMoved()
 }
 
 QTEST_GUILESS_MAIN(TestScenePreview)
+
+void TestScenePreview::farFutureTime_data()
+{
+    QTest::addColumn<int>("pace");
+    QTest::addColumn<qint64>("time");
+    const qint64 latest = std::numeric_limits<qint64>::max();
+    QTest::newRow("latest time, fastest pace") << int(ScenePreview::FastestPace) << latest;
+    QTest::newRow("latest time, slowest pace") << int(ScenePreview::SlowestPace) << latest;
+    QTest::newRow("wraps at the fastest pace") << int(ScenePreview::FastestPace) << latest / 300;
+    QTest::newRow("a thousand years") << 100 << qint64(1000) * 365 * 24 * 3600 * 1000;
+}
+
+// A clock set far forward (or a broken one) stops the animation clock at its
+// latest time: it never turns back, every animation still runs, and the
+// schedules do not walk through the years in between.
+void TestScenePreview::farFutureTime()
+{
+    QFETCH(int, pace);
+    QFETCH(qint64, time);
+    Scene scene;
+    scene.record.MiscRndm = QStringLiteral("2");
+    scene.record.MiscDelay = QStringLiteral("4");
+    ScenePreview preview;
+    preview.setScene(scene.record, scene.pictures);
+    preview.setPace(pace);
+    preview.advanceTo(1000);
+    const qint64 before = preview.animationTime();
+    preview.advanceTo(time);
+    QVERIFY(preview.animationTime() > before);
+    const qint64 next = preview.nextChangeAt();
+    QVERIFY2(next >= time, qPrintable(QString::number(next)));
+    preview.advanceTo(time);
+    QVERIFY(preview.animationTime() > before);
+    QVERIFY(preview.nextChangeAt() >= time);
+}
+
 #include "tst_scene_preview.moc"

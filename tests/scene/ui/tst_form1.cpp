@@ -51,6 +51,10 @@ private slots:
     void saveCancelled();
     void saveMiscAndTexts();
     void saveFails();
+    void saveOverChangedFile_data();
+    void saveOverChangedFile();
+    void saveNameWithoutExtension_data();
+    void saveNameWithoutExtension();
     void rootProgramFolder();
 
     void loadSceneSelection_data();
@@ -850,6 +854,91 @@ void TestForm1::saveFails()
     QCOMPARE(f.platform.messages.size(), 2);
     QVERIFY(f.platform.messages[1].text.contains(QStringLiteral("U+03A9")));
     QVERIFY(!QFile::exists(f.path(QStringLiteral("omega.scn"))));
+}
+
+void TestForm1::saveOverChangedFile_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<bool>("changedQuestion");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("unchanged: the plain question") << "none" << true << false << true;
+    QTest::newRow("grown since the load, No keeps the other program's") << "grown" << false << true << false;
+    QTest::newRow("grown since the load, Yes replaces it") << "grown" << true << true << true;
+    QTest::newRow("same size and time, other bytes") << "bytes" << false << true << false;
+    QTest::newRow("grown since the last save") << "saved, grown" << false << true << false;
+}
+
+// Save Scene over the scene file the window loaded (or saved) asks first when
+// another program changed the file since, whether by its size, its time or,
+// where both stayed, its bytes; No is the default and keeps that version.
+void TestForm1::saveOverChangedFile()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, yes);
+    QFETCH(bool, changedQuestion);
+    QFETCH(bool, written);
+    WindowFixture f;
+    f.open();
+    f.loadScene("BG=bg.jpg;\r\nZM=zumimouth.jpg;\r\nZMh=90;\r\nZMw=120;\r\nZMx=120;\r\nZMy=90;\r\n\r\n");
+    const QString file = f.path(QStringLiteral("in.scn"));
+    if (change.startsWith(QLatin1String("saved"))) {
+        f.platform.answers << Platform::Answer::Yes;
+        f.clickAnswering("Command10", file);
+    }
+    f.check("Check2")->setChecked(true);
+    QByteArray other = TestFiles::readBytes(file);
+    if (change.endsWith(QLatin1String("grown"))) {
+        other += "; another program's line\r\n";
+        f.writeScene(QStringLiteral("in.scn"), other);
+    } else if (change == QLatin1String("bytes")) {
+        const QDateTime time = QFileInfo(file).lastModified();
+        other.replace("ZMx=120", "ZMx=121");
+        f.writeScene(QStringLiteral("in.scn"), other);
+        QFile touched(file);
+        QVERIFY(touched.open(QIODevice::ReadWrite));
+        QVERIFY(touched.setFileTime(time, QFileDevice::FileModificationTime));
+    }
+    const qsizetype asked = f.platform.questions.size();
+    f.platform.answers << (yes ? Platform::Answer::Yes : Platform::Answer::No);
+    f.clickAnswering("Command10", file);
+
+    QCOMPARE(f.platform.questions.size(), asked + 1);
+    const FakePlatform::Asked &question = f.platform.questions.last();
+    QCOMPARE(question.text, changedQuestion
+                                ? QStringLiteral("in.scn was changed by another program since it was "
+                                                 "loaded. Replace it with your version?")
+                                : QStringLiteral("Replace %1?").arg(QDir::toNativeSeparators(file)));
+    QCOMPARE(question.defaultAnswer, Platform::Answer::No);
+    QCOMPARE(TestFiles::readBytes(file).contains("UserMouthOn;"), written);
+    if (!written)
+        QCOMPARE(TestFiles::readBytes(file), other);
+    QVERIFY(f.platform.messages.isEmpty());
+}
+
+void TestForm1::saveNameWithoutExtension_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no extension") << "garden"
+                                  << "garden.scn";
+    QTest::newRow("an extension of its own") << "garden.txt"
+                                             << "garden.txt";
+    QTest::newRow("the filter's") << "garden.scn"
+                                  << "garden.scn";
+}
+
+// A name typed without an extension gets the filter's, so that Load Scene
+// lists the file afterwards; one with an extension is used as typed.
+void TestForm1::saveNameWithoutExtension()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    WindowFixture f;
+    f.open();
+    f.clickAnswering("Command10", f.path(typed));
+    QCOMPARE(QDir(f.folder()).entryList({QStringLiteral("garden*")}, QDir::Files), QStringList{written});
+    QVERIFY(TestFiles::readBytes(f.path(written)).startsWith("BG=bg.jpg;\r\n"));
 }
 
 void TestForm1::rootProgramFolder()
