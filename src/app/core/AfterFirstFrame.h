@@ -7,7 +7,8 @@
 
 // Runs a piece of start-up work once the program's first window has drawn its
 // first picture, so that the window does not wait for it; also when no window
-// is shown within a second (a program started minimised).
+// is drawn within a second of the event loop's start (a program started
+// minimised).
 class AfterFirstFrame : public QObject
 {
 public:

@@ -6,6 +6,7 @@
 #include "SceneFile.h"
 
 #include <QCoreApplication>
+#include <system_error>
 #include <utility>
 
 ScenePictureSource::ScenePictureSource(Environment environment) : m_env(std::move(environment))
@@ -38,7 +39,31 @@ PictureResult ScenePictureSource::load(const QString &name) const
     return m_env.loadPicture(SceneFile::picturePath(pictureFolder(), name));
 }
 
-ScenePictures ScenePictureSource::loadDefaults(QStringList *failures) const
+ScenePictures ScenePictureSource::loadDefaults(QStringList *failures)
+{
+    if (!m_defaultsAhead.valid())
+        return loadDefaultsNow(failures);
+    auto [pictures, failed] = m_defaultsAhead.get();
+    *failures << failed;
+    return pictures;
+}
+
+// The decoding takes about as long as building the composer's controls, which
+// the window's thread does meanwhile.
+void ScenePictureSource::loadDefaultsAhead()
+{
+    try {
+        m_defaultsAhead = std::async(std::launch::async, [this] {
+            QStringList failures;
+            ScenePictures pictures = loadDefaultsNow(&failures);
+            return std::make_pair(std::move(pictures), std::move(failures));
+        });
+    } catch (const std::system_error &) {
+        // No thread to be had: loadDefaults() decodes them itself.
+    }
+}
+
+ScenePictures ScenePictureSource::loadDefaultsNow(QStringList *failures) const
 {
     auto loadOne = [&](const QString &name) {
         const PictureResult loaded = load(name);

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
@@ -78,6 +79,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
           SceneEditor::Environment{[&platform] { return platform.programFolder(); },
                                    [&platform](const QString &path) { return platform.loadPicture(path); }}))
 {
+    m_editor->loadDefaultPicturesAhead();
     buildControls();
     connectEditor();
     // The scene with all its parts, moving: F5, or "Preview..." on the canvas.
@@ -120,10 +122,20 @@ void Form1::buildControls()
 
     // The desktop's small dialog font. The captions were measured for it, so
     // where it is missing a narrow sans-serif face keeps them inside their places.
+    QStringList families = {QStringLiteral("MS Shell Dlg 2"),        QStringLiteral("Tahoma"),
+                            QStringLiteral("MS Sans Serif"),         QStringLiteral("Liberation Sans Narrow"),
+                            QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Arial")};
+    // The font lookup takes the first of them the desktop has, but for a
+    // missing first one it asks the system for substitutes first, for every
+    // size and weight of the window's text: the one it would take leads.
+    const QStringList installed = QFontDatabase::families();
+    const auto present = std::find_if(families.begin(), families.end(), [&installed](const QString &family) {
+        return installed.contains(family, Qt::CaseInsensitive);
+    });
+    if (present != families.end())
+        std::rotate(families.begin(), present, present + 1);
     QFont windowFont = font();
-    windowFont.setFamilies({QStringLiteral("MS Shell Dlg 2"), QStringLiteral("Tahoma"),
-                            QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans Narrow"),
-                            QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Arial")});
+    windowFont.setFamilies(families);
     windowFont.setStyleHint(QFont::SansSerif);
     windowFont.setPointSizeF(8.25);
     setFont(windowFont);

@@ -22,6 +22,7 @@ class TestSuiteMain : public QObject
 private slots:
     void cleanup();
     void layout();
+    void backgroundIsThePicture();
     void startsFrameloft_data();
     void startsFrameloft();
     void failedStartIsReported();
@@ -110,6 +111,31 @@ void TestSuiteMain::layout()
         if (n < 4)
             QCOMPARE(button->nextInFocusChain(), picture(window, n + 1));
     }
+}
+
+// The window paints its background as the general picture reader decodes it,
+// wherever no picture button covers it.
+void TestSuiteMain::backgroundIsThePicture()
+{
+    Launcher launcher;
+    const QImage shown = launcher.window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage stored =
+        QImage(QStringLiteral(":/launcher/suitemain_background.bmp")).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), QSize(497, 365));
+    QRegion buttons;
+    for (int n = 1; n <= 4; ++n)
+        buttons += picture(*launcher.window, n)->geometry();
+    int compared = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            if (buttons.contains(QPoint(x, y)))
+                continue;
+            if (shown.pixel(x, y) != stored.pixel(x, y))
+                QFAIL(qPrintable(QStringLiteral("pixel %1, %2 differs").arg(x).arg(y)));
+            ++compared;
+        }
+    }
+    QVERIFY(compared > shown.width() * shown.height() / 2);
 }
 
 void TestSuiteMain::startsFrameloft_data()
