@@ -78,7 +78,7 @@ void ScenePreviewOpener::open()
         // left of it, else below; where none fits, as far right as the screen
         // lets it. The place is always given: left to itself, a window manager
         // puts a new window at the screen's corner, over the canvas.
-        m_window->adjustSize();
+        // The window sized itself for its picture one to one.
         const QRect composer = m_composer.frameGeometry();
         const QSize size = m_window->frameSize();
         constexpr int Gap = 8;
