@@ -126,8 +126,7 @@ void Form1::buildControls()
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
     page->addWidget(scroll);
-    setMaximumSize(Form1Layout::ClientSize);
-    resize(Form1Layout::ClientSize);
+    setFixedSize(Form1Layout::ClientSize);
 
     // The desktop's small dialog font. The captions were measured for it, so
     // where it is missing a narrow sans-serif face keeps them inside their places.
@@ -745,18 +744,23 @@ void Form1::showEvent(QShowEvent *event)
     if (m_fitted)
         return;
     m_fitted = true;
-    const QScreen *shownOn = screen();
-    if (!shownOn)
-        return;
+    if (const QScreen *shownOn = screen())
+        fitInto(shownOn->availableGeometry());
+}
+
+void Form1::fitInto(const QRect &room)
+{
     // Before the window manager has framed the window its frame is unknown:
     // room is kept for a common one.
-    const QRect room = shownOn->availableGeometry();
     QSize frame = frameGeometry().size() - size();
     if (frame.isEmpty())
         frame = QSize(16, 40);
     const QSize fits = Form1Layout::ClientSize.boundedTo(room.size() - frame);
-    if (fits == size())
+    if (fits == Form1Layout::ClientSize)
         return;
+    // Too small a screen: the window may then be resized, up to the page's size.
+    setMinimumSize(QSize(160, 120).boundedTo(fits));
+    setMaximumSize(Form1Layout::ClientSize);
     resize(fits);
     QRect place = frameGeometry();
     place.moveRight(std::min(place.right(), room.right()));

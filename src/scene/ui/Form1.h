@@ -49,6 +49,11 @@ public:
     bool recover(const RecoveryRecord &record);
     DocumentRecovery *recovery() const { return m_recovery.get(); }
 
+    // The window keeps the layout's size where it fits room (a screen's
+    // free area); elsewhere it takes the size that fits and its page
+    // scrolls. Done for the screen the window first shows on.
+    void fitInto(const QRect &room);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;

@@ -446,7 +446,12 @@ void TestArtistTools::composerScrollsWhereTheScreenIsSmall()
     Form1 &window = openActive(f);
     QCOMPARE(window.size(), Form1Layout::ClientSize);
     QCOMPARE(f.canvas()->geometry(), QRect(0, 0, 700, 500));
-    window.resize(400, 300);
+    window.fitInto(QRect(0, 0, 1024, 768)); // room enough: no change
+    QCOMPARE(window.size(), Form1Layout::ClientSize);
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    window.fitInto(QRect(0, 0, 416, 340));
+    QVERIFY(QRect(0, 0, 416, 340).contains(window.frameGeometry()));
+    QVERIFY(window.width() < 700 && window.height() < 589);
     auto *scroll = Controls::find<QScrollArea>(window, "scrForm1");
     QVERIFY(QTest::qWaitFor([scroll] { return scroll->verticalScrollBar()->isVisible(); }));
     QVERIFY(scroll->horizontalScrollBar()->isVisible());
