@@ -49,6 +49,15 @@ void FakePlatform::showMessage(QWidget *, const QString &text, const QString &ti
         whileMessageShown(messages.constLast());
 }
 
+bool FakePlatform::showMessageOffering(QWidget *, const QString &text, const QString &title, MessageIcon icon,
+                                       const QString &offer)
+{
+    messages.append({text, title, icon, offer});
+    if (whileMessageShown)
+        whileMessageShown(messages.constLast());
+    return !offersTaken.isEmpty() && offersTaken.takeFirst();
+}
+
 Platform::Answer FakePlatform::ask(QWidget *, const QString &text, const QString &title, Question question,
                                    Answer defaultAnswer)
 {

@@ -31,6 +31,7 @@ public:
         QString text;
         QString title;
         MessageIcon icon;
+        QString offer; // the extra button a message offered; "" for none
     };
     struct Asked
     {
@@ -51,6 +52,11 @@ public:
     QList<Answer> answers;
     QList<Asked> questions;
     QList<Message> messages;
+    // Whether each message that offers a button has it pressed, in turn; an
+    // exhausted queue presses OK.
+    QList<bool> offersTaken;
+    // The user's choices that outlast a run.
+    QMap<QString, QString> choices;
     QStringList startedProcesses;
     QList<QStringList> startedArguments; // one list per start
     bool processStartSucceeds = true;
@@ -77,6 +83,10 @@ public:
     bool startProcess(const QString &program, const QStringList &arguments) override;
     bool openInBrowser(const QString &path) override;
     SpellChecker &spellChecker() override;
+    bool showMessageOffering(QWidget *owner, const QString &text, const QString &title, MessageIcon icon,
+                             const QString &offer) override;
+    QString choice(const QString &name) override { return choices.value(name); }
+    void setChoice(const QString &name, const QString &value) override { choices.insert(name, value); }
 
     FakePlatform();
     ~FakePlatform() override;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestFiles.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QtTest>
@@ -57,6 +58,29 @@ QString writePicture(const QString &path, int width, int height, QRgb colour, co
     if (!picture.save(path))
         QTest::qFail(qPrintable(QStringLiteral("cannot write the picture %1").arg(path)), file, line);
     return path;
+}
+
+QString writeTurnedPhoto(const QString &path, const QImage &stored, int orientation, const char *file,
+                         int line)
+{
+    QByteArray jpeg;
+    {
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        if (!stored.save(&buffer, "JPEG", 95))
+            QTest::qFail("cannot encode the photo", file, line);
+    }
+    // An APP1 segment right after the start marker: "Exif", a big-endian TIFF
+    // header and one directory entry, the orientation (tag 0112, a SHORT).
+    const char tiff[] = {'M',  'M',  0, 42, 0, 0, 0, 8, 0, 1,
+                         0x01, 0x12, 0, 3,  0, 0, 0, 1, 0, char(orientation),
+                         0,    0,    0, 0,  0, 0};
+    QByteArray exif = QByteArray("Exif\0\0", 6) + QByteArray(tiff, sizeof tiff);
+    const int length = int(exif.size()) + 2;
+    QByteArray segment("\xFF\xE1", 2);
+    segment.append(char(length >> 8)).append(char(length & 0xFF)).append(exif);
+    jpeg.insert(2, segment);
+    return writeBytes(path, jpeg, file, line);
 }
 
 QString crlfs(int n)

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QImage>
 #include <QString>
 
 // Files and texts in tests.
@@ -24,6 +25,12 @@ QString writeBytes(const QString &path, const QByteArray &bytes, const char *fil
 // test as writeBytes does.
 QString writePicture(const QString &path, int width, int height, QRgb colour,
                      const char *file = __builtin_FILE(), int line = __builtin_LINE());
+
+// Writes stored as a JPEG photo whose EXIF orientation is orientation (1:
+// upright as stored, 6: to be turned 90 degrees clockwise, 3, 8, ...), and
+// returns the path.
+QString writeTurnedPhoto(const QString &path, const QImage &stored, int orientation,
+                         const char *file = __builtin_FILE(), int line = __builtin_LINE());
 
 // While it lives, no file this process writes can grow past `bytes`: a
 // write beyond fails with the system's "File too large", as a full disk

@@ -12,6 +12,11 @@ QString FileDialog::askOpen(const QString &filter, const QString &initFolder)
     return choose(Mode::Open, filter, initFolder);
 }
 
+QString FileDialog::askFolder(const QString &initFolder)
+{
+    return choose(Mode::Folder, QString(), initFolder);
+}
+
 QString FileDialog::askSave(const QString &filter, const QString &initFolder)
 {
     QString chosen = choose(Mode::Save, filter, initFolder);

@@ -12,7 +12,7 @@
 class FileDialog
 {
 public:
-    enum class Mode { Open, Save };
+    enum class Mode { Open, Save, Folder };
 
     virtual ~FileDialog();
 
@@ -24,6 +24,9 @@ public:
     // replacing a file: most commands write somewhere else than the folder the
     // dialog shows, so each command asks about the file it really writes.
     QString askSave(const QString &filter, const QString &initFolder = QString());
+    // A folder, not a file: an existing folder's full path, or an empty
+    // string when the user cancelled.
+    QString askFolder(const QString &initFolder = QString());
 
     // "KBA Files (*.kba)|*.kba" -> "KBA Files (*.kba)";
     // "Images Files (*.bmp;*.jpg)|*.bmp;*.jpg" -> "Images Files (*.bmp *.jpg)":

@@ -29,7 +29,9 @@ Picture fromImage(const QImage &image)
     return picture;
 }
 
-PictureResult load(const QString &path)
+namespace {
+
+PictureResult read(const QString &path, bool upright)
 {
     PictureResult result;
     if (path.isEmpty())
@@ -43,6 +45,7 @@ PictureResult load(const QString &path)
     }
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(upright);
     // Qt's own limit (128 MB) refuses an ordinary 48-megapixel photo.
     QImageReader::setAllocationLimit(int(kMaxDecodedBytes >> 20));
     const QSize size = reader.size();
@@ -68,8 +71,21 @@ PictureResult load(const QString &path)
                            .arg(shown, reader.errorString());
         return result;
     }
+    result.storedTurned = reader.transformation() != QImageIOHandler::TransformationNone;
     result.picture = fromImage(image);
     return result;
+}
+
+} // namespace
+
+PictureResult load(const QString &path)
+{
+    return read(path, false);
+}
+
+PictureResult loadUpright(const QString &path)
+{
+    return read(path, true);
 }
 
 QString formatMismatch(const QString &path)

@@ -25,6 +25,9 @@ struct PictureResult
 {
     Picture picture;
     QString error; // empty on success; names the file and the reason otherwise
+    // The file asks for its picture to be turned or mirrored to stand upright
+    // (a photo's EXIF orientation other than 1); the picture is as stored.
+    bool storedTurned = false;
     bool ok() const { return error.isEmpty(); }
 };
 
@@ -37,11 +40,15 @@ int pixelsToHimetric(int pixels);
 // the file's own depth where that is more), in bytes.
 constexpr qint64 kMaxDecodedBytes = qint64(1) << 30;
 
-// Loads a BMP or JPEG (or PNG) file, deciding the format from the content.
+// Loads a BMP or JPEG (or PNG) file, deciding the format from the content,
+// as stored: a photo's orientation is not applied, since the companion shows
+// photos that way and the kit must show what it will.
 // The empty path gives the empty picture and no error. A missing or
 // undecodable file, or one too large to decode (see kMaxDecodedBytes; the
 // message gives its size), gives the empty picture and an error.
 PictureResult load(const QString &path);
+// The same picture turned upright as its orientation asks.
+PictureResult loadUpright(const QString &path);
 
 Picture fromImage(const QImage &image);
 

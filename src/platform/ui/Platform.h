@@ -42,6 +42,11 @@ public:
     // A modal box with an OK button; returns when it is closed.
     virtual void showMessage(QWidget *owner, const QString &text, const QString &title, MessageIcon icon) = 0;
 
+    // The same box with one more button, offer ("Find Pictures..."), beside
+    // OK: true when offer was pressed, false for OK, Escape or closing it.
+    virtual bool showMessageOffering(QWidget *owner, const QString &text, const QString &title,
+                                     MessageIcon icon, const QString &offer) = 0;
+
     // A modal question; returns the button pressed. Escape or closing the box
     // answers No (YesNo) or Cancel (SaveDiscardCancel). defaultAnswer is the
     // button Enter presses.
@@ -60,4 +65,9 @@ public:
     // the machine, the user's choice of one and the personal word list.
     // Made when first asked for.
     virtual SpellChecker &spellChecker() = 0;
+
+    // The user's small choices that outlast a run ("Show Other Parts"), by
+    // name, kept in one file in the user's data folder; "" for one never made.
+    virtual QString choice(const QString &name) = 0;
+    virtual void setChoice(const QString &name, const QString &value) = 0;
 };

@@ -8,7 +8,8 @@ QtFileDialog::QtFileDialog(QWidget *owner) : m_owner(owner) {}
 QString QtFileDialog::choose(Mode mode, const QString &filter, const QString &initFolder)
 {
     QFileDialog dialog(m_owner);
-    dialog.setNameFilter(toQtFilter(filter));
+    if (!filter.isEmpty())
+        dialog.setNameFilter(toQtFilter(filter));
     if (!initFolder.isEmpty())
         dialog.setDirectory(initFolder);
     // No default suffix: a name typed without an extension comes back without one.
@@ -18,6 +19,10 @@ QString QtFileDialog::choose(Mode mode, const QString &filter, const QString &in
         dialog.setFileMode(QFileDialog::AnyFile);
         // The commands ask about the file they really write (see FileDialog.h).
         dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    } else if (mode == Mode::Folder) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly, true);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);

@@ -13,8 +13,8 @@
 #include <QPushButton>
 #include <QUrl>
 
-QtPlatform::QtPlatform(const QString &programFolder)
-    : m_programFolder(ProgramFolder::withTrailingSeparator(programFolder))
+QtPlatform::QtPlatform(const QString &programFolder, const QString &choicesFile)
+    : m_programFolder(ProgramFolder::withTrailingSeparator(programFolder)), m_choices(choicesFile)
 {
 }
 
@@ -52,6 +52,38 @@ void QtPlatform::showMessage(QWidget *owner, const QString &text, const QString 
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon, title, text,
                     QMessageBox::Ok, owner);
     box.exec();
+}
+
+bool QtPlatform::showMessageOffering(QWidget *owner, const QString &text, const QString &title,
+                                     MessageIcon icon, const QString &offer)
+{
+    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon, title, text,
+                    QMessageBox::Ok, owner);
+    QPushButton *offered = box.addButton(offer, QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+    return box.clickedButton() == offered;
+}
+
+QString QtPlatform::choice(const QString &name)
+{
+    if (m_choices.path().isEmpty())
+        return m_runChoices.value(name);
+    return m_choices.value(name);
+}
+
+void QtPlatform::setChoice(const QString &name, const QString &value)
+{
+    if (m_choices.path().isEmpty()) {
+        m_runChoices.insert(name, value);
+        return;
+    }
+    // A choice that cannot be kept is no reason to interrupt the user's work:
+    // it holds for this run, and the next run starts from the default.
+    const QString error = m_choices.setValue(name, value);
+    if (!error.isEmpty())
+        qWarning("%s", qPrintable(error));
 }
 
 Platform::Answer QtPlatform::ask(QWidget *owner, const QString &text, const QString &title, Question question,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ChoicesFile.h"
 #include "Platform.h"
 
 // The real desktop behind Platform.
@@ -9,7 +10,8 @@ class QtPlatform : public Platform
 public:
     // programFolder: the folder the programs work in (main() chooses it from
     // the command line and the installation); any trailing separator.
-    explicit QtPlatform(const QString &programFolder);
+    // choicesFile: where the user's choices are kept; "" keeps them for the run only.
+    explicit QtPlatform(const QString &programFolder, const QString &choicesFile = QString());
     ~QtPlatform() override;
 
     QString programFolder() const override;
@@ -22,8 +24,14 @@ public:
     bool startProcess(const QString &program, const QStringList &arguments) override;
     bool openInBrowser(const QString &path) override;
     SpellChecker &spellChecker() override;
+    bool showMessageOffering(QWidget *owner, const QString &text, const QString &title, MessageIcon icon,
+                             const QString &offer) override;
+    QString choice(const QString &name) override;
+    void setChoice(const QString &name, const QString &value) override;
 
 private:
     QString m_programFolder;
     std::unique_ptr<SpellChecker> m_spellChecker;
+    ChoicesFile m_choices;
+    QMap<QString, QString> m_runChoices;
 };

@@ -30,6 +30,8 @@ QString pictureFilter()
     return ArtistTools::tr("Images Files (*.bmp;*.jpg)") + QStringLiteral("|*.bmp;*.jpg");
 }
 
+const QString ShowOtherPartsChoice = QStringLiteral("Frameloft.ShowOtherParts");
+
 // The LOAD buttons of the parts, in part order.
 const char *const PartLoads[] = {"Command1", "Command3", "Command4", "Command5", "Command13"};
 // The parts as the composer's captions name them.
@@ -79,6 +81,7 @@ ArtistTools::ArtistTools(QWidget &composer, SceneCanvas &canvas, QMenu &menu, Sc
         if (m_ghostsOn)
             updateGhosts();
     });
+    setShowOtherParts(m_platform.choice(ShowOtherPartsChoice) == QLatin1String("1"));
 }
 
 ArtistTools::~ArtistTools() = default;
@@ -228,6 +231,7 @@ void ArtistTools::setShowOtherParts(bool on)
         return;
     m_ghostsOn = on;
     m_showOthers->setChecked(on);
+    m_platform.setChoice(ShowOtherPartsChoice, on ? QStringLiteral("1") : QStringLiteral("0"));
     if (on) {
         updateGhosts();
     } else {

@@ -28,8 +28,8 @@ class SceneEditor;
 // - "Position and Size..." (the canvas's menu, Enter on the canvas): the
 //   selected part's place and size by numbers;
 // - "Show Other Parts" (the canvas's menu, G): the canvas also shows the
-//   other parts of the scene faintly, under the selected one; off at the
-//   start, kept for as long as the composer is open.
+//   other parts of the scene faintly, under the selected one; off until the
+//   user first switches it on, and remembered from one run to the next.
 // Each command that changes the scene is one undo step.
 class ArtistTools : public QObject
 {

@@ -5,8 +5,11 @@
 #include "DocumentRecovery.h"
 #include "FileDialog.h"
 #include "FileQuestions.h"
+#include "FindPicturesWindow.h"
 #include "Form1Layout.h"
 #include "LineBox.h"
+#include "PartCutOut.h"
+#include "PictureSearch.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
 #include "RecoveryQuestions.h"
@@ -24,9 +27,12 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <vector>
@@ -117,8 +123,23 @@ Form1::~Form1()
 void Form1::buildControls()
 {
     setWindowTitle(Title);
-    setFixedSize(Form1Layout::ClientSize);
     setAcceptDrops(true);
+    // The controls keep their places on a page of the layout's size. Where
+    // the desktop's scale leaves the screen too small for it, the window is
+    // smaller and the page scrolls; the canvas's drags are in its own
+    // pixels, so they land under the pointer either way.
+    m_content = new QWidget;
+    m_content->setObjectName(QStringLiteral("pgForm1"));
+    m_content->setFixedSize(Form1Layout::ClientSize);
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrForm1"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidget(m_content);
+    auto *page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->addWidget(scroll);
+    setFixedSize(Form1Layout::ClientSize);
 
     // The desktop's small dialog font. The captions were measured for it, so
     // where it is missing a narrow sans-serif face keeps them inside their places.
@@ -148,6 +169,8 @@ void Form1::buildControls()
     colours.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 150, 215));
     setPalette(colours);
     setAutoFillBackground(true);
+    m_content->setAutoFillBackground(true);
+    QWidget *parent = m_content;
 
     std::vector<std::pair<int, QWidget *>> tabs;
     for (const Form1Layout::Control &item : Form1Layout::Controls) {
@@ -156,18 +179,18 @@ void Form1::buildControls()
         QWidget *control = nullptr;
         switch (item.kind) {
         case Form1Layout::Kind::Canvas:
-            m_picCanvas = new SceneCanvas(this);
+            m_picCanvas = new SceneCanvas(parent);
             m_picCanvas->setPicture(&m_editor->canvas());
             control = m_picCanvas;
             break;
         case Form1Layout::Kind::CheckBox:
-            control = new QCheckBox(caption, this);
+            control = new QCheckBox(caption, parent);
             break;
         case Form1Layout::Kind::OptionButton:
-            control = new QRadioButton(caption, this);
+            control = new QRadioButton(caption, parent);
             break;
         case Form1Layout::Kind::Button: {
-            auto *button = new QPushButton(caption, this);
+            auto *button = new QPushButton(caption, parent);
             // A light blue face in every style (a palette colour alone is not
             // used by all of them); the sheet sits on the button so other
             // controls keep the window's palette.
@@ -182,7 +205,7 @@ void Form1::buildControls()
             break;
         }
         case Form1Layout::Kind::TextBox: {
-            auto *box = new LineBox(caption, this);
+            auto *box = new LineBox(caption, parent);
             box->setTextMargins(0, 0, 0, 0);
             // Frames and Delay are 17 pixels wide: a smaller font there, so
             // two digits show whole inside the frame and the box's own margins.
@@ -199,7 +222,7 @@ void Form1::buildControls()
             break;
         }
         default: {
-            auto *label = new QLabel(caption, this);
+            auto *label = new QLabel(caption, parent);
             if (item.role == Role::Heading) {
                 QFont bold = label->font();
                 bold.setBold(true);
@@ -341,7 +364,7 @@ void Form1::fitCaptions()
     auto tightest = [this] {
         // How much of its caption the tightest control can show (1 = all).
         double fit = 1.0;
-        for (QWidget *control : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        for (QWidget *control : m_content->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
             QString caption;
             if (auto *label = qobject_cast<QLabel *>(control))
                 caption = label->text();
@@ -533,19 +556,54 @@ void Form1::loadPicture(SceneEditor::LoadTarget target)
 bool Form1::takePicture(SceneEditor::LoadTarget target, const QString &chosen)
 {
     const QString title = tr("Load Picture");
-    const PictureResult loaded = m_platform.loadPicture(chosen);
+    PictureResult loaded = m_platform.loadPicture(chosen);
     if (!loaded.ok()) {
         showError(shortened(loaded.error), title);
         return false;
     }
+    QString source = chosen;
+    if (loaded.storedTurned && !takeUprightCopy(&source, &loaded))
+        return false;
     const QString advice = tr("Rename the picture and load it again.");
-    if (refuseUnstorable(SceneFile::checkValue(ProgramFolder::fileNameWithoutFolder(chosen)), advice, title))
+    if (refuseUnstorable(SceneFile::checkValue(ProgramFolder::fileNameWithoutFolder(source)), advice, title))
         return false;
     const FileQuestions::PlacedPicture placed = FileQuestions::placePicture(
-        m_platform, this, title, chosen, m_editor->pictureFolder(), QStringLiteral("Images"));
+        m_platform, this, title, source, m_editor->pictureFolder(), QStringLiteral("Images"));
     if (!placed.ok || refuseUnstorable(SceneFile::checkValue(placed.name), advice, title))
         return false;
-    m_editor->loadPicture(target, loaded.picture, placed.name, chosen);
+    m_editor->loadPicture(target, loaded.picture, placed.name, source);
+    return true;
+}
+
+// A photo whose orientation asks to be turned is shown as stored, as the
+// companion will show it; an upright copy is offered in its place. Only
+// failing to write the copy the user asked for stops the load.
+bool Form1::takeUprightCopy(QString *source, PictureResult *loaded)
+{
+    const QString title = tr("Load Picture");
+    const Platform::Answer answer = m_platform.ask(this,
+                                                   tr("This photo is stored rotated; the companion shows it "
+                                                      "as stored. Save an upright copy into Images?"),
+                                                   title, Platform::Question::YesNo, Platform::Answer::Yes);
+    if (answer != Platform::Answer::Yes)
+        return true;
+    const PictureResult upright = PictureLoader::loadUpright(*source);
+    if (!upright.ok()) {
+        showError(shortened(upright.error), title);
+        return false;
+    }
+    // Lossless, and under a name of its own: the photo itself stays as it is.
+    const QString folder = m_editor->pictureFolder();
+    QDir().mkpath(folder);
+    const QString copy = folder + PartCutOut::freeName(folder, *source, QStringLiteral("upright"));
+    const QString error = PartCutOut::writeBmp(upright.picture.image, copy);
+    if (!error.isEmpty()) {
+        showError(shortened(error), title);
+        return false;
+    }
+    *source = QDir::toNativeSeparators(copy);
+    loaded->picture = upright.picture;
+    loaded->storedTurned = false;
     return true;
 }
 
@@ -611,9 +669,50 @@ void Form1::loadSceneFrom(const QString &path)
         showError(shortened(result.error), title);
         return;
     }
-    reportFailures(tr("The scene was loaded, but these pictures could not be; their parts show "
-                      "the pictures they had before:"),
-                   result.failures, title);
+    const QString intro = tr("The scene was loaded, but these pictures could not be; their parts show "
+                             "the pictures they had before:");
+    // Pictures that are not in Images at all can be looked for elsewhere.
+    const QStringList missing =
+        PictureSearch::missingPictures(m_editor->sceneText(), m_editor->pictureFolder());
+    if (missing.isEmpty() || result.failures.isEmpty()) {
+        reportFailures(intro, result.failures, title);
+        return;
+    }
+    QStringList lines{intro};
+    for (const QString &failure : result.failures)
+        lines << shortened(failure);
+    if (m_platform.showMessageOffering(this, lines.join(QLatin1Char('\n')), title,
+                                       Platform::MessageIcon::Critical, tr("Find Pictures...")))
+        findPictures(path, missing);
+}
+
+// The missing pictures are looked for in a folder the user chooses; what is
+// found is copied into Images (never over a file there) and the scene is
+// loaded again, so its parts show them. The new load replaces the one that
+// missed them: one undo step in all.
+void Form1::findPictures(const QString &scene, const QStringList &missing)
+{
+    const QString folder = m_cdl->askFolder(dialogFolder());
+    if (folder.isEmpty())
+        return;
+    auto *window = new FindPicturesWindow(PictureSearch::search(folder, missing), folder, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &QDialog::accepted, this, [this, window, scene] {
+        const QString title = tr("Find Pictures");
+        const QStringList errors = PictureSearch::copyFound(window->search(), m_editor->pictureFolder());
+        if (m_editor->undoStack().canUndo() && m_editor->file() == scene)
+            m_editor->undo();
+        const SceneEditor::LoadResult again = m_editor->loadSceneFile(scene);
+        if (!again.ok()) {
+            showError(shortened(again.error), title);
+            return;
+        }
+        reportFailures(tr("These pictures could not be copied into Images:"), errors, title);
+        reportFailures(tr("These pictures of the scene are still missing; their parts show the pictures they "
+                          "had before:"),
+                       again.failures, title);
+    });
+    window->open();
 }
 
 void Form1::newScene()
@@ -666,6 +765,38 @@ bool Form1::mayDiscardScene()
     return answer == Platform::Answer::Discard || (answer == Platform::Answer::Save && saveScene());
 }
 
+void Form1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_fitted)
+        return;
+    m_fitted = true;
+    if (const QScreen *shownOn = screen())
+        fitInto(shownOn->availableGeometry());
+}
+
+void Form1::fitInto(const QRect &room)
+{
+    // Before the window manager has framed the window its frame is unknown:
+    // room is kept for a common one.
+    QSize frame = frameGeometry().size() - size();
+    if (frame.isEmpty())
+        frame = QSize(16, 40);
+    const QSize fits = Form1Layout::ClientSize.boundedTo(room.size() - frame);
+    if (fits == Form1Layout::ClientSize)
+        return;
+    // Too small a screen: the window may then be resized, up to the page's size.
+    setMinimumSize(QSize(160, 120).boundedTo(fits));
+    setMaximumSize(Form1Layout::ClientSize);
+    resize(fits);
+    QRect place = frameGeometry();
+    place.moveRight(std::min(place.right(), room.right()));
+    place.moveBottom(std::min(place.bottom(), room.bottom()));
+    place.moveLeft(std::max(place.left(), room.left()));
+    place.moveTop(std::max(place.top(), room.top()));
+    move(place.topLeft());
+}
+
 void Form1::closeEvent(QCloseEvent *event)
 {
     if (mayDiscardScene()) {
@@ -699,7 +830,8 @@ Form1::DropAction Form1::dropAction(const QMimeData *data, QPointF position, QSt
     if (isSceneFile(*path))
         return DropAction::Scene;
     const int id = m_editor->selectedPart();
-    if (isPictureFile(*path) && m_picCanvas->geometry().contains(position.toPoint()) && id >= 0 &&
+    if (isPictureFile(*path) &&
+        m_picCanvas->rect().contains(m_picCanvas->mapFrom(this, position.toPoint())) && id >= 0 &&
         m_partLoads[size_t(id)]->isEnabled())
         return DropAction::Picture;
     return DropAction::None;

@@ -49,8 +49,14 @@ public:
     bool recover(const RecoveryRecord &record);
     DocumentRecovery *recovery() const { return m_recovery.get(); }
 
+    // The window keeps the layout's size where it fits room (a screen's
+    // free area); elsewhere it takes the size that fits and its page
+    // scrolls. Done for the screen the window first shows on.
+    void fitInto(const QRect &room);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -69,8 +75,10 @@ private:
     // Commands that ask the platform first.
     void loadPicture(SceneEditor::LoadTarget target);
     bool takePicture(SceneEditor::LoadTarget target, const QString &chosen);
+    bool takeUprightCopy(QString *source, PictureResult *loaded);
     bool saveScene();
     void loadScene();
+    void findPictures(const QString &scene, const QStringList &missing);
     void newScene();
     void showHelp();
     bool mayDiscardScene();
@@ -93,6 +101,8 @@ private:
     // Goes before the document it reads.
     std::unique_ptr<DocumentRecovery> m_recovery;
 
+    QWidget *m_content = nullptr; // the page the controls stand on
+    bool m_fitted = false;        // the window was fitted to its screen
     SceneCanvas *m_picCanvas = nullptr;
     // Per part, in part order: option button, LOAD button, and the switch
     // (none for the Zumi mouth, which is always in the scene).

@@ -77,9 +77,10 @@ void ScenePreviewOpener::open()
         // left of it, else below; where none fits, as far right as the screen
         // lets it. The place is always given: left to itself, a window manager
         // puts a new window at the screen's corner, over the canvas.
-        m_window->adjustSize();
-        const QRect composer = m_composer.frameGeometry();
-        const QSize size = m_window->frameSize();
+        // The window sized itself for its picture one to one. Not yet shown,
+        // it has no frame: the composer's tells how large the frame will be.
+        QRect composer = m_composer.frameGeometry();
+        const QSize size = m_window->size() + (composer.size() - m_composer.size());
         constexpr int Gap = 8;
         const QRect candidates[] = {
             QRect(composer.topRight() + QPoint(Gap, 0), size),
@@ -93,6 +94,16 @@ void ScenePreviewOpener::open()
                                            [&room](const QRect &r) { return room.contains(r); });
             if (fits != std::end(candidates)) {
                 place = *fits;
+            } else if (composer.width() + Gap + size.width() <= room.width()) {
+                // Side by side fits the screen once the composer makes room
+                // (a window manager centres it): it slides left just enough.
+                const int left =
+                    std::max(room.left(), room.right() + 1 - size.width() - Gap - composer.width());
+                m_composer.move(m_composer.pos() + QPoint(left - composer.left(), 0));
+                composer.moveLeft(left);
+                place = QRect(composer.topRight() + QPoint(Gap + 1, 0), size);
+                place.moveTop(std::clamp(place.top(), room.top(),
+                                         std::max(room.top(), room.bottom() + 1 - size.height())));
             } else {
                 place.moveRight(std::min(place.right(), room.right()));
                 place.moveLeft(std::max(place.left(), room.left()));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScenePreviewWindow.h"
 
+#include "CanvasPicture.h"
 #include "FileDialog.h"
 #include "FileQuestions.h"
 #include "Platform.h"
@@ -8,12 +9,16 @@
 #include "SceneRender.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -70,6 +75,8 @@ const ReadingBox ReadingBoxes[] = {
      QT_TRANSLATE_NOOP("ScenePreviewWindow", "Seconds between runs (preview only)")},
 };
 
+constexpr double ZoomScales[] = {1.0, 2.0, 4.0};
+
 } // namespace
 
 ScenePreviewWindow::ScenePreviewWindow(SceneEditor &editor, Platform &platform, QWidget *owner)
@@ -90,6 +97,13 @@ ScenePreviewWindow::ScenePreviewWindow(SceneEditor &editor, Platform &platform, 
     connect(&m_timer, &QTimer::timeout, this, &ScenePreviewWindow::advance);
     connect(&m_editor, &SceneEditor::changed, this, &ScenePreviewWindow::follow);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+    // The text boxes keep these keys for typing.
+    for (const int key : {int(Qt::Key_Plus), int(Qt::Key_Equal)})
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, [this] { stepZoom(1); });
+    connect(new QShortcut(QKeySequence(Qt::Key_Minus), this), &QShortcut::activated, this,
+            [this] { stepZoom(-1); });
+    connect(new QShortcut(QKeySequence(Qt::Key_0), this), &QShortcut::activated, this,
+            [this] { setZoom(ZoomFit); });
 
     m_clock.start();
     follow();
@@ -139,6 +153,20 @@ void ScenePreviewWindow::buildControls()
     m_paceShown->setObjectName(QStringLiteral("lblPace"));
     m_paceShown->setMinimumWidth(m_paceShown->fontMetrics().horizontalAdvance(QStringLiteral("400 %")) + 4);
     animations->addWidget(m_paceShown);
+    animations->addSpacing(12);
+    auto *zoomCaption = new QLabel(tr("&Zoom:"), this);
+    animations->addWidget(zoomCaption);
+    m_zoomBox = new QComboBox(this);
+    m_zoomBox->setObjectName(QStringLiteral("cboZoom"));
+    m_zoomBox->setAccessibleName(tr("Zoom"));
+    m_zoomBox->setAccessibleDescription(
+        tr("The picture's size on the screen, its pixels kept sharp: + and - zoom in and out, 0 fits it "
+           "to the window"));
+    m_zoomBox->addItems(
+        {QStringLiteral("1\u00d7"), QStringLiteral("2\u00d7"), QStringLiteral("4\u00d7"), tr("Fit")});
+    zoomCaption->setBuddy(m_zoomBox);
+    connect(m_zoomBox, &QComboBox::activated, this, [this](int index) { setZoom(Zoom(index)); });
+    animations->addWidget(m_zoomBox);
     animations->addStretch(1);
     m_saveFrame = new QPushButton(tr("Save Frame..."), this);
     m_saveFrame->setObjectName(QStringLiteral("cmdSaveFrame"));
@@ -201,13 +229,26 @@ void ScenePreviewWindow::buildControls()
     m_status->setMinimumHeight(m_status->fontMetrics().height() * 2 + 6);
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("scrPreview"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setAlignment(Qt::AlignCenter);
+    m_scroll->setBackgroundRole(QPalette::Dark);
+    m_scroll->setWidget(m_picture);
+    m_scroll->viewport()->installEventFilter(this);
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(toolbar);
-    layout->addWidget(m_picture, 0, Qt::AlignLeft);
+    layout->addWidget(m_scroll, 1);
     layout->addWidget(m_status);
+
+    // The window opens with the picture one to one and can then be resized
+    // freely: the picture scrolls, or fits the window when asked to.
+    m_scroll->setMinimumSize(m_picture->size());
+    adjustSize();
+    m_scroll->setMinimumSize(160, 120);
 
     m_paceShown->setText(QStringLiteral("%1 %").arg(m_pace->value()));
 }
@@ -257,7 +298,7 @@ void ScenePreviewWindow::schedule()
 void ScenePreviewWindow::paintChanged(const QRegion &changed)
 {
     if (!changed.isEmpty())
-        m_picture->update(changed);
+        m_picture->showChanged(changed);
 }
 
 void ScenePreviewWindow::say()
@@ -298,6 +339,67 @@ void ScenePreviewWindow::updateStatus()
     const QString text = m_preview.note().isEmpty() ? m_saved : m_preview.note();
     if (m_status->text() != text)
         m_status->setText(text);
+}
+
+// ---------------------------------------------------------------------------
+// Zoom
+
+void ScenePreviewWindow::setZoom(Zoom zoom)
+{
+    m_zoom = zoom;
+    if (m_zoomBox->currentIndex() != int(zoom))
+        m_zoomBox->setCurrentIndex(int(zoom));
+    applyZoom();
+}
+
+// + and - step through 1x, 2x and 4x; from Fit, to the next of them beyond the fitted size.
+void ScenePreviewWindow::stepZoom(int direction)
+{
+    const double now = m_picture->scale();
+    int next = direction > 0 ? Zoom4 : Zoom1;
+    if (direction > 0) {
+        for (int i = Zoom4; i >= Zoom1; --i)
+            if (ZoomScales[i] > now)
+                next = i;
+    } else {
+        for (int i = Zoom1; i <= Zoom4; ++i)
+            if (ZoomScales[i] < now)
+                next = i;
+    }
+    setZoom(Zoom(next));
+}
+
+void ScenePreviewWindow::applyZoom()
+{
+    double scale = 1.0;
+    if (m_zoom == ZoomFit) {
+        // The viewport without scroll bars: fitted, the picture needs none.
+        QSize room = m_scroll->viewport()->size();
+        if (m_scroll->verticalScrollBar()->isVisible())
+            room.rwidth() += m_scroll->verticalScrollBar()->width();
+        if (m_scroll->horizontalScrollBar()->isVisible())
+            room.rheight() += m_scroll->horizontalScrollBar()->height();
+        scale = std::max(0.1, std::min(double(room.width()) / CanvasPicture::Width,
+                                       double(room.height()) / CanvasPicture::Height));
+    } else {
+        scale = ZoomScales[m_zoom];
+    }
+    // Zooming keeps the middle of what was shown in the middle.
+    QScrollBar *across = m_scroll->horizontalScrollBar();
+    QScrollBar *down = m_scroll->verticalScrollBar();
+    const double old = m_picture->scale();
+    const double middleX = (across->value() + m_scroll->viewport()->width() / 2.0) / old;
+    const double middleY = (down->value() + m_scroll->viewport()->height() / 2.0) / old;
+    m_picture->setScale(scale);
+    across->setValue(int(middleX * scale - m_scroll->viewport()->width() / 2.0));
+    down->setValue(int(middleY * scale - m_scroll->viewport()->height() / 2.0));
+}
+
+bool ScenePreviewWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_scroll && watched == m_scroll->viewport() && event->type() == QEvent::Resize && m_zoom == ZoomFit)
+        applyZoom();
+    return QWidget::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------------------

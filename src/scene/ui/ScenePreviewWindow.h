@@ -14,6 +14,8 @@
 class FileDialog;
 class Platform;
 class QCheckBox;
+class QComboBox;
+class QScrollArea;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -25,6 +27,10 @@ class ScenePreviewPicture;
 // animations, sets their pace and the strip's own readings, makes the mouths
 // talk by a typed line ("Say:"), and saves the frame shown; a status line below says why the strip stands
 // still.
+//
+// The picture can be zoomed (1x, 2x, 4x, or to fit the window: the zoom box,
+// or the keys +, - and 0); the window can be resized, and the picture
+// scrolls when it is larger than the window.
 //
 // The window follows every change of the editor's scene at once and never
 // changes the scene. Its timer fires only when the picture next changes, and
@@ -42,6 +48,14 @@ public:
     const ScenePreview &preview() const { return m_preview; }
     ScenePreviewPicture &picture() { return *m_picture; }
 
+    // In the zoom box's order.
+    enum Zoom { Zoom1, Zoom2, Zoom4, ZoomFit };
+    void setZoom(Zoom zoom);
+    Zoom zoom() const { return m_zoom; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildControls();
     void follow();
@@ -54,6 +68,8 @@ private:
     void setPace(int percent);
     void say();
     void saveFrame();
+    void stepZoom(int direction);
+    void applyZoom();
 
     SceneEditor &m_editor;
     Platform &m_platform;
@@ -71,5 +87,8 @@ private:
     QLineEdit *m_say = nullptr;
     QPushButton *m_saveFrame = nullptr;
     QLabel *m_status = nullptr;
+    QComboBox *m_zoomBox = nullptr;
+    QScrollArea *m_scroll = nullptr;
+    Zoom m_zoom = Zoom1;
     QString m_saved; // what the last Save Frame wrote, for the status line
 };

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ChoicesFile.h"
 #include "Cp1252.h"
 #include "FileDialog.h"
 #include "FileStamp.h"
@@ -59,6 +60,9 @@ private slots:
     void pictureIgnoresRecordedResolution_data();
     void pictureIgnoresRecordedResolution();
     void pictureFailures();
+    void turnedPhotoLoadsAsStored_data();
+    void turnedPhotoLoadsAsStored();
+    void choicesOutlastTheRun();
     void pictureOverQtsDefaultLimitLoads();
     void pictureTooLargeNamesItsSize();
     void pictureFolderCopy_data();
@@ -610,6 +614,69 @@ void TestPlatform::pictureFailures()
     const PictureResult bad = PictureLoader::load(junk);
     QVERIFY(!bad.ok());
     QVERIFY(bad.error.contains(QStringLiteral("junk.jpg")));
+}
+
+void TestPlatform::turnedPhotoLoadsAsStored_data()
+{
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<bool>("turned");
+    QTest::addColumn<QSize>("upright");
+    QTest::newRow("1, upright") << 1 << false << QSize(40, 20);
+    QTest::newRow("6, a quarter clockwise") << 6 << true << QSize(20, 40);
+    QTest::newRow("3, half a turn") << 3 << true << QSize(40, 20);
+    QTest::newRow("8, a quarter back") << 8 << true << QSize(20, 40);
+}
+
+// The companion shows a photo as stored, so the kit must too; only the copy
+// the user asks for is turned.
+void TestPlatform::turnedPhotoLoadsAsStored()
+{
+    QFETCH(int, orientation);
+    QFETCH(bool, turned);
+    QFETCH(QSize, upright);
+    QImage stored(40, 20, QImage::Format_RGB32);
+    stored.fill(Qt::white);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 10; ++x)
+            stored.setPixel(x, y, qRgb(0, 0, 0)); // black at the left edge, as stored
+    QTemporaryDir dir;
+    const QString path =
+        TestFiles::writeTurnedPhoto(dir.filePath(QStringLiteral("photo.jpg")), stored, orientation);
+
+    const PictureResult asStored = PictureLoader::load(path);
+    QVERIFY2(asStored.ok(), qPrintable(asStored.error));
+    QCOMPARE(asStored.storedTurned, turned);
+    QCOMPARE(asStored.picture.image.size(), QSize(40, 20));
+    QVERIFY(qGray(asStored.picture.image.pixel(2, 10)) < 64);
+    QVERIFY(qGray(asStored.picture.image.pixel(37, 10)) > 192);
+
+    const PictureResult turnedUp = PictureLoader::loadUpright(path);
+    QVERIFY2(turnedUp.ok(), qPrintable(turnedUp.error));
+    QCOMPARE(turnedUp.picture.image.size(), upright);
+}
+
+void TestPlatform::choicesOutlastTheRun()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("data/Choices.txt"));
+    {
+        ChoicesFile choices(path);
+        QCOMPARE(choices.value(QStringLiteral("a")), QString()); // no file yet
+        QCOMPARE(choices.setValue(QStringLiteral("b"), QStringLiteral("1")), QString());
+        QCOMPARE(choices.setValue(QStringLiteral("a"), QStringLiteral("x=y\r\nz")), QString());
+    }
+    QCOMPARE(TestFiles::readBytes(path), QByteArray("a=x=y  z\r\nb=1\r\n"));
+    ChoicesFile again(path);
+    QCOMPARE(again.value(QStringLiteral("b")), QStringLiteral("1"));
+    QCOMPARE(again.value(QStringLiteral("a")), QStringLiteral("x=y  z"));
+
+    // A file that cannot be written keeps the choice for the run and says why.
+    const QString blocked = dir.filePath(QStringLiteral("blocked"));
+    TestFiles::writeBytes(blocked, "not a folder");
+    ChoicesFile nowhere(blocked + QStringLiteral("/Choices.txt"));
+    QVERIFY(
+        nowhere.setValue(QStringLiteral("c"), QStringLiteral("1")).contains(QStringLiteral("Choices.txt")));
+    QCOMPARE(nowhere.value(QStringLiteral("c")), QStringLiteral("1"));
 }
 
 void TestPlatform::pictureOverQtsDefaultLimitLoads()

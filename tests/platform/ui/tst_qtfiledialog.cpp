@@ -16,6 +16,7 @@ private slots:
     void typedNameComesBackAsTyped_data();
     void typedNameComesBackAsTyped();
     void cancelEmptiesFileName();
+    void folderModeChoosesAFolder();
 
 private:
     // Runs `act` on the dialog as soon as it is shown.
@@ -68,6 +69,25 @@ void TestQtFileDialog::cancelEmptiesFileName()
     QtFileDialog cdl(nullptr);
     whenShown([](QFileDialog *dialog) { dialog->reject(); });
     QVERIFY(cdl.askOpen(QStringLiteral("KBA Files (*.kba)|*.kba")).isEmpty());
+}
+
+// The folder dialog shows folders only and gives back the folder typed.
+void TestQtFileDialog::folderModeChoosesAFolder()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("art work")));
+    QtFileDialog cdl(nullptr);
+    whenShown([](QFileDialog *dialog) {
+        QCOMPARE(dialog->fileMode(), QFileDialog::Directory);
+        QVERIFY(dialog->testOption(QFileDialog::ShowDirsOnly));
+        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(edit);
+        edit->setText(QStringLiteral("art work"));
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    });
+    const QString chosen = cdl.askFolder(dir.path());
+    QCOMPARE(QDir::cleanPath(QDir::fromNativeSeparators(chosen)),
+             QDir::cleanPath(dir.filePath(QStringLiteral("art work"))));
 }
 
 QTEST_MAIN(TestQtFileDialog)

@@ -3,10 +3,15 @@
 
 #include "AccessibilityWalk.h"
 #include "CutOutWindow.h"
+#include "FindPicturesWindow.h"
+#include "Form1Layout.h"
 #include "PlaceWindow.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 
 // The artist's commands of the composer, through keys and menus with a fake
@@ -22,7 +27,13 @@ private slots:
     void makeStrip();
     void positionAndSize();
     void showOtherParts();
+    void showOtherPartsIsRemembered();
     void narrowBoxesShowTwoDigitsWhole();
+    void findPicturesFromTheLoadMessage();
+    void findPicturesOnlyWhereMissing();
+    void turnedPhotoAtLoad_data();
+    void turnedPhotoAtLoad();
+    void composerScrollsWhereTheScreenIsSmall();
 
 private:
     static Form1 &openActive(WindowFixture &f)
@@ -301,6 +312,161 @@ void TestArtistTools::narrowBoxesShowTwoDigitsWhole()
         QVERIFY(box->fontMetrics().horizontalAdvance(QStringLiteral("00")) <= 17 - 6);
     }
     QCOMPARE(f.text("Text5")->font(), f.window->font());
+}
+
+// The choice outlasts the window: the next composer opens with it.
+void TestArtistTools::showOtherPartsIsRemembered()
+{
+    WindowFixture f;
+    const QString choice = QStringLiteral("Frameloft.ShowOtherParts");
+    {
+        Form1 &window = openActive(f);
+        QVERIFY(!canvasAction(f, "Show Other Parts")->isChecked());
+        QTest::keyClick(&window, Qt::Key_G);
+        QCOMPARE(f.platform.choices.value(choice), QStringLiteral("1"));
+        f.window.reset();
+    }
+    Form1 &window = openActive(f);
+    QVERIFY(canvasAction(f, "Show Other Parts")->isChecked());
+    QTest::mouseClick(f.check("Check5"), Qt::LeftButton);
+    QTest::mouseClick(f.option("Option1"), Qt::LeftButton);
+    const SceneRecord::Part &blink = window.scene().part(ScenePart::ZumiBlink);
+    const QPoint inBlink(int(blink.x) + 5, int(blink.y) + 5);
+    QVERIFY(f.canvasImage().pixel(inBlink) != f.decodedDefault("bg.jpg").pixel(inBlink));
+    canvasAction(f, "Show Other Parts")->trigger();
+    QCOMPARE(f.platform.choices.value(choice), QStringLiteral("0"));
+}
+
+// Load Scene names pictures Images lacks: its message offers Find Pictures,
+// which searches a folder, lists what it found and what not, and on OK copies
+// the found ones into Images and shows them; the load stays one undo step.
+void TestArtistTools::findPicturesFromTheLoadMessage()
+{
+    WindowFixture f;
+    Form1 &window = openActive(f);
+    const QString art = f.path(QStringLiteral("art/faces/"));
+    QDir().mkpath(art);
+    f.writePicture(QStringLiteral("Talking.BMP"), 30, 20, qRgb(10, 20, 250), art);
+    f.platform.offersTaken << true;
+    f.platform.dialogAnswers << f.writeScene(QStringLiteral("in.scn"), "BG=bg.jpg;ZM=talking.bmp;ZMx=5;ZMy=6;"
+                                                                       "ZMw=30;ZMh=20;UM=gone.bmp;")
+                             << f.path(QStringLiteral("art"));
+    f.click("Command11");
+    QCOMPARE(f.platform.messages.size(), 1);
+    QCOMPARE(f.platform.messages.first().offer, QStringLiteral("Find Pictures..."));
+    QVERIFY(f.platform.messages.first().text.contains(QStringLiteral("talking.bmp")));
+    QCOMPARE(f.platform.dialogCalls.last().mode, FileDialog::Mode::Folder);
+
+    auto *find = waitFor<FindPicturesWindow>(window);
+    QCOMPARE(AccessibilityWalk::unnamedControls(*find), QStringList());
+    auto *found = Controls::find<QListWidget>(*find, "lstFound");
+    QCOMPARE(found->count(), 1);
+    QVERIFY(found->item(0)->text().startsWith(QStringLiteral("talking.bmp")));
+    auto *missing = Controls::find<QListWidget>(*find, "lstMissing");
+    QCOMPARE(missing->count(), 1);
+    QCOMPARE(missing->item(0)->text(), QStringLiteral("gone.bmp"));
+
+    QTest::mouseClick(Controls::find<QPushButton>(*find, "cmdOK"), Qt::LeftButton);
+    QVERIFY(QFileInfo::exists(f.images() + QStringLiteral("talking.bmp")));
+    QTest::mouseClick(f.option("Option1"), Qt::LeftButton);
+    QCOMPARE(f.canvasImage().pixel(10, 10), qRgb(10, 20, 250));
+    QCOMPARE(window.editor().undoStack().count(), 2); // the load, the selection
+    QVERIFY(!window.windowTitle().endsWith(QLatin1Char('*')));
+    // The one still missing is named once more.
+    QCOMPARE(f.platform.messages.size(), 2);
+    QVERIFY(f.platform.messages.last().text.contains(QStringLiteral("gone.bmp")));
+    QVERIFY(f.platform.messages.last().offer.isEmpty());
+}
+
+// A scene whose pictures are all in Images offers no search, even when one
+// of them cannot be decoded; a refused offer is the plain message.
+void TestArtistTools::findPicturesOnlyWhereMissing()
+{
+    WindowFixture f;
+    openActive(f);
+    TestFiles::writeBytes(f.images() + QStringLiteral("broken.bmp"), "no picture");
+    f.loadScene("BG=bg.jpg;ZM=broken.bmp;");
+    QCOMPARE(f.platform.messages.size(), 1);
+    QVERIFY(f.platform.messages.first().offer.isEmpty());
+
+    f.loadScene("BG=bg.jpg;ZM=gone.bmp;");
+    QCOMPARE(f.platform.messages.size(), 2);
+    QCOMPARE(f.platform.messages.last().offer, QStringLiteral("Find Pictures..."));
+    QCOMPARE(f.platform.dialogCalls.last().mode, FileDialog::Mode::Open); // no folder asked for
+}
+
+void TestArtistTools::turnedPhotoAtLoad_data()
+{
+    QTest::addColumn<bool>("upright");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("Yes: an upright copy") << true << QStringLiteral("photo-upright.bmp") << QSize(20, 40);
+    QTest::newRow("No: as stored") << false << QStringLiteral("photo.jpg") << QSize(40, 20);
+}
+
+// A photo stored turned is shown as stored; the note at LOAD offers an
+// upright, lossless copy beside it, which never replaces a file.
+void TestArtistTools::turnedPhotoAtLoad()
+{
+    QFETCH(bool, upright);
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    WindowFixture f;
+    Form1 &window = openActive(f);
+    QImage stored(40, 20, QImage::Format_RGB32);
+    stored.fill(qRgb(200, 40, 40));
+    const QString photo = TestFiles::writeTurnedPhoto(f.images() + QStringLiteral("photo.jpg"), stored, 6);
+    f.platform.answers << (upright ? Platform::Answer::Yes : Platform::Answer::No);
+    f.clickAnswering("Command1", photo);
+    QCOMPARE(f.platform.questions.size(), 1);
+    QCOMPARE(
+        f.platform.questions.first().text,
+        QStringLiteral("This photo is stored rotated; the companion shows it as stored. Save an upright copy "
+                       "into Images?"));
+    const SceneRecord::Part &mouth = window.scene().part(ScenePart::ZumiMouth);
+    QCOMPARE(mouth.name, name);
+    QCOMPARE(QSizeF(mouth.w, mouth.h), QSizeF(size));
+    QCOMPARE(window.editor().undoStack().count(), 1);
+    if (upright) {
+        QCOMPARE(QImage(f.images() + name).size(), size);
+        // A second copy takes a name of its own.
+        f.platform.answers << Platform::Answer::Yes;
+        f.clickAnswering("Command1", photo);
+        QCOMPARE(window.scene().part(ScenePart::ZumiMouth).name, QStringLiteral("photo-upright (2).bmp"));
+    } else {
+        QVERIFY(!QFileInfo::exists(f.images() + QStringLiteral("photo-upright.bmp")));
+    }
+}
+
+// Where the screen is too small for the composer its page scrolls; the
+// controls keep their places on it and a drag lands under the pointer.
+void TestArtistTools::composerScrollsWhereTheScreenIsSmall()
+{
+    WindowFixture f;
+    Form1 &window = openActive(f);
+    QCOMPARE(window.size(), Form1Layout::ClientSize);
+    QCOMPARE(f.canvas()->geometry(), QRect(0, 0, 700, 500));
+    window.fitInto(QRect(0, 0, 1024, 768)); // room enough: no change
+    QCOMPARE(window.size(), Form1Layout::ClientSize);
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    window.fitInto(QRect(0, 0, 416, 340));
+    QVERIFY(QRect(0, 0, 416, 340).contains(window.frameGeometry()));
+    QVERIFY(window.width() < 700 && window.height() < 589);
+    auto *scroll = Controls::find<QScrollArea>(window, "scrForm1");
+    QVERIFY(QTest::qWaitFor([scroll] { return scroll->verticalScrollBar()->isVisible(); }));
+    QVERIFY(scroll->horizontalScrollBar()->isVisible());
+    scroll->horizontalScrollBar()->setValue(100);
+    scroll->verticalScrollBar()->setValue(50);
+    QCOMPARE(f.canvas()->mapTo(&window, QPoint(0, 0)), QPoint(-100, -50));
+    QCOMPARE(f.button("Command9")->geometry(), Form1Layout::control("Command9").place);
+
+    // The Zumi mouth, 120 x 90 at (120, 90), dragged by 10, 5 from a point in it.
+    const SceneRecord::Part &mouth = window.scene().part(ScenePart::ZumiMouth);
+    const QPointF from(mouth.x + 20, mouth.y + 20);
+    QTest::mousePress(f.canvas(), Qt::LeftButton, {}, from.toPoint());
+    QTest::mouseMove(f.canvas(), (from + QPointF(10, 5)).toPoint());
+    QTest::mouseRelease(f.canvas(), Qt::LeftButton, {}, (from + QPointF(10, 5)).toPoint());
+    QCOMPARE(QPointF(mouth.x, mouth.y), QPointF(130, 95));
 }
 
 QTEST_MAIN(TestArtistTools)

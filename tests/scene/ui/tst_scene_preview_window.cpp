@@ -6,9 +6,12 @@
 #include "ScenePreviewPicture.h"
 #include "ScenePreviewWindow.h"
 
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
 
 // The "Scene Preview" window, opened from the composer and driven through its
 // controls with a fake platform.
@@ -24,6 +27,9 @@ private slots:
     void sayMovesTheMouthsThenRests();
     void saveFrameWritesPng();
     void escapeClosesItAndEveryControlIsNamed();
+    void zoomKeepsPixelsSharp_data();
+    void zoomKeepsPixelsSharp();
+    void fitFollowsTheWindow();
 
 private:
     static QList<ScenePreviewWindow *> previews(Form1 &window)
@@ -321,7 +327,7 @@ void TestScenePreviewWindow::escapeClosesItAndEveryControlIsNamed()
     Form1 &window = openActive(f);
     ScenePreviewWindow &preview = pressF5(window);
     QCOMPARE(AccessibilityWalk::unnamedControls(preview), QStringList());
-    QCOMPARE(AccessibilityWalk::interactiveControls(preview).size(), 10);
+    QCOMPARE(AccessibilityWalk::interactiveControls(preview).size(), 11);
 
     activate(preview);
     Controls::find<QLineEdit>(preview, "txtDelay")->setFocus();
@@ -329,6 +335,85 @@ void TestScenePreviewWindow::escapeClosesItAndEveryControlIsNamed()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(previews(window).isEmpty());
     QVERIFY(window.isVisible());
+}
+
+void TestScenePreviewWindow::zoomKeepsPixelsSharp_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("scale");
+    QTest::newRow("+") << QList<int>{Qt::Key_Plus} << 2;
+    QTest::newRow("= (+ without Shift)") << QList<int>{Qt::Key_Equal} << 2;
+    QTest::newRow("+ +") << QList<int>{Qt::Key_Plus, Qt::Key_Plus} << 4;
+    QTest::newRow("+ + + stays at 4") << QList<int>{Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Plus} << 4;
+    QTest::newRow("+ + -") << QList<int>{Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Minus} << 2;
+    QTest::newRow("- stays at 1") << QList<int>{Qt::Key_Minus} << 1;
+}
+
+// + and - step the zoom; each picture pixel is a sharp block of the zoomed
+// size, and a picture larger than the window scrolls.
+void TestScenePreviewWindow::zoomKeepsPixelsSharp()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, scale);
+    WindowFixture f;
+    Form1 &window = openActive(f);
+    ScenePreviewWindow &preview = pressF5(window);
+    switchAnimationsOff(preview);
+    activate(preview);
+    Controls::find<QCheckBox>(preview, "chkTalking")->setFocus();
+    for (const int key : keys)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(preview.picture().size(), QSize(700, 500) * scale);
+    QCOMPARE(Controls::find<QComboBox>(preview, "cboZoom")->currentText(),
+             QStringLiteral("%1\u00d7").arg(scale));
+    auto *scroll = Controls::find<QScrollArea>(preview, "scrPreview");
+    QVERIFY(QTest::qWaitFor([&] { return scroll->horizontalScrollBar()->isVisible() == (scale > 1); }));
+
+    // A pixel's block around the mouth's edge at (120, 90): every screen
+    // pixel is its picture pixel, with no blend of the two.
+    const QImage frame = preview.preview().frame();
+    const QImage shown = preview.picture()
+                             .grab(QRect(QPoint(118, 88) * scale, QSize(4, 4) * scale))
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            QCOMPARE(shown.pixel(x, y), frame.pixel(118 + x / scale, 88 + y / scale));
+
+    // Typing + into the Say line types it.
+    auto *say = Controls::find<QLineEdit>(preview, "txtSay");
+    typeInto(say, QStringLiteral("1+1"));
+    QCOMPARE(say->text(), QStringLiteral("1+1"));
+    QCOMPARE(preview.picture().size(), QSize(700, 500) * scale);
+}
+
+// Fit (0, or the zoom box) sizes the picture to the window, and follows it.
+void TestScenePreviewWindow::fitFollowsTheWindow()
+{
+    WindowFixture f;
+    Form1 &window = openActive(f);
+    ScenePreviewWindow &preview = pressF5(window);
+    activate(preview);
+    auto *scroll = Controls::find<QScrollArea>(preview, "scrPreview");
+    // One to one at first; the toolbar may make the window wider.
+    QCOMPARE(scroll->viewport()->height(), 500);
+    QVERIFY(scroll->viewport()->width() >= 700);
+    Controls::find<QCheckBox>(preview, "chkTalking")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_0);
+    QCOMPARE(preview.zoom(), ScenePreviewWindow::ZoomFit);
+    QCOMPARE(preview.picture().size(), QSize(700, 500));
+    preview.resize(preview.width(), preview.height() - 250);
+    QVERIFY(QTest::qWaitFor([&] { return preview.picture().height() == scroll->viewport()->height(); }));
+    QCOMPARE(preview.picture().size(), QSize(350, 250));
+    QVERIFY(!scroll->horizontalScrollBar()->isVisible() && !scroll->verticalScrollBar()->isVisible());
+
+    // The zoom box chooses too; + from a fitted half goes to 1x.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus);
+    QCOMPARE(preview.zoom(), ScenePreviewWindow::Zoom1);
+    auto *zoom = Controls::find<QComboBox>(preview, "cboZoom");
+    zoom->setFocus();
+    QTest::keyClick(zoom, Qt::Key_End);
+    QCOMPARE(preview.zoom(), ScenePreviewWindow::ZoomFit);
 }
 
 QTEST_MAIN(TestScenePreviewWindow)
