@@ -6,7 +6,6 @@
 #include "SceneFile.h"
 
 #include <QCoreApplication>
-#include <system_error>
 #include <utility>
 
 ScenePictureSource::ScenePictureSource(Environment environment) : m_env(std::move(environment))
@@ -52,15 +51,11 @@ ScenePictures ScenePictureSource::loadDefaults(QStringList *failures)
 // the window's thread does meanwhile.
 void ScenePictureSource::loadDefaultsAhead()
 {
-    try {
-        m_defaultsAhead = std::async(std::launch::async, [this] {
-            QStringList failures;
-            ScenePictures pictures = loadDefaultsNow(&failures);
-            return std::make_pair(std::move(pictures), std::move(failures));
-        });
-    } catch (const std::system_error &) {
-        // No thread to be had: loadDefaults() decodes them itself.
-    }
+    m_defaultsAhead = std::async(std::launch::async, [this] {
+        QStringList failures;
+        ScenePictures pictures = loadDefaultsNow(&failures);
+        return std::make_pair(std::move(pictures), std::move(failures));
+    });
 }
 
 ScenePictures ScenePictureSource::loadDefaultsNow(QStringList *failures) const
