@@ -117,10 +117,6 @@ public:
     // --- Commands ----------------------------------------------------------
     // The default scene the window opens with. Not an undo step.
     QStringList startUp();
-    // Starts decoding the default scene's pictures on a worker thread, so
-    // that they are ready when startUp() needs them; nothing else may load
-    // pictures or change the folder until then.
-    void loadDefaultPicturesAhead() { m_pictures.loadDefaultsAhead(); }
     QStringList newScene();
     // Load Scene once a file was chosen: reads it; only when it was read, the
     // optional parts are switched off and the texts reset, then the file's

@@ -38,27 +38,7 @@ PictureResult ScenePictureSource::load(const QString &name) const
     return m_env.loadPicture(SceneFile::picturePath(pictureFolder(), name));
 }
 
-ScenePictures ScenePictureSource::loadDefaults(QStringList *failures)
-{
-    if (!m_defaultsAhead.valid())
-        return loadDefaultsNow(failures);
-    auto [pictures, failed] = m_defaultsAhead.get();
-    *failures << failed;
-    return pictures;
-}
-
-// The decoding takes about as long as building the composer's controls, which
-// the window's thread does meanwhile.
-void ScenePictureSource::loadDefaultsAhead()
-{
-    m_defaultsAhead = std::async(std::launch::async, [this] {
-        QStringList failures;
-        ScenePictures pictures = loadDefaultsNow(&failures);
-        return std::make_pair(std::move(pictures), std::move(failures));
-    });
-}
-
-ScenePictures ScenePictureSource::loadDefaultsNow(QStringList *failures) const
+ScenePictures ScenePictureSource::loadDefaults(QStringList *failures) const
 {
     auto loadOne = [&](const QString &name) {
         const PictureResult loaded = load(name);

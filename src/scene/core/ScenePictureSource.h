@@ -8,8 +8,6 @@
 #include <QStringList>
 
 #include <functional>
-#include <future>
-#include <utility>
 
 // Where the composer finds the pictures a scene names: the Images folder of
 // the program folder, through a picture loader.
@@ -31,15 +29,8 @@ public:
     PictureResult load(const QString &name) const;
     // The six default pictures; one that cannot be loaded stays empty and its
     // reason is added to failures.
-    // Those started by loadDefaultsAhead() when it was called before.
-    ScenePictures loadDefaults(QStringList *failures);
-    // Starts loading the default pictures on a worker thread; the next
-    // loadDefaults() takes them from it.
-    void loadDefaultsAhead();
+    ScenePictures loadDefaults(QStringList *failures) const;
 
 private:
-    ScenePictures loadDefaultsNow(QStringList *failures) const;
-
     Environment m_env;
-    std::future<std::pair<ScenePictures, QStringList>> m_defaultsAhead;
 };

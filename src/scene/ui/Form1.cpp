@@ -85,7 +85,6 @@ Form1::Form1(Platform &platform, QWidget *parent)
           SceneEditor::Environment{[&platform] { return platform.programFolder(); },
                                    [&platform](const QString &path) { return platform.loadPicture(path); }}))
 {
-    m_editor->loadDefaultPicturesAhead();
     buildControls();
     connectEditor();
     // The scene with all its parts, moving: F5, or "Preview..." on the canvas.
