@@ -304,6 +304,49 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>FindPicturesWindow</name>
+    <message>
+        <source>Find Pictures</source>
+        <translation>Bilder suchen</translation>
+    </message>
+    <message>
+        <source>Searched &quot;%1&quot; and its subfolders.</source>
+        <translation>&quot;%1&quot; und seine Unterordner durchsucht.</translation>
+    </message>
+    <message>
+        <source>&amp;Found (copied into Images on OK):</source>
+        <translation>&amp;Gefunden (bei OK nach Images kopiert):</translation>
+    </message>
+    <message>
+        <source>Pictures found</source>
+        <translation>Gefundene Bilder</translation>
+    </message>
+    <message>
+        <source>Each picture the scene names, with the file found for it</source>
+        <translation>Jedes Bild, das die Szene nennt, mit der dafür gefundenen Datei</translation>
+    </message>
+    <message>
+        <source>%1  ←  %2</source>
+        <translation>%1  ←  %2</translation>
+    </message>
+    <message>
+        <source>&amp;Not found:</source>
+        <translation>&amp;Nicht gefunden:</translation>
+    </message>
+    <message>
+        <source>Pictures not found</source>
+        <translation>Nicht gefundene Bilder</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Images Files (*.bmp;*.jpg)</source>
@@ -396,6 +439,26 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>The scene was recovered, but these pictures could not be loaded:</source>
         <translation>Die Szene wurde wiederhergestellt, aber diese Bilder konnten nicht geladen werden:</translation>
+    </message>
+    <message>
+        <source>This photo is stored rotated; the companion shows it as stored. Save an upright copy into Images?</source>
+        <translation>Dieses Foto ist gedreht gespeichert; der Begleiter zeigt es so, wie es gespeichert ist. Eine aufrechte Kopie in Images speichern?</translation>
+    </message>
+    <message>
+        <source>Find Pictures...</source>
+        <translation>Bilder suchen...</translation>
+    </message>
+    <message>
+        <source>Find Pictures</source>
+        <translation>Bilder suchen</translation>
+    </message>
+    <message>
+        <source>These pictures could not be copied into Images:</source>
+        <translation>Diese Bilder konnten nicht nach Images kopiert werden:</translation>
+    </message>
+    <message>
+        <source>These pictures of the scene are still missing; their parts show the pictures they had before:</source>
+        <translation>Diese Bilder der Szene fehlen noch; ihre Teile zeigen die Bilder, die sie vorher hatten:</translation>
     </message>
 </context>
 <context>
@@ -619,6 +682,21 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Delay of the miscellaneous part&apos;s animation</source>
         <translation>Verzögerung der Animation des Extrateils</translation>
+    </message>
+</context>
+<context>
+    <name>HelpPage</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>The help document &quot;%1&quot; was not found.</source>
+        <translation>Die Hilfeseite &quot;%1&quot; wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The help document &quot;%1&quot; could not be opened in a browser.</source>
+        <translation>Die Hilfeseite &quot;%1&quot; konnte nicht in einem Browser geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -1626,6 +1704,22 @@ Trotzdem speichern?</translation>
     <message>
         <source>Frame saved as &quot;%1&quot;.</source>
         <translation>Bild gespeichert als „%1“.</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <translation>&amp;Zoom:</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Vergrößerung</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size on the screen, its pixels kept sharp: + and - zoom in and out, 0 fits it to the window</source>
+        <translation>Die Größe des Bildes auf dem Bildschirm, mit scharfen Pixeln: + und - vergrößern und verkleinern, 0 passt es ins Fenster ein</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
     </message>
 </context>
 <context>

@@ -71,7 +71,7 @@ bool markOnly(const QWidget *control)
 bool sameInEveryLanguage(const QString &text)
 {
     static const QStringList names = {QStringLiteral("Frameloft"), QStringLiteral("Mindloom 2G"),
-                                      QStringLiteral("Text")};
+                                      QStringLiteral("Text"), QStringLiteral("Zoom:")};
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{3,}"));
     return names.contains(text) || !word.match(text).hasMatch();
 }
