@@ -76,11 +76,8 @@ QList<Finding> check(const QByteArray &bytes, const QString &programFolder)
             continue;
         }
         const qsizetype line = lines.lineOf(entry->at);
-        // No file system takes a name longer than this; a damaged file's
-        // "name" of megabytes is neither looked for nor quoted whole.
-        constexpr qsizetype LongestPath = 32767;
         const QStringView named = entry->file(text);
-        if (named.size() > LongestPath) {
+        if (named.size() > ProgramFolder::LongestPath) {
             findings << Finding{line,
                                 QStringLiteral("location %1 names a picture of %L2 characters, which no file "
                                                "can have (\"%3...\")")

@@ -24,4 +24,8 @@ QString subfolder(const QString &programFolder, const QString &name);
 // On Windows both "\" and "/" count as separators.
 QString fileNameWithoutFolder(const QString &path);
 
+// The longest path any file system takes. A damaged file can name a "file" of
+// megabytes; a name longer than this is neither looked for nor quoted whole.
+constexpr qsizetype LongestPath = 32767;
+
 } // namespace ProgramFolder

@@ -23,10 +23,7 @@ QString ScenePictureSource::pictureFolder() const
 
 PictureResult ScenePictureSource::load(const QString &name) const
 {
-    // A damaged scene file can hold a "name" of megabytes; no file system has
-    // such a name, so it is not looked for.
-    constexpr qsizetype LongestPath = 32767;
-    if (name.size() > LongestPath) {
+    if (name.size() > ProgramFolder::LongestPath) {
         PictureResult result;
         result.error =
             QCoreApplication::translate("ScenePictureSource",
