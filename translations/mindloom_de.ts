@@ -421,18 +421,6 @@ Try &apos;%1 --help&apos; for more information.
         <translation>Neue Szene</translation>
     </message>
     <message>
-        <source>The help document &quot;%1&quot; was not found.</source>
-        <translation>Das Hilfedokument „%1“ wurde nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>The help document &quot;%1&quot; could not be opened in a browser.</source>
-        <translation>Das Hilfedokument „%1“ konnte nicht im Browser geöffnet werden.</translation>
-    </message>
-    <message>
         <source>The scene has changed. Save it before closing?</source>
         <translation>Die Szene wurde geändert. Vor dem Schließen speichern?</translation>
     </message>

@@ -142,7 +142,7 @@ SuiteMain::SuiteMain(Platform &platform, QWidget *parent)
     setWindowTitle(title());
     setFixedSize(SuiteMainLayout::ClientSize);
     m_testChat = new TestChatOpener(platform, this, [this](const QString &file) { openFile(file); });
-    HelpPage::addKey(platform, this);
+    HelpPage::addKey(platform, this, QStringLiteral("Mindloom.htm"));
 
     // The screen reader names each picture by what it opens; the label
     // images say the same.

@@ -13,7 +13,7 @@ EditorWindow::EditorWindow(Platform &platform, QWidget *parent) : QWidget(parent
     connect(close, &QShortcut::activated, this, &QWidget::close);
     auto *launcher = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
     connect(launcher, &QShortcut::activated, this, &EditorWindow::launcherRequested);
-    HelpPage::addKey(platform, this);
+    HelpPage::addKey(platform, this, QStringLiteral("Mindloom.htm"));
 }
 
 bool EditorWindow::hasUnsavedWork() const

@@ -12,15 +12,14 @@
 
 namespace HelpPage {
 
-QString path(const Platform &platform)
+QString path(const Platform &platform, const QString &page)
 {
-    return ProgramFolder::subfolder(platform.programFolder(), QStringLiteral("Docs")) +
-           QStringLiteral("Mindloom.htm");
+    return ProgramFolder::subfolder(platform.programFolder(), QStringLiteral("Docs")) + page;
 }
 
-void open(Platform &platform, QWidget *from)
+void open(Platform &platform, QWidget *from, const QString &page)
 {
-    const QString document = path(platform);
+    const QString document = path(platform, page);
     const QString shown = QDir::toNativeSeparators(document);
     const QString title = QCoreApplication::translate("HelpPage", "Help");
     if (!QFileInfo(document).isFile()) {
@@ -39,10 +38,11 @@ void open(Platform &platform, QWidget *from)
     }
 }
 
-void addKey(Platform &platform, QWidget *window)
+void addKey(Platform &platform, QWidget *window, const QString &page)
 {
     auto *key = new QShortcut(QKeySequence(Qt::Key_F1), window);
-    QObject::connect(key, &QShortcut::activated, window, [&platform, window] { open(platform, window); });
+    QObject::connect(key, &QShortcut::activated, window,
+                     [&platform, window, page] { open(platform, window, page); });
 }
 
 } // namespace HelpPage

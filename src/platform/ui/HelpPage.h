@@ -6,18 +6,18 @@
 class Platform;
 class QWidget;
 
-// Mindloom's help: the page Docs/Mindloom.htm of the program folder, which F1
-// opens from every Mindloom window through the desktop's browser.
+// The programs' help: a page in Docs of the program folder (Mindloom.htm,
+// Frameloft.htm), opened through the desktop's browser.
 namespace HelpPage {
 
-// Docs/Mindloom.htm of the platform's program folder.
-QString path(const Platform &platform);
+// The page of that name in Docs of the platform's program folder.
+QString path(const Platform &platform, const QString &page);
 
 // Opens the page; a page that is missing or that the desktop could not open
 // is told in a message box owned by from.
-void open(Platform &platform, QWidget *from);
+void open(Platform &platform, QWidget *from, const QString &page);
 
 // Makes F1 in window (and its children) open the page.
-void addKey(Platform &platform, QWidget *window);
+void addKey(Platform &platform, QWidget *window, const QString &page);
 
 } // namespace HelpPage

@@ -7,6 +7,7 @@
 #include "FileQuestions.h"
 #include "FindPicturesWindow.h"
 #include "Form1Layout.h"
+#include "HelpPage.h"
 #include "LineBox.h"
 #include "PartCutOut.h"
 #include "PictureSearch.h"
@@ -723,15 +724,7 @@ void Form1::newScene()
 
 void Form1::showHelp()
 {
-    const QString document = ProgramFolder::subfolder(m_platform.programFolder(), QStringLiteral("Docs")) +
-                             QStringLiteral("Frameloft.htm");
-    const QString shown = QDir::toNativeSeparators(document);
-    if (!QFileInfo(document).isFile()) {
-        showError(tr("The help document \"%1\" was not found.").arg(shown), tr("Help"));
-        return;
-    }
-    if (!m_platform.openInBrowser(document))
-        showError(tr("The help document \"%1\" could not be opened in a browser.").arg(shown), tr("Help"));
+    HelpPage::open(m_platform, this, QStringLiteral("Frameloft.htm"));
 }
 
 void Form1::undoOrRedo(bool undo)
