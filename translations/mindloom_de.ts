@@ -1212,12 +1212,16 @@ Beide Dateien der Persönlichkeit sind unverändert.</translation>
         <translation>Das Bild „%1“ kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <source>Cannot load the picture &quot;%1&quot;: at %2 × %3 pixels it is too large (it would take %4 MB; at most %5 MB)</source>
-        <translation>Das Bild „%1“ kann nicht geladen werden: Mit %2 × %3 Pixeln ist es zu groß (es bräuchte %4 MB; höchstens %5 MB)</translation>
-    </message>
-    <message>
         <source>Cannot read &quot;%1&quot; as a picture: %2</source>
         <translation>„%1“ ist nicht als Bild lesbar: %2</translation>
+    </message>
+    <message>
+        <source>at %1 × %2 pixels it is too large (it would take %3 MB; at most %4 MB)</source>
+        <translation>Mit %1 × %2 Pixeln ist es zu groß (es bräuchte %3 MB; höchstens %4 MB)</translation>
+    </message>
+    <message>
+        <source>Cannot load the picture &quot;%1&quot;: %2</source>
+        <translation>Das Bild „%1“ kann nicht geladen werden: %2</translation>
     </message>
 </context>
 <context>

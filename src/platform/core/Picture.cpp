@@ -39,8 +39,9 @@ PictureResult read(const QString &path, bool upright)
     const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
+        result.reason = file.errorString();
         result.error = QCoreApplication::translate("Picture", "Cannot open the picture \"%1\": %2")
-                           .arg(shown, file.errorString());
+                           .arg(shown, result.reason);
         return result;
     }
     QImageReader reader(&file);
@@ -53,22 +54,23 @@ PictureResult read(const QString &path, bool upright)
         const int depth = std::max(32, int(QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel()));
         const qint64 bytes = qint64(size.width()) * size.height() * (depth / 8);
         if (bytes > kMaxDecodedBytes) {
-            result.error =
+            result.reason =
                 QCoreApplication::translate(
-                    "Picture", "Cannot load the picture \"%1\": at %2 \u00d7 %3 pixels it is too large "
-                               "(it would take %4 MB; at most %5 MB)")
-                    .arg(shown)
+                    "Picture", "at %1 \u00d7 %2 pixels it is too large (it would take %3 MB; at most %4 MB)")
                     .arg(size.width())
                     .arg(size.height())
                     .arg((bytes + (1 << 20) - 1) >> 20)
                     .arg(kMaxDecodedBytes >> 20);
+            result.error = QCoreApplication::translate("Picture", "Cannot load the picture \"%1\": %2")
+                               .arg(shown, result.reason);
             return result;
         }
     }
     const QImage image = reader.read();
     if (image.isNull()) {
+        result.reason = reader.errorString();
         result.error = QCoreApplication::translate("Picture", "Cannot read \"%1\" as a picture: %2")
-                           .arg(shown, reader.errorString());
+                           .arg(shown, result.reason);
         return result;
     }
     result.storedTurned = reader.transformation() != QImageIOHandler::TransformationNone;

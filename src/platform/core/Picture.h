@@ -24,7 +24,8 @@ struct Picture
 struct PictureResult
 {
     Picture picture;
-    QString error; // empty on success; names the file and the reason otherwise
+    QString error;  // empty on success; names the file and the reason otherwise
+    QString reason; // the reason alone, for messages that name the file themselves
     // The file asks for its picture to be turned or mirrored to stand upright
     // (a photo's EXIF orientation other than 1); the picture is as stored.
     bool storedTurned = false;

@@ -209,10 +209,9 @@ private:
         // also loads there.
         const PictureResult loaded = PictureLoader::load(path);
         if (!loaded.ok()) {
-            // The loader's message without the file, which the finding names.
-            const qsizetype named = loaded.error.lastIndexOf(QLatin1String(": "));
+            // The loader's reason: the finding names the file itself.
             add(line, QStringLiteral("the picture %1 in Images cannot be loaded: %2")
-                          .arg(quoted(name), named < 0 ? loaded.error : loaded.error.mid(named + 2)));
+                          .arg(quoted(name), loaded.reason));
             return;
         }
         const QString mismatch = PictureLoader::formatMismatch(path);
