@@ -3,6 +3,7 @@
 
 #include "ChatCheck.h"
 #include "ChatVerify.h"
+#include "ChoicesFile.h"
 #include "FileCheck.h"
 #include "KnowledgeCheck.h"
 #include "LocationCheck.h"
@@ -54,7 +55,10 @@ Result run(KitProgram program, const AppCommandLine::Request &request, const QSt
     switch (request.task) {
     case Task::Check:
         if (request.spelling) {
-            SpellChecker spelling(SpellingPlaces::standard());
+            // The editors' choices are read, never written, from here.
+            ChoicesFile choices(KitInfo::choicesFile());
+            SpellChecker spelling(SpellingPlaces::standard(),
+                                  {[&choices](const QString &name) { return choices.value(name); }, {}});
             // Asked for on the command line, whatever the editors' choice;
             // the choice stays as it is.
             spelling.setEnabled(true, SpellChecker::Keep::ForThisRun);
