@@ -36,6 +36,7 @@ private slots:
     void addToDictionaryAndIgnore();
     void nextAndPreviousMisspelling();
     void onlyWhatIsOnScreenIsChecked();
+    void openedTextIsPaintedFirst();
     void spellingMenu();
     void noDictionaryInstalled();
     void lineBox();
@@ -255,6 +256,20 @@ void TestSpellingUi::onlyWhatIsOnScreenIsChecked()
     area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
     QCoreApplication::processEvents();
     QCOMPARE(last.layout()->formats().size(), 1);
+}
+
+void TestSpellingUi::openedTextIsPaintedFirst()
+{
+    TextArea *area = showArea(QStringLiteral("the cat"));
+    QVERIFY(area);
+    // A text opened whole: its first screen is painted before the check, and
+    // the underline follows without anything done.
+    area->setText(QStringLiteral("the cat\r\n\r\nthe wrod\r\n\r\nteh\r\n\r\nthe cat"));
+    area->document()->setModified(false);
+    area->viewport()->repaint();
+    QVERIFY(!underlinedWords(area).contains(QStringLiteral("wrod")));
+    QTRY_COMPARE(underlinedWords(area), (QStringList{QStringLiteral("wrod"), QStringLiteral("teh")}));
+    QVERIFY(!area->document()->isModified());
 }
 
 void TestSpellingUi::spellingMenu()
