@@ -80,9 +80,12 @@ Area makeArea(FakePlatform *platform)
     SpellingUnderline *underline = platform ? new SpellingUnderline(made.area, *platform) : nullptr;
     made.window->show();
     (void)QTest::qWaitForWindowExposed(made.window.get());
-    // As in an editor open for a while: the underline has its checker.
+    // As in an editor open for a while: the underline has its checker, and
+    // both areas have handled what showing them left (so the one that waited
+    // longer does not open faster).
     if (underline)
         (void)QTest::qWaitFor([underline] { return underline->isReady(); });
+    QTest::qWait(50);
     return made;
 }
 
