@@ -44,7 +44,7 @@ PictureResult FakePlatform::loadPicture(const QString &path)
 
 void FakePlatform::showMessage(QWidget *, const QString &text, const QString &title, MessageIcon icon)
 {
-    messages.append({text, title, icon});
+    messages.append({text, title, icon, QString()});
     if (whileMessageShown)
         whileMessageShown(messages.constLast());
 }

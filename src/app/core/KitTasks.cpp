@@ -150,10 +150,10 @@ Result findPictures(const QString &searchFolder, const QString &scene, const QSt
 
     Result result;
     for (const PictureSearch::Found &found : search.found)
-        result.output +=
-            QStringLiteral("found %1: %2\n").arg(found.name, QDir::toNativeSeparators(found.path));
+        result.output += QCoreApplication::translate("KitTasks", "found %1: %2\n")
+                             .arg(found.name, QDir::toNativeSeparators(found.path));
     for (const QString &name : search.missing)
-        result.output += QStringLiteral("not found %1\n").arg(name);
+        result.output += QCoreApplication::translate("KitTasks", "not found %1\n").arg(name);
     for (const QString &error : errors)
         result.errors += KitInfo::programName(program) + QStringLiteral(": ") + error + QLatin1Char('\n');
     const bool complete = PictureSearch::missingPictures(read.text, images).isEmpty();
