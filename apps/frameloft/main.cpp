@@ -24,5 +24,6 @@ int main(int argc, char *argv[])
                     &window, [&window, path] { window.loadSceneFrom(path); }, Qt::QueuedConnection);
             }
             return QApplication::exec();
-        });
+        },
+        KitMain::FirstWindow::WithText);
 }

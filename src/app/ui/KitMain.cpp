@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KitMain.h"
 
+#include "FontSetupAhead.h"
 #include "KitTasks.h"
 #include "KitTranslations.h"
 #include "ProgramIdentity.h"
@@ -12,10 +13,11 @@
 #include <QApplication>
 
 #include <memory>
+#include <optional>
 
 namespace KitMain {
 
-int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow)
+int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow, FirstWindow firstWindow)
 {
     // The command line answers in the session's language before a display is
     // needed: the translations need an application object, one without a
@@ -38,6 +40,9 @@ int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow
         return commandLine.finish();
     early.reset();
 
+    std::optional<FontSetupAhead> fonts;
+    if (firstWindow == FirstWindow::WithText)
+        fonts.emplace();
     QApplication app(argc, argv);
     ProgramIdentity::apply(program);
     KitTranslations::install(QLocale::system());
@@ -52,6 +57,8 @@ int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow
     // Lives until every window is gone, so the last recovery writes finish.
     RecoverySession recovery(RecoverySession::defaultFolder(), KitInfo::programName(program));
     recovery.makeCurrent();
+    if (fonts)
+        fonts->wait();
     return openWindow(platform, commandLine.request(), prepared.problem);
 }
 

@@ -22,7 +22,12 @@ namespace KitMain {
 using OpenWindow = std::function<int(Platform &platform, const AppCommandLine::Request &request,
                                      const QString &dataFolderProblem)>;
 
+// Whether the first window draws text in its first picture: the system's
+// font configuration is then read while the toolkit starts.
+enum class FirstWindow { Pictures, WithText };
+
 // The program's exit code.
-int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow);
+int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow,
+        FirstWindow firstWindow = FirstWindow::Pictures);
 
 } // namespace KitMain

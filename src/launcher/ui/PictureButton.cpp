@@ -1,11 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PictureButton.h"
 
+#include <QFileInfo>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <utility>
+
+namespace {
+
+// Read as the format its name says: a reader left to find the format first
+// asks every image plugin, loading each of them and their libraries, before
+// it takes its own PNG reader.
+QPixmap labelPicture(const QString &path)
+{
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    QImage image = reader.read();
+    if (image.isNull())
+        return QPixmap(path);
+    return QPixmap::fromImage(std::move(image));
+}
+
+} // namespace
+
 PictureButton::PictureButton(const QString &picture, QWidget *parent)
-    : QAbstractButton(parent), m_picture(picture)
+    : QAbstractButton(parent), m_picture(labelPicture(picture))
 {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);

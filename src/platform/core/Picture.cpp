@@ -47,8 +47,13 @@ PictureResult read(const QString &path, bool upright)
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(upright);
-    // Qt's own limit (128 MB) refuses an ordinary 48-megapixel photo.
-    QImageReader::setAllocationLimit(int(kMaxDecodedBytes >> 20));
+    // Qt's own limit (128 MB) refuses an ordinary 48-megapixel photo. Set
+    // once: pictures are also decoded on worker threads.
+    static const bool limitSet = [] {
+        QImageReader::setAllocationLimit(int(kMaxDecodedBytes >> 20));
+        return true;
+    }();
+    Q_UNUSED(limitSet)
     const QSize size = reader.size();
     if (size.isValid()) {
         const int depth = std::max(32, int(QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel()));

@@ -38,6 +38,9 @@ public:
     virtual std::unique_ptr<FileDialog> createFileDialog(QWidget *owner) = 0;
 
     virtual PictureResult loadPicture(const QString &path) = 0;
+    // The pictures a window is about to load: a platform may decode them
+    // meanwhile. loadPicture() gives the same results either way.
+    virtual void expectPictures(const QStringList &paths) { Q_UNUSED(paths) }
 
     // A modal box with an OK button; returns when it is closed.
     virtual void showMessage(QWidget *owner, const QString &text, const QString &title, MessageIcon icon) = 0;

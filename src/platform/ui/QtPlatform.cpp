@@ -48,7 +48,17 @@ std::unique_ptr<FileDialog> QtPlatform::createFileDialog(QWidget *owner)
 
 PictureResult QtPlatform::loadPicture(const QString &path)
 {
+    if (m_picturesAhead) {
+        std::optional<PictureResult> decoded = m_picturesAhead->take(path);
+        if (decoded)
+            return std::move(*decoded);
+    }
     return PictureLoader::load(path);
+}
+
+void QtPlatform::expectPictures(const QStringList &paths)
+{
+    m_picturesAhead = std::make_unique<PicturesAhead>(paths);
 }
 
 void QtPlatform::showMessage(QWidget *owner, const QString &text, const QString &title, MessageIcon icon)

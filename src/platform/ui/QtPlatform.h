@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ChoicesFile.h"
+#include "PicturesAhead.h"
 #include "Platform.h"
 
 // The real desktop behind Platform.
@@ -18,6 +19,7 @@ public:
     QString executableFolder() const override;
     std::unique_ptr<FileDialog> createFileDialog(QWidget *owner) override;
     PictureResult loadPicture(const QString &path) override;
+    void expectPictures(const QStringList &paths) override;
     void showMessage(QWidget *owner, const QString &text, const QString &title, MessageIcon icon) override;
     Answer ask(QWidget *owner, const QString &text, const QString &title, Question question,
                Answer defaultAnswer) override;
@@ -34,4 +36,5 @@ private:
     std::unique_ptr<SpellChecker> m_spellChecker;
     ChoicesFile m_choices;
     QMap<QString, QString> m_runChoices;
+    std::unique_ptr<PicturesAhead> m_picturesAhead;
 };

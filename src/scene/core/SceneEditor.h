@@ -117,6 +117,8 @@ public:
     // --- Commands ----------------------------------------------------------
     // The default scene the window opens with. Not an undo step.
     QStringList startUp();
+    // The picture files startUp() loads.
+    QStringList defaultPicturePaths() const { return m_pictures.defaultPaths(); }
     QStringList newScene();
     // Load Scene once a file was chosen: reads it; only when it was read, the
     // optional parts are switched off and the texts reset, then the file's

@@ -49,3 +49,12 @@ ScenePictures ScenePictureSource::loadDefaults(QStringList *failures) const
         pictures.parts[size_t(id)] = loadOne(SceneDefaults::partPicture(ScenePart::Id(id)));
     return pictures;
 }
+
+QStringList ScenePictureSource::defaultPaths() const
+{
+    const QString folder = pictureFolder();
+    QStringList paths{SceneFile::picturePath(folder, SceneDefaults::background())};
+    for (int id = 0; id < ScenePart::Count; ++id)
+        paths << SceneFile::picturePath(folder, SceneDefaults::partPicture(ScenePart::Id(id)));
+    return paths;
+}

@@ -30,6 +30,8 @@ public:
     // The six default pictures; one that cannot be loaded stays empty and its
     // reason is added to failures.
     ScenePictures loadDefaults(QStringList *failures) const;
+    // The files loadDefaults() loads, in its order.
+    QStringList defaultPaths() const;
 
 private:
     Environment m_env;

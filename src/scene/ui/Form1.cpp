@@ -86,6 +86,8 @@ Form1::Form1(Platform &platform, QWidget *parent)
           SceneEditor::Environment{[&platform] { return platform.programFolder(); },
                                    [&platform](const QString &path) { return platform.loadPicture(path); }}))
 {
+    // Decoding them takes about as long as building the controls.
+    m_platform.expectPictures(m_editor->defaultPicturePaths());
     buildControls();
     connectEditor();
     // The scene with all its parts, moving: F5, or "Preview..." on the canvas.

@@ -5,6 +5,7 @@
 #include "FileStamp.h"
 #include "Picture.h"
 #include "PictureFolder.h"
+#include "PicturesAhead.h"
 #include "ProgramFolder.h"
 #include "TestFiles.h"
 #include "TextFile.h"
@@ -60,6 +61,7 @@ private slots:
     void pictureIgnoresRecordedResolution_data();
     void pictureIgnoresRecordedResolution();
     void pictureFailures();
+    void picturesAheadAsLoaded();
     void turnedPhotoLoadsAsStored_data();
     void turnedPhotoLoadsAsStored();
     void choicesOutlastTheRun();
@@ -614,6 +616,40 @@ void TestPlatform::pictureFailures()
     const PictureResult bad = PictureLoader::load(junk);
     QVERIFY(!bad.ok());
     QVERIFY(bad.error.contains(QStringLiteral("junk.jpg")));
+}
+
+// Decoded on a worker thread, each picture is what the loader gives on the
+// window's thread, errors included, and is handed out once; one changed after
+// its decoding is left to be decoded anew.
+void TestPlatform::picturesAheadAsLoaded()
+{
+    QTemporaryDir dir;
+    QImage image(30, 20, QImage::Format_RGB32);
+    image.fill(qRgb(10, 200, 30));
+    const QString good = dir.filePath(QStringLiteral("good.bmp"));
+    QVERIFY(image.save(good));
+    const QString junk = writeBytes(dir.filePath(QStringLiteral("junk.jpg")), "this is not a picture");
+    const QString missing = dir.filePath(QStringLiteral("missing.jpg"));
+    const QString changed = dir.filePath(QStringLiteral("changed.bmp"));
+    QVERIFY(image.save(changed));
+
+    PicturesAhead ahead({good, junk, missing, changed});
+    for (const QString &path : {good, junk, missing}) {
+        const std::optional<PictureResult> taken = ahead.take(path);
+        QVERIFY2(taken, qPrintable(path));
+        const PictureResult loaded = PictureLoader::load(path);
+        QCOMPARE(taken->error, loaded.error);
+        QCOMPARE(taken->reason, loaded.reason);
+        QCOMPARE(taken->picture.image, loaded.picture.image);
+        QCOMPARE(taken->picture.Width, loaded.picture.Width);
+        QVERIFY(!ahead.take(path));
+    }
+    QFile grown(changed);
+    QVERIFY(grown.open(QIODevice::Append));
+    QVERIFY(grown.write("more") == 4);
+    grown.close();
+    QVERIFY(!ahead.take(changed));
+    QVERIFY(!ahead.take(dir.filePath(QStringLiteral("never asked for.bmp"))));
 }
 
 void TestPlatform::turnedPhotoLoadsAsStored_data()
