@@ -39,6 +39,48 @@ int sequenceLength(unsigned char lead)
     return 0;
 }
 
+// False when the bytes from first on hold a sequence that no UTF-8 decoder
+// takes, which most files of the code page do within their first line:
+// decoding the whole file to learn that would cost a copy of it. A sequence
+// cut off by the end of the file is left to the decoder.
+bool mayBeUtf8(const QByteArray &bytes, qsizetype first)
+{
+    const auto *const data = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype size = bytes.size();
+    for (qsizetype i = first; i < size;) {
+        const unsigned char lead = data[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        const int length = sequenceLength(lead);
+        if (length == 0)
+            return false;
+        for (int j = 1; j < length; ++j) {
+            if (i + j >= size)
+                return true;
+            const unsigned char next = data[i + j];
+            // The second byte also rules out overlong forms, surrogates and
+            // code points past U+10FFFF.
+            unsigned char low = 0x80, high = 0xBF;
+            if (j == 1) {
+                if (lead == 0xE0)
+                    low = 0xA0;
+                else if (lead == 0xED)
+                    high = 0x9F;
+                else if (lead == 0xF0)
+                    low = 0x90;
+                else if (lead == 0xF4)
+                    high = 0x8F;
+            }
+            if (next < low || next > high)
+                return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
 } // namespace
 
 QString readBytes(const QString &path, QByteArray *bytes)
@@ -185,7 +227,7 @@ QList<Finding> utf8Text(const QByteArray &bytes, QStringView text, const Lines &
             break;
         }
     }
-    if (first < 0)
+    if (first < 0 || !mayBeUtf8(bytes, first))
         return {};
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString decoded = decoder.decode(bytes);
