@@ -32,8 +32,8 @@ public:
         QString section;
         for (QLatin1String marker : {PersonalityFile::kMatchWordsMarker, PersonalityFile::kWontSayMarker}) {
             const qsizetype before = text.size();
-            const qsizetype start = text.indexOf(marker + QStringLiteral("\r\n"));
-            if (PersonalityFile::takeOutSection(text, section, marker))
+            qsizetype start = 0;
+            if (PersonalityFile::takeOutSection(text, section, marker, &start))
                 m_cuts.append({start, before - text.size()});
         }
     }
@@ -120,11 +120,10 @@ QList<Finding> checkMemory(const QByteArray &bytes)
     } else if (!saveCheck.ok()) {
         findings << Finding{0, QStringLiteral("Save Personality would refuse the texts of this file")};
     } else {
+        QString plain = PersonalityFile::memoryContent(texts.memory, texts.matchWords, texts.wontSay);
+        plain += QStringLiteral("\r\n");
         findings +=
-            comesBackChanged(file, PersonalityFile::memoryFileText(texts),
-                             PersonalityFile::memoryContent(texts.memory, texts.matchWords, texts.wontSay) +
-                                 QStringLiteral("\r\n"),
-                             lines, LineBreakStep::Fold);
+            comesBackChanged(file, PersonalityFile::memoryFileText(texts), plain, lines, LineBreakStep::Fold);
     }
     return FileCheck::inLineOrder(findings);
 }

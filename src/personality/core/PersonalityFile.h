@@ -37,8 +37,9 @@ QString memoryContent(QStringView memory, QStringView matchWords, QStringView wo
 // Takes the section that starts with the line `marker` out of memory into
 // section: its lines up to the next empty line (or to the end of the text),
 // the marker line with them. Returns false, changing nothing, when no line
-// consists of the marker followed by CR LF.
-bool takeOutSection(QString &memory, QString &section, QLatin1String marker);
+// consists of the marker followed by CR LF. at, when given, receives where the
+// marker line stood.
+bool takeOutSection(QString &memory, QString &section, QLatin1String marker, qsizetype *at = nullptr);
 
 // The four texts of a personality, as the editor holds them.
 struct Texts
@@ -137,7 +138,7 @@ struct MemoryCheck
     QString message;         // empty when the memory text can be saved
     bool ok() const { return message.isEmpty(); }
 };
-MemoryCheck checkMemory(const QString &memory);
+MemoryCheck checkMemory(QStringView memory);
 
 // The two files' stored text as Save Personality writes it, each without the
 // final CR LF that the file writer adds.
