@@ -135,16 +135,22 @@ QList<Finding> checkQandA(const QByteArray &bytes)
     const FileCheck::Lines lines(text);
     QList<Finding> findings = FileCheck::codePage(bytes, text, lines);
     findings += FileCheck::loneCarriageReturns(text, lines);
-    PersonalityFile::Texts texts;
-    texts.qandA = PersonalityFile::qandAText(text);
-    findings += comesBackChanged(file, PersonalityFile::qandAFileText(texts),
-                                 texts.qandA + QStringLiteral("\r\n"), lines, LineBreakStep::None);
+    // The text a load gives is the file without its final CR LF (qandAText()),
+    // so the file's own text stands for it here instead of two copies of it.
+    const QString crLf = QStringLiteral("\r\n");
+    const bool endsInCrLf = text.endsWith(crLf);
+    const QStringView qandA = endsInCrLf ? QStringView(text).chopped(2) : QStringView(text);
+    QString stored = PersonalityFile::storedQandA(qandA);
+    stored += crLf;
+    findings += comesBackChanged(file, stored, endsInCrLf ? text : text + crLf, lines, LineBreakStep::None);
 
     // The editor writes an entry as one line: "#", the question, "&", the
     // answer, "%".
     FileCheck::OfAKind noAnswers, unclosed, noQuestions;
+    // The lines are ended as Lines ends them, so the walk counts them itself.
+    qsizetype lineNumber = 1;
     qsizetype start = 0;
-    while (start <= text.size()) {
+    for (;; ++lineNumber) {
         qsizetype end = start;
         while (end < text.size() && text.at(end) != QLatin1Char('\r') && text.at(end) != QLatin1Char('\n'))
             ++end;
@@ -156,7 +162,7 @@ QList<Finding> checkQandA(const QByteArray &bytes)
             const QStringView answer =
                 amp < 0 ? QStringView() : line.mid(amp + 1, (percent < 0 ? line.size() : percent) - amp - 1);
             QString problem;
-            const qsizetype line = lines.lineOf(start);
+            const qsizetype line = lineNumber;
             if (answer.isEmpty()) {
                 if (noAnswers.take(line))
                     problem = QStringLiteral("the question %1 has no answer").arg(quoted(question));
