@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 namespace PersonalityCheck {
@@ -70,15 +71,25 @@ qsizetype firstDifference(QStringView a, QStringView b)
 // The finding when neither writer (the stored form of Save Personality, the
 // plain one of the exports) gives the file back as it is, at the line where
 // the file and the closer of the two part.
-QList<Finding> comesBackChanged(const QString &file, const QString &stored, const QString &plain,
-                                const FileCheck::Lines &lines, LineBreakStep step)
+// plain gives the plain form, made only when the stored one differs: each is
+// a copy of the whole text.
+QList<Finding> comesBackChanged(const QString &file, const QString &stored,
+                                const std::function<QString()> &plain, const FileCheck::Lines &lines,
+                                LineBreakStep step)
 {
     const qsizetype fromStored = firstDifference(file, stored);
-    const qsizetype fromPlain = firstDifference(file, plain);
-    if (fromStored < 0 || fromPlain < 0)
+    if (fromStored < 0)
+        return {};
+    const qsizetype fromPlain = firstDifference(file, plain());
+    if (fromPlain < 0)
         return {};
     const qsizetype at = std::max(fromStored, fromPlain);
-    const qsizetype inDecoded = SubstitutionTable::decode(QStringView(file).left(at), step).size();
+    // The length of the decoded text in front of at, without decoding it: the
+    // decoding turns each line-break character into two.
+    const QStringView before = QStringView(file).left(at);
+    const qsizetype inDecoded =
+        before.size() +
+        (step == LineBreakStep::Fold ? before.count(QChar(SubstitutionTable::kLineBreak)) : 0);
     return {
         Finding{lines.lineOf(inDecoded), QStringLiteral("a load and a save would not give this file back as "
                                                         "it is: it changes from this line on")}};
@@ -110,18 +121,22 @@ QList<Finding> checkMemory(const QByteArray &bytes)
     // What Save Personality would refuse, by the editor's own check.
     const PersonalityFile::Texts texts{memory.text(), memory.split().matchWords, memory.split().wontSay,
                                        QString()};
-    const PersonalityFile::SaveCheck saveCheck = PersonalityFile::checkSave(texts, QString(), QString());
+    // Save Personality's own check, which loads what it would write, is
+    // needed only when the memory text holds no marker.
     const PersonalityFile::MemoryCheck check = PersonalityFile::checkMemory(memory.text());
     if (!check.ok()) {
         findings << Finding{lines.lineOf(memory.inFile(check.position)),
                             QStringLiteral("the memory text holds \"%1\": after a save, the next load takes "
                                            "it for the start of that section")
                                 .arg(check.marker)};
-    } else if (!saveCheck.ok()) {
+    } else if (!PersonalityFile::checkSave(texts, QString(), QString()).ok()) {
         findings << Finding{0, QStringLiteral("Save Personality would refuse the texts of this file")};
     } else {
-        QString plain = PersonalityFile::memoryContent(texts.memory, texts.matchWords, texts.wontSay);
-        plain += QStringLiteral("\r\n");
+        const auto plain = [&texts] {
+            QString text = PersonalityFile::memoryContent(texts.memory, texts.matchWords, texts.wontSay);
+            text += QStringLiteral("\r\n");
+            return text;
+        };
         findings +=
             comesBackChanged(file, PersonalityFile::memoryFileText(texts), plain, lines, LineBreakStep::Fold);
     }
@@ -142,7 +157,8 @@ QList<Finding> checkQandA(const QByteArray &bytes)
     const QStringView qandA = endsInCrLf ? QStringView(text).chopped(2) : QStringView(text);
     QString stored = PersonalityFile::storedQandA(qandA);
     stored += crLf;
-    findings += comesBackChanged(file, stored, endsInCrLf ? text : text + crLf, lines, LineBreakStep::None);
+    findings += comesBackChanged(
+        file, stored, [&] { return endsInCrLf ? text : text + crLf; }, lines, LineBreakStep::None);
 
     // The editor writes an entry as one line: "#", the question, "&", the
     // answer, "%".
