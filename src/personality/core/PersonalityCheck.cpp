@@ -9,7 +9,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <functional>
 #include <utility>
 
 namespace PersonalityCheck {
@@ -57,31 +56,35 @@ private:
     QList<std::pair<qsizetype, qsizetype>> m_cuts; // where each section was cut out, and its length
 };
 
-// Where a and b first differ, or -1 when they are equal.
-qsizetype firstDifference(QStringView a, QStringView b)
+// Where a and the pieces of b, taken as one text, first differ, or -1 when
+// they are equal.
+qsizetype firstDifference(QStringView a, std::initializer_list<QStringView> b)
 {
-    const qsizetype common = std::min(a.size(), b.size());
-    for (qsizetype i = 0; i < common; ++i) {
-        if (a.at(i) != b.at(i))
-            return i;
+    qsizetype offset = 0;
+    for (QStringView piece : b) {
+        const qsizetype common = std::min(piece.size(), a.size() - offset);
+        for (qsizetype i = 0; i < common; ++i) {
+            if (a.at(offset + i) != piece.at(i))
+                return offset + i;
+        }
+        if (common < piece.size())
+            return offset + common;
+        offset += piece.size();
     }
-    return a.size() == b.size() ? -1 : common;
+    return offset == a.size() ? -1 : offset;
 }
 
 // The finding when neither writer (the stored form of Save Personality, the
-// plain one of the exports) gives the file back as it is, at the line where
-// the file and the closer of the two part.
-// plain gives the plain form, made only when the stored one differs: each is
-// a copy of the whole text.
+// plain one of the exports, given in pieces so that it need not be joined)
+// gives the file back as it is, at the line where the file and the closer of
+// the two part.
 QList<Finding> comesBackChanged(const QString &file, const QString &stored,
-                                const std::function<QString()> &plain, const FileCheck::Lines &lines,
+                                std::initializer_list<QStringView> plain, const FileCheck::Lines &lines,
                                 LineBreakStep step)
 {
-    const qsizetype fromStored = firstDifference(file, stored);
-    if (fromStored < 0)
-        return {};
-    const qsizetype fromPlain = firstDifference(file, plain());
-    if (fromPlain < 0)
+    const qsizetype fromStored = firstDifference(file, {stored});
+    const qsizetype fromPlain = firstDifference(file, plain);
+    if (fromStored < 0 || fromPlain < 0)
         return {};
     const qsizetype at = std::max(fromStored, fromPlain);
     // The length of the decoded text in front of at, without decoding it: the
@@ -132,13 +135,11 @@ QList<Finding> checkMemory(const QByteArray &bytes)
     } else if (!PersonalityFile::checkSave(texts, QString(), QString()).ok()) {
         findings << Finding{0, QStringLiteral("Save Personality would refuse the texts of this file")};
     } else {
-        const auto plain = [&texts] {
-            QString text = PersonalityFile::memoryContent(texts.memory, texts.matchWords, texts.wontSay);
-            text += QStringLiteral("\r\n");
-            return text;
-        };
-        findings +=
-            comesBackChanged(file, PersonalityFile::memoryFileText(texts), plain, lines, LineBreakStep::Fold);
+        const auto plain =
+            PersonalityFile::memoryContentPieces(texts.memory, texts.matchWords, texts.wontSay);
+        findings += comesBackChanged(file, PersonalityFile::memoryFileText(texts),
+                                     {plain[0], plain[1], plain[2], plain[3], plain[4], plain[5], u"\r\n"},
+                                     lines, LineBreakStep::Fold);
     }
     return FileCheck::inLineOrder(findings);
 }
@@ -157,8 +158,8 @@ QList<Finding> checkQandA(const QByteArray &bytes)
     const QStringView qandA = endsInCrLf ? QStringView(text).chopped(2) : QStringView(text);
     QString stored = PersonalityFile::storedQandA(qandA);
     stored += crLf;
-    findings += comesBackChanged(
-        file, stored, [&] { return endsInCrLf ? text : text + crLf; }, lines, LineBreakStep::None);
+    findings += comesBackChanged(file, stored, {text, endsInCrLf ? QStringView() : QStringView(crLf)}, lines,
+                                 LineBreakStep::None);
 
     // The editor writes an entry as one line: "#", the question, "&", the
     // answer, "%".

@@ -128,10 +128,15 @@ QString memoryContent(QStringView memory, QStringView matchWords, QStringView wo
 {
     QString content;
     content.reserve(memory.size() + matchWords.size() + wontSay.size() + 40);
-    for (QStringView piece : std::initializer_list<QStringView>{memory, kBeforeMatchWords, matchWords,
-                                                                kBeforeWontSay, wontSay, kEmptyLine})
+    for (QStringView piece : memoryContentPieces(memory, matchWords, wontSay))
         content += piece;
     return content;
+}
+
+std::array<QStringView, 6> memoryContentPieces(QStringView memory, QStringView matchWords,
+                                               QStringView wontSay)
+{
+    return {memory, kBeforeMatchWords, matchWords, kBeforeWontSay, wontSay, kEmptyLine};
 }
 
 bool takeOutSection(QString &memory, QString &section, QLatin1String marker, qsizetype *at)

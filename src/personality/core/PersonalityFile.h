@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 // The two files of a personality in the program folder: the memory file
 // (name + ".mem": statements, then the "* MatchWords:" and "* WontSay:"
 // sections) and the question/answer file (name + ".qas"), both stored through
@@ -33,6 +35,10 @@ QString listEntry(const QString &fileName);
 // The decoded memory file: memory, the two sections, each part followed by an
 // empty line. Save Personality As... writes exactly this.
 QString memoryContent(QStringView memory, QStringView matchWords, QStringView wontSay);
+// The pieces memoryContent() joins, in their order, for a comparison with a
+// file that need not join them.
+std::array<QStringView, 6> memoryContentPieces(QStringView memory, QStringView matchWords,
+                                               QStringView wontSay);
 
 // Takes the section that starts with the line `marker` out of memory into
 // section: its lines up to the next empty line (or to the end of the text),
