@@ -151,6 +151,36 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>ChatCheck</name>
+    <message>
+        <source>the question &quot;%1&quot; never answers: line %2 asks it in the same words first</source>
+        <translation>die Frage &quot;%1&quot; wird nie beantwortet: Zeile %2 stellt sie zuerst mit denselben Wörtern</translation>
+    </message>
+</context>
+<context>
+    <name>ChatEngine</name>
+    <message>
+        <source>no words</source>
+        <translation>keine Wörter</translation>
+    </message>
+    <message>
+        <source>only stop words: %1</source>
+        <translation>nur Füllwörter: %1</translation>
+    </message>
+    <message>
+        <source>no shared word: %1 is in no question, statement or fact</source>
+        <translation>kein gemeinsames Wort: %1 steht in keiner Frage, keiner Aussage und keinem Fakt</translation>
+    </message>
+    <message>
+        <source>no shared word: %1 are in no question, statement or fact</source>
+        <translation>kein gemeinsames Wort: %1 stehen in keiner Frage, keiner Aussage und keinem Fakt</translation>
+    </message>
+    <message>
+        <source>no question holds half of its weighted words in the line (%1: %2%)</source>
+        <translation>keine Frage hat die Hälfte ihrer gewichteten Wörter in der Zeile (%1: %2 %)</translation>
+    </message>
+</context>
+<context>
     <name>ChatFace</name>
     <message>
         <source>The companion&apos;s face</source>
@@ -174,6 +204,71 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>the personality &quot;%1&quot; cannot be read: %2</source>
         <translation>die Persönlichkeit „%1“ ist nicht lesbar: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChatSource</name>
+    <message>
+        <source>Q/A line %1 — %2</source>
+        <translation>F/A-Zeile %1 — %2</translation>
+    </message>
+    <message>
+        <source>memory, line %1</source>
+        <translation>Gedächtnis, Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1, fact %2 (line %3)</source>
+        <translation>%1, Fakt %2 (Zeile %3)</translation>
+    </message>
+</context>
+<context>
+    <name>ChatTestFile</name>
+    <message>
+        <source>no &quot;&lt;&quot; line says what the reply must be</source>
+        <translation>keine &quot;&lt;&quot;-Zeile sagt, wie die Antwort lauten muss</translation>
+    </message>
+    <message>
+        <source>a &quot;&lt;&quot; line before the first &quot;&gt;&quot; line</source>
+        <translation>eine &quot;&lt;&quot;-Zeile vor der ersten &quot;&gt;&quot;-Zeile</translation>
+    </message>
+    <message>
+        <source>header lines come before the first &quot;&gt;&quot; line</source>
+        <translation>Kopfzeilen stehen vor der ersten &quot;&gt;&quot;-Zeile</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names nothing</source>
+        <translation>&quot;%1&quot; nennt nichts</translation>
+    </message>
+    <message>
+        <source>a second &quot;personality:&quot; line</source>
+        <translation>eine zweite &quot;personality:&quot;-Zeile</translation>
+    </message>
+    <message>
+        <source>not a &quot;&gt;&quot;, &quot;&lt;&quot;, &quot;#&quot;, &quot;personality:&quot; or &quot;knowledge:&quot; line: &quot;%1&quot;</source>
+        <translation>keine &quot;&gt;&quot;-, &quot;&lt;&quot;-, &quot;#&quot;-, &quot;personality:&quot;- oder &quot;knowledge:&quot;-Zeile: &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>ChatVerify</name>
+    <message>
+        <source>expected %1, got &quot;%2&quot; (from %3)</source>
+        <translation>erwartet %1, erhalten &quot;%2&quot; (aus %3)</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>%1 passed, %2 failed</source>
+        <translation>%1 bestanden, %2 nicht bestanden</translation>
+    </message>
+    <message>
+        <source>not reached: %1</source>
+        <translation>nicht erreicht: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 questions reached</source>
+        <translation>%1 von %2 Fragen erreicht</translation>
     </message>
 </context>
 <context>
@@ -239,6 +334,33 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Save your changes?</source>
         <translation>Änderungen speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>FileCheck</name>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>„%1“ ist nicht lesbar: %2</translation>
+    </message>
+    <message>
+        <source>%L1 more lines from this one on have the finding of line %2, which is not listed again</source>
+        <translation>%L1 weitere Zeilen ab dieser haben den Befund von Zeile %2, der nicht noch einmal aufgeführt wird</translation>
+    </message>
+    <message>
+        <source>the byte %1 is no character of Windows-1252</source>
+        <translation>das Byte %1 ist kein Zeichen von Windows-1252</translation>
+    </message>
+    <message>
+        <source>the file is UTF-8 text: read as Windows-1252, &quot;%1&quot; becomes &quot;%2&quot;</source>
+        <translation>die Datei ist UTF-8-Text: als Windows-1252 gelesen wird &quot;%1&quot; zu &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>the line ends in a CR without LF, which comes back as CR LF</source>
+        <translation>die Zeile endet auf ein CR ohne LF, das als CR LF zurückkommt</translation>
     </message>
 </context>
 <context>
@@ -818,6 +940,33 @@ Try &apos;%1 --help&apos; for more information.
         <source>&quot;%1&quot; is no folder to search.</source>
         <translation>„%1“ ist kein Ordner, der sich durchsuchen lässt.</translation>
     </message>
+    <message>
+        <source>found %1: %2
+</source>
+        <translation>gefunden %1: %2
+</translation>
+    </message>
+    <message>
+        <source>not found %1
+</source>
+        <translation>nicht gefunden %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>KnowledgeCheck</name>
+    <message>
+        <source>the line ends in an LF without CR: the companion reads lines ended by CR LF</source>
+        <translation>die Zeile endet auf ein LF ohne CR: die Begleiterin liest Zeilen, die auf CR LF enden</translation>
+    </message>
+    <message>
+        <source>the line holds a NUL byte, where many programs take the text to end</source>
+        <translation>die Zeile enthält ein NUL-Byte, an dem für viele Programme der Text endet</translation>
+    </message>
+    <message>
+        <source>the file does not end in CR LF: a save adds one</source>
+        <translation>die Datei endet nicht auf CR LF: Speichern fügt es an</translation>
+    </message>
 </context>
 <context>
     <name>LocationCheck</name>
@@ -836,6 +985,26 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>the entry of location %1 has no comma after its text, which saving adds</source>
         <translation>der Eintrag für Ort %1 hat kein Komma nach seinem Text; Speichern ergänzt es</translation>
+    </message>
+    <message>
+        <source>there is no entry of location %1 (&quot;%2&quot;), so it is empty</source>
+        <translation>es gibt keinen Eintrag für Ort %1 (&quot;%2&quot;), daher ist er leer</translation>
+    </message>
+    <message>
+        <source>location %1 names a picture of %L2 characters, which no file can have (&quot;%3...&quot;)</source>
+        <translation>Ort %1 nennt ein Bild mit %L2 Zeichen, die keine Datei haben kann (&quot;%3...&quot;)</translation>
+    </message>
+    <message>
+        <source>location %1 names no picture</source>
+        <translation>Ort %1 nennt kein Bild</translation>
+    </message>
+    <message>
+        <source>the picture &quot;%1&quot; of location %2 is missing from Locations</source>
+        <translation>das Bild &quot;%1&quot; von Ort %2 fehlt in Locations</translation>
+    </message>
+    <message>
+        <source>the picture &quot;%1&quot; of location %2 in Locations cannot be read</source>
+        <translation>das Bild &quot;%1&quot; von Ort %2 in Locations ist nicht lesbar</translation>
     </message>
 </context>
 <context>
@@ -1154,6 +1323,37 @@ Das Bild von Ort %1 bleibt unverändert.</translation>
     </message>
 </context>
 <context>
+    <name>PersonalityCheck</name>
+    <message>
+        <source>a load and a save would not give this file back as it is: it changes from this line on</source>
+        <translation>Laden und Speichern gäben diese Datei nicht unverändert zurück: sie ändert sich ab dieser Zeile</translation>
+    </message>
+    <message>
+        <source>the memory text holds &quot;%1&quot;: after a save, the next load takes it for the start of that section</source>
+        <translation>der Gedächtnistext enthält &quot;%1&quot;: nach dem Speichern hält das nächste Laden dies für den Beginn dieses Abschnitts</translation>
+    </message>
+    <message>
+        <source>Save Personality would refuse the texts of this file</source>
+        <translation>&quot;Persönlichkeit speichern&quot; würde die Texte dieser Datei ablehnen</translation>
+    </message>
+    <message>
+        <source>the question %1 has no answer</source>
+        <translation>die Frage %1 hat keine Antwort</translation>
+    </message>
+    <message>
+        <source>the answer to %1 has no closing &quot;%&quot;</source>
+        <translation>der Antwort auf %1 fehlt das schließende &quot;%&quot;</translation>
+    </message>
+    <message>
+        <source>the answer %1 has no question</source>
+        <translation>die Antwort %1 hat keine Frage</translation>
+    </message>
+    <message>
+        <source>the question/answer file &quot;%1&quot; is missing, so the personality does not load</source>
+        <translation>die Frage/Antwort-Datei &quot;%1&quot; fehlt, daher lädt die Persönlichkeit nicht</translation>
+    </message>
+</context>
+<context>
     <name>PersonalityDocument</name>
     <message>
         <source>The Personality&apos;s .qas file is missing! Unable to load Personality. Sorry!</source>
@@ -1222,6 +1422,10 @@ Beide Dateien der Persönlichkeit sind unverändert.</translation>
     <message>
         <source>Cannot load the picture &quot;%1&quot;: %2</source>
         <translation>Das Bild „%1“ kann nicht geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds a %2 picture, not the %3 picture its name says</source>
+        <translation>„%1“ enthält ein %2-Bild, nicht das %3-Bild, das sein Name angibt</translation>
     </message>
 </context>
 <context>
@@ -1499,6 +1703,147 @@ Trotzdem speichern?</translation>
     </message>
 </context>
 <context>
+    <name>SceneCheck</name>
+    <message>
+        <source>Zumi mouth</source>
+        <translation>Zumi-Mund</translation>
+    </message>
+    <message>
+        <source>Zumi blink</source>
+        <translation>Zumi-Lid</translation>
+    </message>
+    <message>
+        <source>user mouth</source>
+        <translation>User-Mund</translation>
+    </message>
+    <message>
+        <source>user blink</source>
+        <translation>User-Lid</translation>
+    </message>
+    <message>
+        <source>miscellaneous part</source>
+        <translation>Extrateil</translation>
+    </message>
+    <message>
+        <source>%1 is no entry, and saving drops it</source>
+        <translation>%1 ist kein Eintrag, und Speichern lässt es weg</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read from line %2, not from this entry, and saving drops this one</source>
+        <translation>&quot;%1&quot; wird aus Zeile %2 gelesen, nicht aus diesem Eintrag, und Speichern lässt diesen weg</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not read without &quot;%2&quot;, and saving drops it</source>
+        <translation>&quot;%1&quot; wird ohne &quot;%2&quot; nicht gelesen, und Speichern lässt es weg</translation>
+    </message>
+    <message>
+        <source>no &quot;;&quot; ends the value of &quot;%1&quot; on its line</source>
+        <translation>kein &quot;;&quot; beendet den Wert von &quot;%1&quot; in seiner Zeile</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; ends at the first &quot;;&quot;, so %2 after it is not read</source>
+        <translation>der Wert von &quot;%1&quot; endet am ersten &quot;;&quot;, daher wird %2 danach nicht gelesen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no picture</source>
+        <translation>&quot;%1&quot; nennt kein Bild</translation>
+    </message>
+    <message>
+        <source>the picture %1 is missing from Images</source>
+        <translation>das Bild %1 fehlt in Images</translation>
+    </message>
+    <message>
+        <source>warning: the picture %1 lies outside Images: the scene works only beside that folder</source>
+        <translation>Warnung: das Bild %1 liegt außerhalb von Images: die Szene funktioniert nur neben diesem Ordner</translation>
+    </message>
+    <message>
+        <source>the picture %1 in Images cannot be loaded: %2</source>
+        <translation>das Bild %1 in Images kann nicht geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <source>the %1 lies wholly outside the 700 x 500 canvas</source>
+        <translation>der Teil %1 liegt ganz außerhalb der Fläche von 700 x 500</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <comment>the canvas&apos;s left edge</comment>
+        <translation>linken</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <comment>the canvas&apos;s top edge</comment>
+        <translation>oberen</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <comment>the canvas&apos;s right edge</comment>
+        <translation>rechten</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <comment>the canvas&apos;s bottom edge</comment>
+        <translation>unteren</translation>
+    </message>
+    <message>
+        <source>the %1 reaches past the canvas&apos;s %2 edge</source>
+        <translation>der Teil %1 ragt über den %2 Rand der Fläche hinaus</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last two of a list of edges</comment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between edges of a list</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>the %1 reaches past the canvas&apos;s %2 edges</source>
+        <translation>der Teil %1 ragt über den %2 Rand der Fläche hinaus</translation>
+    </message>
+    <message>
+        <source>there is no &quot;BG=&quot; entry, so Frameloft keeps the background it shows</source>
+        <translation>es gibt keinen Eintrag &quot;BG=&quot;, daher behält Frameloft den Hintergrund, den es zeigt</translation>
+    </message>
+    <message>
+        <source>there is no &quot;ZM=&quot; entry, so Frameloft keeps the Zumi mouth it shows</source>
+        <translation>es gibt keinen Eintrag &quot;ZM=&quot;, daher behält Frameloft den Zumi-Mund, den es zeigt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands without &quot;%2&quot;, so the %3 stays off</source>
+        <translation>&quot;%1&quot; steht ohne &quot;%2&quot;, daher bleibt der Teil %3 aus</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no &quot;%2&quot; entry, which saving adds</source>
+        <translation>&quot;%1&quot; hat keinen Eintrag &quot;%2&quot;, den Speichern hinzufügt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing, so it reads as 0</source>
+        <translation>&quot;%1&quot; fehlt und wird daher als 0 gelesen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2, which is no number and reads as 0</source>
+        <translation>&quot;%1&quot; enthält %2, das keine Zahl ist und als 0 gelesen wird</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2, which is read and saved as &quot;%3&quot;</source>
+        <translation>&quot;%1&quot; enthält %2, das als &quot;%3&quot; gelesen und gespeichert wird</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing: its box stays empty, and saving writes its default</source>
+        <translation>&quot;%1&quot; fehlt: sein Feld bleibt leer, und Speichern schreibt den Standardwert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2, which is no whole number</source>
+        <translation>&quot;%1&quot; enthält %2, das keine ganze Zahl ist</translation>
+    </message>
+</context>
+<context>
     <name>ScenePictureSource</name>
     <message>
         <source>No picture can have the name &quot;%1...&quot;: it is %L2 characters long.</source>
@@ -1745,6 +2090,17 @@ Trotzdem speichern?</translation>
     </message>
 </context>
 <context>
+    <name>SpellingCheck</name>
+    <message>
+        <source>&quot;%1&quot; is not in the dictionary</source>
+        <translation>&quot;%1&quot; steht nicht im Wörterbuch</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the dictionary (suggestions: %2)</source>
+        <translation>&quot;%1&quot; steht nicht im Wörterbuch (Vorschläge: %2)</translation>
+    </message>
+</context>
+<context>
     <name>SpellingMenu</name>
     <message>
         <source>Spelling</source>
@@ -1963,6 +2319,10 @@ Prüfen Sie, ob er im selben Ordner wie Mindloom installiert ist.</translation>
     <message>
         <source>Saved %1.</source>
         <translation>%1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>(no answer)</source>
+        <translation>(keine Antwort)</translation>
     </message>
 </context>
 <context>

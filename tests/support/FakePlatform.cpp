@@ -44,7 +44,7 @@ PictureResult FakePlatform::loadPicture(const QString &path)
 
 void FakePlatform::showMessage(QWidget *, const QString &text, const QString &title, MessageIcon icon)
 {
-    messages.append({text, title, icon});
+    messages.append({text, title, icon, QString()});
     if (whileMessageShown)
         whileMessageShown(messages.constLast());
 }
@@ -86,6 +86,9 @@ FakePlatform::~FakePlatform() = default;
 SpellChecker &FakePlatform::spellChecker()
 {
     if (!m_spellChecker)
-        m_spellChecker = std::make_unique<SpellChecker>(spelling);
+        m_spellChecker = std::make_unique<SpellChecker>(
+            spelling, SpellChecker::Choices{
+                          [this](const QString &name) { return choice(name); },
+                          [this](const QString &name, const QString &value) { setChoice(name, value); }});
     return *m_spellChecker;
 }

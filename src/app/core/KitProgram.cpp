@@ -34,6 +34,11 @@ QString dataFolder()
            QStringLiteral("/Mindloom");
 }
 
+QString choicesFile()
+{
+    return dataFolder() + QStringLiteral("/Choices.txt");
+}
+
 QString desktopId(KitProgram program)
 {
     return QStringLiteral(MINDLOOM_ID_PREFIX) + QLatin1Char('.') + programName(program).toLower();

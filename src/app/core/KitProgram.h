@@ -24,6 +24,10 @@ QString applicationName(KitProgram program);
 // Works before an application object exists.
 QString dataFolder();
 
+// The file in the data folder that keeps the user's small choices of both
+// programs (ChoicesFile).
+QString choicesFile();
+
 // The reverse-domain id of a program, in lower case: its desktop entry,
 // metadata and icon are installed under this name.
 QString desktopId(KitProgram program);

@@ -3,6 +3,7 @@
 
 #include "ChatCheck.h"
 #include "ChatVerify.h"
+#include "ChoicesFile.h"
 #include "FileCheck.h"
 #include "KnowledgeCheck.h"
 #include "LocationCheck.h"
@@ -54,7 +55,10 @@ Result run(KitProgram program, const AppCommandLine::Request &request, const QSt
     switch (request.task) {
     case Task::Check:
         if (request.spelling) {
-            SpellChecker spelling(SpellingPlaces::standard());
+            // The editors' choices are read, never written, from here.
+            ChoicesFile choices(KitInfo::choicesFile());
+            SpellChecker spelling(SpellingPlaces::standard(),
+                                  {[&choices](const QString &name) { return choices.value(name); }, {}});
             // Asked for on the command line, whatever the editors' choice;
             // the choice stays as it is.
             spelling.setEnabled(true, SpellChecker::Keep::ForThisRun);
@@ -150,10 +154,10 @@ Result findPictures(const QString &searchFolder, const QString &scene, const QSt
 
     Result result;
     for (const PictureSearch::Found &found : search.found)
-        result.output +=
-            QStringLiteral("found %1: %2\n").arg(found.name, QDir::toNativeSeparators(found.path));
+        result.output += QCoreApplication::translate("KitTasks", "found %1: %2\n")
+                             .arg(found.name, QDir::toNativeSeparators(found.path));
     for (const QString &name : search.missing)
-        result.output += QStringLiteral("not found %1\n").arg(name);
+        result.output += QCoreApplication::translate("KitTasks", "not found %1\n").arg(name);
     for (const QString &error : errors)
         result.errors += KitInfo::programName(program) + QStringLiteral(": ") + error + QLatin1Char('\n');
     const bool complete = PictureSearch::missingPictures(read.text, images).isEmpty();

@@ -47,7 +47,7 @@ int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow
     if (prepared.folder.isEmpty())
         return commandLine.finish();
 
-    QtPlatform platform(prepared.folder, KitInfo::dataFolder() + QStringLiteral("/Choices.txt"));
+    QtPlatform platform(prepared.folder, KitInfo::choicesFile());
     SessionEnd::follow(app);
     // Lives until every window is gone, so the last recovery writes finish.
     RecoverySession recovery(RecoverySession::defaultFolder(), KitInfo::programName(program));

@@ -7,6 +7,7 @@
 #include "QandAEntries.h"
 #include "SubstitutionTable.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace ChatCheck {
@@ -26,11 +27,12 @@ QList<FileCheck::Finding> shadowedQuestions(const QString &qandA)
             first.insert(key, entry.line);
             continue;
         }
-        findings << FileCheck::Finding{entry.line,
-                                       QStringLiteral("the question \"%1\" never answers: line %2 asks it "
-                                                      "in the same words first")
-                                           .arg(ChatText::oneLine(entry.question))
-                                           .arg(*it)};
+        findings << FileCheck::Finding{
+            entry.line,
+            QCoreApplication::translate("ChatCheck", "the question \"%1\" never answers: line %2 asks it "
+                                                     "in the same words first")
+                // One call: a question may hold "%2" itself.
+                .arg(ChatText::oneLine(entry.question), QString::number(*it))};
     }
     return findings;
 }

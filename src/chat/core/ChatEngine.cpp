@@ -7,6 +7,8 @@
 #include "PhraseModule.h"
 #include "QandAEntries.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -213,18 +215,22 @@ ChatReply ChatEngine::reply(const QString &line) const
 QString ChatEngine::nothingReason(const QStringList &words, const QList<ChatReply::Candidate> &near) const
 {
     if (words.isEmpty())
-        return QStringLiteral("no words");
+        return QCoreApplication::translate("ChatEngine", "no words");
     QStringList content;
     for (const QString &word : words) {
         if (!ChatRules::isStopWord(word) && !content.contains(word))
             content << word;
     }
     if (content.isEmpty())
-        return QStringLiteral("only stop words: %1").arg(quotedList(words));
+        return QCoreApplication::translate("ChatEngine", "only stop words: %1").arg(quotedList(words));
     if (near.isEmpty())
-        return QStringLiteral("no shared word: %1 %2 in no question, statement or fact")
-            .arg(quotedList(content), content.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"));
-    return QStringLiteral("no question holds half of its weighted words in the line (%1: %2%)")
-        .arg(near.first().source.describe())
-        .arg(qRound(near.first().score * 100));
+        return (content.size() == 1
+                    ? QCoreApplication::translate("ChatEngine",
+                                                  "no shared word: %1 is in no question, statement or fact")
+                    : QCoreApplication::translate("ChatEngine",
+                                                  "no shared word: %1 are in no question, statement or fact"))
+            .arg(quotedList(content));
+    return QCoreApplication::translate("ChatEngine",
+                                       "no question holds half of its weighted words in the line (%1: %2%)")
+        .arg(near.first().source.describe(), QString::number(qRound(near.first().score * 100)));
 }

@@ -5,12 +5,19 @@
 #include "SourceText.h"
 #include "TextFile.h"
 
+#include <QCoreApplication>
+
 namespace ChatTestFile {
 namespace {
 
 const QLatin1String kPersonality("personality:");
 const QLatin1String kKnowledge("knowledge:");
 const QLatin1String kLineEnd("\r\n");
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ChatTestFile", text);
+}
 
 // The rest of a "> " or "< " line: one space after the mark is the mark's.
 QString afterMark(QStringView line)
@@ -39,7 +46,7 @@ ReadResult parse(const QString &text, const QString &name)
     ReadResult result;
     ChatTest &test = result.test;
     const auto fail = [&](qsizetype line, const QString &why) {
-        result.error = QStringLiteral("%1:%2: %3").arg(name).arg(line).arg(why);
+        result.error = QStringLiteral("%1:%2: %3").arg(name, QString::number(line), why);
         return result;
     };
     QStringList lines = text.split(QLatin1Char('\n'));
@@ -55,14 +62,13 @@ ReadResult parse(const QString &text, const QString &name)
             continue;
         if (line.startsWith(QLatin1Char('>'))) {
             if (!test.exchanges.isEmpty() && test.exchanges.constLast().expected.isEmpty())
-                return fail(test.exchanges.constLast().line,
-                            QStringLiteral("no \"<\" line says what the reply must be"));
+                return fail(test.exchanges.constLast().line, tr("no \"<\" line says what the reply must be"));
             test.exchanges << ChatTest::Exchange{number, afterMark(line), {}};
             continue;
         }
         if (line.startsWith(QLatin1Char('<'))) {
             if (test.exchanges.isEmpty())
-                return fail(number, QStringLiteral("a \"<\" line before the first \">\" line"));
+                return fail(number, tr("a \"<\" line before the first \">\" line"));
             test.exchanges.last().expected << ChatTest::Expectation{number, afterMark(line)};
             continue;
         }
@@ -70,27 +76,26 @@ ReadResult parse(const QString &text, const QString &name)
         const bool knowledge = trimmed.startsWith(kKnowledge, Qt::CaseInsensitive);
         if (personality || knowledge) {
             if (!test.exchanges.isEmpty())
-                return fail(number, QStringLiteral("header lines come before the first \">\" line"));
+                return fail(number, tr("header lines come before the first \">\" line"));
             const QString value =
                 trimmed.mid(personality ? kPersonality.size() : kKnowledge.size()).trimmed().toString();
             if (value.isEmpty())
-                return fail(number, QStringLiteral("\"%1\" names nothing").arg(trimmed.toString()));
+                return fail(number, tr("\"%1\" names nothing").arg(trimmed.toString()));
             if (personality) {
                 if (!test.personality.isEmpty())
-                    return fail(number, QStringLiteral("a second \"personality:\" line"));
+                    return fail(number, tr("a second \"personality:\" line"));
                 test.personality = value;
             } else {
                 test.knowledge << value;
             }
             continue;
         }
-        return fail(number, QStringLiteral("not a \">\", \"<\", \"#\", \"personality:\" or \"knowledge:\" "
-                                           "line: \"%1\"")
+        return fail(number, tr("not a \">\", \"<\", \"#\", \"personality:\" or \"knowledge:\" "
+                               "line: \"%1\"")
                                 .arg(line));
     }
     if (!test.exchanges.isEmpty() && test.exchanges.constLast().expected.isEmpty())
-        return fail(test.exchanges.constLast().line,
-                    QStringLiteral("no \"<\" line says what the reply must be"));
+        return fail(test.exchanges.constLast().line, tr("no \"<\" line says what the reply must be"));
     return result;
 }
 

@@ -7,11 +7,20 @@
 #include "ChatText.h"
 #include "Wildcard.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <set>
 
 namespace ChatVerify {
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ChatVerify", text);
+}
+
+} // namespace
 
 Report run(const QString &chatFile, const QString &folder, bool coverage)
 {
@@ -45,12 +54,12 @@ Report run(const QString &chatFile, const QString &folder, bool coverage)
             continue;
         }
         ++report.failed;
-        lines << QStringLiteral("%1:%2: expected %3, got \"%4\" (from %5)")
-                     .arg(chatFile)
-                     .arg(exchange.line)
-                     .arg(patterns.join(QStringLiteral(" or ")), reply.text, reply.from());
+        lines << QStringLiteral("%1:%2: %3")
+                     .arg(chatFile, QString::number(exchange.line),
+                          tr("expected %1, got \"%2\" (from %3)")
+                              .arg(patterns.join(tr(" or ")), reply.text, reply.from()));
     }
-    lines << QStringLiteral("%1 passed, %2 failed").arg(report.passed).arg(report.failed);
+    lines << tr("%1 passed, %2 failed").arg(report.passed).arg(report.failed);
     if (coverage) {
         const QString qas = QFileInfo(files.qandAPath).fileName();
         int answering = 0;
@@ -63,12 +72,11 @@ Report run(const QString &chatFile, const QString &folder, bool coverage)
             if (reached.count(int(e + 1)))
                 continue;
             ++unreached;
-            lines << QStringLiteral("%1:%2: not reached: %3")
-                         .arg(qas)
-                         .arg(entry.line)
-                         .arg(ChatText::oneLine(entry.question));
+            lines << QStringLiteral("%1:%2: %3")
+                         .arg(qas, QString::number(entry.line),
+                              tr("not reached: %1").arg(ChatText::oneLine(entry.question)));
         }
-        lines << QStringLiteral("%1 of %2 questions reached").arg(answering - unreached).arg(answering);
+        lines << tr("%1 of %2 questions reached").arg(answering - unreached).arg(answering);
     }
     report.output = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
     return report;

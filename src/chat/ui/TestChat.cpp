@@ -42,6 +42,13 @@ QString scoreText(ChatReply::Rule rule, double score)
     }
 }
 
+// The reply as the window shows it. A test saved from the chat expects the
+// reply's own text, which is the same in every language.
+QString shownText(const ChatReply &reply)
+{
+    return reply.answered() ? reply.text : TestChat::tr("(no answer)");
+}
+
 } // namespace
 
 QString TestChat::personalityEditorEntry()
@@ -268,7 +275,7 @@ void TestChat::say()
             problems << error;
     }
     const ChatReply &reply = m_session.say(line, qandA, memory, knowledge);
-    picFace->say(reply.text);
+    picFace->say(shownText(reply));
     addReply(m_session.exchanges().constLast(), int(m_session.exchanges().size() - 1));
     cmdKeep->setEnabled(!reply.kept.isEmpty() && m_memoryEd);
     lblStatus->setText(problems.join(QLatin1Char('\n')));
@@ -296,8 +303,8 @@ void TestChat::addReply(const ChatSession::Exchange &exchange, int index)
     const ChatReply &reply = exchange.reply;
     new QListWidgetItem(tr("You: %1").arg(exchange.said), lstChat);
     auto *answer = new QListWidgetItem(reply.rule == ChatReply::Rule::Close
-                                           ? tr("Reply (close match): %1").arg(reply.text)
-                                           : tr("Reply: %1").arg(reply.text),
+                                           ? tr("Reply (close match): %1").arg(shownText(reply))
+                                           : tr("Reply: %1").arg(shownText(reply)),
                                        lstChat);
     QFont bold = answer->font();
     bold.setBold(true);

@@ -3,7 +3,17 @@
 
 #include "Cp1252.h"
 
+#include <QCoreApplication>
+
 namespace KnowledgeCheck {
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("KnowledgeCheck", text);
+}
+
+} // namespace
 
 QList<FileCheck::Finding> check(const QByteArray &bytes)
 {
@@ -26,14 +36,14 @@ QList<FileCheck::Finding> check(const QByteArray &bytes)
         [&](qsizetype i) {
             return text.at(i) == QLatin1Char('\n') && (i == 0 || text.at(i - 1) != QLatin1Char('\r'));
         },
-        QStringLiteral("the line ends in an LF without CR: the companion reads lines ended by CR LF"));
+        tr("the line ends in an LF without CR: the companion reads lines ended by CR LF"));
     firstLineWith([&](qsizetype i) { return text.at(i).unicode() == 0; },
-                  QStringLiteral("the line holds a NUL byte, where many programs take the text to end"));
+                  tr("the line holds a NUL byte, where many programs take the text to end"));
     // Load then save gives the loaded bytes back but for the CR LF every save
     // ends the file with.
     if (!text.isEmpty() && !text.endsWith(QLatin1String("\r\n")))
         findings << FileCheck::Finding{lines.lineOf(text.size() - 1),
-                                       QStringLiteral("the file does not end in CR LF: a save adds one")};
+                                       tr("the file does not end in CR LF: a save adds one")};
     return FileCheck::inLineOrder(findings);
 }
 

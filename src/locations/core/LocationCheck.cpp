@@ -81,7 +81,7 @@ QList<Finding> check(const QByteArray &bytes, const QString &programFolder)
     for (int n = 1; n <= LocationSettings::Count; ++n) {
         const Key *entry = entries[size_t(n - 1)];
         if (!entry) {
-            findings << Finding{0, QStringLiteral("there is no entry of location %1 (\"%2\"), so it is empty")
+            findings << Finding{0, tr("there is no entry of location %1 (\"%2\"), so it is empty")
                                        .arg(n)
                                        .arg(LocationSettings::key(n))};
             continue;
@@ -89,28 +89,25 @@ QList<Finding> check(const QByteArray &bytes, const QString &programFolder)
         const qsizetype line = lines.lineOf(entry->at);
         const QStringView named = entry->file(text);
         if (named.size() > ProgramFolder::LongestPath) {
-            findings << Finding{line,
-                                QStringLiteral("location %1 names a picture of %L2 characters, which no file "
-                                               "can have (\"%3...\")")
-                                    .arg(n)
-                                    .arg(named.size())
-                                    .arg(named.left(40))};
+            findings << Finding{line, tr("location %1 names a picture of %L2 characters, which no file "
+                                         "can have (\"%3...\")")
+                                          .arg(n)
+                                          .arg(named.size())
+                                          .arg(named.left(40))};
             continue;
         }
         const QString file = named.toString();
         if (file.isEmpty()) {
-            findings << Finding{line, QStringLiteral("location %1 names no picture").arg(n)};
+            findings << Finding{line, tr("location %1 names no picture").arg(n)};
         } else if (!QFileInfo(folder + file).isFile()) {
-            findings << Finding{line, QStringLiteral("the picture \"%1\" of location %2 is missing from "
-                                                     "Locations")
-                                          .arg(file)
-                                          .arg(n)};
+            findings << Finding{line, tr("the picture \"%1\" of location %2 is missing from "
+                                         "Locations")
+                                          .arg(file, QString::number(n))};
         } else if (!PictureLoader::load(folder + file).ok()) {
             // Decoded as the window decodes it: a header that reads is not yet a picture.
-            findings << Finding{line, QStringLiteral("the picture \"%1\" of location %2 in Locations cannot "
-                                                     "be read")
-                                          .arg(file)
-                                          .arg(n)};
+            findings << Finding{line, tr("the picture \"%1\" of location %2 in Locations cannot "
+                                         "be read")
+                                          .arg(file, QString::number(n))};
         }
     }
     return FileCheck::inLineOrder(findings);

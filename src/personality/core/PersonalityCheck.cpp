@@ -5,6 +5,7 @@
 #include "PersonalityFile.h"
 #include "SubstitutionTable.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -16,6 +17,11 @@ namespace {
 
 using FileCheck::Finding;
 using SubstitutionTable::LineBreakStep;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("PersonalityCheck", text);
+}
 
 // The texts of a decoded memory file, as a load leaves them, and the way back
 // from the memory text's positions to the decoded file's.
@@ -93,9 +99,8 @@ QList<Finding> comesBackChanged(const QString &file, const QString &stored,
     const qsizetype inDecoded =
         before.size() +
         (step == LineBreakStep::Fold ? before.count(QChar(SubstitutionTable::kLineBreak)) : 0);
-    return {
-        Finding{lines.lineOf(inDecoded), QStringLiteral("a load and a save would not give this file back as "
-                                                        "it is: it changes from this line on")}};
+    return {Finding{lines.lineOf(inDecoded), tr("a load and a save would not give this file back as "
+                                                "it is: it changes from this line on")}};
 }
 
 QString quoted(QStringView text)
@@ -129,11 +134,11 @@ QList<Finding> checkMemory(const QByteArray &bytes)
     const PersonalityFile::MemoryCheck check = PersonalityFile::checkMemory(memory.text());
     if (!check.ok()) {
         findings << Finding{lines.lineOf(memory.inFile(check.position)),
-                            QStringLiteral("the memory text holds \"%1\": after a save, the next load takes "
-                                           "it for the start of that section")
+                            tr("the memory text holds \"%1\": after a save, the next load takes "
+                               "it for the start of that section")
                                 .arg(check.marker)};
     } else if (!PersonalityFile::checkSave(texts, QString(), QString()).ok()) {
-        findings << Finding{0, QStringLiteral("Save Personality would refuse the texts of this file")};
+        findings << Finding{0, tr("Save Personality would refuse the texts of this file")};
     } else {
         const auto plain =
             PersonalityFile::memoryContentPieces(texts.memory, texts.matchWords, texts.wontSay);
@@ -182,13 +187,13 @@ QList<Finding> checkQandA(const QByteArray &bytes)
             const qsizetype line = lineNumber;
             if (answer.isEmpty()) {
                 if (noAnswers.take(line))
-                    problem = QStringLiteral("the question %1 has no answer").arg(quoted(question));
+                    problem = tr("the question %1 has no answer").arg(quoted(question));
             } else if (percent < 0) {
                 if (unclosed.take(line))
-                    problem = QStringLiteral("the answer to %1 has no closing \"%\"").arg(quoted(question));
+                    problem = tr("the answer to %1 has no closing \"%\"").arg(quoted(question));
             } else if (question.isEmpty()) {
                 if (noQuestions.take(line))
-                    problem = QStringLiteral("the answer %1 has no question").arg(quoted(answer));
+                    problem = tr("the answer %1 has no question").arg(quoted(answer));
             }
             if (!problem.isEmpty())
                 findings << Finding{line, problem};
@@ -213,9 +218,11 @@ FileCheck::Result checkMemoryFile(const QString &path)
     // The load looks for the name without its last four characters, then ".qas".
     const QString qandA = path.chopped(4) + QStringLiteral(".qas");
     if (!QFileInfo(qandA).isFile())
-        result.findings.prepend(Finding{0, QStringLiteral("the question/answer file \"%1\" is missing, so "
-                                                          "the personality does not load")
-                                               .arg(QFileInfo(qandA).fileName())});
+        result.findings.prepend(
+            Finding{0, QCoreApplication::translate("PersonalityCheck",
+                                                   "the question/answer file \"%1\" is missing, so "
+                                                   "the personality does not load")
+                           .arg(QFileInfo(qandA).fileName())});
     result.findings = FileCheck::inLineOrder(result.findings);
     return result;
 }

@@ -3,6 +3,7 @@
 
 #include "Cp1252.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
@@ -11,6 +12,11 @@
 
 namespace FileCheck {
 namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("FileCheck", text);
+}
 
 bool isUndefined(QChar c)
 {
@@ -87,12 +93,10 @@ QString readBytes(const QString &path, QByteArray *bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Cannot open \"%1\": %2")
-            .arg(QDir::toNativeSeparators(path), file.errorString());
+        return tr("Cannot open \"%1\": %2").arg(QDir::toNativeSeparators(path), file.errorString());
     *bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("Cannot read \"%1\": %2")
-            .arg(QDir::toNativeSeparators(path), file.errorString());
+        return tr("Cannot read \"%1\": %2").arg(QDir::toNativeSeparators(path), file.errorString());
     return QString();
 }
 
@@ -127,11 +131,12 @@ void OfAKind::finish(QList<Finding> &findings) const
 {
     if (m_taken <= MostOfAKind)
         return;
-    findings << Finding{m_firstLeftOut,
-                        QStringLiteral("%L1 more lines from this one on have the finding of line "
-                                       "%2, which is not listed again")
-                            .arg(m_taken - MostOfAKind)
-                            .arg(m_lastListed)};
+    findings << Finding{
+        m_firstLeftOut,
+        QCoreApplication::translate("FileCheck", "%L1 more lines from this one on have the finding of line "
+                                                 "%2, which is not listed again")
+            .arg(m_taken - MostOfAKind)
+            .arg(m_lastListed)};
 }
 
 QList<Finding> inLineOrder(QList<Finding> findings)
@@ -210,7 +215,7 @@ QList<Finding> undefinedCharacters(QStringView text, const Lines &lines)
             continue;
         last = line;
         if (kind.take(line))
-            findings << Finding{line, QStringLiteral("the byte %1 is no character of Windows-1252")
+            findings << Finding{line, tr("the byte %1 is no character of Windows-1252")
                                           .arg(QString::number(text[i].unicode(), 16).toUpper())};
     }
     kind.finish(findings);
@@ -241,9 +246,9 @@ QList<Finding> utf8Text(const QByteArray &bytes, QStringView text, const Lines &
     // The decoded text holds the characters as the kit reads them, unless a
     // file kind's own decoding changed them; then the finding has no line.
     const qsizetype at = text.indexOf(read);
-    return {Finding{at < 0 ? 0 : lines.lineOf(at),
-                    QStringLiteral("the file is UTF-8 text: read as Windows-1252, \"%1\" becomes \"%2\"")
-                        .arg(meant, read)}};
+    return {
+        Finding{at < 0 ? 0 : lines.lineOf(at),
+                tr("the file is UTF-8 text: read as Windows-1252, \"%1\" becomes \"%2\"").arg(meant, read)}};
 }
 
 QList<Finding> loneCarriageReturns(QStringView text, const Lines &lines,
@@ -260,8 +265,7 @@ QList<Finding> loneCarriageReturns(QStringView text, const Lines &lines,
         }
         const qsizetype line = lines.lineOf(at ? at(i) : i);
         if (kind.take(line))
-            findings << Finding{
-                line, QStringLiteral("the line ends in a CR without LF, which comes back as CR LF")};
+            findings << Finding{line, tr("the line ends in a CR without LF, which comes back as CR LF")};
     }
     kind.finish(findings);
     return findings;

@@ -111,7 +111,8 @@ QString formatMismatch(const QString &path)
     const QByteArray format = reader.format();
     if (format.isEmpty() || format == named)
         return QString();
-    return QStringLiteral("\"%1\" holds a %2 picture, not the %3 picture its name says")
+    return QCoreApplication::translate("Picture",
+                                       "\"%1\" holds a %2 picture, not the %3 picture its name says")
         .arg(QDir::toNativeSeparators(path), QString::fromLatin1(format.toUpper()),
              QString::fromLatin1(QByteArray(named).toUpper()));
 }

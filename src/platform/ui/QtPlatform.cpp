@@ -23,7 +23,11 @@ QtPlatform::~QtPlatform() = default;
 SpellChecker &QtPlatform::spellChecker()
 {
     if (!m_spellChecker)
-        m_spellChecker = std::make_unique<SpellChecker>(SpellingPlaces::standard());
+        m_spellChecker = std::make_unique<SpellChecker>(
+            SpellingPlaces::standard(),
+            SpellChecker::Choices{
+                [this](const QString &name) { return choice(name); },
+                [this](const QString &name, const QString &value) { setChoice(name, value); }});
     return *m_spellChecker;
 }
 

@@ -8,6 +8,7 @@
 #include "SceneFile.h"
 #include "SceneRecord.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QStringList>
@@ -23,8 +24,10 @@ using FileCheck::Finding;
 
 const char *const Prefixes[ScenePart::Count] = {"ZM", "ZB", "UM", "UB", "MP"};
 const char *const Flags[ScenePart::Count] = {nullptr, "ZumiBlinkOn", "UserMouthOn", "UserBlinkOn", "MiscOn"};
-const char *const Names[ScenePart::Count] = {"Zumi mouth", "Zumi blink", "user mouth", "user blink",
-                                             "miscellaneous part"};
+const char *const Names[ScenePart::Count] = {
+    QT_TRANSLATE_NOOP("SceneCheck", "Zumi mouth"), QT_TRANSLATE_NOOP("SceneCheck", "Zumi blink"),
+    QT_TRANSLATE_NOOP("SceneCheck", "user mouth"), QT_TRANSLATE_NOOP("SceneCheck", "user blink"),
+    QT_TRANSLATE_NOOP("SceneCheck", "miscellaneous part")};
 const char NumberSuffixes[] = {'h', 'w', 'x', 'y'};
 const char *const AnimationKeys[] = {"MR=", "MF=", "MD=", "MS="};
 
@@ -67,6 +70,8 @@ QString quoted(QStringView text)
 
 class Checker
 {
+    Q_DECLARE_TR_FUNCTIONS(SceneCheck)
+
 public:
     Checker(const QByteArray &bytes, const QString &programFolder)
         : m_text(Cp1252::decode(bytes)), m_lines(m_text),
@@ -150,15 +155,14 @@ private:
         }
         if (key.isEmpty()) {
             if (take(NoEntry, number))
-                add(number, QStringLiteral("%1 is no entry, and saving drops it").arg(quoted(line)));
+                add(number, tr("%1 is no entry, and saving drops it").arg(quoted(line)));
             return;
         }
         const SceneFile::EntryPosition &first = entryOf(key);
         const qsizetype firstStart = first.valueStart - 1 - key.size();
         if (firstStart != start) {
             if (take(ReadElsewhere, number))
-                add(number, QStringLiteral(
-                                "\"%1\" is read from line %2, not from this entry, and saving drops this one")
+                add(number, tr("\"%1\" is read from line %2, not from this entry, and saving drops this one")
                                 .arg(key)
                                 .arg(m_lines.lineOf(firstStart)));
             return;
@@ -172,7 +176,7 @@ private:
                                                [&](const char *k) { return key == QLatin1String(k); });
             if ((own || animation) && !m_content.parts[size_t(part)].present) {
                 if (take(NotRead, number))
-                    add(number, QStringLiteral("\"%1\" is not read without \"%2\", and saving drops it")
+                    add(number, tr("\"%1\" is not read without \"%2\", and saving drops it")
                                     .arg(key, pictureKey(part)));
                 return;
             }
@@ -180,12 +184,11 @@ private:
         const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
         if (semicolon < 0) {
             if (take(NoSemicolon, number))
-                add(number, QStringLiteral("no \";\" ends the value of \"%1\" on its line").arg(key));
+                add(number, tr("no \";\" ends the value of \"%1\" on its line").arg(key));
         } else if (semicolon + 1 < line.size()) {
             if (take(AfterSemicolon, number))
-                add(number,
-                    QStringLiteral("the value of \"%1\" ends at the first \";\", so %2 after it is not read")
-                        .arg(key, quoted(line.mid(semicolon + 1))));
+                add(number, tr("the value of \"%1\" ends at the first \";\", so %2 after it is not read")
+                                .arg(key, quoted(line.mid(semicolon + 1))));
         }
     }
 
@@ -193,40 +196,39 @@ private:
     {
         const qsizetype line = lineOfKey(key);
         if (name.isEmpty()) {
-            add(line, QStringLiteral("\"%1\" names no picture").arg(key));
+            add(line, tr("\"%1\" names no picture").arg(key));
             return;
         }
         const QString path = SceneFile::picturePath(m_images, name);
         if (!QFileInfo(path).isFile()) {
-            add(line, QStringLiteral("the picture %1 is missing from Images").arg(quoted(name)));
+            add(line, tr("the picture %1 is missing from Images").arg(quoted(name)));
             return;
         }
         if (SceneFile::leavesPictureFolder(name))
-            add(line, QStringLiteral("warning: the picture %1 lies outside Images: the scene works only "
-                                     "beside that folder")
+            add(line, tr("warning: the picture %1 lies outside Images: the scene works only "
+                         "beside that folder")
                           .arg(quoted(name)));
         // Decoded as LOAD and rendering decode it, so that what passes here
         // also loads there.
         const PictureResult loaded = PictureLoader::load(path);
         if (!loaded.ok()) {
             // The loader's reason: the finding names the file itself.
-            add(line, QStringLiteral("the picture %1 in Images cannot be loaded: %2")
-                          .arg(quoted(name), loaded.reason));
+            add(line, tr("the picture %1 in Images cannot be loaded: %2").arg(quoted(name), loaded.reason));
             return;
         }
         const QString mismatch = PictureLoader::formatMismatch(path);
         if (!mismatch.isEmpty())
-            add(line, QStringLiteral("warning: %1").arg(mismatch));
+            add(line, tr("warning: %1").arg(mismatch));
     }
 
     void checkPlace(int part, const SceneFile::PartEntry &entry)
     {
         const double x = entry.left, y = entry.top, w = entry.width, h = entry.height;
         const double width = CanvasPicture::Width, height = CanvasPicture::Height;
-        const QString name = QLatin1String(Names[part]);
+        const QString name = tr(Names[part]);
         const qsizetype line = lineOfKey(pictureKey(part));
         if (x >= width || y >= height || x + w <= 0 || y + h <= 0) {
-            add(line, QStringLiteral("the %1 lies wholly outside the 700 x 500 canvas").arg(name));
+            add(line, tr("the %1 lies wholly outside the 700 x 500 canvas").arg(name));
             return;
         }
         // Dragging keeps a part inside the canvas; the miscellaneous part's
@@ -234,21 +236,23 @@ private:
         const bool strip = part == ScenePart::Misc;
         QStringList edges;
         if (x < 0)
-            edges << QStringLiteral("left");
+            edges << tr("left", "the canvas's left edge");
         if (y < 0)
-            edges << QStringLiteral("top");
+            edges << tr("top", "the canvas's top edge");
         if (!strip && x + w > width)
-            edges << QStringLiteral("right");
+            edges << tr("right", "the canvas's right edge");
         if (!strip && y + h > height)
-            edges << QStringLiteral("bottom");
+            edges << tr("bottom", "the canvas's bottom edge");
         if (edges.isEmpty())
             return;
-        const QString joined = edges.size() == 1 ? edges.first()
-                                                 : edges.mid(0, edges.size() - 1).join(QStringLiteral(", ")) +
-                                                       QStringLiteral(" and ") + edges.last();
-        add(line,
-            QStringLiteral("the %1 reaches past the canvas's %2 %3")
-                .arg(name, joined, edges.size() == 1 ? QStringLiteral("edge") : QStringLiteral("edges")));
+        if (edges.size() == 1) {
+            add(line, tr("the %1 reaches past the canvas's %2 edge").arg(name, edges.first()));
+            return;
+        }
+        const QString joined =
+            tr("%1 and %2", "the last two of a list of edges")
+                .arg(edges.mid(0, edges.size() - 1).join(tr(", ", "between edges of a list")), edges.last());
+        add(line, tr("the %1 reaches past the canvas's %2 edges").arg(name, joined));
     }
 
     void checkContent()
@@ -257,24 +261,23 @@ private:
         if (content.background.found)
             checkPicture(QStringLiteral("BG="), content.background.value);
         else
-            add(0, QStringLiteral("there is no \"BG=\" entry, so Frameloft keeps the background it shows"));
+            add(0, tr("there is no \"BG=\" entry, so Frameloft keeps the background it shows"));
         if (!content.parts[ScenePart::ZumiMouth].present)
-            add(0, QStringLiteral("there is no \"ZM=\" entry, so Frameloft keeps the Zumi mouth it shows"));
+            add(0, tr("there is no \"ZM=\" entry, so Frameloft keeps the Zumi mouth it shows"));
 
         for (int part = 0; part < ScenePart::Count; ++part) {
             const SceneFile::PartEntry &entry = content.parts[size_t(part)];
             const char *flag = Flags[part];
             if (flag && !entry.present && m_flagLines.contains(QLatin1String(flag))) {
                 add(m_flagLines.value(QLatin1String(flag)),
-                    QStringLiteral("\"%1\" stands without \"%2\", so the %3 stays off")
-                        .arg(QLatin1String(flag), pictureKey(part), QLatin1String(Names[part])));
+                    tr("\"%1\" stands without \"%2\", so the %3 stays off")
+                        .arg(QLatin1String(flag), pictureKey(part), tr(Names[part])));
             }
             if (!entry.present)
                 continue;
             if (flag && !m_flagLines.contains(QLatin1String(flag))) {
-                add(lineOfKey(pictureKey(part)),
-                    QStringLiteral("\"%1\" has no \"%2\" entry, which saving adds")
-                        .arg(pictureKey(part), QLatin1String(flag)));
+                add(lineOfKey(pictureKey(part)), tr("\"%1\" has no \"%2\" entry, which saving adds")
+                                                     .arg(pictureKey(part), QLatin1String(flag)));
             }
             checkPicture(pictureKey(part), entry.name);
             bool numbers = true;
@@ -283,15 +286,14 @@ private:
                 const SceneFile::EntryPosition value = entryOf(key);
                 float read = 0;
                 if (!value.found) {
-                    add(lineOfKey(pictureKey(part)),
-                        QStringLiteral("\"%1\" is missing, so it reads as 0").arg(key));
+                    add(lineOfKey(pictureKey(part)), tr("\"%1\" is missing, so it reads as 0").arg(key));
                 } else if (!SceneFile::readNumber(value.value, &read)) {
-                    add(lineOfKey(key), QStringLiteral("\"%1\" holds %2, which is no number and reads as 0")
+                    add(lineOfKey(key), tr("\"%1\" holds %2, which is no number and reads as 0")
                                             .arg(key, quoted(value.value)));
                     numbers = false;
                 } else if (const SceneFile::NumberRoundTrip trip = SceneFile::numberRoundTrip(value.value);
                            !trip.same()) {
-                    add(lineOfKey(key), QStringLiteral("\"%1\" holds %2, which is read and saved as \"%3\"")
+                    add(lineOfKey(key), tr("\"%1\" holds %2, which is read and saved as \"%3\"")
                                             .arg(key, quoted(value.value), trip.saved));
                 }
             }
@@ -307,12 +309,11 @@ private:
                 value.value.trimmed().toInt(&whole);
                 if (!value.found)
                     add(lineOfKey(pictureKey(ScenePart::Misc)),
-                        QStringLiteral(
-                            "\"%1\" is missing: its box stays empty, and saving writes its default")
+                        tr("\"%1\" is missing: its box stays empty, and saving writes its default")
                             .arg(name));
                 else if (!whole)
-                    add(lineOfKey(name), QStringLiteral("\"%1\" holds %2, which is no whole number")
-                                             .arg(name, quoted(value.value)));
+                    add(lineOfKey(name),
+                        tr("\"%1\" holds %2, which is no whole number").arg(name, quoted(value.value)));
             }
         }
 

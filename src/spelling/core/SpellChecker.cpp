@@ -10,16 +10,21 @@
 
 namespace {
 
+// The keys of the former settings file.
 const QString kDictionaryKey = QStringLiteral("dictionary");
 const QString kEnabledKey = QStringLiteral("enabled");
 const QString kFoldersKey = QStringLiteral("folders");
 
 } // namespace
 
-SpellChecker::SpellChecker(const SpellingPlaces &places, QObject *parent)
-    : QObject(parent), m_places(places), m_personal(places.personalWordList)
+const QString SpellChecker::DictionaryChoice = QStringLiteral("Spelling.Dictionary");
+const QString SpellChecker::CheckChoice = QStringLiteral("Spelling.Check");
+const QString SpellChecker::FoldersChoice = QStringLiteral("Spelling.Folders");
+
+SpellChecker::SpellChecker(const SpellingPlaces &places, Choices choices, QObject *parent)
+    : QObject(parent), m_places(places), m_choices(std::move(choices)), m_personal(places.personalWordList)
 {
-    readSettings();
+    readChoices();
     // A list that cannot be read starts empty; the next addition says why it
     // cannot be written either.
     (void)m_personal.load();
@@ -59,24 +64,51 @@ QString SpellChecker::dictionaryName() const
     return m_dictionary ? m_dictionary->file().name : QString();
 }
 
-void SpellChecker::readSettings()
+void SpellChecker::readChoices()
 {
-    if (m_places.settingsFile.isEmpty())
+    const auto read = [this](const QString &name) {
+        return m_choices.read ? m_choices.read(name) : QString();
+    };
+    const QString check = read(CheckChoice);
+    if (check.isEmpty()) {
+        // Carried over once: from then on the choices hold it.
+        if (readFormerSettings())
+            writeChoices();
         return;
-    const QSettings settings(m_places.settingsFile, QSettings::IniFormat);
+    }
+    m_enabled = check != QLatin1String("0");
+    m_chosen = read(DictionaryChoice);
+    m_addedFolders = read(FoldersChoice).split(QDir::listSeparator(), Qt::SkipEmptyParts);
+}
+
+bool SpellChecker::readFormerSettings()
+{
+    if (m_places.formerSettingsFile.isEmpty() || !QFileInfo(m_places.formerSettingsFile).isFile())
+        return false;
+    const QSettings settings(m_places.formerSettingsFile, QSettings::IniFormat);
+    // One that cannot be read leaves the defaults, and is tried again next time.
+    if (settings.status() != QSettings::NoError)
+        return false;
     m_chosen = settings.value(kDictionaryKey).toString();
     m_enabled = settings.value(kEnabledKey, true).toBool();
     m_addedFolders = settings.value(kFoldersKey).toStringList();
+    return true;
 }
 
-void SpellChecker::writeSettings() const
+void SpellChecker::writeChoices() const
 {
-    if (m_places.settingsFile.isEmpty())
+    if (!m_choices.write)
         return;
-    QSettings settings(m_places.settingsFile, QSettings::IniFormat);
-    settings.setValue(kDictionaryKey, m_chosen);
-    settings.setValue(kEnabledKey, m_enabled);
-    settings.setValue(kFoldersKey, m_addedFolders);
+    // The choices file holds the kit's code page only: a folder it cannot
+    // name is searched for this run only.
+    QStringList folders;
+    for (const QString &folder : m_addedFolders) {
+        if (Cp1252::firstUnstorable(folder) < 0 && !folder.contains(QDir::listSeparator()))
+            folders << folder;
+    }
+    m_choices.write(DictionaryChoice, Cp1252::firstUnstorable(m_chosen) < 0 ? m_chosen : QString());
+    m_choices.write(CheckChoice, m_enabled ? QStringLiteral("1") : QStringLiteral("0"));
+    m_choices.write(FoldersChoice, folders.join(QDir::listSeparator()));
 }
 
 void SpellChecker::findInstalled()
@@ -111,7 +143,7 @@ void SpellChecker::setEnabled(bool enabled, Keep keep)
         return;
     m_enabled = enabled;
     if (keep == Keep::Saved)
-        writeSettings();
+        writeChoices();
     ++m_generation;
     emit changed();
 }
@@ -127,7 +159,7 @@ QString SpellChecker::chooseDictionary(const QString &name)
         if (!error.isEmpty())
             return error;
         m_chosen = name;
-        writeSettings();
+        writeChoices();
         emit changed();
         return QString();
     }
@@ -155,7 +187,7 @@ QString SpellChecker::addDictionary(const QString &wordsPath)
                 .arg(file.name, QDir::toNativeSeparators(QFileInfo(file.wordsPath).absolutePath()));
         }
     }
-    writeSettings();
+    writeChoices();
     const QString error = chooseDictionary(info.completeBaseName());
     emit changed();
     return error;

@@ -11,11 +11,12 @@
 #include <QObject>
 #include <QSet>
 
+#include <functional>
 #include <memory>
 
 // The spelling check every editor of a program shares: the installed
-// dictionaries and the one chosen, whether checking is on (both kept in the
-// settings), the personal word list, and the words ignored until the program
+// dictionaries and the one chosen, whether checking is on (both kept with the
+// user's other choices), the personal word list, and the words ignored until the program
 // ends. Answers are kept per word, so a text already seen costs a look-up.
 //
 // changed() tells the text boxes that any answer may now differ (another
@@ -28,7 +29,20 @@ public:
     // The suggestions a misspelling offers at most.
     static constexpr int SuggestionCount = 7;
 
-    explicit SpellChecker(const SpellingPlaces &places, QObject *parent = nullptr);
+    // Where the checker keeps what the user chose, by name, as the program
+    // keeps its other choices; "" for a choice never made. Without `write`
+    // the choices are kept for this run only; without `read` none is found.
+    struct Choices
+    {
+        std::function<QString(const QString &name)> read;
+        std::function<void(const QString &name, const QString &value)> write;
+    };
+    // The names of the choices.
+    static const QString DictionaryChoice;
+    static const QString CheckChoice;   // "1" or "0"
+    static const QString FoldersChoice; // separated as in the PATH variable
+
+    explicit SpellChecker(const SpellingPlaces &places, Choices choices = {}, QObject *parent = nullptr);
     ~SpellChecker() override;
 
     const SpellingPlaces &places() const { return m_places; }
@@ -46,7 +60,7 @@ public:
     QString unavailableReason() const { return m_problem; }
 
     enum class Keep { Saved, ForThisRun };
-    // Kept in the settings, or only until the checker ends.
+    // Kept with the choices, or only until the checker ends.
     void setEnabled(bool enabled, Keep keep = Keep::Saved);
     // Opens the installed dictionary of that name and keeps the choice.
     // Returns "" or the reason it could not be opened (the old one stays).
@@ -81,13 +95,16 @@ signals:
     void changed();
 
 private:
-    void readSettings();
-    void writeSettings() const;
+    void readChoices();
+    // Takes what earlier versions kept; false when there is nothing to take.
+    bool readFormerSettings();
+    void writeChoices() const;
     void findInstalled();
     QString open(const DictionaryFile &file);
     void forgetAnswers();
 
     SpellingPlaces m_places;
+    Choices m_choices;
     QStringList m_addedFolders;
     QList<DictionaryFile> m_dictionaries;
     std::unique_ptr<Dictionary> m_dictionary;

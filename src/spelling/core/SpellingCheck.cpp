@@ -3,6 +3,8 @@
 
 #include "SpellChecker.h"
 
+#include <QCoreApplication>
+
 namespace SpellingCheck {
 
 QList<FileCheck::Finding> check(SpellChecker &checker, QStringView text, const FileCheck::Lines &lines,
@@ -21,8 +23,8 @@ QList<FileCheck::Finding> check(SpellChecker &checker, QStringView text, const F
 QString message(const QString &word, const QStringList &suggestions)
 {
     if (suggestions.isEmpty())
-        return QStringLiteral("\"%1\" is not in the dictionary").arg(word);
-    return QStringLiteral("\"%1\" is not in the dictionary (suggestions: %2)")
+        return QCoreApplication::translate("SpellingCheck", "\"%1\" is not in the dictionary").arg(word);
+    return QCoreApplication::translate("SpellingCheck", "\"%1\" is not in the dictionary (suggestions: %2)")
         .arg(word, suggestions.join(QStringLiteral(", ")));
 }
 

@@ -20,6 +20,6 @@ SpellingPlaces SpellingPlaces::standard()
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     places.personalWordList = QDir(data).filePath(QStringLiteral("Spelling/Personal words.txt"));
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    places.settingsFile = QDir(config).filePath(QStringLiteral("Spelling.conf"));
+    places.formerSettingsFile = QDir(config).filePath(QStringLiteral("Spelling.conf"));
     return places;
 }

@@ -13,19 +13,20 @@ struct SpellingPlaces
     QStringList dictionaryFolders;
     // The personal word list: one word a line, shared by every editor.
     QString personalWordList;
-    // The chosen dictionary, whether checking is on, the folders the user
-    // added. Empty: nothing is kept.
-    QString settingsFile;
+    // Where earlier versions kept the chosen dictionary, whether checking is
+    // on and the folders the user added: read once, when the user's choices
+    // hold none of them yet. Empty: there is nothing to carry over.
+    QString formerSettingsFile;
 
     bool operator==(const SpellingPlaces &o) const
     {
         return dictionaryFolders == o.dictionaryFolders && personalWordList == o.personalWordList &&
-               settingsFile == o.settingsFile;
+               formerSettingsFile == o.formerSettingsFile;
     }
 
     // The system's dictionaries (/usr/share/hunspell, and the folders other
     // desktops install them in), the word list in the user's data folder and
-    // the settings in the user's configuration folder. Needs the kit's
+    // the former settings in the user's configuration folder. Needs the kit's
     // application name.
     static SpellingPlaces standard();
 };

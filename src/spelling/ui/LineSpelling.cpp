@@ -12,14 +12,22 @@
 #include <QMenu>
 #include <QScopedValueRollback>
 #include <QTextCharFormat>
+#include <QTimer>
 
-LineSpelling::LineSpelling(LineBox *box, Platform &platform)
-    : QObject(box), m_box(box), m_platform(platform), m_checker(platform.spellChecker())
+LineSpelling::LineSpelling(LineBox *box, Platform &platform) : QObject(box), m_box(box), m_platform(platform)
 {
     box->installEventFilter(this);
     // The box owns this object: the entries never outlive it.
     box->addMenuExtension([this](QMenu &menu, const QPoint &position) { addMenuEntries(&menu, position); });
-    connect(&m_checker, &SpellChecker::changed, box, qOverload<>(&QWidget::update));
+}
+
+SpellChecker &LineSpelling::checker()
+{
+    if (!m_checker) {
+        m_checker = &m_platform.spellChecker();
+        connect(m_checker, &SpellChecker::changed, m_box, qOverload<>(&QWidget::update));
+    }
+    return *m_checker;
 }
 
 void LineSpelling::setExceptions(const SpellingExceptions &exceptions)
@@ -33,18 +41,18 @@ void LineSpelling::setExceptions(const SpellingExceptions &exceptions)
 
 QList<SpellingWords::Span> LineSpelling::misspellings()
 {
-    return m_checker.misspelled(m_box->text(), m_exceptions);
+    return checker().misspelled(m_box->text(), m_exceptions);
 }
 
 void LineSpelling::underline()
 {
     if (m_underlining ||
-        (!m_stale && m_shownText == m_box->text() && m_shownGeneration == m_checker.generation()))
+        (!m_stale && m_shownText == m_box->text() && m_shownGeneration == checker().generation()))
         return;
     const QScopedValueRollback<bool> busy(m_underlining, true);
     m_stale = false;
     m_shownText = m_box->text();
-    m_shownGeneration = m_checker.generation();
+    m_shownGeneration = checker().generation();
     const QList<SpellingWords::Span> words = misspellings();
     if (words.isEmpty() && !m_underlined)
         return;
@@ -85,7 +93,17 @@ bool LineSpelling::goToMisspelling(bool forward)
 bool LineSpelling::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_box && event->type() == QEvent::Paint && !m_box->isReadOnly()) {
-        underline();
+        if (m_checker) {
+            underline();
+        } else if (!m_attachPosted && !m_box->text().isEmpty()) {
+            // An empty box needs no dictionary yet; a filled one is painted
+            // first, and underlined once this paint is on the screen.
+            m_attachPosted = true;
+            QTimer::singleShot(0, this, [this] {
+                checker();
+                m_box->update();
+            });
+        }
     } else if (watched == m_box && event->type() == QEvent::KeyPress) {
         if (const int step = SpellingMenu::misspellingStep(*static_cast<QKeyEvent *>(event))) {
             goToMisspelling(step > 0);

@@ -16,6 +16,8 @@ class SpellChecker;
 // does for a text area.
 // The underline is a display format of the box's text layout, set as an input
 // method's formats are; the text and its undo history stay as they are.
+// As in the text area, the spell checker is taken only after the box's first
+// paint, so a window opens before its dictionary does.
 class LineSpelling : public QObject
 {
     Q_OBJECT
@@ -33,12 +35,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The spell checker, taken at the first need.
+    SpellChecker &checker();
     void underline();
     void addMenuEntries(QMenu *menu, const QPoint &position);
 
     LineBox *m_box;
     Platform &m_platform;
-    SpellChecker &m_checker;
+    SpellChecker *m_checker = nullptr;
+    bool m_attachPosted = false;
     SpellingExceptions m_exceptions;
     // What the box's underline was made for.
     QString m_shownText;

@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTimer>
 
 namespace {
 
@@ -62,20 +63,50 @@ QTextCharFormat underlineFormat()
 } // namespace
 
 SpellingUnderline::SpellingUnderline(TextArea *area, Platform &platform)
-    : QObject(area), m_area(area), m_viewport(area->viewport()), m_platform(platform),
-      m_checker(platform.spellChecker())
+    : QObject(area), m_area(area), m_viewport(area->viewport()), m_platform(platform)
 {
     area->installEventFilter(this);
     m_viewport->installEventFilter(this);
     // The area owns this object: the entries never outlive it.
     area->addMenuExtension([this](QMenu &menu, const QPoint &position) { addMenuEntries(&menu, position); });
     // Scrolling shows other paragraphs: they are underlined before they are painted.
-    connect(area->verticalScrollBar(), &QScrollBar::valueChanged, this, &SpellingUnderline::underlineVisible);
-    connect(&m_checker, &SpellChecker::changed, this, &SpellingUnderline::checkerChanged);
-    follow(area->document());
+    connect(area->verticalScrollBar(), &QScrollBar::valueChanged, this, &SpellingUnderline::scrolled);
 }
 
 SpellingUnderline::~SpellingUnderline() = default;
+
+void SpellingUnderline::attach()
+{
+    if (m_checker)
+        return;
+    // The first use opens the dictionary, which can take a while.
+    m_checker = &m_platform.spellChecker();
+    connect(m_checker, &SpellChecker::changed, this, &SpellingUnderline::checkerChanged);
+    follow(m_area->document());
+    m_afterPaint = false;
+    underlineVisible();
+    emit ready();
+}
+
+void SpellingUnderline::afterPaint()
+{
+    m_afterPaintPosted = false;
+    if (!m_checker) {
+        attach();
+        return;
+    }
+    if (!m_afterPaint)
+        return;
+    m_afterPaint = false;
+    // The underlined paragraphs are laid out anew, which repaints them.
+    underlineVisible();
+}
+
+void SpellingUnderline::scrolled()
+{
+    if (m_checker && !m_afterPaint)
+        underlineVisible();
+}
 
 void SpellingUnderline::follow(QTextDocument *document)
 {
@@ -104,12 +135,13 @@ void SpellingUnderline::checkerChanged()
 
 QList<SpellingWords::Span> SpellingUnderline::misspellings(const QTextBlock &block)
 {
-    if (!block.isValid() || !m_checker.isActive())
+    attach();
+    if (!block.isValid() || !m_checker->isActive())
         return {};
     SpellingBlock *data = blockData(block);
-    const SpellingBlock::Stamp now{block.revision(), m_checker.generation(), m_exceptionsGeneration};
+    const SpellingBlock::Stamp now{block.revision(), m_checker->generation(), m_exceptionsGeneration};
     if (data->checked != now) {
-        data->misspellings = m_checker.misspelled(block.text(), m_exceptions);
+        data->misspellings = m_checker->misspelled(block.text(), m_exceptions);
         data->checked = now;
     }
     return data->misspellings;
@@ -120,7 +152,7 @@ void SpellingUnderline::underline(const QTextBlock &block, bool editing)
     if (!block.isValid() || !block.layout())
         return;
     auto *data = dynamic_cast<SpellingBlock *>(block.userData());
-    const SpellingBlock::Stamp now{block.revision(), m_checker.generation(), m_exceptionsGeneration};
+    const SpellingBlock::Stamp now{block.revision(), m_checker->generation(), m_exceptionsGeneration};
     if (data && data->shown == now)
         return;
     const QList<SpellingWords::Span> words = misspellings(block);
@@ -144,7 +176,7 @@ void SpellingUnderline::underline(const QTextBlock &block, bool editing)
 
 void SpellingUnderline::underlineVisible()
 {
-    if (m_underlining || !m_area->isVisible())
+    if (!m_checker || m_underlining || !m_area->isVisible())
         return;
     const QScopedValueRollback<bool> busy(m_underlining, true);
     follow(m_area->document());
@@ -160,6 +192,8 @@ void SpellingUnderline::underlineVisible()
 void SpellingUnderline::followChange(int position, int removed, int added)
 {
     Q_UNUSED(removed);
+    if (!m_checker)
+        return;
     // Only the paragraphs where the change starts and ends keep a layout of
     // before; the ones between are new, and wait until they are shown.
     // A paragraph's revision is no sure sign of a change (a document emptied
@@ -171,14 +205,24 @@ void SpellingUnderline::followChange(int position, int removed, int added)
             data->checked = data->shown = SpellingBlock::Stamp();
     }
     underline(first, true);
-    if (last != first)
+    if (last != first) {
         underline(last, true);
+        // The ones between (a whole text when one is opened) are shown first,
+        // and checked right after.
+        m_afterPaint = true;
+    }
 }
 
 bool SpellingUnderline::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_viewport && event->type() == QEvent::Paint) {
-        underlineVisible();
+        if (m_checker && !m_afterPaint) {
+            underlineVisible();
+        } else if (!m_afterPaintPosted) {
+            // A zero timer runs once this paint is on the screen.
+            m_afterPaintPosted = true;
+            QTimer::singleShot(0, this, &SpellingUnderline::afterPaint);
+        }
     } else if (watched == m_area && event->type() == QEvent::KeyPress) {
         if (const int step = SpellingMenu::misspellingStep(*static_cast<QKeyEvent *>(event))) {
             goToMisspelling(step > 0);
@@ -190,7 +234,8 @@ bool SpellingUnderline::eventFilter(QObject *watched, QEvent *event)
 
 bool SpellingUnderline::goToMisspelling(bool forward)
 {
-    if (!m_checker.isActive())
+    attach();
+    if (!m_checker->isActive())
         return false;
     QTextDocument *document = m_area->document();
     const QTextCursor cursor = m_area->textCursor();

@@ -20,6 +20,8 @@ private slots:
     void initTestCase();
     void commandLine_data();
     void commandLine();
+    void checkInEitherLanguage_data();
+    void checkInEitherLanguage();
 
 private:
     QTemporaryDir m_dir; // "kit": a copy of the shipped program folder and broken files
@@ -332,6 +334,69 @@ void TestPrograms::commandLine()
     }
     // Nothing was written into the user's data folder.
     QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestPrograms::checkInEitherLanguage_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("file");    // in the kit folder
+    QTest::addColumn<QString>("english"); // the whole report; "@" is the kit folder
+    QTest::addColumn<QString>("german");
+
+    QTest::newRow("Mindloom, a knowledge base")
+        << QStringLiteral("Mindloom") << QStringLiteral("Broken.kba")
+        << QStringLiteral("@/Broken.kba:1: the line ends in a CR without LF, which comes back as CR LF\n"
+                          "@/Broken.kba:2: the byte 81 is no character of Windows-1252\n")
+        << QStringLiteral(
+               "@/Broken.kba:1: die Zeile endet auf ein CR ohne LF, das als CR LF zur\u00fcckkommt\n"
+               "@/Broken.kba:2: das Byte 81 ist kein Zeichen von Windows-1252\n");
+    QTest::newRow("Mindloom, questions and answers")
+        << QStringLiteral("Mindloom") << QStringLiteral("Broken.qas")
+        << QStringLiteral("@/Broken.qas:2: the question \"Why?\" has no answer\n")
+        << QStringLiteral("@/Broken.qas:2: die Frage \"Why?\" hat keine Antwort\n");
+    QTest::newRow("Frameloft, a scene") << QStringLiteral("Frameloft") << QStringLiteral("Broken.scn")
+                                        << QStringLiteral("@/Broken.scn:1: the picture \"gone.jpg\" is "
+                                                          "missing from Images\n")
+                                        << QStringLiteral("@/Broken.scn:1: das Bild \"gone.jpg\" fehlt in "
+                                                          "Images\n");
+}
+
+// The report reads in the session's language; what it finds, and so the exit
+// code, does not change with it.
+void TestPrograms::checkInEitherLanguage()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, file);
+    QFETCH(QString, english);
+    QFETCH(QString, german);
+
+    const QString folder = kit(m_dir);
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    for (const bool inGerman : {false, true}) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name :
+             {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+            environment.remove(QString::fromLatin1(name));
+        if (inGerman)
+            environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
+        else
+            environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(program == QStringLiteral("Mindloom") ? QStringLiteral(MINDLOOM_PROGRAM)
+                                                            : QStringLiteral(FRAMELOFT_PROGRAM),
+                      {QStringLiteral("--folder"), folder, QStringLiteral("--check"),
+                       folder + QLatin1Char('/') + file});
+        QVERIFY(process.waitForFinished(30000));
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(err.isEmpty(), qPrintable(err));
+        QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()),
+                 expand(inGerman ? german : english, folder));
+        QCOMPARE(process.exitCode(), 1);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPrograms)

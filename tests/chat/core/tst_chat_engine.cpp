@@ -212,6 +212,9 @@ void TestChatEngine::runnersUpAndScores()
     // Equal scores go by document and place: the memory before the knowledge base.
     const ChatReply cats = engine.reply(u"dogs"_s);
     QCOMPARE(cats.from(), u"A.kba, fact 1 (line 1)"_s);
+    // A document's name is shown as it is, whatever placeholders it holds.
+    engine.setTexts(QString(), QString(), {ChatDocument{u"100%2.kba"_s, u"Cats and dogs.\r\n"_s}});
+    QCOMPARE(engine.reply(u"dogs"_s).from(), u"100%2.kba, fact 1 (line 1)"_s);
     QCOMPARE(cats.source.position, 0);
     QCOMPARE(cats.source.length, 14);
 }

@@ -90,6 +90,12 @@ void TestLocationCheck::check_data()
                QStringLiteral("1: location 1 names no picture"),
                QStringLiteral("2: the picture \"gone.jpg\" of location 2 is missing from Locations"),
                QStringLiteral("3: the picture \"broken.jpg\" of location 3 in Locations cannot be read")};
+    // A name is quoted as it is, whatever placeholders of the message it holds.
+    QTest::newRow("a missing picture's name holds a placeholder")
+        << QByteArray("Location1=a.jpg,One,\r\nLocation2=50%2off.jpg,Two,\r\nLocation3=c.jpg,Three,\r\n"
+                      "Location4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\n")
+        << QStringList{
+               QStringLiteral("2: the picture \"50%2off.jpg\" of location 2 is missing from Locations")};
     QTest::newRow("undefined byte") << QByteArray("Name=\x90\r\n") + Entries
                                     << QStringList{
                                            QStringLiteral("1: the byte 90 is no character of Windows-1252")};

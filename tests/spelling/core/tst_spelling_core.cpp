@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CheckFindings.h"
+#include "ChoicesFile.h"
 #include "SpellChecker.h"
 #include "SpellingCheck.h"
 #include "TestFiles.h"
@@ -21,6 +22,8 @@ private slots:
     void unstorableWordIsIgnoredInstead();
     void ignore();
     void choiceIsKept();
+    void formerSettingsCarriedOver_data();
+    void formerSettingsCarriedOver();
     void noDictionaryInstalled();
     void unreadableDictionary();
     void findings();
@@ -28,6 +31,10 @@ private slots:
 private:
     SpellingPlaces places(const QStringList &folders = {QStringLiteral(MINDLOOM_TEST_DATA "/latin"),
                                                         QStringLiteral(MINDLOOM_TEST_DATA "/utf8")}) const;
+    // The user's choices in the temporary home's Choices.txt, read anew by
+    // each checker, as at the next start.
+    SpellChecker::Choices choices() const;
+    QString choicesPath() const { return m_home->filePath(QStringLiteral("Choices.txt")); }
     QStringList flagged(SpellChecker &checker, const QString &text,
                         const SpellingExceptions &exceptions = {});
 
@@ -39,8 +46,17 @@ SpellingPlaces TestSpellingCore::places(const QStringList &folders) const
     SpellingPlaces places;
     places.dictionaryFolders = folders;
     places.personalWordList = m_home->filePath(QStringLiteral("Spelling/Personal words.txt"));
-    places.settingsFile = m_home->filePath(QStringLiteral("Spelling.conf"));
+    places.formerSettingsFile = m_home->filePath(QStringLiteral("Spelling.conf"));
     return places;
+}
+
+SpellChecker::Choices TestSpellingCore::choices() const
+{
+    auto file = std::make_shared<ChoicesFile>(choicesPath());
+    return {[file](const QString &name) { return file->value(name); },
+            [file](const QString &name, const QString &value) {
+                QCOMPARE(file->setValue(name, value), QString());
+            }};
 }
 
 namespace {
@@ -175,7 +191,7 @@ void TestSpellingCore::ignore()
 void TestSpellingCore::choiceIsKept()
 {
     {
-        SpellChecker checker(places());
+        SpellChecker checker(places(), choices());
         QCOMPARE(checker.dictionaries().size(), 2);
         QVERIFY(checker.chooseDictionary(QStringLiteral("yy_TEST")).isEmpty());
         checker.setEnabled(false);
@@ -184,7 +200,11 @@ void TestSpellingCore::choiceIsKept()
         QVERIFY(!checker.chooseDictionary(QStringLiteral("zz_NONE")).isEmpty());
         QCOMPARE(checker.dictionaryName(), QStringLiteral("yy_TEST"));
     }
-    SpellChecker again(places());
+    // With the program's other choices, in their file.
+    QCOMPARE(TestFiles::readBytes(choicesPath()),
+             QByteArray("Spelling.Check=0\r\nSpelling.Dictionary=yy_TEST\r\nSpelling.Folders=\r\n"));
+    QVERIFY(!QFile::exists(places().formerSettingsFile));
+    SpellChecker again(places(), choices());
     QCOMPARE(again.dictionaryName(), QStringLiteral("yy_TEST"));
     QVERIFY(!again.isActive());
     again.setEnabled(true);
@@ -198,9 +218,73 @@ void TestSpellingCore::choiceIsKept()
                         other.filePath(QStringLiteral("zz_MORE.dic"))));
     QCOMPARE(again.addDictionary(other.filePath(QStringLiteral("zz_MORE.dic"))), QString());
     QCOMPARE(again.dictionaryName(), QStringLiteral("zz_MORE"));
-    SpellChecker third(places());
+    SpellChecker third(places(), choices());
     QCOMPARE(third.dictionaryName(), QStringLiteral("zz_MORE"));
     QCOMPARE(third.dictionaries().size(), 3);
+}
+
+void TestSpellingCore::formerSettingsCarriedOver_data()
+{
+    QTest::addColumn<QByteArray>("former");   // Spelling.conf; "" for none
+    QTest::addColumn<bool>("formerIsFolder"); // so it cannot be read
+    QTest::addColumn<QByteArray>("choices");  // Choices.txt before; "" for none
+    QTest::addColumn<QString>("dictionary");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QByteArray>("kept"); // Choices.txt after; "" for none
+
+    // Only the latin folder is searched: the utf8 one comes from the choices.
+    const QByteArray utf8 = MINDLOOM_TEST_DATA "/utf8";
+    const QByteArray former = "[General]\ndictionary=yy_TEST\nenabled=false\nfolders=" + utf8 + "\n";
+    const QByteArray carried =
+        "Spelling.Check=0\r\nSpelling.Dictionary=yy_TEST\r\nSpelling.Folders=" + utf8 + "\r\n";
+    QTest::newRow("carried over") << former << false << QByteArray() << QStringLiteral("yy_TEST") << false
+                                  << carried;
+    const QByteArray chosen =
+        "Frameloft.ShowOtherParts=1\r\nSpelling.Check=1\r\nSpelling.Dictionary=xx_TEST\r\n";
+    QTest::newRow("the choices come first")
+        << former << false << chosen << QStringLiteral("xx_TEST") << true << chosen;
+    QTest::newRow("beside other choices")
+        << former << false << QByteArray("Frameloft.ShowOtherParts=1\r\n") << QStringLiteral("yy_TEST")
+        << false << "Frameloft.ShowOtherParts=1\r\n" + carried;
+    QTest::newRow("unreadable") << QByteArray() << true << QByteArray() << QStringLiteral("xx_TEST") << true
+                                << QByteArray();
+    QTest::newRow("none") << QByteArray() << false << QByteArray() << QStringLiteral("xx_TEST") << true
+                          << QByteArray();
+}
+
+void TestSpellingCore::formerSettingsCarriedOver()
+{
+    QFETCH(QByteArray, former);
+    QFETCH(bool, formerIsFolder);
+    QFETCH(QByteArray, choices);
+    QFETCH(QString, dictionary);
+    QFETCH(bool, enabled);
+    QFETCH(QByteArray, kept);
+    const SpellingPlaces places = this->places({QStringLiteral(MINDLOOM_TEST_DATA "/latin")});
+    if (formerIsFolder)
+        QVERIFY(QDir().mkpath(places.formerSettingsFile));
+    else if (!former.isEmpty())
+        TestFiles::writeBytes(places.formerSettingsFile, former);
+    if (!choices.isEmpty())
+        TestFiles::writeBytes(choicesPath(), choices);
+
+    {
+        SpellChecker checker(places, this->choices());
+        QCOMPARE(checker.dictionaryName(), dictionary);
+        QCOMPARE(checker.isEnabled(), enabled);
+    }
+    if (kept.isEmpty()) {
+        QVERIFY(!QFile::exists(choicesPath()));
+        return;
+    }
+    QCOMPARE(TestFiles::readBytes(choicesPath()), kept);
+    // Once: from then on the choices are read, the former file is left alone.
+    if (!formerIsFolder && !former.isEmpty())
+        QCOMPARE(TestFiles::readBytes(places.formerSettingsFile), former);
+    QVERIFY(QFile::remove(places.formerSettingsFile));
+    SpellChecker next(places, this->choices());
+    QCOMPARE(next.dictionaryName(), dictionary);
+    QCOMPARE(next.isEnabled(), enabled);
 }
 
 void TestSpellingCore::noDictionaryInstalled()

@@ -36,6 +36,7 @@ private slots:
     void addToDictionaryAndIgnore();
     void nextAndPreviousMisspelling();
     void onlyWhatIsOnScreenIsChecked();
+    void openedTextIsPaintedFirst();
     void spellingMenu();
     void noDictionaryInstalled();
     void lineBox();
@@ -75,10 +76,12 @@ TextArea *TestSpellingUi::showArea(const QString &text)
     m_window->resize(300, 200);
     auto *area = new TextArea(m_window.get());
     area->setGeometry(0, 0, 300, 200);
-    new SpellingUnderline(area, *m_platform);
+    auto *underline = new SpellingUnderline(area, *m_platform);
     area->setText(text);
     m_window->show();
-    if (!QTest::qWaitForWindowExposed(m_window.get()))
+    // The underline takes the checker once the first screen is painted.
+    if (!QTest::qWaitForWindowExposed(m_window.get()) ||
+        !QTest::qWaitFor([underline] { return underline->isReady(); }))
         return nullptr;
     QCoreApplication::processEvents();
     return area;
@@ -255,10 +258,23 @@ void TestSpellingUi::onlyWhatIsOnScreenIsChecked()
     QCOMPARE(last.layout()->formats().size(), 1);
 }
 
+void TestSpellingUi::openedTextIsPaintedFirst()
+{
+    TextArea *area = showArea(QStringLiteral("the cat"));
+    QVERIFY(area);
+    // A text opened whole: its first screen is painted before the check, and
+    // the underline follows without anything done.
+    area->setText(QStringLiteral("the cat\r\n\r\nthe wrod\r\n\r\nteh\r\n\r\nthe cat"));
+    area->document()->setModified(false);
+    area->viewport()->repaint();
+    QVERIFY(!underlinedWords(area).contains(QStringLiteral("wrod")));
+    QTRY_COMPARE(underlinedWords(area), (QStringList{QStringLiteral("wrod"), QStringLiteral("teh")}));
+    QVERIFY(!area->document()->isModified());
+}
+
 void TestSpellingUi::spellingMenu()
 {
     m_platform->spelling.dictionaryFolders << QStringLiteral(MINDLOOM_TEST_DATA "/utf8");
-    m_platform->spelling.settingsFile = m_home->filePath(QStringLiteral("Spelling.conf"));
     TextArea *area = showArea(QStringLiteral("wrod teh"));
     QVERIFY(area);
     std::unique_ptr<QMenu> menu(area->createContextMenu(QPoint(1, 1)));
@@ -279,10 +295,9 @@ void TestSpellingUi::spellingMenu()
     QCOMPARE(underlinedWords(area), QStringList());
     QTest::keyClick(area, Qt::Key_F7);
     QVERIFY(!area->textCursor().hasSelection());
-    // Kept for the next start.
-    SpellChecker next(m_platform->spelling);
-    QCOMPARE(next.dictionaryName(), QStringLiteral("yy_TEST"));
-    QVERIFY(!next.isEnabled());
+    // Kept for the next start, with the user's other choices.
+    QCOMPARE(m_platform->choices.value(SpellChecker::DictionaryChoice), QStringLiteral("yy_TEST"));
+    QCOMPARE(m_platform->choices.value(SpellChecker::CheckChoice), QStringLiteral("0"));
 }
 
 void TestSpellingUi::noDictionaryInstalled()
@@ -356,10 +371,10 @@ void TestSpellingUi::personalityWords()
     auto *list = Controls::find<QListWidget>(editor, "List1");
     list->setCurrentRow(0);
     Controls::find<QPushButton>(editor, "Command1")->click();
-    QCoreApplication::processEvents();
     QVERIFY(editor.Memory().startsWith(QStringLiteral("Zumi likes blorp")));
-    QCOMPARE(underlinedWords(Controls::find<TextArea>(editor, "RichTextBox1")),
-             QStringList{QStringLiteral("wrod")});
+    // A text loaded whole is painted first and underlined right after.
+    QTRY_COMPARE(underlinedWords(Controls::find<TextArea>(editor, "RichTextBox1")),
+                 QStringList{QStringLiteral("wrod")});
 }
 
 QTEST_MAIN(TestSpellingUi)
