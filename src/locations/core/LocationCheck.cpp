@@ -42,23 +42,34 @@ QList<Finding> check(const QByteArray &bytes, const QString &programFolder)
     std::array<const Key *, LocationSettings::Count> entries{};
     const QList<Key> keys = LocationSettings::keys(text);
     for (const Key &key : keys) {
-        const qsizetype line = lines.lineOf(key.at);
-        const QString name = text.mid(key.at, LocationSettings::KeyLength);
         const Key *&entry = entries[size_t(key.location - 1)];
+        // The companion reads a text up to the next comma, on whatever line.
+        FileCheck::OfAKind *const kind = key.kind == Key::Kind::NoEntry    ? &noEntries
+                                         : key.kind == Key::Kind::Repeated ? &repeats
+                                         : key.commas == 0                 ? &noCommas
+                                         : key.commas == 1                 ? &oneCommas
+                                                                           : nullptr;
+        if (key.kind == Key::Kind::Entry)
+            entry = &key;
+        if (!kind)
+            continue;
+        // Past the findings listed, a key is only counted.
+        if (!kind->needsLine()) {
+            kind->count();
+            continue;
+        }
+        const qsizetype line = lines.lineOf(key.at);
+        if (!kind->take(line))
+            continue;
         switch (key.kind) {
         case Key::Kind::NoEntry:
-            if (noEntries.take(line))
-                findings << Finding{line, noEntry.arg(name)};
+            findings << Finding{line, noEntry.arg(text.mid(key.at, LocationSettings::KeyLength))};
             break;
         case Key::Kind::Repeated:
-            if (repeats.take(line))
-                findings << Finding{line, repeated.arg(key.location).arg(lines.lineOf(entry->at))};
+            findings << Finding{line, repeated.arg(key.location).arg(lines.lineOf(entry->at))};
             break;
         case Key::Kind::Entry:
-            entry = &key;
-            // The companion reads a text up to the next comma, on whatever line.
-            if (key.commas < 2 && (key.commas == 0 ? noCommas : oneCommas).take(line))
-                findings << Finding{line, (key.commas == 0 ? noComma : oneComma).arg(key.location)};
+            findings << Finding{line, (key.commas == 0 ? noComma : oneComma).arg(key.location)};
             break;
         }
     }

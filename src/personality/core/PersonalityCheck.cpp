@@ -38,8 +38,8 @@ public:
         QString section;
         for (QLatin1String marker : {PersonalityFile::kMatchWordsMarker, PersonalityFile::kWontSayMarker}) {
             const qsizetype before = text.size();
-            const qsizetype start = text.indexOf(marker + QStringLiteral("\r\n"));
-            if (PersonalityFile::takeOutSection(text, section, marker))
+            qsizetype start = 0;
+            if (PersonalityFile::takeOutSection(text, section, marker, &start))
                 m_cuts.append({start, before - text.size()});
         }
     }
@@ -62,29 +62,43 @@ private:
     QList<std::pair<qsizetype, qsizetype>> m_cuts; // where each section was cut out, and its length
 };
 
-// Where a and b first differ, or -1 when they are equal.
-qsizetype firstDifference(QStringView a, QStringView b)
+// Where a and the pieces of b, taken as one text, first differ, or -1 when
+// they are equal.
+qsizetype firstDifference(QStringView a, std::initializer_list<QStringView> b)
 {
-    const qsizetype common = std::min(a.size(), b.size());
-    for (qsizetype i = 0; i < common; ++i) {
-        if (a.at(i) != b.at(i))
-            return i;
+    qsizetype offset = 0;
+    for (QStringView piece : b) {
+        const qsizetype common = std::min(piece.size(), a.size() - offset);
+        for (qsizetype i = 0; i < common; ++i) {
+            if (a.at(offset + i) != piece.at(i))
+                return offset + i;
+        }
+        if (common < piece.size())
+            return offset + common;
+        offset += piece.size();
     }
-    return a.size() == b.size() ? -1 : common;
+    return offset == a.size() ? -1 : offset;
 }
 
 // The finding when neither writer (the stored form of Save Personality, the
-// plain one of the exports) gives the file back as it is, at the line where
-// the file and the closer of the two part.
-QList<Finding> comesBackChanged(const QString &file, const QString &stored, const QString &plain,
-                                const FileCheck::Lines &lines, LineBreakStep step)
+// plain one of the exports, given in pieces so that it need not be joined)
+// gives the file back as it is, at the line where the file and the closer of
+// the two part.
+QList<Finding> comesBackChanged(const QString &file, const QString &stored,
+                                std::initializer_list<QStringView> plain, const FileCheck::Lines &lines,
+                                LineBreakStep step)
 {
-    const qsizetype fromStored = firstDifference(file, stored);
+    const qsizetype fromStored = firstDifference(file, {stored});
     const qsizetype fromPlain = firstDifference(file, plain);
     if (fromStored < 0 || fromPlain < 0)
         return {};
     const qsizetype at = std::max(fromStored, fromPlain);
-    const qsizetype inDecoded = SubstitutionTable::decode(QStringView(file).left(at), step).size();
+    // The length of the decoded text in front of at, without decoding it: the
+    // decoding turns each line-break character into two.
+    const QStringView before = QStringView(file).left(at);
+    const qsizetype inDecoded =
+        before.size() +
+        (step == LineBreakStep::Fold ? before.count(QChar(SubstitutionTable::kLineBreak)) : 0);
     return {Finding{lines.lineOf(inDecoded), tr("a load and a save would not give this file back as "
                                                 "it is: it changes from this line on")}};
 }
@@ -115,21 +129,22 @@ QList<Finding> checkMemory(const QByteArray &bytes)
     // What Save Personality would refuse, by the editor's own check.
     const PersonalityFile::Texts texts{memory.text(), memory.split().matchWords, memory.split().wontSay,
                                        QString()};
-    const PersonalityFile::SaveCheck saveCheck = PersonalityFile::checkSave(texts, QString(), QString());
+    // Save Personality's own check, which loads what it would write, is
+    // needed only when the memory text holds no marker.
     const PersonalityFile::MemoryCheck check = PersonalityFile::checkMemory(memory.text());
     if (!check.ok()) {
         findings << Finding{lines.lineOf(memory.inFile(check.position)),
                             tr("the memory text holds \"%1\": after a save, the next load takes "
                                "it for the start of that section")
                                 .arg(check.marker)};
-    } else if (!saveCheck.ok()) {
+    } else if (!PersonalityFile::checkSave(texts, QString(), QString()).ok()) {
         findings << Finding{0, tr("Save Personality would refuse the texts of this file")};
     } else {
-        findings +=
-            comesBackChanged(file, PersonalityFile::memoryFileText(texts),
-                             PersonalityFile::memoryContent(texts.memory, texts.matchWords, texts.wontSay) +
-                                 QStringLiteral("\r\n"),
-                             lines, LineBreakStep::Fold);
+        const auto plain =
+            PersonalityFile::memoryContentPieces(texts.memory, texts.matchWords, texts.wontSay);
+        findings += comesBackChanged(file, PersonalityFile::memoryFileText(texts),
+                                     {plain[0], plain[1], plain[2], plain[3], plain[4], plain[5], u"\r\n"},
+                                     lines, LineBreakStep::Fold);
     }
     return FileCheck::inLineOrder(findings);
 }
@@ -141,16 +156,23 @@ QList<Finding> checkQandA(const QByteArray &bytes)
     const FileCheck::Lines lines(text);
     QList<Finding> findings = FileCheck::codePage(bytes, text, lines);
     findings += FileCheck::loneCarriageReturns(text, lines);
-    PersonalityFile::Texts texts;
-    texts.qandA = PersonalityFile::qandAText(text);
-    findings += comesBackChanged(file, PersonalityFile::qandAFileText(texts),
-                                 texts.qandA + QStringLiteral("\r\n"), lines, LineBreakStep::None);
+    // The text a load gives is the file without its final CR LF (qandAText()),
+    // so the file's own text stands for it here instead of two copies of it.
+    const QString crLf = QStringLiteral("\r\n");
+    const bool endsInCrLf = text.endsWith(crLf);
+    const QStringView qandA = endsInCrLf ? QStringView(text).chopped(2) : QStringView(text);
+    QString stored = PersonalityFile::storedQandA(qandA);
+    stored += crLf;
+    findings += comesBackChanged(file, stored, {text, endsInCrLf ? QStringView() : QStringView(crLf)}, lines,
+                                 LineBreakStep::None);
 
     // The editor writes an entry as one line: "#", the question, "&", the
     // answer, "%".
     FileCheck::OfAKind noAnswers, unclosed, noQuestions;
+    // The lines are ended as Lines ends them, so the walk counts them itself.
+    qsizetype lineNumber = 1;
     qsizetype start = 0;
-    while (start <= text.size()) {
+    for (;; ++lineNumber) {
         qsizetype end = start;
         while (end < text.size() && text.at(end) != QLatin1Char('\r') && text.at(end) != QLatin1Char('\n'))
             ++end;
@@ -162,7 +184,7 @@ QList<Finding> checkQandA(const QByteArray &bytes)
             const QStringView answer =
                 amp < 0 ? QStringView() : line.mid(amp + 1, (percent < 0 ? line.size() : percent) - amp - 1);
             QString problem;
-            const qsizetype line = lines.lineOf(start);
+            const qsizetype line = lineNumber;
             if (answer.isEmpty()) {
                 if (noAnswers.take(line))
                     problem = tr("the question %1 has no answer").arg(quoted(question));

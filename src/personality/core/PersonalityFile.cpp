@@ -13,6 +13,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <array>
 #include <tuple>
 
 namespace PersonalityFile {
@@ -25,6 +26,30 @@ const QString kEmptyLine = QStringLiteral("\r\n\r\n");
 // line and its marker line, then an empty line.
 const QString kBeforeMatchWords = kEmptyLine + kMatchWordsMarker + kCrLf;
 const QString kBeforeWontSay = kEmptyLine + kWontSayMarker + kCrLf;
+
+// Where needle first stands in text at or after from, or -1. The general
+// search costs tens of instructions a character on a text of line breaks,
+// which a memory file of line-break characters decodes to; the markers hold a
+// character that ordinary text seldom does, and a search for one character
+// alone runs through the text many characters at a time.
+qsizetype find(QStringView text, QStringView needle, qsizetype from = 0)
+{
+    qsizetype key = 0;
+    while (key < needle.size() &&
+           (needle.at(key) == QLatin1Char('\r') || needle.at(key) == QLatin1Char('\n')))
+        ++key;
+    if (key == needle.size())
+        return text.indexOf(needle, from);
+    const QChar keyChar = needle.at(key);
+    for (qsizetype at = text.indexOf(keyChar, from + key); at >= 0; at = text.indexOf(keyChar, at + 1)) {
+        const qsizetype start = at - key;
+        if (start + needle.size() > text.size())
+            return -1;
+        if (text.mid(start, needle.size()) == needle)
+            return start;
+    }
+    return -1;
+}
 
 } // namespace
 
@@ -103,18 +128,25 @@ QString memoryContent(QStringView memory, QStringView matchWords, QStringView wo
 {
     QString content;
     content.reserve(memory.size() + matchWords.size() + wontSay.size() + 40);
-    for (QStringView piece : std::initializer_list<QStringView>{memory, kBeforeMatchWords, matchWords,
-                                                                kBeforeWontSay, wontSay, kEmptyLine})
+    for (QStringView piece : memoryContentPieces(memory, matchWords, wontSay))
         content += piece;
     return content;
 }
 
-bool takeOutSection(QString &memory, QString &section, QLatin1String marker)
+std::array<QStringView, 6> memoryContentPieces(QStringView memory, QStringView matchWords,
+                                               QStringView wontSay)
+{
+    return {memory, kBeforeMatchWords, matchWords, kBeforeWontSay, wontSay, kEmptyLine};
+}
+
+bool takeOutSection(QString &memory, QString &section, QLatin1String marker, qsizetype *at)
 {
     const QString markerLine = marker + kCrLf;
-    const qsizetype start = memory.indexOf(markerLine);
+    const qsizetype start = find(memory, markerLine);
     if (start < 0)
         return false;
+    if (at)
+        *at = start;
     const qsizetype body = start + markerLine.size();
     const qsizetype emptyLine = memory.indexOf(kEmptyLine, start);
     if (emptyLine < 0) {
@@ -173,13 +205,15 @@ MemorySplit splitMemory(QString decoded)
     const QStringView file(decoded);
     if (file.endsWith(kCrLf) && file.chopped(2).endsWith(kEmptyLine)) {
         const QStringView content = file.chopped(2 + kEmptyLine.size());
-        const qsizetype matchWords = content.indexOf(kBeforeMatchWords);
+        const qsizetype matchWords = find(content, kBeforeMatchWords);
         const qsizetype matchBody = matchWords + kBeforeMatchWords.size();
-        const qsizetype wontSay = matchWords < 0 ? -1 : content.indexOf(kBeforeWontSay, matchBody);
-        if (wontSay >= 0 && checkMemory(content.left(matchWords).toString()).ok()) {
-            split.memory = content.left(matchWords).toString();
+        const qsizetype wontSay = matchWords < 0 ? -1 : find(content, kBeforeWontSay, matchBody);
+        if (wontSay >= 0 && checkMemory(content.left(matchWords)).ok()) {
             split.matchWords = content.mid(matchBody, wontSay - matchBody).toString();
             split.wontSay = content.mid(wontSay + kBeforeWontSay.size()).toString();
+            // The memory text is the file's beginning: cut there, not copied.
+            decoded.truncate(matchWords);
+            split.memory = std::move(decoded);
             split.writerLayout = true;
             return split;
         }
@@ -209,14 +243,20 @@ Texts fromFileText(QStringView memoryFile, QStringView qandAFile)
     return texts;
 }
 
+// The file's final CR LF is appended to the stored text itself: a sum of the
+// two would copy the whole text once more.
 QString memoryFileText(const Texts &texts)
 {
-    return storedMemory(texts.memory, texts.matchWords, texts.wontSay) + kCrLf;
+    QString text = storedMemory(texts.memory, texts.matchWords, texts.wontSay);
+    text += kCrLf;
+    return text;
 }
 
 QString qandAFileText(const Texts &texts)
 {
-    return storedQandA(texts.qandA) + kCrLf;
+    QString text = storedQandA(texts.qandA);
+    text += kCrLf;
+    return text;
 }
 
 namespace {
@@ -225,7 +265,7 @@ namespace {
 // characters as they come back, then a line break, which is a CR LF, the
 // line-break character, or the end of the text (the file's layout puts a
 // CR LF there).
-bool markerAt(const QString &memory, qsizetype i, QLatin1String marker)
+bool markerAt(QStringView memory, qsizetype i, QLatin1String marker)
 {
     const qsizetype after = i + marker.size();
     if (after > memory.size())
@@ -242,15 +282,23 @@ bool markerAt(const QString &memory, qsizetype i, QLatin1String marker)
 
 } // namespace
 
-MemoryCheck checkMemory(const QString &memory)
+MemoryCheck checkMemory(QStringView memory)
 {
     MemoryCheck check;
     // A marker that starts within the memory text comes before the real
     // section's marker, so the load takes it.
+    // Every character from 256 on comes back as itself.
+    static const std::array<bool, 256> comesBackAsStar = [] {
+        std::array<bool, 256> table{};
+        for (char16_t c = 0; c < 256; ++c)
+            table[c] = SubstitutionTable::comesBackAs(c) == u'*';
+        return table;
+    }();
     qsizetype found = -1;
     QLatin1String marker;
     for (qsizetype i = 0; i < memory.size() && found < 0; ++i) {
-        if (SubstitutionTable::comesBackAs(memory.at(i).unicode()) != u'*')
+        const char16_t c = memory.at(i).unicode();
+        if (c >= 256 || !comesBackAsStar[c])
             continue;
         for (QLatin1String candidate : {kMatchWordsMarker, kWontSayMarker}) {
             if (markerAt(memory, i, candidate)) {
@@ -281,7 +329,7 @@ MemoryCheck checkMemory(const QString &memory)
 
     check.line = line;
     check.position = lineStart;
-    check.lineText = memory.mid(lineStart, lineEnd - lineStart);
+    check.lineText = memory.mid(lineStart, lineEnd - lineStart).toString();
     check.marker = marker;
     check.message =
         QCoreApplication::translate(
@@ -313,9 +361,23 @@ namespace {
 SaveCheck unstorableCharacter(QStringView text, SaveCheck::Text which, SubstitutionTable::LineBreakStep step,
                               const QString &path)
 {
+    // The characters below 256 that pass every rule below, for each step: the
+    // rules cost a few calls a character, and a text is mostly these.
+    static const std::array<std::array<bool, 256>, 2> passes = [] {
+        std::array<std::array<bool, 256>, 2> tables{};
+        for (char16_t c = 0; c < 256; ++c) {
+            const bool plain = Cp1252::canStore(QChar(c)) && SubstitutionTable::comesBackAs(c) == c;
+            tables[0][c] = plain;
+            tables[1][c] = plain && c != SubstitutionTable::kLineBreak;
+        }
+        return tables;
+    }();
+    const auto &passing = passes[step == SubstitutionTable::LineBreakStep::Fold ? 1 : 0];
     SaveCheck check;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
+        if (c.unicode() < 256 && passing[c.unicode()])
+            continue;
         QString why;
         if (!Cp1252::canStore(c)) {
             why = QCoreApplication::translate("PersonalityFile", "which an 8-bit text file cannot store");

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 // The two files of a personality in the program folder: the memory file
 // (name + ".mem": statements, then the "* MatchWords:" and "* WontSay:"
 // sections) and the question/answer file (name + ".qas"), both stored through
@@ -33,12 +35,17 @@ QString listEntry(const QString &fileName);
 // The decoded memory file: memory, the two sections, each part followed by an
 // empty line. Save Personality As... writes exactly this.
 QString memoryContent(QStringView memory, QStringView matchWords, QStringView wontSay);
+// The pieces memoryContent() joins, in their order, for a comparison with a
+// file that need not join them.
+std::array<QStringView, 6> memoryContentPieces(QStringView memory, QStringView matchWords,
+                                               QStringView wontSay);
 
 // Takes the section that starts with the line `marker` out of memory into
 // section: its lines up to the next empty line (or to the end of the text),
 // the marker line with them. Returns false, changing nothing, when no line
-// consists of the marker followed by CR LF.
-bool takeOutSection(QString &memory, QString &section, QLatin1String marker);
+// consists of the marker followed by CR LF. at, when given, receives where the
+// marker line stood.
+bool takeOutSection(QString &memory, QString &section, QLatin1String marker, qsizetype *at = nullptr);
 
 // The four texts of a personality, as the editor holds them.
 struct Texts
@@ -137,7 +144,7 @@ struct MemoryCheck
     QString message;         // empty when the memory text can be saved
     bool ok() const { return message.isEmpty(); }
 };
-MemoryCheck checkMemory(const QString &memory);
+MemoryCheck checkMemory(QStringView memory);
 
 // The two files' stored text as Save Personality writes it, each without the
 // final CR LF that the file writer adds.

@@ -45,6 +45,48 @@ int sequenceLength(unsigned char lead)
     return 0;
 }
 
+// False when the bytes from first on hold a sequence that no UTF-8 decoder
+// takes, which most files of the code page do within their first line:
+// decoding the whole file to learn that would cost a copy of it. A sequence
+// cut off by the end of the file is left to the decoder.
+bool mayBeUtf8(const QByteArray &bytes, qsizetype first)
+{
+    const auto *const data = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype size = bytes.size();
+    for (qsizetype i = first; i < size;) {
+        const unsigned char lead = data[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        const int length = sequenceLength(lead);
+        if (length == 0)
+            return false;
+        for (int j = 1; j < length; ++j) {
+            if (i + j >= size)
+                return true;
+            const unsigned char next = data[i + j];
+            // The second byte also rules out overlong forms, surrogates and
+            // code points past U+10FFFF.
+            unsigned char low = 0x80, high = 0xBF;
+            if (j == 1) {
+                if (lead == 0xE0)
+                    low = 0xA0;
+                else if (lead == 0xED)
+                    high = 0x9F;
+                else if (lead == 0xF0)
+                    low = 0x90;
+                else if (lead == 0xF4)
+                    high = 0x8F;
+            }
+            if (next < low || next > high)
+                return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
 } // namespace
 
 QString readBytes(const QString &path, QByteArray *bytes)
@@ -116,21 +158,41 @@ QString report(const QString &name, const QList<Finding> &findings)
     return text;
 }
 
-Lines::Lines(QStringView text)
+Lines::Lines(QStringView text) : m_text(text)
 {
-    m_starts << 0;
+    m_endsBefore.resize(text.size() / Stride + 1);
+    qsizetype ends = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
-            continue;
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
-            m_starts << i + 1;
+        if (i % Stride == 0)
+            m_endsBefore[i / Stride] = ends;
+        if (endsLine(i))
+            ++ends;
     }
+    if (text.size() % Stride == 0)
+        m_endsBefore.back() = ends;
+}
+
+bool Lines::endsLine(qsizetype i) const
+{
+    const QChar c = m_text[i];
+    if (c == QLatin1Char('\n'))
+        return true;
+    return c == QLatin1Char('\r') && (i + 1 >= m_text.size() || m_text[i + 1] != QLatin1Char('\n'));
 }
 
 qsizetype Lines::lineOf(qsizetype position) const
 {
-    return std::upper_bound(m_starts.cbegin(), m_starts.cend(), position) - m_starts.cbegin();
+    // A line starts after every line end, so the line of position is one
+    // more than the line ends in front of it.
+    if (position < 0)
+        return 0;
+    const qsizetype end = std::min(position, m_text.size());
+    qsizetype line = 1 + m_endsBefore[end / Stride];
+    for (qsizetype i = end - end % Stride; i < end; ++i) {
+        if (endsLine(i))
+            ++line;
+    }
+    return line;
 }
 
 QString shown(QChar c)
@@ -170,7 +232,7 @@ QList<Finding> utf8Text(const QByteArray &bytes, QStringView text, const Lines &
             break;
         }
     }
-    if (first < 0)
+    if (first < 0 || !mayBeUtf8(bytes, first))
         return {};
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString decoded = decoder.decode(bytes);

@@ -61,7 +61,10 @@ QList<Finding> inLineOrder(QList<Finding> findings);
 // One line per finding: "name:line: message", or "name: message" without a line.
 QString report(const QString &name, const QList<Finding> &findings);
 
-// The lines of a text, ended by CR LF, a lone CR or a lone LF.
+// The lines of a text, ended by CR LF, a lone CR or a lone LF. The text must
+// outlive the Lines: a table of every line's start would take four times the
+// text's own memory for a file of empty lines, so only the count at every
+// few characters is kept, and the text itself counts the rest.
 class Lines
 {
 public:
@@ -70,7 +73,11 @@ public:
     qsizetype lineOf(qsizetype position) const;
 
 private:
-    QList<qsizetype> m_starts;
+    static constexpr qsizetype Stride = 32;
+    bool endsLine(qsizetype i) const;
+
+    QStringView m_text;
+    QList<qsizetype> m_endsBefore; // the line ends in front of every Stride-th character
 };
 
 // Reads the whole file; returns an empty string, or a message naming the file
