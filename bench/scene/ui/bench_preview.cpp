@@ -62,7 +62,9 @@ PictureResult loadGenerated(const QString &path)
         image = picture(112, 128, Qt::magenta, Qt::darkMagenta);
     else
         image = picture(256, 32, Qt::cyan, Qt::darkCyan);
-    return {PictureLoader::fromImage(image), QString()};
+    PictureResult result;
+    result.picture = PictureLoader::fromImage(image);
+    return result;
 }
 
 double cpuSeconds()

@@ -195,7 +195,9 @@ void TestScenePreview::alternativeBackground()
         files.insert(scene.record.part(id).name, scene.pictures.parts[size_t(id)]);
     SceneEditor editor({[] { return QStringLiteral("/kit/"); },
                         [&files](const QString &path) {
-                            return PictureResult{files.value(QFileInfo(path).fileName()), QString()};
+                            PictureResult result;
+                            result.picture = files.value(QFileInfo(path).fileName());
+                            return result;
                         }});
     editor.startUp();
     editor.setNudeImageOn(true);
