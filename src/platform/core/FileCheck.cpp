@@ -115,30 +115,6 @@ QList<Finding> codePage(const QByteArray &bytes, QStringView text, const Lines &
     return utf8Text(bytes, text, lines) + undefinedCharacters(text, lines);
 }
 
-bool OfAKind::take(qsizetype line)
-{
-    ++m_taken;
-    if (m_taken <= MostOfAKind) {
-        m_lastListed = line;
-        return true;
-    }
-    if (m_taken == MostOfAKind + 1)
-        m_firstLeftOut = line;
-    return false;
-}
-
-void OfAKind::finish(QList<Finding> &findings) const
-{
-    if (m_taken <= MostOfAKind)
-        return;
-    findings << Finding{
-        m_firstLeftOut,
-        QCoreApplication::translate("FileCheck", "%L1 more lines from this one on have the finding of line "
-                                                 "%2, which is not listed again")
-            .arg(m_taken - MostOfAKind)
-            .arg(m_lastListed)};
-}
-
 QList<Finding> inLineOrder(QList<Finding> findings)
 {
     std::stable_sort(findings.begin(), findings.end(),
@@ -156,43 +132,6 @@ QString report(const QString &name, const QList<Finding> &findings)
         text += QStringLiteral(": ") + finding.message + QLatin1Char('\n');
     }
     return text;
-}
-
-Lines::Lines(QStringView text) : m_text(text)
-{
-    m_endsBefore.resize(text.size() / Stride + 1);
-    qsizetype ends = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (i % Stride == 0)
-            m_endsBefore[i / Stride] = ends;
-        if (endsLine(i))
-            ++ends;
-    }
-    if (text.size() % Stride == 0)
-        m_endsBefore.back() = ends;
-}
-
-bool Lines::endsLine(qsizetype i) const
-{
-    const QChar c = m_text[i];
-    if (c == QLatin1Char('\n'))
-        return true;
-    return c == QLatin1Char('\r') && (i + 1 >= m_text.size() || m_text[i + 1] != QLatin1Char('\n'));
-}
-
-qsizetype Lines::lineOf(qsizetype position) const
-{
-    // A line starts after every line end, so the line of position is one
-    // more than the line ends in front of it.
-    if (position < 0)
-        return 0;
-    const qsizetype end = std::min(position, m_text.size());
-    qsizetype line = 1 + m_endsBefore[end / Stride];
-    for (qsizetype i = end - end % Stride; i < end; ++i) {
-        if (endsLine(i))
-            ++line;
-    }
-    return line;
 }
 
 QString shown(QChar c)

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Finding.h"
+#include "Lines.h"
+#include "OfAKind.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -14,44 +18,11 @@
 // made here; each file kind adds its own.
 namespace FileCheck {
 
-struct Finding
-{
-    qsizetype line = 0; // 1-based; 0: the finding belongs to no one line
-    QString message;
-    bool operator==(const Finding &o) const { return line == o.line && message == o.message; }
-};
-
 struct Result
 {
     QList<Finding> findings;
     QString error; // the file could not be read: names the file and the reason
     bool ok() const { return error.isEmpty(); }
-};
-
-// The most findings of one kind a check lists one by one. Past them a single
-// finding counts the rest, so that a damaged file of a million alike lines is
-// reported in a screenful, in time and memory that grow with the file alone.
-constexpr int MostOfAKind = 100;
-
-// Counts the findings of one kind.
-class OfAKind
-{
-public:
-    // Whether the finding on line is to be made: true for the first
-    // MostOfAKind, then false, and the line is counted instead.
-    bool take(qsizetype line);
-    // Whether take() still needs the line: false once the first finding left
-    // out is known; count() then counts one more without it (a line costs a
-    // search of the file's lines).
-    bool needsLine() const { return m_taken <= MostOfAKind; }
-    void count() { ++m_taken; }
-    // Appends the finding that counts those left out, when there were any.
-    void finish(QList<Finding> &findings) const;
-
-private:
-    qsizetype m_taken = 0;
-    qsizetype m_lastListed = 0;
-    qsizetype m_firstLeftOut = 0;
 };
 
 // The findings sorted by line (those without one first), keeping the order of
@@ -60,25 +31,6 @@ QList<Finding> inLineOrder(QList<Finding> findings);
 
 // One line per finding: "name:line: message", or "name: message" without a line.
 QString report(const QString &name, const QList<Finding> &findings);
-
-// The lines of a text, ended by CR LF, a lone CR or a lone LF. The text must
-// outlive the Lines: a table of every line's start would take four times the
-// text's own memory for a file of empty lines, so only the count at every
-// few characters is kept, and the text itself counts the rest.
-class Lines
-{
-public:
-    explicit Lines(QStringView text);
-    // The 1-based line that holds the character at position.
-    qsizetype lineOf(qsizetype position) const;
-
-private:
-    static constexpr qsizetype Stride = 32;
-    bool endsLine(qsizetype i) const;
-
-    QStringView m_text;
-    QList<qsizetype> m_endsBefore; // the line ends in front of every Stride-th character
-};
 
 // Reads the whole file; returns an empty string, or a message naming the file
 // and the reason.
