@@ -35,6 +35,19 @@ PictureResult ScenePictureSource::load(const QString &name) const
     return m_env.loadPicture(SceneFile::picturePath(pictureFolder(), name));
 }
 
+namespace {
+
+// The default pictures' names: the background's, then each part's by its id.
+QStringList defaultNames()
+{
+    QStringList names{SceneDefaults::background()};
+    for (int id = 0; id < ScenePart::Count; ++id)
+        names << SceneDefaults::partPicture(ScenePart::Id(id));
+    return names;
+}
+
+} // namespace
+
 ScenePictures ScenePictureSource::loadDefaults(QStringList *failures) const
 {
     auto loadOne = [&](const QString &name) {
@@ -43,18 +56,19 @@ ScenePictures ScenePictureSource::loadDefaults(QStringList *failures) const
             *failures << loaded.error;
         return loaded.picture;
     };
+    const QStringList names = defaultNames();
     ScenePictures pictures;
-    pictures.background = loadOne(SceneDefaults::background());
+    pictures.background = loadOne(names.first());
     for (int id = 0; id < ScenePart::Count; ++id)
-        pictures.parts[size_t(id)] = loadOne(SceneDefaults::partPicture(ScenePart::Id(id)));
+        pictures.parts[size_t(id)] = loadOne(names.at(id + 1));
     return pictures;
 }
 
 QStringList ScenePictureSource::defaultPaths() const
 {
     const QString folder = pictureFolder();
-    QStringList paths{SceneFile::picturePath(folder, SceneDefaults::background())};
-    for (int id = 0; id < ScenePart::Count; ++id)
-        paths << SceneFile::picturePath(folder, SceneDefaults::partPicture(ScenePart::Id(id)));
+    QStringList paths;
+    for (const QString &name : defaultNames())
+        paths << SceneFile::picturePath(folder, name);
     return paths;
 }
