@@ -184,19 +184,18 @@ QList<Finding> checkQandA(const QByteArray &bytes)
             const QStringView answer =
                 amp < 0 ? QStringView() : line.mid(amp + 1, (percent < 0 ? line.size() : percent) - amp - 1);
             QString problem;
-            const qsizetype line = lineNumber;
             if (answer.isEmpty()) {
-                if (noAnswers.take(line))
+                if (noAnswers.take(lineNumber))
                     problem = tr("the question %1 has no answer").arg(quoted(question));
             } else if (percent < 0) {
-                if (unclosed.take(line))
+                if (unclosed.take(lineNumber))
                     problem = tr("the answer to %1 has no closing \"%\"").arg(quoted(question));
             } else if (question.isEmpty()) {
-                if (noQuestions.take(line))
+                if (noQuestions.take(lineNumber))
                     problem = tr("the answer %1 has no question").arg(quoted(answer));
             }
             if (!problem.isEmpty())
-                findings << Finding{line, problem};
+                findings << Finding{lineNumber, problem};
         }
         if (end >= text.size())
             break;
