@@ -1,46 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PictureButton.h"
 
-#include <QFileInfo>
-#include <QImageReader>
+#include "Platform.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 
 #include <utility>
 
-namespace {
-
-// Read as the format its name says: a reader left to find the format first
-// asks every image plugin, loading each of them and their libraries, before
-// it takes its own PNG reader.
-QPixmap labelPicture(const QString &path)
-{
-    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
-    reader.setAutoDetectImageFormat(false);
-    QImage image = reader.read();
-    if (image.isNull())
-        return QPixmap(path);
-    return QPixmap::fromImage(std::move(image));
-}
-
-} // namespace
-
-PictureButton::PictureButton(const QString &picture, QWidget *parent)
-    : QAbstractButton(parent), m_picture(labelPicture(picture))
+PictureButton::PictureButton(Platform &platform, const QString &picture, QWidget *parent)
+    : QAbstractButton(parent), m_platform(platform), m_path(picture)
 {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
 }
 
+const QPixmap &PictureButton::picture() const
+{
+    if (!m_loaded) {
+        m_loaded = true;
+        PictureResult loaded = m_platform.loadPicture(m_path);
+        m_picture = loaded.ok() ? QPixmap::fromImage(std::move(loaded.picture.image)) : QPixmap(m_path);
+    }
+    return m_picture;
+}
+
 QSize PictureButton::sizeHint() const
 {
-    return m_picture.size();
+    return picture().size();
 }
 
 void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_picture);
+    painter.drawPixmap(0, 0, picture());
     if (isDown())
         painter.fillRect(rect(), QColor(0, 0, 0, 40));
     if (hasFocus()) {

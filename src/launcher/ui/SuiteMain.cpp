@@ -132,12 +132,18 @@ void SuiteMain::openFile(const QString &file)
     }
 }
 
-SuiteMain::SuiteMain(Platform &platform, QWidget *parent)
-    : QWidget(parent), m_platform(platform),
-      // Stored uncompressed: decoding a PNG took longer than the rest of the
-      // window's start-up.
-      m_background(background(QStringLiteral(":/launcher/suitemain_background.bmp")))
+SuiteMain::SuiteMain(Platform &platform, QWidget *parent) : QWidget(parent), m_platform(platform)
 {
+    QStringList labels;
+    for (int n = 1; n <= 4; ++n)
+        labels << QStringLiteral(":/launcher/picture%1_label.png").arg(n);
+    // Decoded while the background is made and the window built and shown;
+    // the buttons take them at their first paint.
+    platform.expectPictures(labels);
+    // Stored uncompressed: decoding a PNG took longer than the rest of the
+    // window's start-up.
+    m_background = background(QStringLiteral(":/launcher/suitemain_background.bmp"));
+
     setObjectName(QStringLiteral("SuiteMain"));
     setWindowTitle(title());
     setFixedSize(SuiteMainLayout::ClientSize);
@@ -164,7 +170,7 @@ SuiteMain::SuiteMain(Platform &platform, QWidget *parent)
     QWidget *previous = nullptr;
     for (int i = 0; i < 4; ++i) {
         const int n = i + 1;
-        auto *button = new PictureButton(QStringLiteral(":/launcher/picture%1_label.png").arg(n), this);
+        auto *button = new PictureButton(platform, labels[i], this);
         button->setObjectName(QStringLiteral("Picture%1").arg(n));
         // In the slots the background picture paints at the same places.
         button->setGeometry(SuiteMainLayout::Controls[i].place);
