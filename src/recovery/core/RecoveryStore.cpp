@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <system_error>
 
 namespace {
 
@@ -25,16 +26,35 @@ RecoveryStore::RecoveryStore(const QString &folder, const QString &program)
     : m_folder(QDir::cleanPath(folder) + QLatin1Char('/')), m_program(program),
       m_pid(QCoreApplication::applicationPid())
 {
-    if (!QDir().mkpath(m_folder))
-        return;
-    m_lock = std::make_unique<QLockFile>(m_folder + lockName(m_program, QString::number(m_pid)));
-    // A stale lock of an earlier process that had this id is taken over.
-    m_lock->setStaleLockTime(0);
-    if (!m_lock->tryLock(0))
-        m_lock.reset();
+    const auto take = [folder = m_folder, path = m_folder + lockName(m_program, QString::number(m_pid))] {
+        std::unique_ptr<QLockFile> lock;
+        if (!QDir().mkpath(folder))
+            return lock;
+        lock = std::make_unique<QLockFile>(path);
+        // A stale lock of an earlier process that had this id is taken over.
+        lock->setStaleLockTime(0);
+        if (!lock->tryLock(0))
+            lock.reset();
+        return lock;
+    };
+    try {
+        m_locking = std::async(std::launch::async, take);
+    } catch (const std::system_error &) {
+        // No thread to spare: the lock is taken here.
+        m_lock = take();
+    }
 }
 
-RecoveryStore::~RecoveryStore() = default;
+RecoveryStore::~RecoveryStore()
+{
+    waitForLock();
+}
+
+void RecoveryStore::waitForLock() const
+{
+    if (m_locking.valid())
+        m_lock = m_locking.get();
+}
 
 QString RecoveryStore::defaultFolder()
 {
@@ -54,6 +74,7 @@ QString RecoveryStore::defaultFolder()
 
 bool RecoveryStore::usable() const
 {
+    waitForLock();
     return m_lock != nullptr;
 }
 

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+#include <future>
 #include <memory>
 
 class QLockFile;
@@ -20,7 +21,10 @@ class RecoveryStore
 {
 public:
     // folder: where the files go (made when missing); program: the running
-    // program's name. Takes this process's lock at once.
+    // program's name. Starts taking this process's lock at once, on a thread
+    // of its own: the lock file is written through to the disk, which the
+    // program's first window need not wait for. Whatever needs the lock
+    // (usable(), takeOrphans()) waits for it.
     RecoveryStore(const QString &folder, const QString &program);
     ~RecoveryStore();
     RecoveryStore(const RecoveryStore &) = delete;
@@ -60,6 +64,9 @@ private:
     QString m_program;
     qint64 m_pid;
     int m_nextDocument = 1;
-    std::unique_ptr<QLockFile> m_lock;
+    void waitForLock() const;
+
+    mutable std::future<std::unique_ptr<QLockFile>> m_locking;
+    mutable std::unique_ptr<QLockFile> m_lock;
     std::vector<std::unique_ptr<QLockFile>> m_taken;
 };
