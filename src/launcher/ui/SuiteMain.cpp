@@ -63,13 +63,18 @@ QPixmap background(const QString &path)
         offset < HeaderSize || offset + rowBytes * height > resource.size())
         return QPixmap(path);
     // One pass, blue-green-red bytes to 0xffRRGGBB: the toolkit's own
-    // conversion spreads a picture this size over worker threads.
+    // conversion spreads a picture this size over worker threads. Read as a
+    // little-endian word, a pixel's three bytes are already in place; the
+    // fourth byte belongs to the next pixel, so a row's last pixel, which may
+    // end the file, is put together byte by byte.
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
         const uchar *from = file + offset + rowBytes * (height - 1 - y);
         auto *to = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < width; ++x, from += 3)
-            to[x] = 0xff000000u | from[0] | (QRgb(from[1]) << 8) | (QRgb(from[2]) << 16);
+        const int last = width - 1;
+        for (int x = 0; x < last; ++x, from += 3)
+            to[x] = 0xff000000u | qFromLittleEndian<quint32>(from);
+        to[last] = 0xff000000u | from[0] | (QRgb(from[1]) << 8) | (QRgb(from[2]) << 16);
     }
     return QPixmap::fromImage(std::move(image));
 }
