@@ -26,11 +26,11 @@ RecoveryStore::RecoveryStore(const QString &folder, const QString &program)
     : m_folder(QDir::cleanPath(folder) + QLatin1Char('/')), m_program(program),
       m_pid(QCoreApplication::applicationPid())
 {
-    const auto take = [folder = m_folder, path = m_folder + lockName(m_program, QString::number(m_pid))] {
-        std::unique_ptr<QLockFile> lock;
-        if (!QDir().mkpath(folder))
-            return lock;
-        lock = std::make_unique<QLockFile>(path);
+    // The folder is there once the store is: callers put files in it.
+    if (!QDir().mkpath(m_folder))
+        return;
+    const auto take = [path = m_folder + lockName(m_program, QString::number(m_pid))] {
+        auto lock = std::make_unique<QLockFile>(path);
         // A stale lock of an earlier process that had this id is taken over.
         lock->setStaleLockTime(0);
         if (!lock->tryLock(0))
