@@ -167,7 +167,7 @@ ReadResult read(const QString &programFolder, const QString &name)
     using Status = ReadResult::Status;
     ReadResult result;
 
-    TextFile::ReadResult memory = TextFile::read(memoryPath(programFolder, name));
+    TextFile::BytesResult memory = TextFile::readBytes(memoryPath(programFolder, name));
     if (!memory.ok()) {
         result.status = Status::MemoryUnreadable;
         result.error = memory.error;
@@ -181,7 +181,7 @@ ReadResult read(const QString &programFolder, const QString &name)
         result.error = qandAFile.errorString();
         return result;
     }
-    TextFile::ReadResult qandA = TextFile::read(qandAFile, qandAName);
+    TextFile::BytesResult qandA = TextFile::readBytes(qandAFile, qandAName);
     if (!qandA.ok()) {
         result.status = Status::QandAUnreadable;
         result.error = qandA.error;
@@ -190,7 +190,7 @@ ReadResult read(const QString &programFolder, const QString &name)
 
     result.memoryStamp = memory.stamp;
     result.qandAStamp = qandA.stamp;
-    result.texts = fromFileText(memory.text, qandA.text);
+    result.texts = fromFileBytes(memory.bytes, qandA.bytes);
     return result;
 }
 
@@ -240,6 +240,18 @@ Texts fromFileText(QStringView memoryFile, QStringView qandAFile)
     texts.matchWords = std::move(split.matchWords);
     texts.wontSay = std::move(split.wontSay);
     texts.qandA = qandAText(SubstitutionTable::decode(qandAFile, LineBreakStep::None));
+    return texts;
+}
+
+Texts fromFileBytes(const QByteArray &memoryFile, const QByteArray &qandAFile)
+{
+    using SubstitutionTable::LineBreakStep;
+    MemorySplit split = splitMemory(SubstitutionTable::decodeFile(memoryFile, LineBreakStep::Fold));
+    Texts texts;
+    texts.memory = std::move(split.memory);
+    texts.matchWords = std::move(split.matchWords);
+    texts.wontSay = std::move(split.wontSay);
+    texts.qandA = qandAText(SubstitutionTable::decodeFile(qandAFile, LineBreakStep::None));
     return texts;
 }
 
@@ -432,15 +444,24 @@ SaveCheck checkSave(const Texts &texts, const QString &memoryName, const QString
         if (!check.ok())
             return check;
     }
-    // The verdict of the load itself, for whatever the rules above miss.
-    if (fromFileText(memoryFileText(texts), qandAFileText(texts)) != texts) {
+    // The verdict of the load itself, for whatever the rules above miss, on
+    // the very bytes the save writes.
+    QByteArray memoryBytes, qandABytes;
+    const bool encoded = SubstitutionTable::encodeFile({texts.memory, kBeforeMatchWords, texts.matchWords,
+                                                        kBeforeWontSay, texts.wontSay, kEmptyLine},
+                                                       LineBreakStep::Fold, &memoryBytes) &&
+                         SubstitutionTable::encodeFile({texts.qandA}, LineBreakStep::None, &qandABytes);
+    if (!encoded || fromFileBytes(memoryBytes, qandABytes) != texts) {
         check.text = Text::Memory;
         check.message =
             QCoreApplication::translate(
                 "PersonalityFile", "\"%1\" was not written: the next load would not give these texts back "
                                    "as they are. Nothing was written.")
                 .arg(QDir::toNativeSeparators(memoryName));
+        return check;
     }
+    check.memoryBytes = std::move(memoryBytes);
+    check.qandABytes = std::move(qandABytes);
     return check;
 }
 
@@ -459,9 +480,8 @@ QString save(const QString &programFolder, const QString &name, const QString &m
         return check.message + QCoreApplication::translate("PersonalityFile",
                                                            "\nNeither file of the Personality was written.");
 
-    QByteArray qandABytes, memoryBytes;
-    Cp1252::encode(qandAFileText(texts), &qandABytes);
-    Cp1252::encode(memoryFileText(texts), &memoryBytes);
+    const QByteArray &qandABytes = check.qandABytes;
+    const QByteArray &memoryBytes = check.memoryBytes;
     // The versions these replace go to the backups first; an unchanged file
     // gets none.
     Backups::keep(qandAName, qandABytes);

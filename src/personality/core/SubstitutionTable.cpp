@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SubstitutionTable.h"
 
+#include "Cp1252.h"
+
 namespace SubstitutionTable {
 
 // The table. Every stored value is a control code that typed text never holds:
@@ -98,6 +100,9 @@ QString encode(std::initializer_list<QStringView> pieces, LineBreakStep step)
     for (QStringView piece : pieces)
         size += piece.size();
     QString out;
+    // Room for the CR LF that a file's text adds to the encoded text, so
+    // that adding it does not copy the text once more.
+    out.reserve(size + 2);
     out.resize(size);
     char16_t *const begin = data(out);
     char16_t *dst = begin;
@@ -132,6 +137,56 @@ QString encode(std::initializer_list<QStringView> pieces, LineBreakStep step)
     return out;
 }
 
+bool encodeFile(std::initializer_list<QStringView> pieces, LineBreakStep step, QByteArray *out)
+{
+    // The steps of encode() and the code page's as one pass, straight into the
+    // bytes: the text in between would be twice their size.
+    const auto &map = maps().encode;
+    const auto &byteOf = Cp1252::bytesOf();
+    qsizetype size = 2;
+    for (QStringView piece : pieces)
+        size += piece.size();
+    QByteArray bytes(size, Qt::Uninitialized);
+    char *const begin = bytes.data();
+    char *dst = begin;
+    const bool fold = step == LineBreakStep::Fold;
+    const qint16 lineBreak = byteOf[kLineBreak];
+    const qint16 cr = byteOf[u'\r'];
+    bool pendingCr = false;
+    for (QStringView piece : pieces) {
+        const char16_t *src = piece.utf16();
+        const char16_t *const end = src + piece.size();
+        for (; src != end; ++src) {
+            const char16_t c = *src;
+            if (fold) {
+                if (pendingCr) {
+                    pendingCr = false;
+                    if (c == u'\n') {
+                        *dst++ = char(lineBreak);
+                        continue;
+                    }
+                    *dst++ = char(cr);
+                }
+                if (c == u'\r') {
+                    pendingCr = true;
+                    continue;
+                }
+            }
+            const qint16 byte = byteOf[c < 256 ? map[c] : c];
+            if (byte < 0)
+                return false;
+            *dst++ = char(byte);
+        }
+    }
+    if (pendingCr)
+        *dst++ = char(cr);
+    *dst++ = char(cr);
+    *dst++ = char(byteOf[u'\n']);
+    bytes.truncate(dst - begin);
+    *out = std::move(bytes);
+    return true;
+}
+
 QString encode(QStringView text, LineBreakStep step)
 {
     return encode({text}, step);
@@ -153,6 +208,41 @@ QString decode(QStringView text, LineBreakStep step)
             *dst++ = u'\n';
         } else {
             *dst++ = c < 256 ? map[c] : c;
+        }
+    }
+    return out;
+}
+
+QString decodeFile(const QByteArray &bytes, LineBreakStep step)
+{
+    // The code page's table and this one as one map; the line-break
+    // character is the code page's byte 0xB6, which the table leaves alone.
+    static const std::array<char16_t, 256> fileMap = [] {
+        std::array<char16_t, 256> m{};
+        const auto &page = Cp1252::characters();
+        for (std::size_t b = 0; b < 256; ++b)
+            m[b] = page[b] < 256 ? maps().decode[page[b]] : page[b];
+        return m;
+    }();
+    const bool fold = step == LineBreakStep::Fold;
+    qsizetype lineBreaks = 0;
+    char lineBreakByte = 0;
+    if (fold) {
+        for (std::size_t b = 0; b < 256; ++b) {
+            if (fileMap[b] == kLineBreak)
+                lineBreakByte = char(b);
+        }
+        lineBreaks = bytes.count(lineBreakByte);
+    }
+    QString out(bytes.size() + lineBreaks, Qt::Uninitialized);
+    char16_t *dst = data(out);
+    for (const char byte : bytes) {
+        const char16_t c = fileMap[static_cast<unsigned char>(byte)];
+        if (fold && c == kLineBreak) {
+            *dst++ = u'\r';
+            *dst++ = u'\n';
+        } else {
+            *dst++ = c;
         }
     }
     return out;

@@ -30,19 +30,42 @@ QString cannotWrite(const QString &path, const QString &reason)
 
 } // namespace
 
-ReadResult read(QIODevice &device, const QString &name)
+BytesResult readBytes(QIODevice &device, const QString &name)
 {
-    ReadResult result;
-    const QByteArray bytes = device.readAll();
+    BytesResult result;
+    result.bytes = device.readAll();
     auto *file = qobject_cast<QFileDevice *>(&device);
     if (file && file->error() != QFileDevice::NoError) {
         result.error = QCoreApplication::translate("TextFile", "Cannot read \"%1\": %2")
                            .arg(shown(name), device.errorString());
+        result.bytes.clear();
         return result;
     }
-    result.text = Cp1252::decode(bytes);
     if (file)
-        result.stamp = FileStamp::of(file->fileName(), bytes);
+        result.stamp = FileStamp::of(file->fileName(), result.bytes);
+    return result;
+}
+
+BytesResult readBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        BytesResult result;
+        result.error = QCoreApplication::translate("TextFile", "Cannot open \"%1\": %2")
+                           .arg(shown(path), file.errorString());
+        return result;
+    }
+    return readBytes(file, path);
+}
+
+ReadResult read(QIODevice &device, const QString &name)
+{
+    BytesResult bytes = readBytes(device, name);
+    ReadResult result;
+    result.error = std::move(bytes.error);
+    result.stamp = std::move(bytes.stamp);
+    if (result.ok())
+        result.text = Cp1252::decode(bytes.bytes);
     return result;
 }
 

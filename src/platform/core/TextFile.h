@@ -22,6 +22,17 @@ struct ReadResult
 ReadResult read(const QString &path);
 ReadResult read(QIODevice &device, const QString &name);
 
+// read() without the decoding, for a reader that decodes the bytes its own way.
+struct BytesResult
+{
+    QByteArray bytes;
+    QString error;
+    FileStamp stamp;
+    bool ok() const { return error.isEmpty(); }
+};
+BytesResult readBytes(const QString &path);
+BytesResult readBytes(QIODevice &device, const QString &name);
+
 // Writes text followed by CR LF, replacing the file atomically. Returns an
 // empty string on success, otherwise a message naming the file and the reason.
 // A failed write leaves the old file whole. A text holding a character the
