@@ -51,6 +51,18 @@ qsizetype find(QStringView text, QStringView needle, qsizetype from = 0)
     return -1;
 }
 
+// The part of text from `from` on, `length` characters, in text's own buffer:
+// a part of a large file is itself large, and a fresh buffer for it costs more
+// than moving it to the buffer's front.
+QString keptPart(QString &&text, qsizetype from, qsizetype length)
+{
+    QString part = std::move(text);
+    text = QString();
+    part.truncate(from + length);
+    part.remove(0, from);
+    return part;
+}
+
 } // namespace
 
 QString memoryPath(const QString &programFolder, const QString &name)
@@ -149,15 +161,19 @@ bool takeOutSection(QString &memory, QString &section, QLatin1String marker, qsi
         *at = start;
     const qsizetype body = start + markerLine.size();
     const qsizetype emptyLine = memory.indexOf(kEmptyLine, start);
-    if (emptyLine < 0) {
-        section = memory.mid(body);
-        memory.truncate(start);
-    } else {
-        // The section keeps the CR LF that ends its last line; the memory keeps
-        // the second CR LF of the empty line.
-        const qsizetype end = emptyLine + kCrLf.size();
+    // The section keeps the CR LF that ends its last line; the memory keeps
+    // the second CR LF of the empty line.
+    const qsizetype end = emptyLine < 0 ? memory.size() : emptyLine + kCrLf.size();
+    if (end - body <= memory.size() - (end - start)) {
         section = memory.mid(body, end - body);
         memory.remove(start, end - start);
+    } else {
+        // The section is the larger part: it takes the buffer.
+        QString rest;
+        rest.reserve(memory.size() - (end - start));
+        rest.append(QStringView(memory).left(start)).append(QStringView(memory).mid(end));
+        section = keptPart(std::move(memory), body, end - body);
+        memory = std::move(rest);
     }
     return true;
 }
@@ -209,11 +225,24 @@ MemorySplit splitMemory(QString decoded)
         const qsizetype matchBody = matchWords + kBeforeMatchWords.size();
         const qsizetype wontSay = matchWords < 0 ? -1 : find(content, kBeforeWontSay, matchBody);
         if (wontSay >= 0 && checkMemory(content.left(matchWords)).ok()) {
-            split.matchWords = content.mid(matchBody, wontSay - matchBody).toString();
-            split.wontSay = content.mid(wontSay + kBeforeWontSay.size()).toString();
-            // The memory text is the file's beginning: cut there, not copied.
-            decoded.truncate(matchWords);
-            split.memory = std::move(decoded);
+            // The largest of the three texts takes the decoded text's buffer;
+            // the others are copied out of it first.
+            const qsizetype wontSayBody = wontSay + kBeforeWontSay.size();
+            const std::array<std::tuple<QString *, qsizetype, qsizetype>, 3> parts = {{
+                {&split.memory, 0, matchWords},
+                {&split.matchWords, matchBody, wontSay - matchBody},
+                {&split.wontSay, wontSayBody, content.size() - wontSayBody},
+            }};
+            const auto largest =
+                std::max_element(parts.begin(), parts.end(), [](const auto &a, const auto &b) {
+                    return std::get<2>(a) < std::get<2>(b);
+                });
+            for (auto part = parts.begin(); part != parts.end(); ++part) {
+                if (part != largest)
+                    *std::get<0>(*part) = content.mid(std::get<1>(*part), std::get<2>(*part)).toString();
+            }
+            *std::get<0>(*largest) =
+                keptPart(std::move(decoded), std::get<1>(*largest), std::get<2>(*largest));
             split.writerLayout = true;
             return split;
         }
@@ -421,6 +450,50 @@ SaveCheck unstorableCharacter(QStringView text, SaveCheck::Text which, Substitut
 
 } // namespace
 
+namespace {
+
+// Whether the first place find() finds separator in text followed by
+// separator is where that separator starts.
+bool separatorFirstAfter(QStringView text, QStringView separator)
+{
+    if (find(text, separator) >= 0)
+        return false;
+    // One that starts within the text's last characters and runs on into the separator.
+    QString tail = text.right(separator.size() - 1).toString();
+    const qsizetype separatorAt = tail.size();
+    tail += separator;
+    return find(tail, separator) == separatorAt;
+}
+
+// Whether a load of the bytes that the writer made of texts gives the texts
+// back. The decoded files are compared with the writer's layout without
+// building them, and splitMemory()'s reading of that layout is followed on the
+// texts themselves; what this does not settle goes through the load itself.
+bool loadGivesBack(const Texts &texts, const QByteArray &memoryBytes, const QByteArray &qandABytes)
+{
+    using SubstitutionTable::LineBreakStep;
+    // qandAText() drops the file's final CR LF; CR and LF are bytes of their own.
+    const QByteArrayView qandA(qandABytes);
+    const bool qandAEndsInCrLf = qandA.endsWith("\r\n");
+    const bool qandABack = SubstitutionTable::decodesTo(qandAEndsInCrLf ? qandA.chopped(2) : qandA,
+                                                        LineBreakStep::None, {texts.qandA});
+    if (!qandABack)
+        return false;
+    // The writer's layout and its CR LF, which splitMemory() takes apart at
+    // the first separators.
+    const bool writerLayout =
+        SubstitutionTable::decodesTo(memoryBytes, LineBreakStep::Fold,
+                                     {texts.memory, kBeforeMatchWords, texts.matchWords, kBeforeWontSay,
+                                      texts.wontSay, kEmptyLine, kCrLf}) &&
+        separatorFirstAfter(texts.memory, kBeforeMatchWords) &&
+        separatorFirstAfter(texts.matchWords, kBeforeWontSay) && checkMemory(texts.memory).ok();
+    if (writerLayout)
+        return true;
+    return fromFileBytes(memoryBytes, qandABytes) == texts;
+}
+
+} // namespace
+
 SaveCheck checkSave(const Texts &texts, const QString &memoryName, const QString &qandAName)
 {
     using SubstitutionTable::LineBreakStep;
@@ -451,7 +524,7 @@ SaveCheck checkSave(const Texts &texts, const QString &memoryName, const QString
                                                         kBeforeWontSay, texts.wontSay, kEmptyLine},
                                                        LineBreakStep::Fold, &memoryBytes) &&
                          SubstitutionTable::encodeFile({texts.qandA}, LineBreakStep::None, &qandABytes);
-    if (!encoded || fromFileBytes(memoryBytes, qandABytes) != texts) {
+    if (!encoded || !loadGivesBack(texts, memoryBytes, qandABytes)) {
         check.text = Text::Memory;
         check.message =
             QCoreApplication::translate(

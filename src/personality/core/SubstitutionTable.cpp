@@ -213,32 +213,46 @@ QString decode(QStringView text, LineBreakStep step)
     return out;
 }
 
-QString decodeFile(const QByteArray &bytes, LineBreakStep step)
+namespace {
+
+// The code page's table and the decoding one as one map; the line-break
+// character is the code page's byte 0xB6, which the table leaves alone.
+const std::array<char16_t, 256> &fileMap()
 {
-    // The code page's table and this one as one map; the line-break
-    // character is the code page's byte 0xB6, which the table leaves alone.
-    static const std::array<char16_t, 256> fileMap = [] {
-        std::array<char16_t, 256> m{};
+    static const std::array<char16_t, 256> m = [] {
+        std::array<char16_t, 256> built{};
         const auto &page = Cp1252::characters();
         for (std::size_t b = 0; b < 256; ++b)
-            m[b] = page[b] < 256 ? maps().decode[page[b]] : page[b];
-        return m;
+            built[b] = page[b] < 256 ? maps().decode[page[b]] : page[b];
+        return built;
     }();
+    return m;
+}
+
+char lineBreakByte()
+{
+    static const char byte = char(Cp1252::bytesOf()[kLineBreak]);
+    return byte;
+}
+
+} // namespace
+
+QString decodeFile(const QByteArray &bytes, LineBreakStep step)
+{
+    const auto &map = fileMap();
     const bool fold = step == LineBreakStep::Fold;
-    qsizetype lineBreaks = 0;
-    char lineBreakByte = 0;
-    if (fold) {
-        for (std::size_t b = 0; b < 256; ++b) {
-            if (fileMap[b] == kLineBreak)
-                lineBreakByte = char(b);
-        }
-        lineBreaks = bytes.count(lineBreakByte);
-    }
-    QString out(bytes.size() + lineBreaks, Qt::Uninitialized);
+    QString out(bytes.size() + (fold ? bytes.count(lineBreakByte()) : 0), Qt::Uninitialized);
     char16_t *dst = data(out);
-    for (const char byte : bytes) {
-        const char16_t c = fileMap[static_cast<unsigned char>(byte)];
-        if (fold && c == kLineBreak) {
+    const auto *src = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const auto *const end = src + bytes.size();
+    if (!fold) {
+        for (; src != end; ++src)
+            *dst++ = map[*src];
+        return out;
+    }
+    for (; src != end; ++src) {
+        const char16_t c = map[*src];
+        if (c == kLineBreak) {
             *dst++ = u'\r';
             *dst++ = u'\n';
         } else {
@@ -246,6 +260,43 @@ QString decodeFile(const QByteArray &bytes, LineBreakStep step)
         }
     }
     return out;
+}
+
+bool decodesTo(QByteArrayView bytes, LineBreakStep step, std::initializer_list<QStringView> pieces)
+{
+    const auto &map = fileMap();
+    const bool fold = step == LineBreakStep::Fold;
+    const auto *src = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto *const end = src + bytes.size();
+    // A line-break character gives CR LF, whose LF may open the next piece.
+    bool pendingLf = false;
+    for (QStringView piece : pieces) {
+        const char16_t *p = piece.utf16();
+        const char16_t *const pieceEnd = p + piece.size();
+        if (pendingLf && p != pieceEnd) {
+            if (*p++ != u'\n')
+                return false;
+            pendingLf = false;
+        }
+        while (p != pieceEnd) {
+            if (src == end)
+                return false;
+            const char16_t c = map[*src++];
+            if (fold && c == kLineBreak) {
+                if (*p++ != u'\r')
+                    return false;
+                if (p == pieceEnd) {
+                    pendingLf = true;
+                    break;
+                }
+                if (*p++ != u'\n')
+                    return false;
+            } else if (*p++ != c) {
+                return false;
+            }
+        }
+    }
+    return !pendingLf && src == end;
 }
 
 char16_t comesBackAs(char16_t c)

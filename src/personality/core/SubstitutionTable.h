@@ -51,6 +51,10 @@ QString decode(QStringView text, LineBreakStep step);
 // decode() of the file's bytes decoded by the code page, in one pass.
 QString decodeFile(const QByteArray &bytes, LineBreakStep step);
 
+// Whether decodeFile() of the bytes gives the pieces joined, without building
+// either text.
+bool decodesTo(QByteArrayView bytes, LineBreakStep step, std::initializer_list<QStringView> pieces);
+
 // The character that c comes back as after encode and decode, the
 // line-break step aside: a table byte value typed into a text comes back as
 // its character, every other character as itself.
