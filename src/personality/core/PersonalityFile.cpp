@@ -183,30 +183,56 @@ ReadResult read(const QString &programFolder, const QString &name)
     using Status = ReadResult::Status;
     ReadResult result;
 
-    TextFile::BytesResult memory = TextFile::readBytes(memoryPath(programFolder, name));
-    if (!memory.ok()) {
+    using SubstitutionTable::LineBreakStep;
+    // Each file is decoded as it is read: a buffer for all of its bytes would
+    // cost as much again as the decoding.
+    const auto reading = [](QString &text, LineBreakStep step, const qint64 &size) {
+        return [&text, step, &size](QByteArrayView piece) {
+            if (text.capacity() == 0 && size > 0)
+                text.reserve(step == LineBreakStep::Fold ? 2 * size : size);
+            SubstitutionTable::appendDecoded(piece, step, text);
+        };
+    };
+    QString memory;
+    qint64 memorySize = 0;
+    const QString memoryError = TextFile::readInPieces(memoryPath(programFolder, name),
+                                                       reading(memory, LineBreakStep::Fold, memorySize),
+                                                       &result.memoryStamp, &memorySize);
+    if (!memoryError.isEmpty()) {
         result.status = Status::MemoryUnreadable;
-        result.error = memory.error;
+        result.error = memoryError;
+        result.memoryStamp = FileStamp();
         return result;
     }
+    // The room kept for line-break characters that the file did not hold
+    // goes back; the pages never touched cost nothing until then.
+    memory.squeeze();
 
     const QString qandAName = qandAPath(programFolder, name);
     QFile qandAFile(qandAName);
     if (!qandAFile.open(QIODevice::ReadOnly)) {
         result.status = Status::QandAMissing;
         result.error = qandAFile.errorString();
+        result.memoryStamp = FileStamp();
         return result;
     }
-    TextFile::BytesResult qandA = TextFile::readBytes(qandAFile, qandAName);
-    if (!qandA.ok()) {
+    QString qandA;
+    const qint64 qandASize = qandAFile.size();
+    const QString qandAError = TextFile::readInPieces(
+        qandAFile, qandAName, reading(qandA, LineBreakStep::None, qandASize), &result.qandAStamp);
+    if (!qandAError.isEmpty()) {
         result.status = Status::QandAUnreadable;
-        result.error = qandA.error;
+        result.error = qandAError;
+        result.memoryStamp = FileStamp();
+        result.qandAStamp = FileStamp();
         return result;
     }
 
-    result.memoryStamp = memory.stamp;
-    result.qandAStamp = qandA.stamp;
-    result.texts = fromFileBytes(memory.bytes, qandA.bytes);
+    MemorySplit split = splitMemory(std::move(memory));
+    result.texts.memory = std::move(split.memory);
+    result.texts.matchWords = std::move(split.matchWords);
+    result.texts.wontSay = std::move(split.wontSay);
+    result.texts.qandA = qandAText(std::move(qandA));
     return result;
 }
 

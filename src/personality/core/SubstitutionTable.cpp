@@ -3,6 +3,8 @@
 
 #include "Cp1252.h"
 
+#include <algorithm>
+
 namespace SubstitutionTable {
 
 // The table. Every stored value is a control code that typed text never holds:
@@ -260,6 +262,37 @@ QString decodeFile(const QByteArray &bytes, LineBreakStep step)
         }
     }
     return out;
+}
+
+void appendDecoded(QByteArrayView piece, LineBreakStep step, QString &out)
+{
+    const auto &map = fileMap();
+    const bool fold = step == LineBreakStep::Fold;
+    const qsizetype before = out.size();
+    const qsizetype most = fold ? 2 * piece.size() : piece.size();
+    if (out.capacity() - before < most)
+        out.reserve(std::max(before + most, 2 * out.capacity()));
+    // Room for the most the piece can give, inside the capacity, cut back below.
+    out.resize(before + most);
+    char16_t *const begin = data(out);
+    char16_t *dst = begin + before;
+    const auto *src = reinterpret_cast<const unsigned char *>(piece.data());
+    const auto *const end = src + piece.size();
+    if (!fold) {
+        for (; src != end; ++src)
+            *dst++ = map[*src];
+    } else {
+        for (; src != end; ++src) {
+            const char16_t c = map[*src];
+            if (c == kLineBreak) {
+                *dst++ = u'\r';
+                *dst++ = u'\n';
+            } else {
+                *dst++ = c;
+            }
+        }
+    }
+    out.truncate(dst - begin);
 }
 
 bool decodesTo(QByteArrayView bytes, LineBreakStep step, std::initializer_list<QStringView> pieces)

@@ -51,6 +51,10 @@ QString decode(QStringView text, LineBreakStep step);
 // decode() of the file's bytes decoded by the code page, in one pass.
 QString decodeFile(const QByteArray &bytes, LineBreakStep step);
 
+// Appends decodeFile() of one piece of a file's bytes to out, for a file read
+// in pieces: a CR LF that the line-break character gives never spans two.
+void appendDecoded(QByteArrayView piece, LineBreakStep step, QString &out);
+
 // Whether decodeFile() of the bytes gives the pieces joined, without building
 // either text.
 bool decodesTo(QByteArrayView bytes, LineBreakStep step, std::initializer_list<QStringView> pieces);

@@ -5,6 +5,7 @@
 #include "Cp1252.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,6 +57,46 @@ BytesResult readBytes(const QString &path)
         return result;
     }
     return readBytes(file, path);
+}
+
+QString readInPieces(QFileDevice &file, const QString &name, const std::function<void(QByteArrayView)> &take,
+                     FileStamp *stamp)
+{
+    // Small enough to stay in the cache between the read and the decoding.
+    constexpr qint64 pieceSize = 256 * 1024;
+    QByteArray piece(pieceSize, Qt::Uninitialized);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (;;) {
+        const qint64 got = file.read(piece.data(), pieceSize);
+        if (got < 0 || file.error() != QFileDevice::NoError) {
+            return QCoreApplication::translate("TextFile", "Cannot read \"%1\": %2")
+                .arg(shown(name), file.errorString());
+        }
+        if (got == 0)
+            break;
+        const QByteArrayView bytes(piece.constData(), got);
+        hash.addData(bytes);
+        take(bytes);
+    }
+    if (stamp) {
+        *stamp = FileStamp::of(file.fileName());
+        if (stamp->exists)
+            stamp->sha256 = hash.result();
+    }
+    return QString();
+}
+
+QString readInPieces(const QString &path, const std::function<void(QByteArrayView)> &take, FileStamp *stamp,
+                     qint64 *size)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QCoreApplication::translate("TextFile", "Cannot open \"%1\": %2")
+            .arg(shown(path), file.errorString());
+    }
+    if (size)
+        *size = file.size();
+    return readInPieces(file, path, take, stamp);
 }
 
 ReadResult read(QIODevice &device, const QString &name)
