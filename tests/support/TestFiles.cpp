@@ -60,6 +60,16 @@ QString writePicture(const QString &path, int width, int height, QRgb colour, co
     return path;
 }
 
+QImage noise(int width, int height)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            picture.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (x * y) % 256, (x + y * 53) % 256));
+    }
+    return picture;
+}
+
 QString writeTurnedPhoto(const QString &path, const QImage &stored, int orientation, const char *file,
                          int line)
 {

@@ -26,6 +26,10 @@ QString writeBytes(const QString &path, const QByteArray &bytes, const char *fil
 QString writePicture(const QString &path, int width, int height, QRgb colour,
                      const char *file = __builtin_FILE(), int line = __builtin_LINE());
 
+// A picture whose colours vary from pixel to pixel, so that its JPEG holds
+// picture data worth cutting short.
+QImage noise(int width, int height);
+
 // Writes stored as a JPEG photo whose EXIF orientation is orientation (1:
 // upright as stored, 6: to be turned 90 degrees clockwise, 3, 8, ...), and
 // returns the path.

@@ -49,12 +49,14 @@ QString SentenceSplitter::paragraphs(QStringView source, qsizetype *drops)
         } else {
             if (written)
                 out += paragraph ? kParagraphEnd : QLatin1Char(' ');
-            for (const QChar c : line) {
-                if (c.isNull())
-                    ++nuls;
-                else
-                    out += c;
+            // The line in one piece between NULs, not a character at a time.
+            qsizetype piece = 0;
+            for (qsizetype nul = line.indexOf(QChar(0)); nul >= 0; nul = line.indexOf(QChar(0), piece)) {
+                out += line.mid(piece, nul - piece);
+                ++nuls;
+                piece = nul + 1;
             }
+            out += line.mid(piece);
             written = true;
             paragraph = false;
         }
@@ -121,11 +123,20 @@ qsizetype SentenceSplitter::appendFacts(QString *out, qsizetype minChars)
     const qsizetype target = out->size() + qMax<qsizetype>(minChars, 1);
     qsizetype count = 0;
     QStringView sentence;
-    while (out->size() < target && next(&sentence)) {
-        out->append(sentence);
-        out->append(end);
+    // The facts are written into room made ahead, not appended one by one: a
+    // text of short sentences would spend most of its time in the appends.
+    qsizetype used = out->size();
+    while (used < target && next(&sentence)) {
+        const qsizetype needed = used + sentence.size() + end.size();
+        if (needed > out->size())
+            out->resize(std::max(needed, 2 * out->size()));
+        QChar *const dst = out->data() + used;
+        std::copy(sentence.begin(), sentence.end(), dst);
+        std::copy(end.begin(), end.end(), dst + sentence.size());
+        used = needed;
         ++count;
     }
+    out->truncate(used);
     return count;
 }
 

@@ -24,15 +24,12 @@ bool isAscii(const QByteArray &bytes)
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-QString fromUtf8(const QByteArray &bytes, bool *valid)
+QString fromUtf8(const QByteArray &bytes)
 {
     // The decoder drops a leading byte-order mark; one further on stays.
     // Stateless: a sequence cut off at the end is an error, not a wait for more.
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    if (valid)
-        *valid = !decoder.hasError();
-    return text;
+    return decoder.decode(bytes);
 }
 
 } // namespace
@@ -53,21 +50,18 @@ bool isUtf8(const QByteArray &bytes)
         return true;
     if (isAscii(bytes))
         return false;
-    bool valid = false;
-    fromUtf8(bytes, &valid);
-    return valid;
+    // The same verdict as the decoder's, without building the text.
+    return bytes.isValidUtf8();
 }
 
 QString decode(const QByteArray &bytes)
 {
     if (startsWithMark(bytes))
-        return fromUtf8(bytes, nullptr);
-    if (!isAscii(bytes)) {
-        bool valid = false;
-        QString text = fromUtf8(bytes, &valid);
-        if (valid)
-            return text;
-    }
+        return fromUtf8(bytes);
+    // Checked before it is decoded: a text that fails only at its last byte
+    // would otherwise be decoded whole twice.
+    if (!isAscii(bytes) && bytes.isValidUtf8())
+        return fromUtf8(bytes);
     return Cp1252::decode(bytes);
 }
 

@@ -108,6 +108,8 @@ QList<Finding> check(const QByteArray &bytes, const QString &programFolder)
             findings << Finding{line, tr("the picture \"%1\" of location %2 in Locations cannot "
                                          "be read")
                                           .arg(file, QString::number(n))};
+        } else if (const QString cut = PictureLoader::cutShort(folder + file); !cut.isEmpty()) {
+            findings << Finding{line, tr("warning: %1").arg(cut)};
         }
     }
     return FileCheck::inLineOrder(findings);

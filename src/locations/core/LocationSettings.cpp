@@ -28,18 +28,22 @@ qsizetype findKey(const QString &text, qsizetype from)
 
 // The next position at or after a given one that holds a character of a
 // kind, or the text's length when none does. Asked with positions that never
-// decrease, it reads every character at most once over all calls.
-class NextOf
+// decrease, it reads every character at most once over all calls. The kind
+// is a type of its own, so that its test is made inline: it runs once for
+// every character of the file.
+template <typename Is> class NextOf
 {
 public:
-    NextOf(const QString &text, bool (*is)(QChar)) : m_text(text), m_is(is) {}
+    explicit NextOf(const QString &text) : m_text(text) {}
 
     qsizetype operator()(qsizetype from)
     {
         if (from <= m_found)
             return m_found;
+        const auto *const chars = reinterpret_cast<const char16_t *>(m_text.constData());
+        const qsizetype size = m_text.size();
         qsizetype i = from;
-        while (i < m_text.size() && !m_is(m_text.at(i)))
+        while (i < size && !Is()(chars[i]))
             ++i;
         m_found = i;
         return i;
@@ -47,14 +51,18 @@ public:
 
 private:
     const QString &m_text;
-    bool (*m_is)(QChar);
     qsizetype m_found = -1;
 };
 
-bool isComma(QChar c)
+struct IsLineEnd
 {
-    return c == QLatin1Char(',');
-}
+    bool operator()(char16_t c) const { return c == u'\r' || c == u'\n'; }
+};
+
+struct IsComma
+{
+    bool operator()(char16_t c) const { return c == u','; }
+};
 
 // Length of the line end at i (CR LF, CR or LF), or 0.
 qsizetype lineEndLength(const QString &text, qsizetype i)
@@ -106,9 +114,9 @@ QList<LocationSettings::Key> LocationSettings::keys(const QString &text)
 {
     QList<Key> keys;
     std::array<bool, Count> found{};
-    NextOf nextLineEnd(text, isLineEnd);
-    NextOf nextComma(text, isComma);
-    NextOf nextSecondComma(text, isComma);
+    NextOf<IsLineEnd> nextLineEnd(text);
+    NextOf<IsComma> nextComma(text);
+    NextOf<IsComma> nextSecondComma(text);
     const qsizetype size = text.size();
     qsizetype open = -1; // the entry whose line may hold the next entry
     qsizetype i = 0;

@@ -62,43 +62,56 @@ private:
     QList<std::pair<qsizetype, qsizetype>> m_cuts; // where each section was cut out, and its length
 };
 
-// Where a and the pieces of b, taken as one text, first differ, or -1 when
-// they are equal.
-qsizetype firstDifference(QStringView a, std::initializer_list<QStringView> b)
+// Where the file's characters (its bytes through the code page) and the
+// pieces of b, taken as one text, first differ, or -1 when they are equal.
+qsizetype firstDifference(QByteArrayView file, std::initializer_list<QStringView> b)
 {
+    const auto &characters = Cp1252::characters();
     qsizetype offset = 0;
     for (QStringView piece : b) {
-        const qsizetype common = std::min(piece.size(), a.size() - offset);
+        const qsizetype common = std::min(piece.size(), file.size() - offset);
         for (qsizetype i = 0; i < common; ++i) {
-            if (a.at(offset + i) != piece.at(i))
+            if (characters[static_cast<unsigned char>(file[offset + i])] != piece.at(i).unicode())
                 return offset + i;
         }
         if (common < piece.size())
             return offset + common;
         offset += piece.size();
     }
-    return offset == a.size() ? -1 : offset;
+    return offset == file.size() ? -1 : offset;
 }
 
-// The finding when neither writer (the stored form of Save Personality, the
-// plain one of the exports, given in pieces so that it need not be joined)
-// gives the file back as it is, at the line where the file and the closer of
-// the two part.
-QList<Finding> comesBackChanged(const QString &file, const QString &stored,
+// Where two files' bytes first differ, or -1 when they are equal.
+qsizetype firstDifference(QByteArrayView a, QByteArrayView b)
+{
+    const qsizetype common = std::min(a.size(), b.size());
+    const auto mismatch = std::mismatch(a.begin(), a.begin() + common, b.begin());
+    const qsizetype at = mismatch.first - a.begin();
+    if (at < common)
+        return at;
+    return a.size() == b.size() ? -1 : common;
+}
+
+// The finding when neither writer (the stored form of Save Personality, given
+// as its bytes, and the plain one of the exports, given in pieces so that it
+// need not be joined) gives the file back as it is, at the line where the
+// file and the closer of the two part. The code page gives each byte one
+// character, so a byte's place is its character's.
+QList<Finding> comesBackChanged(const QByteArray &file, const QByteArray &stored,
                                 std::initializer_list<QStringView> plain, const FileCheck::Lines &lines,
                                 LineBreakStep step)
 {
-    const qsizetype fromStored = firstDifference(file, {stored});
+    const qsizetype fromStored = firstDifference(file, stored);
     const qsizetype fromPlain = firstDifference(file, plain);
     if (fromStored < 0 || fromPlain < 0)
         return {};
     const qsizetype at = std::max(fromStored, fromPlain);
     // The length of the decoded text in front of at, without decoding it: the
     // decoding turns each line-break character into two.
-    const QStringView before = QStringView(file).left(at);
     const qsizetype inDecoded =
-        before.size() +
-        (step == LineBreakStep::Fold ? before.count(QChar(SubstitutionTable::kLineBreak)) : 0);
+        at + (step == LineBreakStep::Fold
+                  ? file.left(at).count(char(Cp1252::bytesOf()[SubstitutionTable::kLineBreak]))
+                  : 0);
     return {Finding{lines.lineOf(inDecoded), tr("a load and a save would not give this file back as "
                                                 "it is: it changes from this line on")}};
 }
@@ -115,8 +128,7 @@ QString quoted(QStringView text)
 
 QList<Finding> checkMemory(const QByteArray &bytes)
 {
-    const QString file = Cp1252::decode(bytes);
-    const QString decoded = SubstitutionTable::decode(file, LineBreakStep::Fold);
+    const QString decoded = SubstitutionTable::decodeFile(bytes, LineBreakStep::Fold);
     const FileCheck::Lines lines(decoded);
     QList<Finding> findings = FileCheck::codePage(bytes, decoded, lines);
 
@@ -137,12 +149,15 @@ QList<Finding> checkMemory(const QByteArray &bytes)
                             tr("the memory text holds \"%1\": after a save, the next load takes "
                                "it for the start of that section")
                                 .arg(check.marker)};
-    } else if (!PersonalityFile::checkSave(texts, QString(), QString()).ok()) {
+    } else if (const PersonalityFile::SaveCheck save =
+                   PersonalityFile::checkSave(texts, QString(), QString());
+               !save.ok()) {
         findings << Finding{0, tr("Save Personality would refuse the texts of this file")};
     } else {
+        // The check hands back the bytes the save would write.
         const auto plain =
             PersonalityFile::memoryContentPieces(texts.memory, texts.matchWords, texts.wontSay);
-        findings += comesBackChanged(file, PersonalityFile::memoryFileText(texts),
+        findings += comesBackChanged(bytes, save.memoryBytes,
                                      {plain[0], plain[1], plain[2], plain[3], plain[4], plain[5], u"\r\n"},
                                      lines, LineBreakStep::Fold);
     }
@@ -151,8 +166,7 @@ QList<Finding> checkMemory(const QByteArray &bytes)
 
 QList<Finding> checkQandA(const QByteArray &bytes)
 {
-    const QString file = Cp1252::decode(bytes);
-    const QString text = SubstitutionTable::decode(file, LineBreakStep::None);
+    const QString text = SubstitutionTable::decodeFile(bytes, LineBreakStep::None);
     const FileCheck::Lines lines(text);
     QList<Finding> findings = FileCheck::codePage(bytes, text, lines);
     findings += FileCheck::loneCarriageReturns(text, lines);
@@ -161,9 +175,10 @@ QList<Finding> checkQandA(const QByteArray &bytes)
     const QString crLf = QStringLiteral("\r\n");
     const bool endsInCrLf = text.endsWith(crLf);
     const QStringView qandA = endsInCrLf ? QStringView(text).chopped(2) : QStringView(text);
-    QString stored = PersonalityFile::storedQandA(qandA);
-    stored += crLf;
-    findings += comesBackChanged(file, stored, {text, endsInCrLf ? QStringView() : QStringView(crLf)}, lines,
+    // Every character of a decoded file has its byte.
+    QByteArray stored;
+    SubstitutionTable::encodeFile({qandA}, LineBreakStep::None, &stored);
+    findings += comesBackChanged(bytes, stored, {text, endsInCrLf ? QStringView() : QStringView(crLf)}, lines,
                                  LineBreakStep::None);
 
     // The editor writes an entry as one line: "#", the question, "&", the

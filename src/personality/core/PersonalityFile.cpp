@@ -51,6 +51,18 @@ qsizetype find(QStringView text, QStringView needle, qsizetype from = 0)
     return -1;
 }
 
+// The part of text from `from` on, `length` characters, in text's own buffer:
+// a part of a large file is itself large, and a fresh buffer for it costs more
+// than moving it to the buffer's front.
+QString keptPart(QString &&text, qsizetype from, qsizetype length)
+{
+    QString part = std::move(text);
+    text = QString();
+    part.truncate(from + length);
+    part.remove(0, from);
+    return part;
+}
+
 } // namespace
 
 QString memoryPath(const QString &programFolder, const QString &name)
@@ -149,15 +161,19 @@ bool takeOutSection(QString &memory, QString &section, QLatin1String marker, qsi
         *at = start;
     const qsizetype body = start + markerLine.size();
     const qsizetype emptyLine = memory.indexOf(kEmptyLine, start);
-    if (emptyLine < 0) {
-        section = memory.mid(body);
-        memory.truncate(start);
-    } else {
-        // The section keeps the CR LF that ends its last line; the memory keeps
-        // the second CR LF of the empty line.
-        const qsizetype end = emptyLine + kCrLf.size();
+    // The section keeps the CR LF that ends its last line; the memory keeps
+    // the second CR LF of the empty line.
+    const qsizetype end = emptyLine < 0 ? memory.size() : emptyLine + kCrLf.size();
+    if (end - body <= memory.size() - (end - start)) {
         section = memory.mid(body, end - body);
         memory.remove(start, end - start);
+    } else {
+        // The section is the larger part: it takes the buffer.
+        QString rest;
+        rest.reserve(memory.size() - (end - start));
+        rest.append(QStringView(memory).left(start)).append(QStringView(memory).mid(end));
+        section = keptPart(std::move(memory), body, end - body);
+        memory = std::move(rest);
     }
     return true;
 }
@@ -167,30 +183,56 @@ ReadResult read(const QString &programFolder, const QString &name)
     using Status = ReadResult::Status;
     ReadResult result;
 
-    TextFile::ReadResult memory = TextFile::read(memoryPath(programFolder, name));
-    if (!memory.ok()) {
+    using SubstitutionTable::LineBreakStep;
+    // Each file is decoded as it is read: a buffer for all of its bytes would
+    // cost as much again as the decoding.
+    const auto reading = [](QString &text, LineBreakStep step, const qint64 &size) {
+        return [&text, step, &size](QByteArrayView piece) {
+            if (text.capacity() == 0 && size > 0)
+                text.reserve(step == LineBreakStep::Fold ? 2 * size : size);
+            SubstitutionTable::appendDecoded(piece, step, text);
+        };
+    };
+    QString memory;
+    qint64 memorySize = 0;
+    const QString memoryError = TextFile::readInPieces(memoryPath(programFolder, name),
+                                                       reading(memory, LineBreakStep::Fold, memorySize),
+                                                       &result.memoryStamp, &memorySize);
+    if (!memoryError.isEmpty()) {
         result.status = Status::MemoryUnreadable;
-        result.error = memory.error;
+        result.error = memoryError;
+        result.memoryStamp = FileStamp();
         return result;
     }
+    // The room kept for line-break characters that the file did not hold
+    // goes back; the pages never touched cost nothing until then.
+    memory.squeeze();
 
     const QString qandAName = qandAPath(programFolder, name);
     QFile qandAFile(qandAName);
     if (!qandAFile.open(QIODevice::ReadOnly)) {
         result.status = Status::QandAMissing;
         result.error = qandAFile.errorString();
+        result.memoryStamp = FileStamp();
         return result;
     }
-    TextFile::ReadResult qandA = TextFile::read(qandAFile, qandAName);
-    if (!qandA.ok()) {
+    QString qandA;
+    const qint64 qandASize = qandAFile.size();
+    const QString qandAError = TextFile::readInPieces(
+        qandAFile, qandAName, reading(qandA, LineBreakStep::None, qandASize), &result.qandAStamp);
+    if (!qandAError.isEmpty()) {
         result.status = Status::QandAUnreadable;
-        result.error = qandA.error;
+        result.error = qandAError;
+        result.memoryStamp = FileStamp();
+        result.qandAStamp = FileStamp();
         return result;
     }
 
-    result.memoryStamp = memory.stamp;
-    result.qandAStamp = qandA.stamp;
-    result.texts = fromFileText(memory.text, qandA.text);
+    MemorySplit split = splitMemory(std::move(memory));
+    result.texts.memory = std::move(split.memory);
+    result.texts.matchWords = std::move(split.matchWords);
+    result.texts.wontSay = std::move(split.wontSay);
+    result.texts.qandA = qandAText(std::move(qandA));
     return result;
 }
 
@@ -209,11 +251,24 @@ MemorySplit splitMemory(QString decoded)
         const qsizetype matchBody = matchWords + kBeforeMatchWords.size();
         const qsizetype wontSay = matchWords < 0 ? -1 : find(content, kBeforeWontSay, matchBody);
         if (wontSay >= 0 && checkMemory(content.left(matchWords)).ok()) {
-            split.matchWords = content.mid(matchBody, wontSay - matchBody).toString();
-            split.wontSay = content.mid(wontSay + kBeforeWontSay.size()).toString();
-            // The memory text is the file's beginning: cut there, not copied.
-            decoded.truncate(matchWords);
-            split.memory = std::move(decoded);
+            // The largest of the three texts takes the decoded text's buffer;
+            // the others are copied out of it first.
+            const qsizetype wontSayBody = wontSay + kBeforeWontSay.size();
+            const std::array<std::tuple<QString *, qsizetype, qsizetype>, 3> parts = {{
+                {&split.memory, 0, matchWords},
+                {&split.matchWords, matchBody, wontSay - matchBody},
+                {&split.wontSay, wontSayBody, content.size() - wontSayBody},
+            }};
+            const auto largest =
+                std::max_element(parts.begin(), parts.end(), [](const auto &a, const auto &b) {
+                    return std::get<2>(a) < std::get<2>(b);
+                });
+            for (auto part = parts.begin(); part != parts.end(); ++part) {
+                if (part != largest)
+                    *std::get<0>(*part) = content.mid(std::get<1>(*part), std::get<2>(*part)).toString();
+            }
+            *std::get<0>(*largest) =
+                keptPart(std::move(decoded), std::get<1>(*largest), std::get<2>(*largest));
             split.writerLayout = true;
             return split;
         }
@@ -240,6 +295,18 @@ Texts fromFileText(QStringView memoryFile, QStringView qandAFile)
     texts.matchWords = std::move(split.matchWords);
     texts.wontSay = std::move(split.wontSay);
     texts.qandA = qandAText(SubstitutionTable::decode(qandAFile, LineBreakStep::None));
+    return texts;
+}
+
+Texts fromFileBytes(const QByteArray &memoryFile, const QByteArray &qandAFile)
+{
+    using SubstitutionTable::LineBreakStep;
+    MemorySplit split = splitMemory(SubstitutionTable::decodeFile(memoryFile, LineBreakStep::Fold));
+    Texts texts;
+    texts.memory = std::move(split.memory);
+    texts.matchWords = std::move(split.matchWords);
+    texts.wontSay = std::move(split.wontSay);
+    texts.qandA = qandAText(SubstitutionTable::decodeFile(qandAFile, LineBreakStep::None));
     return texts;
 }
 
@@ -409,6 +476,50 @@ SaveCheck unstorableCharacter(QStringView text, SaveCheck::Text which, Substitut
 
 } // namespace
 
+namespace {
+
+// Whether the first place find() finds separator in text followed by
+// separator is where that separator starts.
+bool separatorFirstAfter(QStringView text, QStringView separator)
+{
+    if (find(text, separator) >= 0)
+        return false;
+    // One that starts within the text's last characters and runs on into the separator.
+    QString tail = text.right(separator.size() - 1).toString();
+    const qsizetype separatorAt = tail.size();
+    tail += separator;
+    return find(tail, separator) == separatorAt;
+}
+
+// Whether a load of the bytes that the writer made of texts gives the texts
+// back. The decoded files are compared with the writer's layout without
+// building them, and splitMemory()'s reading of that layout is followed on the
+// texts themselves; what this does not settle goes through the load itself.
+bool loadGivesBack(const Texts &texts, const QByteArray &memoryBytes, const QByteArray &qandABytes)
+{
+    using SubstitutionTable::LineBreakStep;
+    // qandAText() drops the file's final CR LF; CR and LF are bytes of their own.
+    const QByteArrayView qandA(qandABytes);
+    const bool qandAEndsInCrLf = qandA.endsWith("\r\n");
+    const bool qandABack = SubstitutionTable::decodesTo(qandAEndsInCrLf ? qandA.chopped(2) : qandA,
+                                                        LineBreakStep::None, {texts.qandA});
+    if (!qandABack)
+        return false;
+    // The writer's layout and its CR LF, which splitMemory() takes apart at
+    // the first separators.
+    const bool writerLayout =
+        SubstitutionTable::decodesTo(memoryBytes, LineBreakStep::Fold,
+                                     {texts.memory, kBeforeMatchWords, texts.matchWords, kBeforeWontSay,
+                                      texts.wontSay, kEmptyLine, kCrLf}) &&
+        separatorFirstAfter(texts.memory, kBeforeMatchWords) &&
+        separatorFirstAfter(texts.matchWords, kBeforeWontSay) && checkMemory(texts.memory).ok();
+    if (writerLayout)
+        return true;
+    return fromFileBytes(memoryBytes, qandABytes) == texts;
+}
+
+} // namespace
+
 SaveCheck checkSave(const Texts &texts, const QString &memoryName, const QString &qandAName)
 {
     using SubstitutionTable::LineBreakStep;
@@ -432,15 +543,24 @@ SaveCheck checkSave(const Texts &texts, const QString &memoryName, const QString
         if (!check.ok())
             return check;
     }
-    // The verdict of the load itself, for whatever the rules above miss.
-    if (fromFileText(memoryFileText(texts), qandAFileText(texts)) != texts) {
+    // The verdict of the load itself, for whatever the rules above miss, on
+    // the very bytes the save writes.
+    QByteArray memoryBytes, qandABytes;
+    const bool encoded = SubstitutionTable::encodeFile({texts.memory, kBeforeMatchWords, texts.matchWords,
+                                                        kBeforeWontSay, texts.wontSay, kEmptyLine},
+                                                       LineBreakStep::Fold, &memoryBytes) &&
+                         SubstitutionTable::encodeFile({texts.qandA}, LineBreakStep::None, &qandABytes);
+    if (!encoded || !loadGivesBack(texts, memoryBytes, qandABytes)) {
         check.text = Text::Memory;
         check.message =
             QCoreApplication::translate(
                 "PersonalityFile", "\"%1\" was not written: the next load would not give these texts back "
                                    "as they are. Nothing was written.")
                 .arg(QDir::toNativeSeparators(memoryName));
+        return check;
     }
+    check.memoryBytes = std::move(memoryBytes);
+    check.qandABytes = std::move(qandABytes);
     return check;
 }
 
@@ -459,9 +579,8 @@ QString save(const QString &programFolder, const QString &name, const QString &m
         return check.message + QCoreApplication::translate("PersonalityFile",
                                                            "\nNeither file of the Personality was written.");
 
-    QByteArray qandABytes, memoryBytes;
-    Cp1252::encode(qandAFileText(texts), &qandABytes);
-    Cp1252::encode(memoryFileText(texts), &memoryBytes);
+    const QByteArray &qandABytes = check.qandABytes;
+    const QByteArray &memoryBytes = check.memoryBytes;
     // The versions these replace go to the backups first; an unchanged file
     // gets none.
     Backups::keep(qandAName, qandABytes);

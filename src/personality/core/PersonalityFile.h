@@ -83,6 +83,8 @@ QString qandAText(QString decoded);
 // The texts a load gives for the two files' text as read (the code page
 // decoded, the table not yet undone).
 Texts fromFileText(QStringView memoryFile, QStringView qandAFile);
+// The same from the two files' bytes.
+Texts fromFileBytes(const QByteArray &memoryFile, const QByteArray &qandAFile);
 
 // The two files' text as Save Personality writes them (final CR LF included).
 QString memoryFileText(const Texts &texts);
@@ -103,6 +105,10 @@ struct SaveCheck
     qsizetype position = -1;
     qsizetype length = 0;
     QString message; // empty when the texts can be saved
+    // The two files' bytes the check loaded back, for the save to write: set
+    // when the texts can be saved.
+    QByteArray memoryBytes;
+    QByteArray qandABytes;
     bool ok() const { return message.isEmpty(); }
 };
 SaveCheck checkSave(const Texts &texts, const QString &memoryName, const QString &qandAName);

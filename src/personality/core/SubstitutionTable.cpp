@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SubstitutionTable.h"
 
+#include "Cp1252.h"
+
+#include <algorithm>
+
 namespace SubstitutionTable {
 
 // The table. Every stored value is a control code that typed text never holds:
@@ -98,6 +102,9 @@ QString encode(std::initializer_list<QStringView> pieces, LineBreakStep step)
     for (QStringView piece : pieces)
         size += piece.size();
     QString out;
+    // Room for the CR LF that a file's text adds to the encoded text, so
+    // that adding it does not copy the text once more.
+    out.reserve(size + 2);
     out.resize(size);
     char16_t *const begin = data(out);
     char16_t *dst = begin;
@@ -132,6 +139,56 @@ QString encode(std::initializer_list<QStringView> pieces, LineBreakStep step)
     return out;
 }
 
+bool encodeFile(std::initializer_list<QStringView> pieces, LineBreakStep step, QByteArray *out)
+{
+    // The steps of encode() and the code page's as one pass, straight into the
+    // bytes: the text in between would be twice their size.
+    const auto &map = maps().encode;
+    const auto &byteOf = Cp1252::bytesOf();
+    qsizetype size = 2;
+    for (QStringView piece : pieces)
+        size += piece.size();
+    QByteArray bytes(size, Qt::Uninitialized);
+    char *const begin = bytes.data();
+    char *dst = begin;
+    const bool fold = step == LineBreakStep::Fold;
+    const qint16 lineBreak = byteOf[kLineBreak];
+    const qint16 cr = byteOf[u'\r'];
+    bool pendingCr = false;
+    for (QStringView piece : pieces) {
+        const char16_t *src = piece.utf16();
+        const char16_t *const end = src + piece.size();
+        for (; src != end; ++src) {
+            const char16_t c = *src;
+            if (fold) {
+                if (pendingCr) {
+                    pendingCr = false;
+                    if (c == u'\n') {
+                        *dst++ = char(lineBreak);
+                        continue;
+                    }
+                    *dst++ = char(cr);
+                }
+                if (c == u'\r') {
+                    pendingCr = true;
+                    continue;
+                }
+            }
+            const qint16 byte = byteOf[c < 256 ? map[c] : c];
+            if (byte < 0)
+                return false;
+            *dst++ = char(byte);
+        }
+    }
+    if (pendingCr)
+        *dst++ = char(cr);
+    *dst++ = char(cr);
+    *dst++ = char(byteOf[u'\n']);
+    bytes.truncate(dst - begin);
+    *out = std::move(bytes);
+    return true;
+}
+
 QString encode(QStringView text, LineBreakStep step)
 {
     return encode({text}, step);
@@ -156,6 +213,123 @@ QString decode(QStringView text, LineBreakStep step)
         }
     }
     return out;
+}
+
+namespace {
+
+// The code page's table and the decoding one as one map; the line-break
+// character is the code page's byte 0xB6, which the table leaves alone.
+const std::array<char16_t, 256> &fileMap()
+{
+    static const std::array<char16_t, 256> m = [] {
+        std::array<char16_t, 256> built{};
+        const auto &page = Cp1252::characters();
+        for (std::size_t b = 0; b < 256; ++b)
+            built[b] = page[b] < 256 ? maps().decode[page[b]] : page[b];
+        return built;
+    }();
+    return m;
+}
+
+char lineBreakByte()
+{
+    static const char byte = char(Cp1252::bytesOf()[kLineBreak]);
+    return byte;
+}
+
+} // namespace
+
+QString decodeFile(const QByteArray &bytes, LineBreakStep step)
+{
+    const auto &map = fileMap();
+    const bool fold = step == LineBreakStep::Fold;
+    QString out(bytes.size() + (fold ? bytes.count(lineBreakByte()) : 0), Qt::Uninitialized);
+    char16_t *dst = data(out);
+    const auto *src = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const auto *const end = src + bytes.size();
+    if (!fold) {
+        for (; src != end; ++src)
+            *dst++ = map[*src];
+        return out;
+    }
+    for (; src != end; ++src) {
+        const char16_t c = map[*src];
+        if (c == kLineBreak) {
+            *dst++ = u'\r';
+            *dst++ = u'\n';
+        } else {
+            *dst++ = c;
+        }
+    }
+    return out;
+}
+
+void appendDecoded(QByteArrayView piece, LineBreakStep step, QString &out)
+{
+    const auto &map = fileMap();
+    const bool fold = step == LineBreakStep::Fold;
+    const qsizetype before = out.size();
+    const qsizetype most = fold ? 2 * piece.size() : piece.size();
+    if (out.capacity() - before < most)
+        out.reserve(std::max(before + most, 2 * out.capacity()));
+    // Room for the most the piece can give, inside the capacity, cut back below.
+    out.resize(before + most);
+    char16_t *const begin = data(out);
+    char16_t *dst = begin + before;
+    const auto *src = reinterpret_cast<const unsigned char *>(piece.data());
+    const auto *const end = src + piece.size();
+    if (!fold) {
+        for (; src != end; ++src)
+            *dst++ = map[*src];
+    } else {
+        for (; src != end; ++src) {
+            const char16_t c = map[*src];
+            if (c == kLineBreak) {
+                *dst++ = u'\r';
+                *dst++ = u'\n';
+            } else {
+                *dst++ = c;
+            }
+        }
+    }
+    out.truncate(dst - begin);
+}
+
+bool decodesTo(QByteArrayView bytes, LineBreakStep step, std::initializer_list<QStringView> pieces)
+{
+    const auto &map = fileMap();
+    const bool fold = step == LineBreakStep::Fold;
+    const auto *src = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto *const end = src + bytes.size();
+    // A line-break character gives CR LF, whose LF may open the next piece.
+    bool pendingLf = false;
+    for (QStringView piece : pieces) {
+        const char16_t *p = piece.utf16();
+        const char16_t *const pieceEnd = p + piece.size();
+        if (pendingLf && p != pieceEnd) {
+            if (*p++ != u'\n')
+                return false;
+            pendingLf = false;
+        }
+        while (p != pieceEnd) {
+            if (src == end)
+                return false;
+            const char16_t c = map[*src++];
+            if (fold && c == kLineBreak) {
+                if (*p++ != u'\r')
+                    return false;
+                if (p == pieceEnd) {
+                    pendingLf = true;
+                    break;
+                }
+                if (*p++ != u'\n')
+                    return false;
+            } else if (*p++ != c) {
+                return false;
+            }
+        }
+    }
+    return !pendingLf && src == end;
 }
 
 char16_t comesBackAs(char16_t c)

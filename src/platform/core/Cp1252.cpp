@@ -4,6 +4,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <array>
 #include <bitset>
 
 namespace Cp1252 {
@@ -31,10 +32,44 @@ const std::bitset<65536> &storable()
 
 } // namespace
 
+// From the converter itself: the code page maps every byte alone, so one pass
+// through this table is the converter's decoding without its per-call
+// overhead and its second buffer.
+const std::array<char16_t, 256> &characters()
+{
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        for (int i = 0; i < 256; ++i) {
+            QStringDecoder decoder(kCodec);
+            const QString c = decoder.decode(QByteArray(1, char(i)));
+            t[std::size_t(i)] = c.size() == 1 ? c.at(0).unicode() : char16_t(0xFFFD);
+        }
+        return t;
+    }();
+    return table;
+}
+
+const std::array<qint16, 65536> &bytesOf()
+{
+    static const std::array<qint16, 65536> table = [] {
+        std::array<qint16, 65536> t;
+        t.fill(-1);
+        const auto &chars = characters();
+        for (int i = 0; i < 256; ++i)
+            t[chars[std::size_t(i)]] = qint16(i);
+        return t;
+    }();
+    return table;
+}
+
 QString decode(const QByteArray &bytes)
 {
-    QStringDecoder decoder(kCodec);
-    return decoder.decode(bytes);
+    const auto &table = characters();
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *dst = reinterpret_cast<char16_t *>(text.data());
+    for (const char byte : bytes)
+        *dst++ = table[static_cast<unsigned char>(byte)];
+    return text;
 }
 
 bool canStore(QChar c)

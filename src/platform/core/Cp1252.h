@@ -4,12 +4,20 @@
 #include <QByteArray>
 #include <QString>
 
+#include <array>
+
 // The 8-bit code page of every text file the programs read and write
 // (Windows-1252), on Qt's converter. Every byte value decodes to one
 // character and encodes back to the same byte.
 namespace Cp1252 {
 
 QString decode(const QByteArray &bytes);
+
+// The character of each byte value, as decode() gives it.
+const std::array<char16_t, 256> &characters();
+// The byte of each character, -1 for one the code page cannot store: the
+// inverse of characters(), which maps every byte to a character of its own.
+const std::array<qint16, 65536> &bytesOf();
 
 // True when the character has a byte of its own in the code page.
 bool canStore(QChar c);

@@ -122,4 +122,64 @@ QString formatMismatch(const QString &path)
              QString::fromLatin1(QByteArray(named).toUpper()));
 }
 
+namespace {
+
+// Whether the JPEG in bytes reaches its end-of-picture marker. Segments are
+// stepped over by their lengths; in the data after a start of scan a marker
+// byte is always escaped, so the next unescaped marker ends the scan.
+bool reachesEnd(const uchar *bytes, qsizetype size)
+{
+    qsizetype at = 2;
+    while (at + 1 < size) {
+        if (bytes[at] != 0xff) {
+            ++at; // stray bytes between segments, which decoders skip
+            continue;
+        }
+        const uchar marker = bytes[at + 1];
+        if (marker == 0xd9)
+            return true;
+        if (marker == 0xff || marker == 0x01 || (marker >= 0xd0 && marker <= 0xd7)) {
+            at += marker == 0xff ? 1 : 2;
+            continue;
+        }
+        if (at + 3 >= size)
+            return false;
+        at += 2 + ((qsizetype(bytes[at + 2]) << 8) | bytes[at + 3]);
+        if (marker != 0xda)
+            continue;
+        while (at + 1 < size) {
+            if (bytes[at] == 0xff) {
+                const uchar next = bytes[at + 1];
+                if (next != 0x00 && next != 0xff && !(next >= 0xd0 && next <= 0xd7))
+                    break;
+                at += next == 0xff ? 1 : 2;
+            } else {
+                ++at;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+QString cutShort(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 4)
+        return QString();
+    const qsizetype size = qsizetype(file.size());
+    const uchar *bytes = file.map(0, size);
+    QByteArray read;
+    if (!bytes) {
+        read = file.readAll();
+        bytes = reinterpret_cast<const uchar *>(read.constData());
+    }
+    if (bytes[0] != 0xff || bytes[1] != 0xd8 || reachesEnd(bytes, size))
+        return QString();
+    return QCoreApplication::translate("Picture", "\"%1\" is cut short: the file ends inside its picture "
+                                                  "data, so the rest of the picture is missing")
+        .arg(QDir::toNativeSeparators(path));
+}
+
 } // namespace PictureLoader

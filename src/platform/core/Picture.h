@@ -59,4 +59,10 @@ Picture fromImage(const QImage &image);
 // agree, or for a name no format is known by.
 QString formatMismatch(const QString &path);
 
+// A JPEG file that ends inside its picture data (a download or copy cut
+// short): it still decodes, with the missing part filled in, so only its
+// markers tell. The message names the file; empty for a whole JPEG and for
+// any other file.
+QString cutShort(const QString &path);
+
 } // namespace PictureLoader

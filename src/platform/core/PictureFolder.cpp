@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PictureFolder.h"
 
+#include "TextFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
 
 namespace {
 
@@ -20,6 +25,32 @@ bool sameBytes(const QString &a, const QString &b)
             return false;
     }
     return true;
+}
+
+// Returns "" or the reason the copy failed. Qt's own copy reports a full disk
+// as "Unknown error"; the system's reason is kept here, and a failed copy
+// leaves no part of the file behind.
+QString copyBytes(const QString &from, const QString &to)
+{
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly))
+        return in.errorString();
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        return in.errorString();
+    QSaveFile out(to);
+    if (!out.open(QIODevice::WriteOnly))
+        return out.errorString();
+    errno = 0;
+    if (out.write(bytes) != bytes.size() || !out.flush()) {
+        const QString why = TextFile::reason(out, errno);
+        out.cancelWriting();
+        return why;
+    }
+    errno = 0;
+    if (!out.commit())
+        return TextFile::reason(out, errno);
+    return QString();
 }
 
 } // namespace
@@ -64,10 +95,10 @@ CopyResult copyInto(const QString &source, const QString &folder)
         name = QStringLiteral("%1 (%2)%3").arg(stem).arg(n).arg(suffix);
     }
 
-    QFile file(source);
-    if (!file.copy(target.filePath(name))) {
+    const QString why = copyBytes(source, target.filePath(name));
+    if (!why.isEmpty()) {
         result.error = QCoreApplication::translate("PictureFolder", "%1 cannot be copied into %2: %3")
-                           .arg(shownSource, QDir::toNativeSeparators(folder), file.errorString());
+                           .arg(shownSource, QDir::toNativeSeparators(folder), why);
         return result;
     }
     result.name = name;

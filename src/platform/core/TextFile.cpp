@@ -5,6 +5,7 @@
 #include "Cp1252.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,19 +31,82 @@ QString cannotWrite(const QString &path, const QString &reason)
 
 } // namespace
 
-ReadResult read(QIODevice &device, const QString &name)
+BytesResult readBytes(QIODevice &device, const QString &name)
 {
-    ReadResult result;
-    const QByteArray bytes = device.readAll();
+    BytesResult result;
+    result.bytes = device.readAll();
     auto *file = qobject_cast<QFileDevice *>(&device);
     if (file && file->error() != QFileDevice::NoError) {
         result.error = QCoreApplication::translate("TextFile", "Cannot read \"%1\": %2")
                            .arg(shown(name), device.errorString());
+        result.bytes.clear();
         return result;
     }
-    result.text = Cp1252::decode(bytes);
     if (file)
-        result.stamp = FileStamp::of(file->fileName(), bytes);
+        result.stamp = FileStamp::of(file->fileName(), result.bytes);
+    return result;
+}
+
+BytesResult readBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        BytesResult result;
+        result.error = QCoreApplication::translate("TextFile", "Cannot open \"%1\": %2")
+                           .arg(shown(path), file.errorString());
+        return result;
+    }
+    return readBytes(file, path);
+}
+
+QString readInPieces(QFileDevice &file, const QString &name, const std::function<void(QByteArrayView)> &take,
+                     FileStamp *stamp)
+{
+    // Small enough to stay in the cache between the read and the decoding.
+    constexpr qint64 pieceSize = 256 * 1024;
+    QByteArray piece(pieceSize, Qt::Uninitialized);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (;;) {
+        const qint64 got = file.read(piece.data(), pieceSize);
+        if (got < 0 || file.error() != QFileDevice::NoError) {
+            return QCoreApplication::translate("TextFile", "Cannot read \"%1\": %2")
+                .arg(shown(name), file.errorString());
+        }
+        if (got == 0)
+            break;
+        const QByteArrayView bytes(piece.constData(), got);
+        hash.addData(bytes);
+        take(bytes);
+    }
+    if (stamp) {
+        *stamp = FileStamp::of(file.fileName());
+        if (stamp->exists)
+            stamp->sha256 = hash.result();
+    }
+    return QString();
+}
+
+QString readInPieces(const QString &path, const std::function<void(QByteArrayView)> &take, FileStamp *stamp,
+                     qint64 *size)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QCoreApplication::translate("TextFile", "Cannot open \"%1\": %2")
+            .arg(shown(path), file.errorString());
+    }
+    if (size)
+        *size = file.size();
+    return readInPieces(file, path, take, stamp);
+}
+
+ReadResult read(QIODevice &device, const QString &name)
+{
+    BytesResult bytes = readBytes(device, name);
+    ReadResult result;
+    result.error = std::move(bytes.error);
+    result.stamp = std::move(bytes.stamp);
+    if (result.ok())
+        result.text = Cp1252::decode(bytes.bytes);
     return result;
 }
 

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // Whole-file 8-bit text, lines ended by CR LF: a file is read whole into one
 // string, or written whole (the text, then one CR LF).
 namespace TextFile {
@@ -21,6 +23,28 @@ struct ReadResult
 
 ReadResult read(const QString &path);
 ReadResult read(QIODevice &device, const QString &name);
+
+// read() without the decoding, for a reader that decodes the bytes its own way.
+struct BytesResult
+{
+    QByteArray bytes;
+    QString error;
+    FileStamp stamp;
+    bool ok() const { return error.isEmpty(); }
+};
+BytesResult readBytes(const QString &path);
+BytesResult readBytes(QIODevice &device, const QString &name);
+
+// read() for a reader that decodes the bytes as they come: take receives the
+// file's bytes in pieces, in their order, and no buffer holds them all.
+// Returns an empty string on success, otherwise the message of read();
+// stamp, when given, receives the file as read.
+QString readInPieces(QFileDevice &file, const QString &name, const std::function<void(QByteArrayView)> &take,
+                     FileStamp *stamp = nullptr);
+// The same for the file at path, which it opens; size, when given, receives
+// the file's size as opened, for the reader to make room.
+QString readInPieces(const QString &path, const std::function<void(QByteArrayView)> &take,
+                     FileStamp *stamp = nullptr, qint64 *size = nullptr);
 
 // Writes text followed by CR LF, replacing the file atomically. Returns an
 // empty string on success, otherwise a message naming the file and the reason.

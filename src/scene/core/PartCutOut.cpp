@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PartCutOut.h"
 
+#include "Cp1252.h"
 #include "TextFile.h"
 
 #include <QBuffer>
@@ -125,11 +126,11 @@ Difference findDifference(const QImage &background, const QImage &full, const Se
 QString freeName(const QString &folder, const QString &source, const QString &partStem)
 {
     // A scene file ends a name at ";" and reads a key at "=": neither may
-    // stand in the name it is to store.
+    // stand in the name it is to store, nor a character its code page lacks.
     QString stem = QFileInfo(source).completeBaseName() + QLatin1Char('-') + partStem;
     for (QChar &c : stem) {
         if (c == QLatin1Char(';') || c == QLatin1Char('=') || c == QLatin1Char('\r') ||
-            c == QLatin1Char('\n'))
+            c == QLatin1Char('\n') || !Cp1252::canStore(c))
             c = QLatin1Char('_');
     }
     const QDir dir(folder);

@@ -216,9 +216,10 @@ private:
             add(line, tr("the picture %1 in Images cannot be loaded: %2").arg(quoted(name), loaded.reason));
             return;
         }
-        const QString mismatch = PictureLoader::formatMismatch(path);
-        if (!mismatch.isEmpty())
-            add(line, tr("warning: %1").arg(mismatch));
+        for (const QString &warning : {PictureLoader::formatMismatch(path), PictureLoader::cutShort(path)}) {
+            if (!warning.isEmpty())
+                add(line, tr("warning: %1").arg(warning));
+        }
     }
 
     void checkPlace(int part, const SceneFile::PartEntry &entry)

@@ -2,6 +2,7 @@
 #include "Form1.h"
 
 #include "ArtistTools.h"
+#include "Cp1252.h"
 #include "DocumentRecovery.h"
 #include "FileDialog.h"
 #include "FileQuestions.h"
@@ -567,7 +568,20 @@ bool Form1::takePicture(SceneEditor::LoadTarget target, const QString &chosen)
     if (loaded.storedTurned && !takeUprightCopy(&source, &loaded))
         return false;
     const QString advice = tr("Rename the picture and load it again.");
-    if (refuseUnstorable(SceneFile::checkValue(ProgramFolder::fileNameWithoutFolder(source)), advice, title))
+    const QString name = ProgramFolder::fileNameWithoutFolder(source);
+    // Save Scene would refuse such a name only after the copy into Images
+    // was made, and the copy would stay behind.
+    const qsizetype uncodable = Cp1252::firstUnstorable(name);
+    if (uncodable >= 0) {
+        showError(tr("\"%1\" cannot be stored in a scene file: %2.\n\n%3")
+                      .arg(shortened(name),
+                           tr("it holds the character %1, which an 8-bit text file cannot store")
+                               .arg(Cp1252::describeAt(name, uncodable)),
+                           advice),
+                  title);
+        return false;
+    }
+    if (refuseUnstorable(SceneFile::checkValue(name), advice, title))
         return false;
     const FileQuestions::PlacedPicture placed = FileQuestions::placePicture(
         m_platform, this, title, source, m_editor->pictureFolder(), QStringLiteral("Images"));

@@ -3,6 +3,7 @@
 #include "LocationCheck.h"
 #include "TestFiles.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -39,6 +40,12 @@ void TestLocationCheck::initTestCase()
         TestFiles::writePicture(m_dir.filePath(QStringLiteral("Locations/") + QLatin1String(name)), 4, 4,
                                 qRgb(0, 255, 0));
     TestFiles::writeBytes(m_dir.filePath(QStringLiteral("Locations/broken.jpg")), "no picture");
+    // A JPEG cut off inside its picture data still decodes.
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) && TestFiles::noise(64, 64).save(&buffer, "JPEG"));
+    TestFiles::writeBytes(m_dir.filePath(QStringLiteral("Locations/short.jpg")),
+                          jpeg.left(jpeg.size() * 3 / 4));
 }
 
 void TestLocationCheck::check_data()
@@ -90,6 +97,13 @@ void TestLocationCheck::check_data()
                QStringLiteral("1: location 1 names no picture"),
                QStringLiteral("2: the picture \"gone.jpg\" of location 2 is missing from Locations"),
                QStringLiteral("3: the picture \"broken.jpg\" of location 3 in Locations cannot be read")};
+    QTest::newRow("a picture cut short")
+        << QByteArray("Location1=a.jpg,One,\r\nLocation2=short.jpg,Two,\r\nLocation3=c.jpg,Three,\r\n"
+                      "Location4=d.jpg,Four,\r\nLocation5=e.jpg,Five,\r\n")
+        << QStringList{
+               QStringLiteral("2: warning: \"%1\" is cut short: the file ends inside its picture data, "
+                              "so the rest of the picture is missing")
+                   .arg(QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("Locations/short.jpg"))))};
     // A name is quoted as it is, whatever placeholders of the message it holds.
     QTest::newRow("a missing picture's name holds a placeholder")
         << QByteArray("Location1=a.jpg,One,\r\nLocation2=50%2off.jpg,Two,\r\nLocation3=c.jpg,Three,\r\n"

@@ -819,6 +819,18 @@ void TestPlatform::pictureFolderHolds()
         PictureFolder::copyInto(source, dir.filePath(QStringLiteral("blocked/Images")));
     QVERIFY(!failed.ok());
     QVERIFY(failed.error.contains(QStringLiteral("blocked")));
+
+    // A full disk: the system's reason, and no part of the picture is left.
+    const QString big = writeBytes(dir.filePath(QStringLiteral("big.bmp")), QByteArray(1000, 'x'));
+    PictureFolder::CopyResult full;
+    {
+        const FileSizeLimit limit(64);
+        full = PictureFolder::copyInto(big, images);
+    }
+    QVERIFY2(!full.ok() && full.error.contains(QStringLiteral("File too large")) &&
+                 !full.error.contains(QStringLiteral("Unknown error")),
+             qPrintable(full.error));
+    QCOMPARE(QDir(images).entryList(QDir::Files), QStringList());
 }
 
 // What another program may do to a file between the kit's load and its save.

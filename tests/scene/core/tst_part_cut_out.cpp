@@ -166,6 +166,8 @@ void TestPartCutOut::savedPartIsLosslessAndNeverReplacesAFile()
              QStringLiteral("talking-zumimouth (2).bmp"));
     QCOMPARE(PartCutOut::freeName(folder, QStringLiteral("a;b=c.jpg"), QStringLiteral("zumiblink")),
              QStringLiteral("a_b_c-zumiblink.bmp"));
+    QCOMPARE(PartCutOut::freeName(folder, QStringLiteral("Ωmega.jpg"), QStringLiteral("upright")),
+             QStringLiteral("_mega-upright.bmp"));
     QVERIFY(PartCutOut::writeBmp(part, folder + QStringLiteral("no/such/folder/x.bmp"))
                 .startsWith(QStringLiteral("Cannot write \"")));
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CheckFindings.h"
+#include "Picture.h"
 #include "ProgramFolderFixture.h"
 #include "SceneCheck.h"
 #include "SceneEditor.h"
@@ -7,6 +8,7 @@
 
 #include <QDataStream>
 #include <QDir>
+#include <QImageWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -95,6 +97,19 @@ void TestSceneCheck::initTestCase()
     QVERIFY(png.save(m_dir.filePath(QStringLiteral("Images/drawn.jpg")), "PNG"));
     QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("Locations")));
     TestFiles::writePicture(m_dir.filePath(QStringLiteral("Locations/Beach.jpg")), 4, 4, qRgb(0, 0, 255));
+    // JPEGs that decode: one cut off inside its picture data, a progressive one
+    // (several scans) and one with bytes after its end.
+    const QImage noise = TestFiles::noise(64, 64);
+    const QString baseline = m_dir.filePath(QStringLiteral("Images/baseline.jpg"));
+    QVERIFY(noise.save(baseline, "JPEG"));
+    const QByteArray whole = TestFiles::readBytes(baseline);
+    TestFiles::writeBytes(m_dir.filePath(QStringLiteral("Images/short.jpg")),
+                          whole.left(whole.size() * 3 / 4));
+    TestFiles::writeBytes(m_dir.filePath(QStringLiteral("Images/tail.jpg")), whole + "\xff\xd8 more");
+    QImageWriter writer(m_dir.filePath(QStringLiteral("Images/progressive.jpg")), "jpeg");
+    writer.setProgressiveScanWrite(true);
+    QVERIFY(writer.write(noise));
+    QVERIFY(!PictureLoader::load(m_dir.filePath(QStringLiteral("Images/short.jpg"))).picture.image.isNull());
 }
 
 void TestSceneCheck::check_data()
@@ -221,6 +236,12 @@ void TestSceneCheck::check_data()
                               "the scene works only beside that folder"),
                QStringLiteral("~2: warning: \".+drawn\\.jpg\" holds a PNG picture, not the JPEG picture "
                               "its name says")};
+
+    QTest::newRow("pictures cut short, or whole with more after their end")
+        << file({"BG=short.jpg;", "ZM=progressive.jpg;", "ZMh=1;", "ZMw=1;", "ZMx=1;", "ZMy=1;",
+                 "NI=tail.jpg;"})
+        << QStringList{QStringLiteral("~1: warning: \".+short\\.jpg\" is cut short: the file ends inside its "
+                                      "picture data, so the rest of the picture is missing")};
 
     // Numbers
     QTest::newRow("numbers that are saved otherwise")

@@ -443,6 +443,9 @@ void TestForm1Editing::unstorableValues_data()
     QTest::newRow("picture with a key") << "xZM=y.bmp"
                                         << ""
                                         << "ZM=";
+    QTest::newRow("picture outside the code page") << "Ωmega.bmp"
+                                                   << ""
+                                                   << "Ω";
     QTest::newRow("text with a semicolon") << ""
                                            << "7;8"
                                            << "7;8";
@@ -463,8 +466,14 @@ void TestForm1Editing::unstorableValues()
     f.check("Check3")->setChecked(true);
     const SceneEditor::State state = window.editor().state();
     if (!picture.isEmpty()) {
-        f.clickAnswering("Command13", f.writePicture(picture, 10, 10, qRgb(1, 1, 1)));
+        // Chosen outside Images, so that a copy would be offered: none is made.
+        const QStringList images = QDir(f.images()).entryList(QDir::Files);
+        f.platform.answers << Platform::Answer::Yes;
+        f.clickAnswering("Command13", f.writePicture(picture, 10, 10, qRgb(1, 1, 1),
+                                                     f.elsewhere(QString()) + QDir::separator()));
         QVERIFY(window.editor().state() == state);
+        QCOMPARE(QDir(f.images()).entryList(QDir::Files), images);
+        QVERIFY(f.platform.questions.isEmpty());
         QCOMPARE(f.platform.messages.size(), 1);
         QCOMPARE(f.platform.messages[0].title, QStringLiteral("Load Picture"));
     } else {
