@@ -570,6 +570,10 @@ Try &apos;%1 --help&apos; for more information.
         <source>These pictures of the scene are still missing; their parts show the pictures they had before:</source>
         <translation>Diese Bilder der Szene fehlen noch; ihre Teile zeigen die Bilder, die sie vorher hatten:</translation>
     </message>
+    <message>
+        <source>it holds the character %1, which an 8-bit text file cannot store</source>
+        <translation>darin steht das Zeichen %1, das eine 8-Bit-Textdatei nicht speichern kann</translation>
+    </message>
 </context>
 <context>
     <name>Form1Layout</name>
@@ -1006,6 +1010,10 @@ Try &apos;%1 --help&apos; for more information.
         <source>the picture &quot;%1&quot; of location %2 in Locations cannot be read</source>
         <translation>das Bild &quot;%1&quot; von Ort %2 in Locations ist nicht lesbar</translation>
     </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
 </context>
 <context>
     <name>LocationSettings</name>
@@ -1426,6 +1434,10 @@ Beide Dateien der Persönlichkeit sind unverändert.</translation>
     <message>
         <source>&quot;%1&quot; holds a %2 picture, not the %3 picture its name says</source>
         <translation>„%1“ enthält ein %2-Bild, nicht das %3-Bild, das sein Name angibt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is cut short: the file ends inside its picture data, so the rest of the picture is missing</source>
+        <translation>„%1“ ist abgeschnitten: Die Datei endet mitten in ihren Bilddaten, daher fehlt der Rest des Bildes</translation>
     </message>
 </context>
 <context>
