@@ -286,18 +286,6 @@ QString qandAText(QString decoded)
     return decoded;
 }
 
-Texts fromFileText(QStringView memoryFile, QStringView qandAFile)
-{
-    using SubstitutionTable::LineBreakStep;
-    MemorySplit split = splitMemory(SubstitutionTable::decode(memoryFile, LineBreakStep::Fold));
-    Texts texts;
-    texts.memory = std::move(split.memory);
-    texts.matchWords = std::move(split.matchWords);
-    texts.wontSay = std::move(split.wontSay);
-    texts.qandA = qandAText(SubstitutionTable::decode(qandAFile, LineBreakStep::None));
-    return texts;
-}
-
 Texts fromFileBytes(const QByteArray &memoryFile, const QByteArray &qandAFile)
 {
     using SubstitutionTable::LineBreakStep;

@@ -89,25 +89,13 @@ char16_t *data(QString &text)
     return reinterpret_cast<char16_t *>(text.data());
 }
 
-} // namespace
-
-// Each function below is one pass through a 256-entry map. Because no mapped
-// value is a line break or the line-break character, one pass equals the table
-// steps run one after the other followed by the line-break step.
-
-QString encode(std::initializer_list<QStringView> pieces, LineBreakStep step)
+// The table's steps and then the line-break step over the pieces as one text:
+// put receives each character of the result in turn, and stops the walk by
+// returning false. Returns false when put did.
+template <typename Put>
+bool encodeEach(std::initializer_list<QStringView> pieces, LineBreakStep step, Put put)
 {
     const auto &map = maps().encode;
-    qsizetype size = 0;
-    for (QStringView piece : pieces)
-        size += piece.size();
-    QString out;
-    // Room for the CR LF that a file's text adds to the encoded text, so
-    // that adding it does not copy the text once more.
-    out.reserve(size + 2);
-    out.resize(size);
-    char16_t *const begin = data(out);
-    char16_t *dst = begin;
     const bool fold = step == LineBreakStep::Fold;
     // A CR waits for the next character, which may stand in the next piece.
     bool pendingCr = false;
@@ -120,21 +108,47 @@ QString encode(std::initializer_list<QStringView> pieces, LineBreakStep step)
                 if (pendingCr) {
                     pendingCr = false;
                     if (c == u'\n') {
-                        *dst++ = kLineBreak;
+                        if (!put(kLineBreak))
+                            return false;
                         continue;
                     }
-                    *dst++ = u'\r';
+                    if (!put(u'\r'))
+                        return false;
                 }
                 if (c == u'\r') {
                     pendingCr = true;
                     continue;
                 }
             }
-            *dst++ = c < 256 ? map[c] : c;
+            if (!put(c < 256 ? map[c] : c))
+                return false;
         }
     }
-    if (pendingCr)
-        *dst++ = u'\r';
+    return !pendingCr || put(u'\r');
+}
+
+} // namespace
+
+// Each function below is one pass through a 256-entry map. Because no mapped
+// value is a line break or the line-break character, one pass equals the table
+// steps run one after the other followed by the line-break step.
+
+QString encode(std::initializer_list<QStringView> pieces, LineBreakStep step)
+{
+    qsizetype size = 0;
+    for (QStringView piece : pieces)
+        size += piece.size();
+    QString out;
+    // Room for the CR LF that a file's text adds to the encoded text, so
+    // that adding it does not copy the text once more.
+    out.reserve(size + 2);
+    out.resize(size);
+    char16_t *const begin = data(out);
+    char16_t *dst = begin;
+    encodeEach(pieces, step, [&dst](char16_t c) {
+        *dst++ = c;
+        return true;
+    });
     out.truncate(dst - begin);
     return out;
 }
@@ -143,7 +157,6 @@ bool encodeFile(std::initializer_list<QStringView> pieces, LineBreakStep step, Q
 {
     // The steps of encode() and the code page's as one pass, straight into the
     // bytes: the text in between would be twice their size.
-    const auto &map = maps().encode;
     const auto &byteOf = Cp1252::bytesOf();
     qsizetype size = 2;
     for (QStringView piece : pieces)
@@ -151,38 +164,16 @@ bool encodeFile(std::initializer_list<QStringView> pieces, LineBreakStep step, Q
     QByteArray bytes(size, Qt::Uninitialized);
     char *const begin = bytes.data();
     char *dst = begin;
-    const bool fold = step == LineBreakStep::Fold;
-    const qint16 lineBreak = byteOf[kLineBreak];
-    const qint16 cr = byteOf[u'\r'];
-    bool pendingCr = false;
-    for (QStringView piece : pieces) {
-        const char16_t *src = piece.utf16();
-        const char16_t *const end = src + piece.size();
-        for (; src != end; ++src) {
-            const char16_t c = *src;
-            if (fold) {
-                if (pendingCr) {
-                    pendingCr = false;
-                    if (c == u'\n') {
-                        *dst++ = char(lineBreak);
-                        continue;
-                    }
-                    *dst++ = char(cr);
-                }
-                if (c == u'\r') {
-                    pendingCr = true;
-                    continue;
-                }
-            }
-            const qint16 byte = byteOf[c < 256 ? map[c] : c];
-            if (byte < 0)
-                return false;
-            *dst++ = char(byte);
-        }
-    }
-    if (pendingCr)
-        *dst++ = char(cr);
-    *dst++ = char(cr);
+    const bool stored = encodeEach(pieces, step, [&dst, &byteOf](char16_t c) {
+        const qint16 byte = byteOf[c];
+        if (byte < 0)
+            return false;
+        *dst++ = char(byte);
+        return true;
+    });
+    if (!stored)
+        return false;
+    *dst++ = char(byteOf[u'\r']);
     *dst++ = char(byteOf[u'\n']);
     bytes.truncate(dst - begin);
     *out = std::move(bytes);
