@@ -29,6 +29,28 @@ QString cannotWrite(const QString &path, const QString &reason)
     return QCoreApplication::translate("TextFile", "Cannot write \"%1\": %2").arg(shown(path), reason);
 }
 
+QString cannotOpen(const QString &path, const QFile &file)
+{
+    return QCoreApplication::translate("TextFile", "Cannot open \"%1\": %2")
+        .arg(shown(path), file.errorString());
+}
+
+QString cannotRead(const QString &name, const QIODevice &device)
+{
+    return QCoreApplication::translate("TextFile", "Cannot read \"%1\": %2")
+        .arg(shown(name), device.errorString());
+}
+
+ReadResult decoded(BytesResult bytes)
+{
+    ReadResult result;
+    result.error = std::move(bytes.error);
+    result.stamp = std::move(bytes.stamp);
+    if (result.ok())
+        result.text = Cp1252::decode(bytes.bytes);
+    return result;
+}
+
 } // namespace
 
 BytesResult readBytes(QIODevice &device, const QString &name)
@@ -37,8 +59,7 @@ BytesResult readBytes(QIODevice &device, const QString &name)
     result.bytes = device.readAll();
     auto *file = qobject_cast<QFileDevice *>(&device);
     if (file && file->error() != QFileDevice::NoError) {
-        result.error = QCoreApplication::translate("TextFile", "Cannot read \"%1\": %2")
-                           .arg(shown(name), device.errorString());
+        result.error = cannotRead(name, device);
         result.bytes.clear();
         return result;
     }
@@ -52,8 +73,7 @@ BytesResult readBytes(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         BytesResult result;
-        result.error = QCoreApplication::translate("TextFile", "Cannot open \"%1\": %2")
-                           .arg(shown(path), file.errorString());
+        result.error = cannotOpen(path, file);
         return result;
     }
     return readBytes(file, path);
@@ -68,10 +88,8 @@ QString readInPieces(QFileDevice &file, const QString &name, const std::function
     QCryptographicHash hash(QCryptographicHash::Sha256);
     for (;;) {
         const qint64 got = file.read(piece.data(), pieceSize);
-        if (got < 0 || file.error() != QFileDevice::NoError) {
-            return QCoreApplication::translate("TextFile", "Cannot read \"%1\": %2")
-                .arg(shown(name), file.errorString());
-        }
+        if (got < 0 || file.error() != QFileDevice::NoError)
+            return cannotRead(name, file);
         if (got == 0)
             break;
         const QByteArrayView bytes(piece.constData(), got);
@@ -90,10 +108,8 @@ QString readInPieces(const QString &path, const std::function<void(QByteArrayVie
                      qint64 *size)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return QCoreApplication::translate("TextFile", "Cannot open \"%1\": %2")
-            .arg(shown(path), file.errorString());
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return cannotOpen(path, file);
     if (size)
         *size = file.size();
     return readInPieces(file, path, take, stamp);
@@ -101,25 +117,12 @@ QString readInPieces(const QString &path, const std::function<void(QByteArrayVie
 
 ReadResult read(QIODevice &device, const QString &name)
 {
-    BytesResult bytes = readBytes(device, name);
-    ReadResult result;
-    result.error = std::move(bytes.error);
-    result.stamp = std::move(bytes.stamp);
-    if (result.ok())
-        result.text = Cp1252::decode(bytes.bytes);
-    return result;
+    return decoded(readBytes(device, name));
 }
 
 ReadResult read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ReadResult result;
-        result.error = QCoreApplication::translate("TextFile", "Cannot open \"%1\": %2")
-                           .arg(shown(path), file.errorString());
-        return result;
-    }
-    return read(file, path);
+    return decoded(readBytes(path));
 }
 
 QString encodeForFile(const QString &text, QByteArray *bytes, const QString &path)
