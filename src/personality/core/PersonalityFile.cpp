@@ -286,16 +286,33 @@ QString qandAText(QString decoded)
     return decoded;
 }
 
-Texts fromFileBytes(const QByteArray &memoryFile, const QByteArray &qandAFile)
+namespace {
+
+Texts textsOf(QString memory, QString qandA)
 {
-    using SubstitutionTable::LineBreakStep;
-    MemorySplit split = splitMemory(SubstitutionTable::decodeFile(memoryFile, LineBreakStep::Fold));
+    MemorySplit split = splitMemory(std::move(memory));
     Texts texts;
     texts.memory = std::move(split.memory);
     texts.matchWords = std::move(split.matchWords);
     texts.wontSay = std::move(split.wontSay);
-    texts.qandA = qandAText(SubstitutionTable::decodeFile(qandAFile, LineBreakStep::None));
+    texts.qandA = qandAText(std::move(qandA));
     return texts;
+}
+
+} // namespace
+
+Texts fromFileText(QStringView memoryFile, QStringView qandAFile)
+{
+    using SubstitutionTable::LineBreakStep;
+    return textsOf(SubstitutionTable::decode(memoryFile, LineBreakStep::Fold),
+                   SubstitutionTable::decode(qandAFile, LineBreakStep::None));
+}
+
+Texts fromFileBytes(const QByteArray &memoryFile, const QByteArray &qandAFile)
+{
+    using SubstitutionTable::LineBreakStep;
+    return textsOf(SubstitutionTable::decodeFile(memoryFile, LineBreakStep::Fold),
+                   SubstitutionTable::decodeFile(qandAFile, LineBreakStep::None));
 }
 
 // The file's final CR LF is appended to the stored text itself: a sum of the

@@ -80,7 +80,11 @@ MemorySplit splitMemory(QString decoded);
 // which the writer adds, is not part of the text.
 QString qandAText(QString decoded);
 
-// The texts a load gives for the two files' bytes.
+// The texts a load gives for the two files' text as read (the code page
+// decoded, the table not yet undone): the plain decoding that the readers'
+// one-pass decoding of the bytes must agree with.
+Texts fromFileText(QStringView memoryFile, QStringView qandAFile);
+// The same from the two files' bytes.
 Texts fromFileBytes(const QByteArray &memoryFile, const QByteArray &qandAFile);
 
 // The two files' text as Save Personality writes them (final CR LF included).
