@@ -63,6 +63,18 @@ QString keptPart(QString &&text, qsizetype from, qsizetype length)
     return part;
 }
 
+// The texts of a load from the two files as decoded.
+Texts textsOf(QString memory, QString qandA)
+{
+    MemorySplit split = splitMemory(std::move(memory));
+    Texts texts;
+    texts.memory = std::move(split.memory);
+    texts.matchWords = std::move(split.matchWords);
+    texts.wontSay = std::move(split.wontSay);
+    texts.qandA = qandAText(std::move(qandA));
+    return texts;
+}
+
 } // namespace
 
 QString memoryPath(const QString &programFolder, const QString &name)
@@ -228,11 +240,7 @@ ReadResult read(const QString &programFolder, const QString &name)
         return result;
     }
 
-    MemorySplit split = splitMemory(std::move(memory));
-    result.texts.memory = std::move(split.memory);
-    result.texts.matchWords = std::move(split.matchWords);
-    result.texts.wontSay = std::move(split.wontSay);
-    result.texts.qandA = qandAText(std::move(qandA));
+    result.texts = textsOf(std::move(memory), std::move(qandA));
     return result;
 }
 
@@ -285,21 +293,6 @@ QString qandAText(QString decoded)
         decoded.chop(2);
     return decoded;
 }
-
-namespace {
-
-Texts textsOf(QString memory, QString qandA)
-{
-    MemorySplit split = splitMemory(std::move(memory));
-    Texts texts;
-    texts.memory = std::move(split.memory);
-    texts.matchWords = std::move(split.matchWords);
-    texts.wontSay = std::move(split.wontSay);
-    texts.qandA = qandAText(std::move(qandA));
-    return texts;
-}
-
-} // namespace
 
 Texts fromFileText(QStringView memoryFile, QStringView qandAFile)
 {
