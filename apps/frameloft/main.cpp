@@ -2,6 +2,7 @@
 #include "Form1.h"
 #include "KitMain.h"
 #include "RecoveryWindow.h"
+#include "ScenePictureSource.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -25,5 +26,8 @@ int main(int argc, char *argv[])
             }
             return QApplication::exec();
         },
-        KitMain::FirstWindow::WithText);
+        KitMain::FirstWindow::WithText,
+        [](const QString &workFolder) {
+            return ScenePictureSource({[workFolder] { return workFolder; }, {}}).defaultPaths();
+        });
 }

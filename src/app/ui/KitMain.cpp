@@ -17,7 +17,8 @@
 
 namespace KitMain {
 
-int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow, FirstWindow firstWindow)
+int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow, FirstWindow firstWindow,
+        const FirstPictures &firstPictures)
 {
     // The command line answers in the session's language before a display is
     // needed: the translations need an application object, one without a
@@ -53,6 +54,8 @@ int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow
         return commandLine.finish();
 
     QtPlatform platform(prepared.folder, KitInfo::choicesFile());
+    if (firstPictures)
+        platform.expectPictures(firstPictures(platform.programFolder()));
     SessionEnd::follow(app);
     // Lives until every window is gone, so the last recovery writes finish.
     RecoverySession recovery(RecoverySession::defaultFolder(), KitInfo::programName(program));
