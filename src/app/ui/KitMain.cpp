@@ -7,6 +7,7 @@
 #include "ProgramIdentity.h"
 #include "QtPlatform.h"
 #include "RecoverySession.h"
+#include "SessionBusAhead.h"
 #include "SessionEnd.h"
 #include "WorkFolder.h"
 
@@ -45,6 +46,7 @@ int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow
     if (firstWindow == FirstWindow::WithText)
         fonts.emplace();
     QApplication app(argc, argv);
+    const SessionBusAhead bus;
     ProgramIdentity::apply(program);
     KitTranslations::install(QLocale::system());
     if (!commandLine.read(QCoreApplication::arguments(), AppCommandLine::Stage::WithApplication))
