@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KitMain.h"
 
+#include "FontListAhead.h"
 #include "FontSetupAhead.h"
 #include "KitTasks.h"
 #include "KitTranslations.h"
@@ -47,6 +48,9 @@ int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow
         fonts.emplace();
     QApplication app(argc, argv);
     const SessionBusAhead bus;
+    std::optional<FontListAhead> fontList;
+    if (fonts)
+        fontList.emplace(fonts->configured());
     ProgramIdentity::apply(program);
     KitTranslations::install(QLocale::system());
     if (!commandLine.read(QCoreApplication::arguments(), AppCommandLine::Stage::WithApplication))
