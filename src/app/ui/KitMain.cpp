@@ -8,7 +8,6 @@
 #include "ProgramIdentity.h"
 #include "QtPlatform.h"
 #include "RecoverySession.h"
-#include "SessionBusAhead.h"
 #include "SessionEnd.h"
 #include "WorkFolder.h"
 
@@ -47,7 +46,6 @@ int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow
     if (firstWindow == FirstWindow::WithText)
         fonts.emplace();
     QApplication app(argc, argv);
-    const SessionBusAhead bus;
     std::optional<FontListAhead> fontList;
     if (fonts)
         fontList.emplace(fonts->configured());
