@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PicturesAhead.h"
 
+#include <algorithm>
 #include <system_error>
 #include <utility>
 
@@ -75,18 +76,25 @@ void PicturesAhead::work()
 std::optional<PictureResult> PicturesAhead::take(const QString &path)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
+    // The window's thread helps with what no worker has started, and the
+    // first picture taken waits for all of them: each is then decoded as it
+    // was when the window began to ask, and a later change makes it stale.
+    for (Decoded &decoded : m_decoded) {
+        if (decoded.started)
+            continue;
+        decoded.started = true;
+        lock.unlock();
+        decode(decoded);
+        lock.lock();
+        decoded.done = true;
+    }
+    m_finished.wait(lock, [this] {
+        return std::all_of(m_decoded.cbegin(), m_decoded.cend(), [](const Decoded &d) { return d.done; });
+    });
     for (Decoded &decoded : m_decoded) {
         if (decoded.taken || decoded.path != path)
             continue;
         decoded.taken = true;
-        if (!decoded.started) {
-            decoded.started = true;
-            lock.unlock();
-            decode(decoded);
-            lock.lock();
-            decoded.done = true;
-        }
-        m_finished.wait(lock, [&decoded] { return decoded.done; });
         lock.unlock();
         if (decoded.stamp.changedOnDisk(path))
             return std::nullopt;

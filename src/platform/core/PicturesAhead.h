@@ -16,10 +16,9 @@
 // Pictures a window will ask for soon, decoded on worker threads of their own
 // while the window's thread builds the window. The workers touch nothing but
 // the files and their own results. The window's thread takes each result
-// once: it waits for a picture a worker is decoding, and decodes one no
-// worker has started itself rather than wait for the workers to reach it. A
-// file that changed since it was decoded is not taken, so the caller decodes
-// it anew.
+// once; the first take decodes what no worker has started yet itself and
+// waits for the rest. A file that changed since it was decoded is not taken,
+// so the caller decodes it anew.
 class PicturesAhead
 {
 public:
