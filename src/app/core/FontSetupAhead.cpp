@@ -6,25 +6,33 @@
 #endif
 
 #include <system_error>
+#include <utility>
 
 FontSetupAhead::FontSetupAhead()
 {
+    std::promise<void> configured;
+    m_configured = configured.get_future().share();
 #ifdef MINDLOOM_HAVE_FONTCONFIG
     try {
-        m_worker = std::thread([] { FcInit(); });
+        m_worker = std::thread([done = std::move(configured)]() mutable {
+            FcInit();
+            done.set_value();
+        });
+        return;
     } catch (const std::system_error &) {
         // No thread to spare: the toolkit reads the configuration itself.
     }
 #endif
+    configured.set_value();
 }
 
 FontSetupAhead::~FontSetupAhead()
 {
-    wait();
+    if (m_worker.joinable())
+        m_worker.join();
 }
 
 void FontSetupAhead::wait()
 {
-    if (m_worker.joinable())
-        m_worker.join();
+    m_configured.wait();
 }

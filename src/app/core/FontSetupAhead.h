@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <future>
 #include <thread>
 
 // The system's font configuration read on a worker thread, while the window's
@@ -18,7 +19,10 @@ public:
 
     // Returns once the configuration is read (at once when it was).
     void wait();
+    // Ready once the configuration is read; for other threads to wait on.
+    std::shared_future<void> configured() const { return m_configured; }
 
 private:
     std::thread m_worker;
+    std::shared_future<void> m_configured;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KitMain.h"
 
+#include "FontListAhead.h"
 #include "FontSetupAhead.h"
 #include "KitTasks.h"
 #include "KitTranslations.h"
@@ -17,7 +18,8 @@
 
 namespace KitMain {
 
-int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow, FirstWindow firstWindow)
+int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow, FirstWindow firstWindow,
+        const FirstPictures &firstPictures)
 {
     // The command line answers in the session's language before a display is
     // needed: the translations need an application object, one without a
@@ -44,6 +46,9 @@ int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow
     if (firstWindow == FirstWindow::WithText)
         fonts.emplace();
     QApplication app(argc, argv);
+    std::optional<FontListAhead> fontList;
+    if (fonts)
+        fontList.emplace(fonts->configured());
     ProgramIdentity::apply(program);
     KitTranslations::install(QLocale::system());
     if (!commandLine.read(QCoreApplication::arguments(), AppCommandLine::Stage::WithApplication))
@@ -53,6 +58,8 @@ int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow
         return commandLine.finish();
 
     QtPlatform platform(prepared.folder, KitInfo::choicesFile());
+    if (firstPictures)
+        platform.expectPictures(firstPictures(platform.programFolder()));
     SessionEnd::follow(app);
     // Lives until every window is gone, so the last recovery writes finish.
     RecoverySession recovery(RecoverySession::defaultFolder(), KitInfo::programName(program));

@@ -5,6 +5,7 @@
 #include "KitProgram.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -26,8 +27,13 @@ using OpenWindow = std::function<int(Platform &platform, const AppCommandLine::R
 // font configuration is then read while the toolkit starts.
 enum class FirstWindow { Pictures, WithText };
 
+// The pictures the first window loads before its first picture, for the
+// folder worked in (ending in a separator): they are decoded from the moment
+// the folder is known.
+using FirstPictures = std::function<QStringList(const QString &workFolder)>;
+
 // The program's exit code.
 int run(KitProgram program, int argc, char *argv[], const OpenWindow &openWindow,
-        FirstWindow firstWindow = FirstWindow::Pictures);
+        FirstWindow firstWindow = FirstWindow::Pictures, const FirstPictures &firstPictures = {});
 
 } // namespace KitMain

@@ -7,15 +7,18 @@
 #include <QString>
 #include <QStringList>
 
-#include <future>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
+#include <thread>
 #include <vector>
 
-// Pictures a window will ask for soon, decoded on a worker thread of their
-// own while the window's thread builds the window. The worker touches nothing
-// but the files and its own results; the window's thread takes each result
-// once, waiting for the worker when it is not done yet. A file that changed
-// since it was decoded is not taken, so the caller decodes it anew.
+// Pictures a window will ask for soon, decoded on worker threads of their own
+// while the window's thread builds the window. The workers touch nothing but
+// the files and their own results. The window's thread takes each result
+// once; the first take decodes what no worker has started yet itself and
+// waits for the rest. A file that changed since it was decoded is not taken,
+// so the caller decodes it anew.
 class PicturesAhead
 {
 public:
@@ -23,6 +26,9 @@ public:
     ~PicturesAhead();
     PicturesAhead(const PicturesAhead &) = delete;
     PicturesAhead &operator=(const PicturesAhead &) = delete;
+
+    // Whether path is one of those to be decoded ahead.
+    bool expects(const QString &path) const;
 
     // What PictureLoader::load(path) gives, when path was one of those
     // decoded ahead and was not taken before; nothing otherwise.
@@ -34,11 +40,18 @@ private:
         QString path;
         FileStamp stamp;
         PictureResult result;
+        bool started = false;
+        bool done = false;
         bool taken = false;
     };
 
-    void join();
+    void work();
+    static void decode(Decoded &decoded);
 
-    std::future<std::vector<Decoded>> m_worker;
+    // Guards the flags of m_decoded; a picture's stamp and result belong to
+    // whoever started it until it is done.
+    std::mutex m_mutex;
+    std::condition_variable m_finished;
     std::vector<Decoded> m_decoded;
+    std::vector<std::thread> m_workers;
 };

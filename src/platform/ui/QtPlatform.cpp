@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <algorithm>
+
 QtPlatform::QtPlatform(const QString &programFolder, const QString &choicesFile)
     : m_programFolder(ProgramFolder::withTrailingSeparator(programFolder)), m_choices(choicesFile)
 {
@@ -48,8 +50,8 @@ std::unique_ptr<FileDialog> QtPlatform::createFileDialog(QWidget *owner)
 
 PictureResult QtPlatform::loadPicture(const QString &path)
 {
-    if (m_picturesAhead) {
-        std::optional<PictureResult> decoded = m_picturesAhead->take(path);
+    for (const std::unique_ptr<PicturesAhead> &ahead : m_picturesAhead) {
+        std::optional<PictureResult> decoded = ahead->take(path);
         if (decoded)
             return std::move(*decoded);
     }
@@ -58,7 +60,18 @@ PictureResult QtPlatform::loadPicture(const QString &path)
 
 void QtPlatform::expectPictures(const QStringList &paths)
 {
-    m_picturesAhead = std::make_unique<PicturesAhead>(paths);
+    // The program may have asked for a window's pictures before the window
+    // does: those are decoded once.
+    QStringList fresh;
+    for (const QString &path : paths) {
+        const bool expected = std::any_of(
+            m_picturesAhead.cbegin(), m_picturesAhead.cend(),
+            [&path](const std::unique_ptr<PicturesAhead> &ahead) { return ahead->expects(path); });
+        if (!expected)
+            fresh << path;
+    }
+    if (!fresh.isEmpty())
+        m_picturesAhead.push_back(std::make_unique<PicturesAhead>(fresh));
 }
 
 void QtPlatform::showMessage(QWidget *owner, const QString &text, const QString &title, MessageIcon icon)

@@ -5,6 +5,9 @@
 #include "PicturesAhead.h"
 #include "Platform.h"
 
+#include <memory>
+#include <vector>
+
 // The real desktop behind Platform.
 class QtPlatform : public Platform
 {
@@ -36,5 +39,5 @@ private:
     std::unique_ptr<SpellChecker> m_spellChecker;
     ChoicesFile m_choices;
     QMap<QString, QString> m_runChoices;
-    std::unique_ptr<PicturesAhead> m_picturesAhead;
+    std::vector<std::unique_ptr<PicturesAhead>> m_picturesAhead;
 };

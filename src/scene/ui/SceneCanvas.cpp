@@ -8,7 +8,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-SceneCanvas::SceneCanvas(QWidget *parent) : QWidget(parent), m_empty(CanvasPicture().image())
+SceneCanvas::SceneCanvas(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("picCanvas"));
     setFixedSize(CanvasPicture::Width, CanvasPicture::Height);
@@ -31,7 +31,11 @@ void SceneCanvas::setPicture(const QImage *picture)
 
 const QImage &SceneCanvas::image() const
 {
-    return m_picture ? *m_picture : m_empty;
+    if (m_picture)
+        return *m_picture;
+    if (m_empty.isNull())
+        m_empty = CanvasPicture().image();
+    return m_empty;
 }
 
 void SceneCanvas::paintEvent(QPaintEvent *event)

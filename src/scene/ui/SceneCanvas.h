@@ -35,5 +35,7 @@ protected:
 
 private:
     const QImage *m_picture = nullptr;
-    QImage m_empty;
+    // The plain canvas, shown until a picture is set; the window sets one
+    // before it is first drawn, so it is made only when asked for.
+    mutable QImage m_empty;
 };

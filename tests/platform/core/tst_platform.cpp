@@ -62,6 +62,7 @@ private slots:
     void pictureIgnoresRecordedResolution();
     void pictureFailures();
     void picturesAheadAsLoaded();
+    void picturesAheadInAnyOrder();
     void turnedPhotoLoadsAsStored_data();
     void turnedPhotoLoadsAsStored();
     void choicesOutlastTheRun();
@@ -650,6 +651,33 @@ void TestPlatform::picturesAheadAsLoaded()
     grown.close();
     QVERIFY(!ahead.take(changed));
     QVERIFY(!ahead.take(dir.filePath(QStringLiteral("never asked for.bmp"))));
+}
+
+// The window may ask for the pictures in any order while the workers decode
+// them front to back: each is still the one asked for, the ones no worker
+// reached are decoded on the asking thread, and pictures never asked for do
+// not hold up the end.
+void TestPlatform::picturesAheadInAnyOrder()
+{
+    QTemporaryDir dir;
+    QStringList paths;
+    for (int n = 0; n < 12; ++n) {
+        QImage image(200 + n, 100, QImage::Format_RGB32);
+        image.fill(qRgb(20 * n, 255 - 20 * n, 7));
+        paths << dir.filePath(QStringLiteral("picture%1.bmp").arg(n));
+        QVERIFY(image.save(paths.last()));
+    }
+    {
+        PicturesAhead ahead(paths);
+        for (qsizetype n = paths.size() - 1; n >= 0; --n) {
+            const std::optional<PictureResult> taken = ahead.take(paths.at(n));
+            QVERIFY2(taken, qPrintable(paths.at(n)));
+            QCOMPARE(taken->picture.image, PictureLoader::load(paths.at(n)).picture.image);
+        }
+    }
+    PicturesAhead untouched(paths);
+    QVERIFY(untouched.expects(paths.first()));
+    QVERIFY(!untouched.expects(dir.filePath(QStringLiteral("other.bmp"))));
 }
 
 void TestPlatform::turnedPhotoLoadsAsStored_data()

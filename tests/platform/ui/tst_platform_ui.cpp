@@ -52,6 +52,7 @@ private slots:
     void placePicture();
     void sessionEndClosesEveryWindow_data();
     void sessionEndClosesEveryWindow();
+    void picturesExpectedTwiceLoadAsUsual();
 };
 
 void TestPlatformUi::textAreaRoundTrip_data()
@@ -604,6 +605,31 @@ void TestPlatformUi::unsavedWorkButtonsHaveMnemonics()
              Platform::Answer::Cancel);
     QCOMPARE(captions.size(), 3);
     QVERIFY2(captions.contains(QStringLiteral("&Discard")), qPrintable(captions.join(QLatin1Char(' '))));
+}
+
+// The program expects its first window's pictures before the window does,
+// which then expects them again with others: every one still loads as the
+// loader gives it, once from what was decoded ahead and afterwards anew.
+void TestPlatformUi::picturesExpectedTwiceLoadAsUsual()
+{
+    QTemporaryDir dir;
+    QStringList paths;
+    for (int n = 0; n < 3; ++n) {
+        QImage image(40 + n, 30, QImage::Format_RGB32);
+        image.fill(qRgb(60 * n, 90, 200 - 60 * n));
+        paths << dir.filePath(QStringLiteral("p%1.bmp").arg(n));
+        QVERIFY(image.save(paths.last()));
+    }
+    QtPlatform platform(dir.path());
+    platform.expectPictures({paths.at(0), paths.at(1)});
+    platform.expectPictures({paths.at(1), paths.at(2)});
+    for (int round = 0; round < 2; ++round) {
+        for (const QString &path : paths) {
+            const PictureResult loaded = platform.loadPicture(path);
+            QVERIFY2(loaded.ok(), qPrintable(path));
+            QCOMPARE(loaded.picture.image, PictureLoader::load(path).picture.image);
+        }
+    }
 }
 
 QTEST_MAIN(TestPlatformUi)
