@@ -18,15 +18,18 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions="$PWD/scripts/lsan.supp"
 jobs=$(nproc)
 
+# Both builds precompile Qt's common headers: a clean build spent a quarter of
+# its time reading them again for every file. Builds without it (the default,
+# and what packagers get) are the ones that show a missing include.
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMINDLOOM_BUILD_TESTS=OFF \
-  -DMINDLOOM_BUILD_BENCH=ON
+  -DMINDLOOM_BUILD_BENCH=ON -DMINDLOOM_PRECOMPILE_HEADERS=ON
 cmake --build build-release -j "$jobs"
 scripts/check-install.sh build-release
 
 # Line tables are all a sanitizer's report needs, and cheaper to build than
 # full debug information.
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DMINDLOOM_SANITIZE=ON \
-  -DMINDLOOM_BUILD_BENCH=OFF
+  -DMINDLOOM_BUILD_BENCH=OFF -DMINDLOOM_PRECOMPILE_HEADERS=ON
 cmake --build build-asan -j "$jobs"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
