@@ -5,12 +5,12 @@
 #
 # There are two sets: the QtCore and QtGui headers most files include, for
 # the window-free targets, and the same with the common QtWidgets ones for
-# every target that reaches QtWidgets. Whole modules made sets twice the size,
-# and loading those cost more than they saved. The compiler
-# only takes a set for a file compiled with the flags the set was made with
-# and at least the macros defined then, so each set is made by a target of
-# its own that links just its Qt modules, and a file that differs is compiled
-# from the headers as before (-Winvalid-pch says so). A target that reaches
+# every target that reaches QtWidgets. Whole modules made sets twice the size
+# that saved less: a set is read from disk for every file. The compiler only
+# takes a set for a file compiled with the flags the set was made with and at
+# least the macros defined then, so each set is made by a target of its own
+# that links just its Qt modules, and a file that differs is compiled from the
+# headers as before (-Winvalid-pch says so). A target that reaches
 # neither set's modules keeps its own headers.
 #
 # Left off by default: a build without it is the one that shows a missing
