@@ -58,9 +58,8 @@ void PicturesAhead::decode(Decoded &decoded)
     decoded.result = PictureLoader::load(decoded.path);
 }
 
-void PicturesAhead::work()
+void PicturesAhead::decodeUnstarted(std::unique_lock<std::mutex> &lock)
 {
-    std::unique_lock<std::mutex> lock(m_mutex);
     for (Decoded &decoded : m_decoded) {
         if (decoded.started)
             continue;
@@ -73,21 +72,19 @@ void PicturesAhead::work()
     }
 }
 
+void PicturesAhead::work()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    decodeUnstarted(lock);
+}
+
 std::optional<PictureResult> PicturesAhead::take(const QString &path)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     // The window's thread helps with what no worker has started, and the
     // first picture taken waits for all of them: each is then decoded as it
     // was when the window began to ask, and a later change makes it stale.
-    for (Decoded &decoded : m_decoded) {
-        if (decoded.started)
-            continue;
-        decoded.started = true;
-        lock.unlock();
-        decode(decoded);
-        lock.lock();
-        decoded.done = true;
-    }
+    decodeUnstarted(lock);
     m_finished.wait(lock, [this] {
         return std::all_of(m_decoded.cbegin(), m_decoded.cend(), [](const Decoded &d) { return d.done; });
     });

@@ -46,6 +46,9 @@ private:
     };
 
     void work();
+    // Decodes, one by one, each picture nobody has started; holds the lock
+    // between pictures, not while one is decoded.
+    void decodeUnstarted(std::unique_lock<std::mutex> &lock);
     static void decode(Decoded &decoded);
 
     // Guards the flags of m_decoded; a picture's stamp and result belong to
