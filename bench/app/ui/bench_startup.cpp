@@ -348,9 +348,8 @@ int main(int argc, char *argv[])
         }
     }
 
-    std::printf("Start-up of each window next to an empty one of its size and one with a label, %d runs "
-                "each, taking turns "
-                "(X server %s)\n",
+    std::printf("Start-up of each window next to an empty one of its size and one with a label,\n"
+                "%d runs each, taking turns (X server %s)\n",
                 runs, qPrintable(display));
     std::printf("mapped: the window is on the screen; painted: its first picture is in it\n");
     for (const Program &program : programs) {
