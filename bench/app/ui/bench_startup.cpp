@@ -270,21 +270,26 @@ struct Program
     std::vector<Shown> labelRuns;
 };
 
-void printFigures(const Program &program, const char *what, double Shown::*moment)
+std::vector<double> timesOf(const std::vector<Shown> &runs, double Shown::*moment)
 {
     std::vector<double> times;
-    for (const Shown &run : program.runs)
+    for (const Shown &run : runs)
         times.push_back(run.*moment);
+    return times;
+}
+
+void printFigures(const Program &program, const char *what, double Shown::*moment)
+{
+    const std::vector<double> times = timesOf(program.runs, moment);
     const double programMedian = median(times);
     std::printf("%-10s %-8s median %7.1f ms\n", program.name, what, programMedian);
     const std::pair<const char *, const std::vector<Shown> *> yardsticks[] = {
         {"bare window", &program.bareRuns}, {"one label", &program.labelRuns}};
     for (const auto &[name, yardstickRuns] : yardsticks) {
-        std::vector<double> yardstickTimes, ratios;
-        for (size_t i = 0; i < program.runs.size(); ++i) {
-            yardstickTimes.push_back((*yardstickRuns)[i].*moment);
-            ratios.push_back(times[i] / yardstickTimes.back());
-        }
+        const std::vector<double> yardstickTimes = timesOf(*yardstickRuns, moment);
+        std::vector<double> ratios;
+        for (size_t i = 0; i < times.size(); ++i)
+            ratios.push_back(times[i] / yardstickTimes[i]);
         const double yardstickMedian = median(yardstickTimes);
         std::printf("%21s%-11s %7.1f ms   ratio of medians %5.2f   median ratio %5.2f\n", "", name,
                     yardstickMedian, programMedian / yardstickMedian, median(ratios));
@@ -325,7 +330,7 @@ int main(int argc, char *argv[])
     auto labelArguments = [&bareArguments](const Program &program) {
         return bareArguments(program) << QStringLiteral("Background");
     };
-    // The warm-up round also finds each program's window size for its bare window.
+    // The warm-up round also finds each program's window size for its yardsticks.
     for (Program &program : programs) {
         const std::optional<Shown> shown = startOnce(watch, display, program.path, {});
         if (!shown)
